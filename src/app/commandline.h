@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/connectionsettings.h"
+
+#include <QString>
+#include <QStringList>
+
+// Result of parsing the program's arguments. Pure data: parsing shows nothing
+// and touches no global state, so it can run before the GUI exists.
+struct CommandLine
+{
+    ConnectionSettings settings;
+    bool optionsGiven = false;   // at least one option was accepted
+    QString fileName;            // empty when none was given
+    QString usageMessage;        // non-empty when the user must be warned
+    bool hasOperands = false;    // further arguments followed the options
+
+    // Parses argv-style words ("h:t:u:a:o:", POSIX getopt rules). args[0] is
+    // the program's own name.
+    static CommandLine parse(const QStringList &args);
+    static QString usage(const QString &programWord);
+};

@@ -1,0 +1,31 @@
+#include "app/commandline.h"
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(words);
+
+    // The file name is handled by the window, not by the GUI library.
+    int guiArgc = commandLine.hasOperands ? argc - 1 : argc;
+    QApplication app(guiArgc, argv);
+    app.setOrganizationName(QStringLiteral("Quorvex"));
+    app.setApplicationName(QStringLiteral("KaRiX"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
+
+    auto *window = new MainWindow(commandLine.fileName,
+                                  commandLine.optionsGiven ? &commandLine.settings : nullptr);
+    if (!commandLine.usageMessage.isEmpty())
+        QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
+                             commandLine.usageMessage, QMessageBox::Ok);
+    window->show();
+    const int exitCode = app.exec();
+    delete window;
+    return exitCode;
+}
