@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+// The five columns of a sheet, left to right.
+enum class SheetColumn { None = -1, Input = 0, PreLogic, Function, PostLogic, Output };
+
+// Where a block of a given term sits on a sheet: its column, the column's x,
+// the row pitch and the kind's vertical offset (all in pixels). A block in row r
+// has its top-left corner at (x, pitch * r + offset).
+struct PlacementRule
+{
+    SheetColumn column = SheetColumn::None;
+    int x = 0;
+    int pitch = 0;
+    int offset = 0;
+
+    bool isPlaceable() const { return column != SheetColumn::None; }
+    QPoint position(int row) const { return QPoint(x, pitch * row + offset); }
+};
+
+// The fixed geometry shared by the canvas, the reader and paste.
+class Placement
+{
+public:
+    static constexpr int columnCount = 5;
+    // The lowest usable y of a row top, in pixels, before the canvas ends.
+    static constexpr int lastRowTop = 924;
+
+    // A term that matches no rule yields a rule whose column is None.
+    static PlacementRule forTerm(const QString &term);
+    static bool isUsableRow(int pitch, int row);
+    // Number of usable rows for a pitch (14 for 68, 24 for 40).
+    static int usableRows(int pitch);
+};

@@ -1,0 +1,64 @@
+#include "model/sheetset.h"
+
+#include "model/sheet.h"
+
+SheetSet::SheetSet(QObject *parent) : QObject(parent)
+{
+    addSheet();
+}
+
+SheetSet::~SheetSet()
+{
+    qDeleteAll(m_sheets);
+}
+
+Sheet *SheetSet::sheet(int index) const
+{
+    return index >= 0 && index < m_sheets.size() ? m_sheets.at(index) : nullptr;
+}
+
+Sheet *SheetSet::addSheet()
+{
+    auto *sheet = new Sheet(m_sheets.size(), nextDefaultCaption());
+    m_sheets.append(sheet);
+    emit sheetAdded(sheet);
+    return sheet;
+}
+
+Sheet *SheetSet::ensureSheet(int index)
+{
+    if (index < 0)
+        return nullptr;
+    while (m_sheets.size() <= index)
+        addSheet();
+    return m_sheets.at(index);
+}
+
+void SheetSet::reset()
+{
+    emit aboutToReset();
+    qDeleteAll(m_sheets);
+    m_sheets.clear();
+    addSheet();
+}
+
+Sheet *SheetSet::sheetHolding(const BlockItem *block) const
+{
+    for (Sheet *sheet : m_sheets) {
+        if (sheet->contains(block))
+            return sheet;
+    }
+    return nullptr;
+}
+
+QString SheetSet::nextDefaultCaption() const
+{
+    for (int number = 1;; ++number) {
+        const QString caption = QStringLiteral("Sheet%1").arg(number);
+        bool used = false;
+        for (const Sheet *sheet : m_sheets)
+            used = used || sheet->caption() == caption;
+        if (!used)
+            return caption;
+    }
+}

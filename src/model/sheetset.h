@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class BlockItem;
+class Sheet;
+
+// The ordered sheets of a document; index = position. Owns its Sheet objects.
+class SheetSet : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SheetSet(QObject *parent = nullptr);
+    ~SheetSet() override;
+
+    int count() const { return m_sheets.size(); }
+    Sheet *sheet(int index) const;
+    const QList<Sheet *> &sheets() const { return m_sheets; }
+
+    // Appends a sheet captioned "Sheet%1" with the lowest number not yet used.
+    Sheet *addSheet();
+    // Adds sheets until one with this index exists; null for a negative index.
+    Sheet *ensureSheet(int index);
+    // Back to the state of a new document: one empty sheet "Sheet1".
+    void reset();
+    // The sheet whose column maps hold the block, or null.
+    Sheet *sheetHolding(const BlockItem *block) const;
+
+signals:
+    void sheetAdded(Sheet *sheet);
+    // Emitted before the sheets are destroyed by reset().
+    void aboutToReset();
+
+private:
+    QString nextDefaultCaption() const;
+
+    QList<Sheet *> m_sheets;
+};
