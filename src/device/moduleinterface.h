@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Register addresses the program relies on in the module. Values are big-endian
+// on the wire; the 0xFFFFFCxx range is the network core's EEPROM and the
+// 0xFFFFFFxx range its live control registers.
+namespace ModuleInterface {
+constexpr quint32 versionAddress = 0x0000;
+constexpr int versionSize = 4;
+constexpr quint32 parameterBlock = 0x0004;
+constexpr int parameterBlockSize = 100;
+constexpr quint32 counterControl = 0x0064;  // + counter 0..3: 0x80 start, 0x00 stop
+constexpr quint32 commentArea = 0x0100;
+constexpr int commentSize = 112;             // bytes per ROM page comment
+constexpr int romPageCount = 16;
+constexpr int commentAreaSize = commentSize * romPageCount;
+constexpr quint32 tableArea = 0x2000;
+constexpr int tableSize = 0x800;
+constexpr int tableCount = 4;
+constexpr int imageSize = parameterBlockSize + tableSize * tableCount;  // 8292 bytes
+
+constexpr quint32 romAbort = 0x8000;
+constexpr quint32 romStatus = 0x8001;        // byte 0 busy, bytes 3..6 progress
+constexpr int romStatusSize = 7;
+constexpr quint32 romCommentCommand = 0x8040;
+constexpr quint32 romSaveCommand = 0x8050;   // + page
+constexpr quint32 romRestoreCommand = 0x8070; // + page
+constexpr quint8 romTrigger = 0xFF;
+
+constexpr quint32 currentFlags = 0xFFFFFF3C; // bit 0 set = writable, bit 1 = saving
+constexpr quint32 bootFlags = 0xFFFFFC3C;
+constexpr quint32 bootPage = 0xFFFFFC3E;
+constexpr quint32 networkSettings = 0xFFFFFC12;
+constexpr int networkSettingsSize = 30;
+constexpr quint32 networkAddress = 0xFFFFFC18;
+constexpr quint32 networkTcpPort = 0xFFFFFC1C;
+constexpr quint32 networkUdpPort = 0xFFFFFC22;
+constexpr quint32 eepromWriteEnable = 0xFFFFFCFF; // 0x00 enabled, 0xFF disabled
+
+constexpr quint8 writableFlag = 0x01;
+constexpr quint8 savingFlag = 0x02;
+}
