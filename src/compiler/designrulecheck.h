@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class BlockItem;
+class DesignModel;
+
+// Pre-download check of a design: unconnected or unused ports, logic blocks
+// without an expression, measure-counter ports that do not match the mode
+// and missing log directories. Errors are listed before warnings.
+class DesignRuleCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(DesignRuleCheck)
+
+public:
+    // Replaces report with the plain-text report. Returns the number of
+    // errors, -1 when there are only warnings, 0 when nothing was found
+    // (the report then reads "No error detected.").
+    static int checkDesign(const DesignModel &model, QString &report);
+
+private:
+    DesignRuleCheck() = default;
+
+    void checkLogic(const BlockItem *block);
+    void checkFunction(const BlockItem *block);
+    void checkOutput(const BlockItem *block);
+    void checkMeasureCounter(const BlockItem *block);
+    void checkCounterInput(const BlockItem *block, const QString &name, int port, bool used,
+                           const QString &input);
+    void checkOutportUsed(const BlockItem *block);
+    void addError(const QString &line);
+    void addWarning(const QString &line);
+
+    QString m_errors;
+    QString m_warnings;
+    int m_errorCount = 0;
+};

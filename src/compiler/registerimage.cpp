@@ -1,0 +1,463 @@
+#include "compiler/registerimage.h"
+
+#include "compiler/batchwriter.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "model/postlogic.h"
+#include "model/prelogic.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString CounterTerm = QStringLiteral("CntFnc");
+const QString DelayTerm = QStringLiteral("DlyFnc");
+const QString PassTerm = QStringLiteral("NonFnc");
+const QString FeedBackWord = QStringLiteral("FeedBack");
+
+bool hasTerm(const BlockItem *block, const QString &term)
+{
+    return block && block->term() == term;
+}
+
+bool isFeedbackSource(const BlockItem *source)
+{
+    return source && source->term().startsWith(FeedBackWord);
+}
+
+// Truncates toward zero; a value off by rounding error just below a whole
+// step count still gives that count. Out-of-range values count as unconvertible.
+qint64 truncatedSteps(double steps)
+{
+    constexpr double tolerance = 1e-7;
+    if (!std::isfinite(steps) || std::fabs(steps) >= 9.2e18)
+        return 0;
+    const double nearest = std::round(steps);
+    if (std::fabs(steps - nearest) < tolerance)
+        return qint64(nearest);
+    return qint64(steps);
+}
+
+} // namespace
+
+RegisterImage::RegisterImage(Evaluation evaluation)
+    : m_evaluation(evaluation)
+{
+}
+
+void RegisterImage::assignUnits(const DesignModel &model)
+{
+    m_model = &model;
+    m_units.fill(nullptr);
+    m_nonFncCount = m_dlyFncCount = m_cntFncCount = 0;
+    m_compiled.clear();
+
+    QList<BlockItem *> oscillators, feedbackCounters, plainCounters, logicDelays, plainDelays;
+    QList<BlockItem *> counters, delays;
+    for (BlockItem *block : model.functionBlocks()) {
+        const BlockItem *source = block->source(0);
+        if (block->term() == CounterTerm) {
+            ++m_cntFncCount;
+            counters << block;
+            if (modeOf(block) == 9)
+                oscillators << block;
+            else if (source)
+                (source->term().contains(FeedBackWord) ? feedbackCounters : plainCounters) << block;
+        } else if (block->term() == DelayTerm) {
+            ++m_dlyFncCount;
+            delays << block;
+            if (source)
+                (source->term().contains(QLatin1String("Logic")) ? logicDelays : plainDelays) << block;
+        } else if (block->term() == PassTerm) {
+            ++m_nonFncCount;
+        }
+    }
+
+    const int k = m_cntFncCount;
+    const int l = m_dlyFncCount;
+    if (k + l > 8 && k > l)
+        placeFunctions({oscillators, feedbackCounters, plainCounters, plainDelays, logicDelays}, 10, -1);
+    else if (k + l > 8)
+        placeFunctions({logicDelays, plainDelays, plainCounters, feedbackCounters, oscillators}, 0, 1);
+    else if (k > l)
+        placeFunctions({delays, counters}, 3, 1);
+    else
+        placeFunctions({counters, delays}, 7, -1);
+
+    placePassThroughs();
+    computeMasks();
+    resolveRouting();
+}
+
+void RegisterImage::placeFunctions(const QList<QList<BlockItem *>> &lists, int firstUnit, int step)
+{
+    int unit = firstUnit;
+    for (const QList<BlockItem *> &list : lists) {
+        for (BlockItem *block : list) {
+            if (unit < 0 || unit >= UnitCount)
+                return;
+            m_units[unit] = block;
+            unit += step;
+        }
+    }
+}
+
+void RegisterImage::placePassThroughs()
+{
+    size_t scan = 0;
+    for (BlockItem *block : m_model->functionBlocks()) {
+        while (scan < passUnitOrder.size() && m_units[passUnitOrder[scan]])
+            ++scan;
+        if (scan == passUnitOrder.size())
+            return;
+        if (block->term() == PassTerm)
+            m_units[passUnitOrder[scan]] = block;
+    }
+}
+
+void RegisterImage::computeMasks()
+{
+    m_unitModeMask = 0;
+    m_cntFeedbackMask = 0;
+    m_dlyFeedbackMask = 0;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        const BlockItem *block = m_units[unit];
+        const bool modeBit = unit < 3 ? hasTerm(block, DelayTerm)
+                                      : (block ? block->term() != CounterTerm : unit > 7);
+        if (modeBit)
+            m_unitModeMask |= 1u << unit;
+    }
+    for (int k = 0; k < 8; ++k) {
+        const BlockItem *delay = blockOnUnit(delayUnitOrder[k], "DlyFnc");
+        if (delay && isFeedbackSource(delay->source(0)))
+            m_dlyFeedbackMask |= 1u << k;
+        const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+        if (counter && isFeedbackSource(counter->source(0)))
+            m_cntFeedbackMask |= 1u << k;
+    }
+}
+
+void RegisterImage::resolveRouting()
+{
+    for (int bit = 0; bit < 16; ++bit)
+        m_preLogicSources[bit] = preLogicSource(bit);
+    for (int k = 0; k < 8; ++k) {
+        const BlockItem *output = firstOutputWithTerm(QStringLiteral("NIM-OUT%1").arg(k));
+        m_outputLogic[k] = output ? output->source(0) : nullptr;
+        m_feedbackLogic[k] = feedbackLogic(k);
+    }
+    for (int k = 0; k < 4; ++k) {
+        const BlockItem *counter = firstOutputWithTerm(QStringLiteral("MsrCnt%1").arg(k));
+        m_counterLogic[2 * k] = counter ? counter->source(0) : nullptr;
+        m_counterLogic[2 * k + 1] = counter ? counter->source(1) : nullptr;
+    }
+}
+
+const BlockItem *RegisterImage::blockOnUnit(int unit, const char *term) const
+{
+    const BlockItem *block = m_units[unit];
+    return block && block->term() == QLatin1String(term) ? block : nullptr;
+}
+
+const BlockItem *RegisterImage::firstOutputWithTerm(const QString &term) const
+{
+    for (const BlockItem *block : m_model->outputBlocks()) {
+        if (block->term() == term)
+            return block;
+    }
+    return nullptr;
+}
+
+const BlockItem *RegisterImage::resolveLabel(const BlockItem *source) const
+{
+    if (!source || !source->term().contains(QLatin1String("Label")))
+        return source;
+    for (const BlockItem *block : m_model->outputBlocks()) {
+        if (block->name() == source->name())
+            return block->source(0);
+    }
+    return nullptr;
+}
+
+// Bits 0..5: pass-throughs in passUnitOrder; 8..12: units 3..7; 13..15:
+// a counter on unit 8..10, else a delay on unit 0..2 (they share the line).
+const BlockItem *RegisterImage::preLogicSource(int bit) const
+{
+    if (bit < 6) {
+        const BlockItem *pass = blockOnUnit(passUnitOrder[bit], "NonFnc");
+        return pass ? resolveLabel(pass->source(0)) : nullptr;
+    }
+    if (bit < 8)
+        return nullptr;
+    const int unit = bit - 5;
+    if (unit <= 7) {
+        const BlockItem *block = m_units[unit];
+        const BlockItem *source = block ? block->source(0) : nullptr;
+        return source && !isFeedbackSource(source) ? resolveLabel(source) : nullptr;
+    }
+    const BlockItem *counter = blockOnUnit(unit, "CntFnc");
+    if (counter && counter->source(0) && !isFeedbackSource(counter->source(0)))
+        return resolveLabel(counter->source(0));
+    const BlockItem *delay = blockOnUnit(unit - 8, "DlyFnc");
+    return delay && delay->source(0) ? resolveLabel(delay->source(0)) : nullptr;
+}
+
+// The post-logic block that drives feedback line `bit`, found through the
+// feedback block named by the unit's source.
+const BlockItem *RegisterImage::feedbackLogic(int bit) const
+{
+    const BlockItem *feedback = nullptr;
+    const BlockItem *block = m_units[3 + bit];
+    if (block && block->source(0) && block->source(0)->term().contains(FeedBackWord))
+        feedback = block->source(0);
+    if (!feedback && bit >= 5) {
+        const BlockItem *delay = blockOnUnit(bit - 5, "DlyFnc");
+        if (delay && delay->source(0) && delay->source(0)->term().contains(FeedBackWord))
+            feedback = delay->source(0);
+    }
+    if (!feedback)
+        return nullptr;
+    for (const BlockItem *output : m_model->outputBlocks()) {
+        if (output->name().contains(feedback->name()))
+            return output->source(0);
+    }
+    return nullptr;
+}
+
+int RegisterImage::sourceUnit(const BlockItem *logic, int port) const
+{
+    const BlockItem *source = resolveLabel(logic->source(port));
+    if (!source)
+        return -1;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        if (m_units[unit] == source)
+            return unit;
+    }
+    return -1;
+}
+
+const RegisterImage::CompiledLogic &RegisterImage::compiled(const BlockItem *block) const
+{
+    auto found = m_compiled.constFind(block);
+    if (found != m_compiled.constEnd())
+        return *found;
+    CompiledLogic logic;
+    logic.table = LogicEvaluator::blockExpressionTable(block);
+    const QStringList &connectors = LogicEvaluator::connectorNames();
+    for (int j = 0; j < connectors.size(); ++j) {
+        for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
+            const BlockItem *source = block->source(port);
+            if (source && source->name() == connectors.at(j)) {
+                logic.connectorPorts[j] = quint16(1u << port);
+                break;
+            }
+        }
+    }
+    for (int port = 0; port < LogicEvaluator::InputCount; ++port)
+        logic.portUnits[port] = qint8(sourceUnit(block, port));
+    return *m_compiled.insert(block, logic);
+}
+
+bool RegisterImage::preLogicValue(const BlockItem *block, int offset) const
+{
+    if (m_evaluation == Evaluation::PerEntry)
+        return LogicEvaluator::evaluatePreLogic(block, quint16(offset));
+    const CompiledLogic &logic = compiled(block);
+    int combination = 0;
+    for (int j = 0; j < 10; ++j) {
+        if (offset & (2 << j))
+            combination |= logic.connectorPorts[j];
+    }
+    return logic.table.at(combination);
+}
+
+bool RegisterImage::unitLogicValue(const BlockItem *logic, int a) const
+{
+    if (m_evaluation == Evaluation::PerEntry) {
+        LogicEvaluator::Values values{};
+        for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
+            const int unit = sourceUnit(logic, port);
+            values[port] = unit >= 0 && (a & (1 << unit));
+        }
+        return LogicEvaluator::evaluateBlockExpression(logic, values);
+    }
+    const CompiledLogic &compiledLogic = compiled(logic);
+    int combination = 0;
+    for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
+        const int unit = compiledLogic.portUnits[port];
+        if (unit >= 0 && (a & (1 << unit)))
+            combination |= 1 << port;
+    }
+    return compiledLogic.table.at(combination);
+}
+
+quint16 RegisterImage::preLogicWord(int offset) const
+{
+    quint16 word = 0;
+    for (int bit = 0; bit < 16; ++bit) {
+        const BlockItem *source = m_preLogicSources[bit];
+        if (source && preLogicValue(source, offset))
+            word |= quint16(1u << bit);
+    }
+    return word;
+}
+
+quint8 RegisterImage::outputByte(int a) const
+{
+    quint8 value = 0;
+    for (int k = 0; k < 8; ++k) {
+        if (m_outputLogic[k] && unitLogicValue(m_outputLogic[k], a))
+            value |= quint8(1u << k);
+    }
+    return value;
+}
+
+quint8 RegisterImage::feedbackByte(int a) const
+{
+    quint8 value = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (m_feedbackLogic[bit] && unitLogicValue(m_feedbackLogic[bit], a))
+            value |= quint8(1u << bit);
+    }
+    return value;
+}
+
+quint8 RegisterImage::counterByte(int a) const
+{
+    quint8 value = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (m_counterLogic[bit] && unitLogicValue(m_counterLogic[bit], a))
+            value |= quint8(1u << bit);
+    }
+    return value;
+}
+
+int RegisterImage::modeOf(const BlockItem *block)
+{
+    const QString text = block->propertyValue(QStringLiteral("Mode"));
+    return text.isEmpty() ? 0 : text.toInt(); // toInt gives 0 when it does not convert
+}
+
+quint8 RegisterImage::counterMode(int k) const
+{
+    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    return counter ? quint8(modeOf(counter)) : 0;
+}
+
+quint32 RegisterImage::mainCount(int k) const
+{
+    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    return counter ? timeSteps(counter->propertyValue(QStringLiteral("MainCnt"))) : 0;
+}
+
+quint32 RegisterImage::subCount(int k) const
+{
+    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    if (!counter)
+        return 0;
+    quint32 sub = timeSteps(counter->propertyValue(QStringLiteral("SubCnt")));
+    const int mode = modeOf(counter);
+    if ((mode == 0 || mode == 1 || mode == 8 || mode == 9) && sub != 0)
+        --sub;
+    return sub;
+}
+
+quint16 RegisterImage::delayValue(int k) const
+{
+    const BlockItem *delay = blockOnUnit(delayUnitOrder[k], "DlyFnc");
+    return delay ? quint16(delaySteps(delay)) : 0;
+}
+
+quint8 RegisterImage::measureCounterMode(int k) const
+{
+    const BlockItem *counter = firstOutputWithTerm(QStringLiteral("MsrCnt%1").arg(k));
+    return counter ? quint8(modeOf(counter)) : 0;
+}
+
+int RegisterImage::delaySteps(const BlockItem *block)
+{
+    const QString property = block->property();
+    if (!property.startsWith(QLatin1String("Delay=")))
+        return 0;
+    QString text = property.mid(property.indexOf(QLatin1Char('=')) + 1);
+    if (text.lastIndexOf(QLatin1String("us")) >= 1) {
+        bool ok = false;
+        const double micro = text.remove(QLatin1String("us")).toDouble(&ok);
+        const qint64 steps = ok ? truncatedSteps(micro * 1000.0 / 5.0) : 0;
+        return steps >= std::numeric_limits<int>::min() && steps <= std::numeric_limits<int>::max()
+                   ? int(steps)
+                   : 0;
+    }
+    if (text.lastIndexOf(QLatin1String("ns")) >= 1)
+        return text.remove(QLatin1String("ns")).toInt() / 5;
+    return text.toInt();
+}
+
+quint32 RegisterImage::timeSteps(const QString &text)
+{
+    struct Unit
+    {
+        const char *suffix;
+        double nanoseconds;
+    };
+    static constexpr Unit units[] = {
+        {"nsec", 1.0}, {"usec", 1e3}, {"msec", 1e6}, {"sec", 1e9}};
+    QString number = text;
+    double scale = 5.0; // no suffix: already in steps
+    for (const Unit &unit : units) {
+        if (number.indexOf(QLatin1String(unit.suffix)) >= 1) {
+            number.remove(QLatin1String(unit.suffix));
+            scale = unit.nanoseconds;
+            break;
+        }
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok)
+        return 0;
+    return quint32(quint64(truncatedSteps(value * scale / 5.0)));
+}
+
+QList<RegisterImage::Register> RegisterImage::parameterRegisters() const
+{
+    QList<Register> registers;
+    registers << Register{0x0004, 1, m_dlyFeedbackMask} << Register{0x0005, 1, m_cntFeedbackMask}
+              << Register{0x0006, 2, m_unitModeMask};
+    for (int k = 0; k < 8; ++k)
+        registers << Register{quint32(0x0008 + k), 1, counterMode(k)};
+    for (int k = 0; k < 8; ++k)
+        registers << Register{quint32(0x0010 + 2 * k), 2, delayValue(k)};
+    for (int k = 0; k < 8; ++k) {
+        registers << Register{quint32(0x0020 + 8 * k), 4, mainCount(k)}
+                  << Register{quint32(0x0024 + 8 * k), 4, subCount(k)};
+    }
+    for (int k = 0; k < 4; ++k)
+        registers << Register{quint32(0x0060 + k), 1, measureCounterMode(k)};
+    return registers;
+}
+
+bool RegisterImage::writeImage(const DesignModel &model, BatchWriter &writer)
+{
+    assignUnits(model);
+    for (const Register &reg : parameterRegisters()) {
+        if (reg.width == 1)
+            writer.putByte(int(reg.value), reg.address);
+        else if (reg.width == 2)
+            writer.putShort(int(reg.value), reg.address);
+        else
+            writer.putInt(int(reg.value), reg.address);
+    }
+    for (quint32 address = ReservedBase; address < ParameterBase + ParameterSize; ++address)
+        writer.putByte(0, address);
+    for (int p = 0; p < PreLogicEntries; ++p)
+        writer.putShort(preLogicWord(2 * p), PreLogicBase + 2 * p);
+    for (int a = 0; a < TableEntries; ++a)
+        writer.putByte(outputByte(a), OutputTableBase + a);
+    for (int a = 0; a < TableEntries; ++a)
+        writer.putByte(feedbackByte(a), FeedbackTableBase + a);
+    for (int a = 0; a < TableEntries; ++a)
+        writer.putByte(counterByte(a), CounterTableBase + a);
+    writer.flush();
+    return true;
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "model/logicevaluator.h"
+#include "model/truthtable.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <array>
+
+class BatchWriter;
+class BlockItem;
+class DesignModel;
+
+// Register view of a design: which function block sits on each of the eleven
+// function units, the routing masks, and the generator of every register
+// value. Generators read the design given to the last assignUnits(), which
+// must stay alive and unchanged while they are used.
+//
+// Expression errors are thrown as message texts (QString) with the block's
+// name in front, exactly as the logic evaluator reports them.
+class RegisterImage
+{
+public:
+    // TruthTables evaluates each logic block once for all 2048 input
+    // combinations; PerEntry evaluates the expression text for every table
+    // entry. Both give identical images.
+    enum class Evaluation { TruthTables, PerEntry };
+
+    struct Register
+    {
+        quint32 address;
+        int width; // bytes: 1, 2 or 4, most significant byte first
+        quint32 value;
+    };
+
+    static constexpr int UnitCount = 11;
+    static constexpr std::array<int, 8> delayUnitOrder{3, 4, 5, 6, 7, 0, 1, 2};
+    static constexpr std::array<int, 6> passUnitOrder{0, 1, 2, 8, 9, 10};
+
+    static constexpr quint32 ParameterBase = 0x0004;
+    static constexpr int ParameterSize = 100; // 0x0004..0x0067
+    static constexpr quint32 ReservedBase = 0x0064; // four zero bytes, never compared
+    static constexpr quint32 PreLogicBase = 0x2000;
+    static constexpr int PreLogicEntries = 1024; // 16-bit words
+    static constexpr quint32 OutputTableBase = 0x2800;
+    static constexpr quint32 FeedbackTableBase = 0x3000;
+    static constexpr quint32 CounterTableBase = 0x3800;
+    static constexpr int TableEntries = 2048; // bytes per unit-output table
+
+    explicit RegisterImage(Evaluation evaluation = Evaluation::TruthTables);
+
+    void assignUnits(const DesignModel &model);
+    // Writes every register in ascending address order, then flushes. The
+    // writer's own errors pass through.
+    bool writeImage(const DesignModel &model, BatchWriter &writer);
+
+    const BlockItem *unit(int index) const { return m_units[index]; }
+    int nonFncCount() const { return m_nonFncCount; }
+    int dlyFncCount() const { return m_dlyFncCount; }
+    int cntFncCount() const { return m_cntFncCount; }
+    quint16 unitModeMask() const { return m_unitModeMask; }
+    quint8 cntFeedbackMask() const { return m_cntFeedbackMask; }
+    quint8 dlyFeedbackMask() const { return m_dlyFeedbackMask; }
+
+    // 0x0004..0x0063 in write order: masks, counter modes, delays, main and
+    // sub counts, measure-counter modes.
+    QList<Register> parameterRegisters() const;
+
+    // k = 0..7: counter function on unit 3 + k; 0 when there is none.
+    quint8 counterMode(int k) const;
+    quint32 mainCount(int k) const;
+    // Reduced by one in modes 0, 1, 8 and 9 (a zero count stays zero).
+    quint32 subCount(int k) const;
+    // k = 0..7: delay function on unit delayUnitOrder[k], in 5 ns steps.
+    quint16 delayValue(int k) const;
+    // k = 0..3: measure counter "MsrCnt<k>".
+    quint8 measureCounterMode(int k) const;
+
+    // offset = 2p, p being the input pattern (bit j = connector j).
+    quint16 preLogicWord(int offset) const;
+    // a: unit-output pattern, bit j = output of unit j.
+    bool unitLogicValue(const BlockItem *logic, int a) const;
+    quint8 outputByte(int a) const;
+    quint8 feedbackByte(int a) const;
+    quint8 counterByte(int a) const;
+
+    // The source a label stands for: the port-0 source of the first output
+    // block with the label's name. Other blocks stand for themselves.
+    const BlockItem *resolveLabel(const BlockItem *source) const;
+
+    // "Delay=" property in 5 ns steps: "ns", "us" or a bare step count.
+    static int delaySteps(const BlockItem *block);
+    // A number with "nsec", "usec", "msec" or "sec" (or none: steps) in 5 ns
+    // steps; the low 32 bits of the truncated count.
+    static quint32 timeSteps(const QString &text);
+    // Decimal "Mode" property; empty or unconvertible is 0.
+    static int modeOf(const BlockItem *block);
+
+private:
+    // Per logic block: its truth table and how its ports map onto the
+    // pre-logic connectors and onto the function units.
+    struct CompiledLogic
+    {
+        TruthTable table;
+        std::array<quint16, 10> connectorPorts{}; // port bit driven by connector j
+        std::array<qint8, UnitCount> portUnits{}; // unit feeding each port, or -1
+    };
+
+    void placeFunctions(const QList<QList<BlockItem *>> &lists, int firstUnit, int step);
+    void placePassThroughs();
+    void computeMasks();
+    void resolveRouting();
+
+    const BlockItem *blockOnUnit(int unit, const char *term) const;
+    const BlockItem *firstOutputWithTerm(const QString &term) const;
+    const BlockItem *preLogicSource(int bit) const;
+    const BlockItem *feedbackLogic(int bit) const;
+    int sourceUnit(const BlockItem *logic, int port) const;
+    bool preLogicValue(const BlockItem *block, int offset) const;
+    const CompiledLogic &compiled(const BlockItem *block) const;
+
+    Evaluation m_evaluation;
+    const DesignModel *m_model = nullptr;
+    std::array<const BlockItem *, UnitCount> m_units{};
+    int m_nonFncCount = 0;
+    int m_dlyFncCount = 0;
+    int m_cntFncCount = 0;
+    quint16 m_unitModeMask = 0;
+    quint8 m_cntFeedbackMask = 0;
+    quint8 m_dlyFeedbackMask = 0;
+
+    // Which block decides each table bit; resolved once per assignUnits
+    // since it does not depend on the pattern.
+    std::array<const BlockItem *, 16> m_preLogicSources{};
+    std::array<const BlockItem *, 8> m_outputLogic{};
+    std::array<const BlockItem *, 8> m_counterLogic{}; // 2k GATE, 2k + 1 SRC
+    std::array<const BlockItem *, 8> m_feedbackLogic{};
+
+    mutable QHash<const BlockItem *, CompiledLogic> m_compiled;
+};
