@@ -1,0 +1,155 @@
+#pragma once
+
+#include <QImage>
+#include <QLine>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QString>
+
+class QObject;
+class QTextStream;
+
+// One element of a sheet: a node of the design (kind, resource name,
+// parameters, input connections) and the image the canvas shows for it.
+//
+// Ownership: every block is owned by the DesignModel. `inputs` and `fanout`
+// are non-owning; the connection operations and the destructor keep them
+// consistent: for every connection (port p of D fed by S) D's inputs map p to
+// S and S's fanout lists D once.
+class BlockItem
+{
+public:
+    using InputMap = QMap<int, BlockItem *>;
+
+    struct Identity
+    {
+        int id;
+        int sheet;
+        QString name;
+    };
+
+    virtual ~BlockItem();
+
+    BlockItem(const BlockItem &) = delete;
+    BlockItem &operator=(const BlockItem &) = delete;
+
+    // Context actions bound to this block and a canvas. The widget layer
+    // supplies them; the core returns nullptr.
+    virtual QObject *renameAction(QObject *canvas);
+    virtual QObject *cutAction(QObject *canvas);
+    virtual QObject *copyAction(QObject *canvas);
+    virtual QObject *deleteAction(QObject *canvas);
+    virtual QObject *editAction(QObject *canvas);
+
+    // The canvas child that shows this block; not owned (the canvas owns it).
+    virtual void setIconWidget(QObject *widget);
+    virtual QObject *iconWidget() const;
+
+    // Top-left corner of the image on the canvas, in pixels.
+    virtual void setPosition(const QPoint &position);
+    virtual QPoint position() const;
+
+    virtual void setPixmap(const QImage &image);
+    virtual void setBasePixmap(const QImage &image);
+    virtual QImage pixmap() const;
+    virtual QImage basePixmap() const;
+
+    virtual bool setProperty(const QString &text);
+    virtual QString property() const;
+
+    virtual const QList<BlockItem *> &fanout() const;
+    virtual void addFanout(BlockItem *destination);
+    // Removes the first occurrence only: one entry stands for one connection.
+    virtual void removeFanout(BlockItem *destination);
+
+    // Returns the port used, or -1 when refused (null source, negative port).
+    virtual int connectSource(int port, BlockItem *source);
+    virtual BlockItem *source(int port) const;
+    virtual const InputMap &inputs() const;
+    // The three below touch only this block's `inputs`; the caller updates
+    // the source's fanout (see WireRules::deleteWire).
+    virtual void eraseInput(int port);
+    virtual void disconnectAt(const QPoint &point);
+    virtual void removeSource(BlockItem *source);
+    virtual BlockItem *sourceAt(int x, int y) const;
+
+    virtual QString name() const;
+    virtual void setName(const QString &name);
+    // userName if set, else name; trimmed.
+    virtual QString displayName() const;
+    virtual QString userName() const;
+    virtual void setUserName(const QString &userName);
+    virtual int sheet() const;
+
+    virtual void setTerm(const QString &term);
+    virtual QString term() const;
+
+    virtual QPoint outputPoint() const;
+    virtual QPoint inputPoint(int port) const;
+
+    // The block's row in its column.
+    virtual void setRow(int row);
+    virtual int id() const;
+
+    virtual Identity identity() const;
+
+    // A negative sheet matches any sheet; edges of the image are inside.
+    virtual bool containsPoint(int sheet, int x, int y) const;
+
+    // Writes the block's <entry> element, each line indented by `level`.
+    virtual void writeEntry(QTextStream &stream, const QString &term, int level) const;
+
+    // One segment per connected port, ascending, source output → this input.
+    virtual QList<QLine> wires() const;
+
+    // Text after "key=" up to the next blank; empty when absent.
+    virtual QString propertyValue(const QString &key) const;
+
+    // Empty text draws `name`; any other text is drawn instead of it.
+    virtual void setCaption(const QString &text);
+    // The text last drawn on the image.
+    QString caption() const;
+
+    virtual QString indent(int level) const;
+
+protected:
+    // Loads the image of the class (a file name under ":/images/") and draws
+    // `name` on it. Subclasses with their own caption rule pass drawName = false.
+    BlockItem(int id, int sheet, const QString &name, const QString &imageFile,
+              bool drawName = true);
+
+    // Where the wire into `port` ends; logic blocks use their letter inputs.
+    virtual QPoint wireEndPoint(int port) const;
+
+    void drawCaption(const QString &text);
+
+    // Caption rule of the outputs with a fixed path delay (NIM-OUT, FeedBack):
+    // `delayText` ("Delay 85ns     ") followed by `text`, which is padded to
+    // 11 characters when shorter than kindWord plus one; `name` becomes `text`.
+    void setDelayedCaption(const QString &delayText, const QString &kindWord,
+                           const QString &text);
+    // Constructor part of the same rule: a name carrying "Delay " is drawn as
+    // it is and cut back to start at kindWord.
+    void initDelayedCaption(const QString &delayText, const QString &kindWord);
+
+private:
+    friend class DesignModel;
+    // Forgets every connection without touching the other blocks; only for a
+    // model that deletes all blocks at once.
+    void forgetConnections();
+
+    int m_id;
+    int m_sheet;
+    QObject *m_iconWidget = nullptr;
+    QPoint m_position;
+    QString m_term;
+    QString m_name;
+    QString m_userName;
+    QString m_property;
+    QImage m_pixmap;
+    QImage m_basePixmap;
+    InputMap m_inputs;
+    QList<BlockItem *> m_fanout;
+    QString m_caption;
+};

@@ -1,0 +1,352 @@
+#include "model/designmodel.h"
+
+#include "model/nim_in.h"
+#include "model/nimfeedbackin.h"
+#include "model/nimfnclabel.h"
+#include "model/nimfunction.h"
+#include "model/nimlabel.h"
+#include "model/nimlabelin.h"
+#include "model/nimmsrcnt.h"
+#include "model/nimnonfnc.h"
+#include "model/nimout.h"
+#include "model/postlogic.h"
+#include "model/prelogic.h"
+#include "model/resourcecounters.h"
+
+#include <algorithm>
+
+namespace {
+const QString outputPrefix = QStringLiteral("NIM-OUT");
+const QString counterPrefix = QStringLiteral("MsrCnt");
+constexpr int outputCount = 8;
+constexpr int measureCounterCount = 4;
+} // namespace
+
+DesignModel::DesignModel(QObject *parent)
+    : QObject(parent),
+      m_inputNames({QStringLiteral("NIM-IN-S0"), QStringLiteral("NIM-IN-S1"),
+                    QStringLiteral("NIM-IN-S2"), QStringLiteral("NIM-IN-S3"),
+                    QStringLiteral("NIM-IN-S4"), QStringLiteral("NIM-IN-S5"),
+                    QStringLiteral("NIM-IN-S6"), QStringLiteral("NIM-IN-S7"),
+                    QStringLiteral("NIM-IN-M"), QStringLiteral("BNC-IN")})
+{
+}
+
+DesignModel::~DesignModel()
+{
+    clearDesign();
+}
+
+const QStringList &DesignModel::inputNames() const { return m_inputNames; }
+const QList<BlockItem *> &DesignModel::inputBlocks() const { return m_inputBlocks; }
+const QList<PreLogic *> &DesignModel::preLogics() const { return m_preLogics; }
+const QList<PostLogic *> &DesignModel::postLogics() const { return m_postLogics; }
+const QList<BlockItem *> &DesignModel::functionBlocks() const { return m_functionBlocks; }
+const QList<BlockItem *> &DesignModel::outputBlocks() const { return m_outputBlocks; }
+const QList<BlockItem *> &DesignModel::labelBlocks() const { return m_labelBlocks; }
+
+QList<BlockItem *> DesignModel::allBlocks() const
+{
+    QList<BlockItem *> blocks = m_inputBlocks;
+    blocks.append(QList<BlockItem *>(m_preLogics.cbegin(), m_preLogics.cend()));
+    blocks.append(m_functionBlocks);
+    blocks.append(QList<BlockItem *>(m_postLogics.cbegin(), m_postLogics.cend()));
+    blocks.append(m_outputBlocks);
+    blocks.append(m_labelBlocks);
+    return blocks;
+}
+
+BlockItem *DesignModel::addInput(int id, int sheet, const QString &name)
+{
+    if (name.isEmpty())
+        return addNextInput(id, sheet);
+    return append(m_inputBlocks, new NIM_IN(id, sheet, name));
+}
+
+BlockItem *DesignModel::addNextInput(int id, int sheet)
+{
+    for (const QString &connector : std::as_const(m_inputNames)) {
+        if (hasInputOnSheet(connector, sheet))
+            continue;
+        BlockItem *block = append(m_inputBlocks, new NIM_IN(id, sheet, connector));
+        // The first block of this connector is the new one unless another
+        // sheet carries it already; either way its display name is the one
+        // the connector goes by.
+        for (BlockItem *existing : std::as_const(m_inputBlocks)) {
+            if (existing->name() == connector) {
+                block->setUserName(existing->displayName());
+                break;
+            }
+        }
+        return block;
+    }
+    return nullptr;
+}
+
+PreLogic *DesignModel::addPreLogic(int id, int sheet, const QString &name)
+{
+    return append(m_preLogics, new PreLogic(id, sheet, name));
+}
+
+PostLogic *DesignModel::addPostLogic(int id, int sheet, const QString &name)
+{
+    return append(m_postLogics, new PostLogic(id, sheet, name));
+}
+
+BlockItem *DesignModel::addFunction(int id, int sheet, const QString &name)
+{
+    return append(m_functionBlocks, new NIMFunction(id, sheet, name));
+}
+
+BlockItem *DesignModel::addPassThrough(int id, int sheet, const QString &name)
+{
+    const QString given = name.isEmpty() ? nextFreeName(QStringLiteral("NonFnc")) : name;
+    return append(m_functionBlocks, new NIMNonFnc(id, sheet, given));
+}
+
+BlockItem *DesignModel::addFeedBack(int id, int sheet, const QString &name)
+{
+    BlockItem *block = append(m_outputBlocks, new NIMFeedBackIN(id, sheet, name));
+    emit labelBlockAdded(block);
+    return block;
+}
+
+BlockItem *DesignModel::addLabelIn(int id, int sheet, const QString &name)
+{
+    BlockItem *block = append(m_outputBlocks, new NIMLabelIN(id, sheet, name));
+    emit labelBlockAdded(block);
+    return block;
+}
+
+BlockItem *DesignModel::addLabel(int id, int sheet, const QString &name)
+{
+    return append(m_labelBlocks, new NIMLabel(id, sheet, name));
+}
+
+BlockItem *DesignModel::addFunctionLabel(int id, int sheet, const QString &name)
+{
+    return append(m_labelBlocks, new NIMFncLabel(id, sheet, name));
+}
+
+BlockItem *DesignModel::addMeasureCounter(int id, int sheet, const QString &name)
+{
+    return addNumberedOutput(counterPrefix, measureCounterCount, id, sheet, name, true);
+}
+
+BlockItem *DesignModel::addOutput(int id, int sheet, const QString &name)
+{
+    return addNumberedOutput(outputPrefix, outputCount, id, sheet, name, false);
+}
+
+BlockItem *DesignModel::createBlock(const QString &term, int id, int sheet, const QString &name,
+                                    ResourceCounters *counters)
+{
+    const QString kind = ResourceCounters::kindOfTerm(term);
+    if (counters && !kind.isEmpty() && !counters->useResource(-1, kind))
+        return nullptr;
+
+    BlockItem *block = nullptr;
+    if (term == QLatin1String("Input"))
+        block = addInput(id, sheet, name);
+    else if (term == QLatin1String("PreLogic"))
+        block = addPreLogic(id, sheet, name);
+    else if (term == QLatin1String("PostLogic"))
+        block = addPostLogic(id, sheet, name);
+    else if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc"))
+        block = addFunction(id, sheet, name);
+    else if (term == QLatin1String("NonFnc"))
+        block = addPassThrough(id, sheet, name);
+    else if (term == QLatin1String("FeedBack"))
+        block = addFeedBack(id, sheet, name);
+    else if (term == QLatin1String("Label") || term == QLatin1String("PreLabel"))
+        block = addLabelIn(id, sheet, name);
+    else if (term.startsWith(outputPrefix))
+        block = addOutput(id, sheet, name);
+    else if (term.startsWith(counterPrefix))
+        block = addMeasureCounter(id, sheet, name.trimmed());
+    else if (term.contains(QLatin1String("PreLabel")) || term.startsWith(QLatin1String("FeedBack")))
+        block = addLabel(id, sheet, name);
+    else if (term.contains(QLatin1String("Label")))
+        block = addFunctionLabel(id, sheet, name);
+
+    if (!block) {
+        if (counters && !kind.isEmpty())
+            counters->useResource(1, kind);
+        return nullptr;
+    }
+    // Outputs and measure counters go by their resource name.
+    const bool namedByResource = term.startsWith(outputPrefix) || term.startsWith(counterPrefix);
+    block->setTerm(namedByResource ? block->name() : term);
+    return block;
+}
+
+BlockItem *DesignModel::newNamed(const QString &prefix, int id, int sheet)
+{
+    const QString name = nextFreeName(prefix);
+    if (prefix == QLatin1String("Label"))
+        return addLabelIn(id, sheet, name);
+    if (prefix == QLatin1String("FeedBack"))
+        return addFeedBack(id, sheet, name);
+    if (prefix == QLatin1String("DlyFnc") || prefix == QLatin1String("CntFnc"))
+        return addFunction(id, sheet, name);
+    if (prefix == QLatin1String("PstLgc"))
+        return addPostLogic(id, sheet, name);
+    if (prefix == QLatin1String("PreLgc"))
+        return addPreLogic(id, sheet, name);
+    return nullptr;
+}
+
+QString DesignModel::nextFreeName(const QString &prefix) const
+{
+    // A block whose user name hides its resource name still holds that name.
+    for (int n = 0;; ++n) {
+        const QString candidate = prefix + QString::number(n);
+        if (isNameFree(candidate, false) && !findBlock(candidate))
+            return candidate;
+    }
+}
+
+bool DesignModel::isNameFree(const QString &name, bool alsoNames) const
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.startsWith(outputPrefix) || trimmed.startsWith(counterPrefix))
+        return false;
+    const QList<BlockItem *> blocks = allBlocks();
+    for (const BlockItem *block : blocks) {
+        if (block->displayName() == trimmed || (alsoNames && block->name() == trimmed))
+            return false;
+    }
+    return true;
+}
+
+void DesignModel::freeResourceNames(const QString &kind, QStringList &names, int sheet) const
+{
+    if (kind == QLatin1String("Input")) {
+        for (const QString &connector : m_inputNames) {
+            if (!hasInputOnSheet(connector, sheet))
+                names.append(connector);
+        }
+        return;
+    }
+    const bool output = kind.startsWith(outputPrefix);
+    if (!output && !kind.startsWith(counterPrefix))
+        return;
+    const QString prefix = output ? outputPrefix : counterPrefix;
+    const int count = output ? outputCount : measureCounterCount;
+    for (int unit = 0; unit < count; ++unit) {
+        const QString candidate = prefix + QString::number(unit);
+        const bool used = std::any_of(m_outputBlocks.cbegin(), m_outputBlocks.cend(),
+                                      [&](const BlockItem *block) {
+                                          return block->term().startsWith(prefix)
+                                                 && block->name() == candidate;
+                                      });
+        if (!used)
+            names.append(candidate);
+    }
+}
+
+BlockItem *DesignModel::findBlock(const QString &name, int sheet) const
+{
+    const QList<BlockItem *> blocks = allBlocks();
+    for (BlockItem *block : blocks) {
+        if (block->name() == name && (sheet < 0 || block->sheet() == sheet))
+            return block;
+    }
+    return nullptr;
+}
+
+void DesignModel::removeBlock(BlockItem *block)
+{
+    if (!block)
+        return;
+    const bool held = takeOut(m_inputBlocks, block) || takeOut(m_preLogics, block)
+                      || takeOut(m_functionBlocks, block) || takeOut(m_postLogics, block)
+                      || takeOut(m_outputBlocks, block) || takeOut(m_labelBlocks, block);
+    if (!held)
+        return;
+    emit blockAboutToBeRemoved(block);
+    detachEverywhere(block);
+    delete block;
+}
+
+void DesignModel::clearDesign()
+{
+    const QList<BlockItem *> blocks = allBlocks();
+    for (BlockItem *block : blocks)
+        emit blockAboutToBeRemoved(block);
+    // Every block goes, so no block needs to be told about the others.
+    for (BlockItem *block : blocks)
+        block->forgetConnections();
+    m_inputBlocks.clear();
+    m_preLogics.clear();
+    m_postLogics.clear();
+    m_functionBlocks.clear();
+    m_outputBlocks.clear();
+    m_labelBlocks.clear();
+    qDeleteAll(blocks);
+}
+
+template<typename List>
+bool DesignModel::takeOut(List &list, BlockItem *block)
+{
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i) == block) {
+            list.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+template<typename Block, typename List>
+Block *DesignModel::append(List &list, Block *block)
+{
+    list.append(block);
+    return block;
+}
+
+BlockItem *DesignModel::addNumberedOutput(const QString &prefix, int count, int id, int sheet,
+                                          const QString &name, bool measureCounter)
+{
+    QString given = name;
+    if (name.isEmpty() || name == prefix) {
+        given = firstFreeOutputName(prefix, count);
+        if (given.isEmpty())
+            return nullptr;
+    }
+    BlockItem *block = measureCounter ? static_cast<BlockItem *>(new NIMMsrCnt(id, sheet, given))
+                                      : new NIMOut(id, sheet, given);
+    return append(m_outputBlocks, block);
+}
+
+QString DesignModel::firstFreeOutputName(const QString &prefix, int count) const
+{
+    for (int unit = 0; unit < count; ++unit) {
+        const QString candidate = prefix + QString::number(unit);
+        const bool used = std::any_of(m_outputBlocks.cbegin(), m_outputBlocks.cend(),
+                                      [&](const BlockItem *block) { return block->name() == candidate; });
+        if (!used)
+            return candidate;
+    }
+    return QString();
+}
+
+bool DesignModel::hasInputOnSheet(const QString &connector, int sheet) const
+{
+    return std::any_of(m_inputBlocks.cbegin(), m_inputBlocks.cend(), [&](const BlockItem *block) {
+        return block->name() == connector && (sheet < 0 || block->sheet() == sheet);
+    });
+}
+
+void DesignModel::detachEverywhere(BlockItem *block)
+{
+    // Wire edits update inputs and fan-out in two steps; whatever a half-done
+    // edit left behind must not outlive the block.
+    const QList<BlockItem *> blocks = allBlocks();
+    for (BlockItem *other : blocks) {
+        other->removeSource(block);
+        while (other->m_fanout.removeOne(block)) {
+        }
+    }
+    block->forgetConnections();
+}

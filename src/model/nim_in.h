@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/blockitem.h"
+
+// Physical input connector; its name is the connector name ("NIM-IN-S0" ...).
+class NIM_IN : public BlockItem
+{
+public:
+    NIM_IN(int id, int sheet, const QString &name);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/nimfunction.h"
+
+// Counter function; behaves as NIMFunction.
+class NIMCntFnc : public NIMFunction
+{
+public:
+    using NIMFunction::NIMFunction;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/nimfunction.h"
+
+// Delay function; behaves as NIMFunction.
+class NIMDlyFnc : public NIMFunction
+{
+public:
+    using NIMFunction::NIMFunction;
+};

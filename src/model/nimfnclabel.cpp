@@ -1,0 +1,7 @@
+#include "model/nimfnclabel.h"
+
+NIMFncLabel::NIMFncLabel(int id, int sheet, const QString &name)
+    : BlockItem(id, sheet, name, QStringLiteral("FncLabel.png"))
+{
+    setTerm(name);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/blockitem.h"
+
+// Counter or delay function unit; which one is told by the term ("CntFnc" or "DlyFnc").
+class NIMFunction : public BlockItem
+{
+public:
+    NIMFunction(int id, int sheet, const QString &name);
+};

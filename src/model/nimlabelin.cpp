@@ -1,0 +1,7 @@
+#include "model/nimlabelin.h"
+
+NIMLabelIN::NIMLabelIN(int id, int sheet, const QString &name)
+    : BlockItem(id, sheet, name, QStringLiteral("LabelIN.png"))
+{
+    setTerm(QStringLiteral("Label"));
+}

@@ -1,0 +1,7 @@
+#include "model/nimnonfnc.h"
+
+NIMNonFnc::NIMNonFnc(int id, int sheet, const QString &name)
+    : BlockItem(id, sheet, name, QStringLiteral("NonFnc.png"), false)
+{
+    setTerm(QStringLiteral("NonFnc"));
+}

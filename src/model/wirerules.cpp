@@ -1,0 +1,232 @@
+#include "model/wirerules.h"
+
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "model/prelogic.h"
+#include "model/resourcecounters.h"
+
+#include <algorithm>
+
+namespace {
+
+enum Column { InputColumn, PreLogicColumn, FunctionColumn, PostLogicColumn, OutputColumn };
+
+const QString preLogicInfo = QStringLiteral("PreLogicInfo");
+const QString feedBackInfo = QStringLiteral("FeedBackInfo");
+
+bool isFeedback(const BlockItem *block)
+{
+    return block->term().startsWith(QLatin1String("FeedBack"));
+}
+
+bool isCountedFunction(const BlockItem *block)
+{
+    return block->term() == QLatin1String("CntFnc") || block->term() == QLatin1String("DlyFnc");
+}
+
+bool isFunction(const BlockItem *block)
+{
+    return isCountedFunction(block) || block->term() == QLatin1String("NonFnc");
+}
+
+} // namespace
+
+WireRules::WireRules(DesignModel &model, ResourceCounters &counters)
+    : m_model(model), m_counters(counters)
+{
+}
+
+WireRules::DropResult WireRules::dropWire(const QString &sourceName, int sheet, const QPoint &drop)
+{
+    switch (dropColumn(drop.x())) {
+    case PreLogicColumn:
+        return dropOnPreLogic(sourceName, sheet, drop);
+    case FunctionColumn:
+        return dropOnFunction(sourceName, sheet, drop);
+    case PostLogicColumn:
+        return dropOnPostLogic(sourceName, sheet, drop);
+    case OutputColumn:
+        return dropOnOutput(sourceName, sheet, drop);
+    default:
+        return {};
+    }
+}
+
+bool WireRules::deleteWire(BlockItem *destination, const QLine &wire)
+{
+    // The wire must be one of the destination's, so that inputs and fan-out
+    // are changed together or not at all.
+    const qsizetype index = destination->wires().indexOf(wire);
+    if (index < 0)
+        return false;
+    BlockItem *source = destination->inputs().values().at(index);
+    giveBack(connectionUnit(source, destination));
+    source->removeFanout(destination);
+    destination->disconnectAt(wire.p2());
+    return true;
+}
+
+void WireRules::deleteBlock(BlockItem *block)
+{
+    for (BlockItem *source : block->inputs())
+        giveBack(connectionUnit(source, block));
+    for (BlockItem *destination : block->fanout())
+        giveBack(connectionUnit(block, destination));
+    giveBack(ResourceCounters::kindOfTerm(block->term()));
+    m_model.removeBlock(block);
+}
+
+QString WireRules::connectionUnit(const BlockItem *source, const BlockItem *destination)
+{
+    if (isFeedback(source))
+        return isFunction(destination) ? feedBackInfo : QString();
+    const bool preLogicSide = source->term() == QLatin1String("PreLogic")
+                              || source->term().contains(QLatin1String("Label"));
+    return preLogicSide && isCountedFunction(destination) ? preLogicInfo : QString();
+}
+
+int WireRules::dropColumn(int x)
+{
+    if (x < 142)
+        return InputColumn;
+    if (x <= 283)
+        return PreLogicColumn;
+    if (x <= 421)
+        return FunctionColumn;
+    if (x <= 563)
+        return PostLogicColumn;
+    return OutputColumn;
+}
+
+WireRules::DropResult WireRules::dropOnPreLogic(const QString &sourceName, int sheet,
+                                                const QPoint &drop)
+{
+    BlockItem *source = columnBlockNamed(InputColumn, sheet, sourceName);
+    if (!source)
+        return {};
+    for (BlockItem *destination : m_model.preLogics()) {
+        const int y = destination->position().y();
+        if (destination->sheet() == sheet && y < drop.y() && drop.y() <= y + 67) {
+            const int port = destination->connectSource(-1, source);
+            return port < 0 ? DropResult{} : DropResult{destination, port, {}};
+        }
+    }
+    return {};
+}
+
+WireRules::DropResult WireRules::dropOnFunction(const QString &sourceName, int sheet,
+                                                const QPoint &drop)
+{
+    BlockItem *source = columnBlockNamed(PreLogicColumn, sheet, sourceName);
+    if (!source)
+        return {};
+    const QList<BlockItem *> column = columnBlocks(FunctionColumn, sheet);
+    const auto hit = std::find_if(column.cbegin(), column.cend(), [&](const BlockItem *block) {
+        return qAbs(block->position().y() - drop.y()) <= 29;
+    });
+    return hit == column.cend() ? DropResult{} : connectFunction(*hit, source);
+}
+
+WireRules::DropResult WireRules::dropOnPostLogic(const QString &sourceName, int sheet,
+                                                 const QPoint &drop)
+{
+    BlockItem *source = columnBlockNamed(FunctionColumn, sheet, sourceName);
+    if (!source)
+        return {};
+    const QList<BlockItem *> column = columnBlocks(PostLogicColumn, sheet);
+    const auto hit = std::find_if(column.cbegin(), column.cend(), [&](const BlockItem *block) {
+        return block->containsPoint(sheet, drop.x(), drop.y());
+    });
+    if (hit == column.cend())
+        return {};
+    BlockItem *destination = *hit;
+    int port = -1;
+    if (destination->term() == QLatin1String("PostLogic"))
+        port = destination->connectSource(-1, source);
+    else if (destination->term() == QLatin1String("Label"))
+        port = destination->connectSource(0, source);
+    return port < 0 ? DropResult{} : DropResult{destination, port, {}};
+}
+
+WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int sheet,
+                                              const QPoint &drop)
+{
+    BlockItem *source = columnBlockNamed(PostLogicColumn, sheet, sourceName);
+    if (!source)
+        return {};
+    const QList<BlockItem *> column = columnBlocks(OutputColumn, sheet);
+    const auto hit = std::find_if(column.cbegin(), column.cend(), [&](const BlockItem *block) {
+        const int y = block->position().y();
+        return y < drop.y() && drop.y() <= y + 39;
+    });
+    if (hit == column.cend())
+        return {};
+    BlockItem *destination = *hit;
+    int port = 0;
+    if (destination->term().startsWith(QLatin1String("MsrCnt"))) {
+        const int middle = destination->position().y() + destination->pixmap().height() / 2;
+        port = drop.y() < middle ? 0 : 1;
+    }
+    return {destination, destination->connectSource(port, source), {}};
+}
+
+WireRules::DropResult WireRules::connectFunction(BlockItem *destination, BlockItem *source)
+{
+    const QString term = destination->term();
+    if (term == QLatin1String("NonFnc")) {
+        if (source->name().startsWith(QLatin1String("FeedBack")))
+            return {nullptr, -1,
+                    tr("Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0.")};
+        return {destination, destination->connectSource(0, source), {}};
+    }
+    if (term == QLatin1String("PreLabel")) {
+        if (!source->name().startsWith(QLatin1String("PreLgc")))
+            return {};
+        return {destination, destination->connectSource(0, source), {}};
+    }
+    if (isCountedFunction(destination))
+        return connectCountedFunction(destination, source);
+    return {};
+}
+
+WireRules::DropResult WireRules::connectCountedFunction(BlockItem *destination, BlockItem *source)
+{
+    // The function input line is held by the class of its source: pre-logic
+    // lines and feedback lines are counted separately.
+    const BlockItem *present = destination->source(0);
+    const QString wanted = isFeedback(source) ? feedBackInfo : preLogicInfo;
+    if (!present || isFeedback(present) != isFeedback(source)) {
+        if (!m_counters.useResource(-1, wanted))
+            return {};
+        if (present)
+            giveBack(isFeedback(present) ? feedBackInfo : preLogicInfo);
+    }
+    return {destination, destination->connectSource(0, source), {}};
+}
+
+QList<BlockItem *> WireRules::columnBlocks(int column, int sheet) const
+{
+    QList<BlockItem *> blocks;
+    const QList<BlockItem *> all = m_model.allBlocks();
+    for (BlockItem *block : all) {
+        if (block->sheet() == sheet && dropColumn(block->position().x()) == column)
+            blocks.append(block);
+    }
+    std::stable_sort(blocks.begin(), blocks.end(),
+                     [](const BlockItem *a, const BlockItem *b) { return a->id() < b->id(); });
+    return blocks;
+}
+
+BlockItem *WireRules::columnBlockNamed(int column, int sheet, const QString &name) const
+{
+    const QList<BlockItem *> blocks = columnBlocks(column, sheet);
+    const auto hit = std::find_if(blocks.cbegin(), blocks.cend(),
+                                  [&name](const BlockItem *block) { return block->name() == name; });
+    return hit == blocks.cend() ? nullptr : *hit;
+}
+
+void WireRules::giveBack(const QString &unit)
+{
+    if (!unit.isEmpty())
+        m_counters.useResource(1, unit);
+}
