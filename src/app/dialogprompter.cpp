@@ -1,0 +1,28 @@
+#include "app/dialogprompter.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+
+QMessageBox::StandardButton DialogPrompter::warning(QWidget *parent, const QString &title,
+                                                    const QString &text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton,
+                                                    std::optional<QPoint> at)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    if (at)
+        box.move(*at);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+std::optional<QString> DialogPrompter::askText(QWidget *parent, const QString &title,
+                                               const QString &label, const QString &text)
+{
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return answer;
+}

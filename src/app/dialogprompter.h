@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/prompter.h"
+
+// The real boxes: QMessageBox and QInputDialog, run modally.
+class DialogPrompter : public Prompter
+{
+public:
+    QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton,
+                                        std::optional<QPoint> at) override;
+    std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                   const QString &text) override;
+};

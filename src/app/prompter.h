@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every modal question and warning of the main window goes through this
+// interface so that tests can answer without clicking boxes.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    // at: global position of the box's top-left corner; none = centred.
+    virtual QMessageBox::StandardButton warning(QWidget *parent, const QString &title,
+                                                const QString &text,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                                std::optional<QPoint> at = std::nullopt) = 0;
+
+    // Returns the entered text, or nothing when the user cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &title,
+                                           const QString &label, const QString &text) = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+class BlockItem;
+
+// The images the canvas shows for a block: the variant chosen when it is
+// placed or edited, and the selected look.
+class BlockIconPainter
+{
+public:
+    // Blue wash drawn over a selected block (and the rubber band).
+    static QColor selectionColour();
+
+    // Counter functions and measure counters show the picture of their mode
+    // with the display name; a logic block without an expression shows its
+    // display name in bold; every other block keeps its own image.
+    static QImage placedImage(const BlockItem &block);
+    // After a parameter edit: as placed, but a logic block's caption goes
+    // back to normal weight.
+    static QImage editedImage(const BlockItem &block);
+    static QImage selectedImage(const QImage &image);
+
+private:
+    static bool hasModeVariant(const BlockItem &block);
+    static QImage captioned(const QImage &picture, const QString &text, int weight);
+};

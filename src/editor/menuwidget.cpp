@@ -1,0 +1,160 @@
+#include "editor/menuwidget.h"
+
+#include "editor/dragpayload.h"
+#include "model/resourcecounters.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+struct PaletteRow
+{
+    const char *kind;
+    const char *picture;
+    int gapAfter;   // added to the picture height to give the next item's y
+};
+
+// The info rows hang under their tile (gap -1) to read as one item.
+const PaletteRow kRows[] = {
+    {"Input", ":/images/MenuInput.png", 17},
+    {"PreLogic", ":/images/MenuPreLgc.png", -1},
+    {"PreLogicInfo", ":/images/NetPreLgc.png", 7},
+    {"CntFnc", ":/images/FuncLabel.png", 7},
+    {"DlyFnc", ":/images/FuncLabel.png", 7},
+    {"NonFnc", ":/images/FuncLabel.png", 7},
+    {"PostLogic", ":/images/MenuPstLgc.png", -1},
+    {"PostLogicInfo", ":/images/NetPstLgc.png", 7},
+    {"MsrCnt", ":/images/MenuOut.png", 7},
+    {"NIM-OUT", ":/images/MenuOut.png", 7},
+    {"FeedBack", ":/images/MenuFeedBack.png", -1},
+    {"FeedBackInfo", ":/images/NetFeedBack.png", 7},
+    {"Label", ":/images/MenuLabel.png", 7},
+};
+constexpr int kLeft = 10;
+constexpr int kTop = 10;
+const QColor kGrey(127, 127, 127, 127);
+
+} // namespace
+
+MenuWidget::MenuWidget(ResourceCounters *counters, QWidget *parent)
+    : DragWidget(parent), m_counters(counters)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    int y = kTop;
+    int bottom = y;
+    for (const PaletteRow &row : kRows) {
+        addItem(QString::fromLatin1(row.kind), QString::fromLatin1(row.picture), y);
+        bottom = m_items.last().rect.bottom() + 1;
+        y = bottom + row.gapAfter;
+    }
+    setMinimumSize(120, bottom + 7);
+    connect(counters, &ResourceCounters::changed, this, &MenuWidget::redraw);
+}
+
+void MenuWidget::addItem(const QString &kind, const QString &pictureFile, int y)
+{
+    Item item;
+    item.kind = kind;
+    item.picture = QPixmap(pictureFile);
+    item.rect = QRect(QPoint(kLeft, y), item.picture.size());
+    item.label = new QLabel(this);
+    item.label->setAttribute(Qt::WA_DeleteOnClose);
+    item.label->move(item.rect.topLeft());
+    item.label->resize(item.rect.size());
+    item.label->show();
+    m_items.append(item);
+    redrawItem(m_items.last());
+}
+
+MenuWidget::Item *MenuWidget::findItem(const QString &kind)
+{
+    for (Item &item : m_items) {
+        if (item.kind == kind)
+            return &item;
+    }
+    return nullptr;
+}
+
+void MenuWidget::redraw(const QString &kind)
+{
+    if (Item *item = findItem(kind))
+        redrawItem(*item);
+}
+
+void MenuWidget::redrawItem(Item &item)
+{
+    item.greyed = m_counters->isExhausted(item.kind);
+    item.label->setPixmap(captionedPicture(item, item.greyed));
+}
+
+QPixmap MenuWidget::captionedPicture(const Item &item, bool greyed) const
+{
+    QPixmap picture = item.picture;
+    QPainter painter(&picture);
+    const QString caption = m_counters->caption(item.kind);
+    if (!caption.isEmpty())
+        painter.drawText(picture.rect(), Qt::AlignCenter, caption);
+    if (greyed)
+        painter.fillRect(picture.rect(), kGrey);
+    return picture;
+}
+
+QString MenuWidget::kindAt(const QPoint &point)
+{
+    for (const Item &item : std::as_const(m_items)) {
+        const QRect &r = item.rect;
+        if (point.x() > r.left() && point.x() < r.right() + 1 && point.y() > r.top()
+            && point.y() < r.bottom() + 1) {
+            m_lastHit = item.kind;
+            return item.kind;
+        }
+    }
+    return QString();
+}
+
+QString MenuWidget::lastHitKind() const
+{
+    return m_lastHit;
+}
+
+QLabel *MenuWidget::itemLabel(const QString &kind) const
+{
+    for (const Item &item : m_items) {
+        if (item.kind == kind)
+            return item.label;
+    }
+    return nullptr;
+}
+
+bool MenuWidget::isGreyed(const QString &kind) const
+{
+    for (const Item &item : m_items) {
+        if (item.kind == kind)
+            return item.greyed;
+    }
+    return false;
+}
+
+bool MenuWidget::isDraggable(const QString &kind)
+{
+    return !kind.isEmpty() && !kind.endsWith(QLatin1String("Info"));
+}
+
+void MenuWidget::mousePressEvent(QMouseEvent *event)
+{
+    event->ignore();
+    const QPoint point = event->position().toPoint();
+    auto *child = qobject_cast<QLabel *>(childAt(point));
+    const QString kind = kindAt(point);
+    Item *item = findItem(kind);
+    if (!child || !item || !isDraggable(kind))
+        return;
+
+    const QPoint hotSpot = point - child->pos();
+    child->setPixmap(captionedPicture(*item, true));
+    startDrag(DragPayload{kind, hotSpot}, item->picture, hotSpot);
+    // The palette keeps its pictures whatever the drop did with the drag.
+    redrawItem(*item);
+}

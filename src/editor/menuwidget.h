@@ -1,0 +1,52 @@
+#pragma once
+
+#include "editor/dragwidget.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class ResourceCounters;
+
+// The palette beside the sheets: one picture per block kind to drag onto a
+// canvas, captioned with the free units of its resource counter. The counts
+// themselves live in ResourceCounters (not owned); the palette only shows them.
+class MenuWidget : public DragWidget
+{
+    Q_OBJECT
+public:
+    explicit MenuWidget(ResourceCounters *counters, QWidget *parent = nullptr);
+
+    // The kind whose picture strictly contains the point, or an empty text.
+    QString kindAt(const QPoint &point);
+    QString lastHitKind() const;
+    QLabel *itemLabel(const QString &kind) const;
+    // Whether the kind's picture is shown greyed (no unit left).
+    bool isGreyed(const QString &kind) const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    struct Item
+    {
+        QString kind;
+        QPixmap picture;
+        QLabel *label;
+        QRect rect;
+        bool greyed = false;
+    };
+
+    void addItem(const QString &kind, const QString &pictureFile, int y);
+    void redraw(const QString &kind);
+    void redrawItem(Item &item);
+    QPixmap captionedPicture(const Item &item, bool greyed) const;
+    Item *findItem(const QString &kind);
+    static bool isDraggable(const QString &kind);
+
+    ResourceCounters *m_counters;
+    QList<Item> m_items;
+    QString m_lastHit;
+};
