@@ -1,0 +1,63 @@
+#include "io/documentwriter.h"
+
+#include "io/entrywriter.h"
+#include "io/xmltext.h"
+#include "model/connectionsettings.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QTextStream>
+
+DocumentWriter::DocumentWriter(const DocumentContext &context) : m_context(context)
+{
+}
+
+void DocumentWriter::writeXml(QTextStream &stream) const
+{
+    stream.setEncoding(QStringConverter::Utf8);
+    stream << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    writeRoot(stream);
+    for (const Sheet *sheet : m_context.sheets->sheets()) {
+        stream << "    <tab id=\"" << QString::number(sheet->index()) << "\" name=\""
+               << XmlText::escaped(sheet->caption()) << "\">\n";
+        for (const BlockItem *block : sheet->blocks())
+            EntryWriter::write(stream, *block, 2);
+        stream << "    </tab>\n";
+    }
+    stream << "</KaRiX>\n";
+}
+
+void DocumentWriter::writeRoot(QTextStream &stream) const
+{
+    const ConnectionSettings &settings = *m_context.settings;
+    stream << "<KaRiX addr=\"" << XmlText::escaped(settings.address) << "\" tcpPort=\""
+           << QString::number(settings.tcpPort) << "\" udpPort=\""
+           << QString::number(settings.udpPort) << "\" Timeout=\""
+           << QString::number(static_cast<qint32>(settings.timeout)) << "\" autoConnect=\""
+           << (settings.autoConnect ? "true" : "false") << "\">\n";
+}
+
+QByteArray DocumentWriter::toBytes() const
+{
+    QByteArray bytes;
+    QTextStream stream(&bytes, QIODevice::WriteOnly);
+    writeXml(stream);
+    stream.flush();
+    return bytes;
+}
+
+QString DocumentWriter::save(const QString &fileName) const
+{
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream stream(&file);
+        writeXml(stream);
+        stream.flush();
+        if (stream.status() == QTextStream::Ok && file.commit())
+            return QString();
+    }
+    return QCoreApplication::translate("DocumentWriter", "Cannot write file %1:\n%2.")
+        .arg(fileName, file.errorString());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "io/documentcontext.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QTextStream;
+
+// Writes a design as a document: declaration, root with the connection
+// settings, one <tab> per sheet with its entries column by column, closing
+// lines; UTF-8, line feeds only.
+class DocumentWriter
+{
+public:
+    explicit DocumentWriter(const DocumentContext &context);
+
+    void writeXml(QTextStream &stream) const;
+    QByteArray toBytes() const;
+    // Writes through a temporary file that replaces the target only when
+    // complete, so a failed save leaves the previous file intact. Returns an
+    // empty text on success, else "Cannot write file %1:\n%2.".
+    QString save(const QString &fileName) const;
+
+private:
+    void writeRoot(QTextStream &stream) const;
+
+    DocumentContext m_context;
+};

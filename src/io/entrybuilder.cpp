@@ -1,0 +1,182 @@
+#include "io/entrybuilder.h"
+
+#include "io/pastesession.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "model/labelregistry.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QLatin1String outputPrefix("NIM-OUT");
+const QLatin1String counterPrefix("MsrCnt");
+
+bool isFeedbackOrLabel(const QString &term)
+{
+    return term.contains(QLatin1String("FeedBack")) || term.contains(QLatin1String("Label"));
+}
+
+// References to a label or feedback path, as opposed to the blocks defining them.
+bool isReferenceLabel(const QString &term)
+{
+    return isFeedbackOrLabel(term) && term != QLatin1String("FeedBack")
+           && term != QLatin1String("Label") && term != QLatin1String("PreLabel");
+}
+
+// Prefix of the generated name for kinds the model names by number.
+QString namePrefix(const QString &term)
+{
+    if (term == QLatin1String("PreLogic"))
+        return QStringLiteral("PreLgc");
+    if (term == QLatin1String("PostLogic"))
+        return QStringLiteral("PstLgc");
+    if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc")
+        || term == QLatin1String("FeedBack"))
+        return term;
+    if (term == QLatin1String("Label") || term == QLatin1String("PreLabel"))
+        return QStringLiteral("Label");
+    return QString();
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("EntryBuilder", text);
+}
+
+} // namespace
+
+EntryBuilder::EntryBuilder(const DocumentContext &context)
+    : m_context(context), m_drivers(context, m_settingsApplied)
+{
+}
+
+void EntryBuilder::setPasteSession(PasteSession *session)
+{
+    m_paste = session;
+    m_drivers.setPasteSession(session);
+}
+
+bool EntryBuilder::createEntry(const QString &term, int sheetIndex, const EntryKeys::KeyMap &map,
+                               bool pastePass)
+{
+    const EntryKeys keys = EntryKeys::fromMap(term, map);
+    if (!keys.isValid())
+        return false;
+    if (pastePass) {
+        if (m_paste)
+            m_paste->plan(keys.term, keys.name);
+        return true;
+    }
+    return m_paste ? createPastedEntry(keys) : createDocumentEntry(keys, sheetIndex);
+}
+
+bool EntryBuilder::createDocumentEntry(EntryKeys keys, int sheetIndex)
+{
+    Sheet *sheet = m_context.sheets->sheet(sheetIndex);
+    if (!sheet || !Placement::forTerm(keys.term).isPlaceable())
+        return true;
+    m_context.labels->setCurrentSheet(sheetIndex);
+    const int row = rowFor(keys, *sheet);
+    if (row < 0) {
+        m_settingsApplied = false;
+        return true;
+    }
+    build(keys, row, sheetIndex);
+    return true;
+}
+
+bool EntryBuilder::createPastedEntry(EntryKeys keys)
+{
+    const QString entryName = keys.name;
+    m_paste->translateEntry(keys);
+    QString unusedName;
+    const int row = m_paste->placeAndName(keys.term, unusedName);
+    if (row < 0) {
+        m_messages.append(tr("There's not enough space."));
+        return true;
+    }
+    if (isRefusedLabel(keys))
+        return true;
+    if (const BlockItem *block = build(keys, row, m_paste->sheetIndex()))
+        m_paste->noteCreatedName(entryName, block->name());
+    return true;
+}
+
+bool EntryBuilder::isRefusedLabel(const EntryKeys &keys) const
+{
+    if (!isReferenceLabel(keys.term))
+        return false;
+    // The feedback block of a pasted label is created after it, in pass 2.
+    const bool followsPastedFeedback = keys.term.startsWith(QLatin1String("FeedBack"))
+                                       && m_paste->pastedNames().contains(keys.term);
+    return !followsPastedFeedback
+           && m_context.labels->isPresent(keys.name, m_paste->sheetIndex());
+}
+
+int EntryBuilder::rowFor(const EntryKeys &keys, const Sheet &sheet)
+{
+    if (sheet.isRowFree(keys.term, keys.id))
+        return keys.id;
+    // Rows beyond the canvas or taken twice: keep the block, not the row.
+    m_settingsApplied = false;
+    return sheet.lowestFreeRow(keys.term);
+}
+
+BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
+{
+    BlockItem *block = m_context.model->createBlock(keys.term, row, sheetIndex,
+                                                    creationName(keys), m_context.resources);
+    if (!block) {
+        if (keys.term == QLatin1String("Input"))
+            m_messages.append(tr("There is no more Input resource."));
+        else
+            m_settingsApplied = false;
+        return nullptr;
+    }
+    applyNames(block, keys);
+    if (!keys.property.isEmpty())
+        block->setProperty(keys.property);
+    m_drivers.connectDrivers(block, keys.nets, sheetIndex);
+    Sheet *sheet = m_context.sheets->sheet(sheetIndex);
+    if (!sheet->place(block)) {
+        m_context.model->removeBlock(block);
+        m_settingsApplied = false;
+        return nullptr;
+    }
+    noteReferencePresence(block);
+    m_created.append(block);
+    return block;
+}
+
+void EntryBuilder::applyNames(BlockItem *block, const EntryKeys &keys)
+{
+    if (keys.userName.isEmpty())
+        return;
+    block->setUserName(keys.userName);
+    if (isFeedbackOrLabel(keys.term))
+        m_context.labels->setUserName(block->name(), keys.userName);
+}
+
+QString EntryBuilder::creationName(const EntryKeys &keys) const
+{
+    const QString &term = keys.term;
+    // Outputs and counters are named by their resource; a foreign name would
+    // leave the block with a term that has no place on the sheet.
+    if (term.startsWith(outputPrefix))
+        return keys.name.startsWith(outputPrefix) ? keys.name : QString();
+    if (term.startsWith(counterPrefix))
+        return keys.name.startsWith(counterPrefix) ? keys.name : QString();
+    const QString prefix = namePrefix(term);
+    if (keys.name.isEmpty() && !prefix.isEmpty())
+        return m_context.model->nextFreeName(prefix);
+    return keys.name;
+}
+
+void EntryBuilder::noteReferencePresence(const BlockItem *block)
+{
+    if (isReferenceLabel(block->term()))
+        m_context.labels->setPresence(block->name(), true);
+}

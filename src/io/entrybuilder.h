@@ -1,0 +1,64 @@
+#pragma once
+
+#include "io/documentcontext.h"
+#include "io/driverresolver.h"
+#include "io/entrykeys.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class BlockItem;
+class PasteSession;
+class Sheet;
+
+// Recreates one block from the keys of a document or clipboard entry: takes
+// its resource, creates it through the model, sets names and property,
+// connects its drivers and places it on its sheet.
+//
+// Documents: the block goes to the entry's sheet at row `id`; an id that is
+// unusable or already taken there moves the block to the column's lowest free
+// row, and an entry that finds no row, no resource or an unknown term is
+// dropped (settings-applied flag cleared for the first two).
+// Pastes: pass 1 (pastePass) only plans names in the session; pass 2 (with a
+// session set) creates the blocks on the session's sheet under the new names.
+class EntryBuilder
+{
+public:
+    explicit EntryBuilder(const DocumentContext &context);
+
+    // Non-null for the second pass of a paste.
+    void setPasteSession(PasteSession *session);
+
+    // False when the entry has no valid id or an empty term (the parse stops);
+    // true when it was created, skipped or refused for lack of resources.
+    bool createEntry(const QString &term, int sheetIndex, const EntryKeys::KeyMap &map,
+                     bool pastePass);
+
+    // Cleared when an entry was dropped or altered for lack of room or resources.
+    bool settingsApplied() const { return m_settingsApplied; }
+    void setSettingsApplied(bool applied) { m_settingsApplied = applied; }
+    // Texts for the user, in order ("There is no more Input resource.", …).
+    const QStringList &messages() const { return m_messages; }
+    // Blocks created so far, in document order.
+    const QList<BlockItem *> &createdBlocks() const { return m_created; }
+
+private:
+    bool createDocumentEntry(EntryKeys keys, int sheetIndex);
+    bool createPastedEntry(EntryKeys keys);
+    bool isRefusedLabel(const EntryKeys &keys) const;
+    // Row of the entry on the sheet: its id when free, else the lowest free row.
+    int rowFor(const EntryKeys &keys, const Sheet &sheet);
+    BlockItem *build(const EntryKeys &keys, int row, int sheetIndex);
+    void applyNames(BlockItem *block, const EntryKeys &keys);
+    // A name the model can create the block under, for empty or foreign names.
+    QString creationName(const EntryKeys &keys) const;
+    void noteReferencePresence(const BlockItem *block);
+
+    DocumentContext m_context;
+    bool m_settingsApplied = true;
+    DriverResolver m_drivers;
+    PasteSession *m_paste = nullptr;
+    QStringList m_messages;
+    QList<BlockItem *> m_created;
+};

@@ -1,0 +1,123 @@
+#include "io/pastesession.h"
+
+#include "io/entrykeys.h"
+#include "model/designmodel.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+namespace {
+
+const int lastConnectorNumber = 7;
+
+bool hasUniqueName(const QString &term)
+{
+    static const QStringList terms = {
+        QStringLiteral("Input"),  QStringLiteral("PreLogic"), QStringLiteral("PostLogic"),
+        QStringLiteral("CntFnc"), QStringLiteral("DlyFnc"),   QStringLiteral("NonFnc"),
+        QStringLiteral("FeedBack"), QStringLiteral("Label"),  QStringLiteral("PreLabel")};
+    return terms.contains(term);
+}
+
+bool isResourceTerm(const QString &term)
+{
+    return term.startsWith(QLatin1String("NIM-OUT")) || term.startsWith(QLatin1String("MsrCnt"));
+}
+
+bool isInputConnector(const QString &name)
+{
+    return name.startsWith(QLatin1String("NIM-IN-")) || name == QLatin1String("BNC-IN");
+}
+
+QString withoutTrailingDigits(const QString &name)
+{
+    int end = name.size();
+    while (end > 0 && name.at(end - 1).isDigit())
+        --end;
+    return name.left(end);
+}
+
+} // namespace
+
+PasteSession::PasteSession(const DocumentContext &context, int sheetIndex)
+    : m_context(context), m_sheetIndex(sheetIndex)
+{
+}
+
+int PasteSession::placeAndName(const QString &term, QString &name) const
+{
+    const Sheet *sheet = m_context.sheets->sheet(m_sheetIndex);
+    const int row = sheet ? sheet->lowestFreeRow(term) : -1;
+    if (row < 0)
+        return -1;
+    if (isResourceTerm(term))
+        name.clear();
+    else if (hasUniqueName(term))
+        name = uniqueName(name);
+    return row;
+}
+
+void PasteSession::plan(const QString &term, const QString &name)
+{
+    QString proposed = name;
+    if (placeAndName(term, proposed) < 0)
+        return;
+    if (proposed != name || term == QLatin1String("FeedBack")) {
+        m_pastedNames.append(proposed);
+        m_renameMap.insert(name, proposed);
+    }
+}
+
+void PasteSession::translateEntry(EntryKeys &keys) const
+{
+    const QString entryName = keys.name;
+    const auto renamed = m_renameMap.constFind(entryName);
+    if (renamed != m_renameMap.cend()) {
+        if (keys.userName.isEmpty() || keys.userName == entryName || isInputConnector(entryName))
+            keys.userName.clear();
+        else
+            keys.userName = uniqueName(keys.userName);
+        keys.name = renamed.value();
+        // Feedback labels follow the new name of their feedback block.
+        if (keys.term.startsWith(QLatin1String("FeedBack")) && m_pastedNames.contains(keys.name)
+            && keys.term != QLatin1String("FeedBack"))
+            keys.term = keys.name;
+    }
+}
+
+QString PasteSession::translated(const QString &name) const
+{
+    return m_renameMap.value(name, name);
+}
+
+void PasteSession::noteCreatedName(const QString &entryName, const QString &createdName)
+{
+    auto renamed = m_renameMap.find(entryName);
+    if (renamed != m_renameMap.end() && renamed.value().isEmpty())
+        renamed.value() = createdName;
+}
+
+QString PasteSession::uniqueName(QString name) const
+{
+    if (name == QLatin1String("BNC-IN") || name == QLatin1String("NIM-IN-M"))
+        name = QStringLiteral("NIM-IN-S0");
+    if (isUsable(name))
+        return name;
+    const QString prefix = withoutTrailingDigits(name);
+    // Every used name refuses at most one candidate; beyond that the prefix
+    // itself is refused (the fixed output names) and no number helps.
+    const int lastNumber = prefix.startsWith(QLatin1String("NIM-IN-"))
+                               ? lastConnectorNumber
+                               : int(m_context.model->allBlocks().size() + m_pastedNames.size());
+    for (int number = 0; number <= lastNumber; ++number) {
+        const QString candidate = prefix + QString::number(number);
+        if (isUsable(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+bool PasteSession::isUsable(const QString &name) const
+{
+    // A name another pasted block is about to take counts as used as well.
+    return !m_pastedNames.contains(name) && m_context.model->isNameFree(name, true);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "io/documentcontext.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+struct EntryKeys;
+
+// What a paste works out in its first pass and applies in its second: the new
+// names of the pasted blocks (PastedNames) and the rename map from the names
+// in the fragment to them (RenameMap). All blocks go to one target sheet.
+class PasteSession
+{
+public:
+    PasteSession(const DocumentContext &context, int sheetIndex);
+
+    int sheetIndex() const { return m_sheetIndex; }
+    const QStringList &pastedNames() const { return m_pastedNames; }
+    const QMap<QString, QString> &renameMap() const { return m_renameMap; }
+
+    // Place and name for a pasted block: the lowest free row of the term's
+    // column on the target sheet (-1: no place) and, through `name`, the name
+    // the block should get (empty: the model picks the next free resource).
+    int placeAndName(const QString &term, QString &name) const;
+    // Pass 1: records the proposed name of an entry that has a place.
+    void plan(const QString &term, const QString &name);
+
+    // Pass 2: names, user name and term of an entry translated for the target.
+    void translateEntry(EntryKeys &keys) const;
+    // A driver or block name as it is called after the paste.
+    QString translated(const QString &name) const;
+    // When the plan left a name to the model, later lookups use the name it gave.
+    void noteCreatedName(const QString &entryName, const QString &createdName);
+
+private:
+    // A name not used in the design nor by another pasted block: unchanged
+    // when possible, else its digits replaced by the lowest free number.
+    // Empty when none is found (all connector names NIM-IN-…0..7 in use).
+    QString uniqueName(QString name) const;
+    bool isUsable(const QString &name) const;
+
+    DocumentContext m_context;
+    int m_sheetIndex;
+    QMap<QString, QString> m_renameMap;
+    QStringList m_pastedNames;
+};
