@@ -1,0 +1,305 @@
+#include "device/qkovixthread.h"
+
+#include <QDate>
+#include <QtEndian>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QStringConverter>
+#include <QTcpSocket>
+#include <QTextStream>
+#include <QTime>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int waitInterval = 1000;          // ms; also the stop latency
+constexpr int idleSecondsBeforeProbe = 10;
+constexpr long connectWaitLimit = 10000000; // one-second waits
+
+bool isRecordHeader(quint8 byte)
+{
+    return (byte >> 4) == 1 && (byte & 0x0F) < QKovixThread::counterCount;
+}
+}
+
+QKovixThread::QKovixThread(const Texts &dirs, const Texts &names, const Texts &units,
+                           const QString &host, quint16 tcpPort, quint16 udpPort,
+                           bool continueOnError)
+    : m_host(host)
+    , m_tcpPort(tcpPort)
+    , m_udpPort(udpPort)
+    , m_units(units)
+    , m_names(names)
+{
+    for (int i = 0; i < counterCount; ++i)
+        m_scales[size_t(i)] = scaleOf(units[size_t(i)]);
+    createLogFiles(dirs, names, continueOnError);
+}
+
+QKovixThread::~QKovixThread()
+{
+    stop();
+    wait();
+}
+
+double QKovixThread::scaleOf(const QString &unit)
+{
+    if (unit == QLatin1String("nsec"))
+        return 5.0;
+    if (unit == QLatin1String("usec"))
+        return 5.0 / 1000.0;
+    if (unit == QLatin1String("msec"))
+        return 5.0 / 1000000.0;
+    if (unit == QLatin1String("sec"))
+        return 5.0 / 1000000000.0;
+    return 1.0;
+}
+
+// All four counters share the sequence number n: the smallest for which none
+// of their files exists yet.
+void QKovixThread::createLogFiles(const Texts &dirs, const Texts &names, bool continueOnError)
+{
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    Texts paths;
+    for (int n = 0;; ++n) {
+        bool anyExists = false;
+        for (int i = 0; i < counterCount; ++i) {
+            if (dirs[size_t(i)].isEmpty())
+                continue;
+            paths[size_t(i)] = dirs[size_t(i)] + QDir::separator() + names[size_t(i)]
+                               + QLatin1Char('_') + date + QString::number(n)
+                               + QLatin1String(".csv");
+            anyExists = anyExists || QFile::exists(paths[size_t(i)]);
+        }
+        if (!anyExists)
+            break;
+    }
+    for (int i = 0; i < counterCount; ++i) {
+        if (paths[size_t(i)].isEmpty())
+            continue;
+        QFile file(paths[size_t(i)]);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            if (!continueOnError)
+                throw fileError(dirs[size_t(i)], file);
+            continue;
+        }
+        QTextStream header(&file);
+        header.setEncoding(QStringConverter::Utf8);
+        header << "Time[HH:MM:SS]," << names[size_t(i)];
+        if (m_scales[size_t(i)] != 1.0)
+            header << '[' << m_units[size_t(i)] << ']';
+        header << '\n';
+        m_logPaths[size_t(i)] = paths[size_t(i)];
+    }
+}
+
+QString QKovixThread::fileError(const QString &dir, const QFile &file)
+{
+    QString text = dir + QLatin1String(":\n");
+    if (QDir(dir).exists())
+        text += tr("FileError%1").arg(int(file.error())) + tr(" (%1)").arg(file.errorString());
+    else
+        text += tr("No such directory.");
+    return text;
+}
+
+void QKovixThread::openLogs()
+{
+    for (int i = 0; i < counterCount; ++i) {
+        if (m_logPaths[size_t(i)].isEmpty())
+            continue;
+        auto file = std::make_unique<QFile>(m_logPaths[size_t(i)]);
+        if (!file->open(QIODevice::Append | QIODevice::Text))
+            continue;
+        m_logStreams[size_t(i)] = std::make_unique<QTextStream>(file.get());
+        m_logStreams[size_t(i)]->setEncoding(QStringConverter::Utf8);
+        m_logFiles[size_t(i)] = std::move(file);
+    }
+}
+
+void QKovixThread::closeLogs()
+{
+    for (int i = 0; i < counterCount; ++i) {
+        m_logStreams[size_t(i)].reset();
+        m_logFiles[size_t(i)].reset();
+    }
+}
+
+void QKovixThread::run()
+{
+    openLogs();
+    m_socket = new QTcpSocket;
+    m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    m_socket->connectToHost(m_host, m_tcpPort, QIODevice::ReadOnly);
+    connect(m_socket, &QAbstractSocket::disconnected, this, &QKovixThread::closedByServer,
+            Qt::DirectConnection);
+    if (m_attachReceiver)
+        m_attachReceiver();
+    m_buffer = std::make_unique<char[]>(bufferSize);
+    m_incomplete = 0;
+
+    if (waitUntilConnected()) {
+        emit connectedKovix();
+        receive();
+    }
+
+    m_socket->close();
+    closeLogs();
+    m_stopFlag = 0;
+    m_buffer.reset();
+    delete m_socket;
+    m_socket = nullptr;
+}
+
+// A refused or failed connection ends at once with the socket's error text
+// rather than spinning on a socket that is no longer connecting.
+bool QKovixThread::waitUntilConnected()
+{
+    for (long waits = 0; !m_stopFlag; ++waits) {
+        if (waits >= connectWaitLimit) {
+            emit error(tr("Connection timed out"));
+            m_stopFlag = 1;
+            break;
+        }
+        if (m_socket->waitForConnected(waitInterval))
+            return true;
+        if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+            emit error(m_socket->errorString());
+            return false;
+        }
+    }
+    return false;
+}
+
+void QKovixThread::receive()
+{
+    int idleSeconds = 0;
+    while (!m_stopFlag) {
+        if (m_socket->waitForReadyRead(waitInterval)) {
+            readKovix();
+            idleSeconds = 0;
+            continue;
+        }
+        // A closed connection would otherwise wake the loop at once forever.
+        if (m_socket->state() != QAbstractSocket::ConnectedState) {
+            emit error(m_socket->errorString());
+            return;
+        }
+        if (++idleSeconds < idleSecondsBeforeProbe)
+            continue;
+        if (!probeIdleConnection())
+            return;
+    }
+}
+
+// Reads what a silent connection may still hold; false when it has failed.
+bool QKovixThread::probeIdleConnection()
+{
+    const qint64 got = m_socket->read(m_buffer.get() + m_incomplete, recordSize - m_incomplete);
+    if (got < 0) {
+        if (m_socket->errorString().isEmpty())
+            return true;
+        emit error(m_socket->errorString());
+        return false;
+    }
+    if (got > 0) {
+        m_incomplete += int(got);
+        readKovix();
+        return true;
+    }
+    if (m_socket->isValid() && m_socket->error() == QAbstractSocket::SocketTimeoutError)
+        return true;
+    emit error(m_socket->errorString());
+    return false;
+}
+
+void QKovixThread::readKovix(int ignored)
+{
+    Q_UNUSED(ignored)
+    readKovix();
+}
+
+void QKovixThread::readKovix()
+{
+    const qint64 available = m_socket->bytesAvailable() + m_incomplete;
+    if (available < recordSize)
+        return;
+    const qint64 total = available / recordSize * recordSize;
+    const qint64 limit = std::min<qint64>(bufferSize, total);
+    std::array<quint32, counterCount> last{};
+    std::array<int, counterCount> seen{};
+    const QString stamp = QTime::currentTime().toString(QStringLiteral("hh:mm:ss,"));
+    for (qint64 processed = 0; processed < total && !m_stopFlag; processed += bufferSize) {
+        const qint64 got = m_socket->read(m_buffer.get() + m_incomplete, limit - m_incomplete);
+        if (got < 0) {
+            emit error(m_socket->errorString());
+            m_stopFlag = 1;
+            return;
+        }
+        const int size = m_incomplete + int(got);
+        const int whole = size / recordSize * recordSize;
+        for (int offset = 0; offset < whole; offset += recordSize) {
+            if (!decodeRecord(offset, stamp, last, seen)) {
+                qDebug().noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
+                                          .arg(whole)
+                                          .arg(quint8(m_buffer[size_t(offset)]))
+                                          .arg(quint8(m_buffer[size_t(offset + 1)]))
+                                          .arg(quint8(m_buffer[size_t(offset + 2)]))
+                                          .arg(quint8(m_buffer[size_t(offset + 3)]))
+                                          .arg(qFromBigEndian<quint32>(m_buffer.get() + offset + 4));
+                resynchronise(offset, size);
+                return;
+            }
+        }
+        m_incomplete = size - whole;
+        std::memmove(m_buffer.get(), m_buffer.get() + whole, size_t(m_incomplete));
+    }
+    for (int id = 0; id < counterCount; ++id) {
+        if (seen[size_t(id)] > 0)
+            emit recived(id, last[size_t(id)]);
+    }
+}
+
+bool QKovixThread::decodeRecord(int offset, const QString &stamp,
+                                std::array<quint32, counterCount> &last,
+                                std::array<int, counterCount> &seen)
+{
+    const quint8 header = quint8(m_buffer[size_t(offset)]);
+    if (!isRecordHeader(header))
+        return false;
+    const int id = header & 0x0F;
+    const quint32 value = qFromBigEndian<quint32>(m_buffer.get() + offset + 4);
+    last[size_t(id)] = value;
+    ++seen[size_t(id)];
+    if (QTextStream *log = m_logStreams[size_t(id)].get())
+        *log << stamp << double(value) * m_scales[size_t(id)] << '\n';
+    return true;
+}
+
+bool QKovixThread::framedAt(int offset, int size) const
+{
+    for (int at = offset; at < size; at += recordSize) {
+        if (!isRecordHeader(quint8(m_buffer[size_t(at)])))
+            return false;
+    }
+    return true;
+}
+
+// After a bad record the rest of the read is dropped. The framing is picked up
+// again at a later offset from which every 8th byte is a record header (the
+// old phase first, then the nearest other one), and only the partial record at
+// that phase is kept; with no such offset nothing is kept.
+void QKovixThread::resynchronise(int badOffset, int size)
+{
+    m_incomplete = 0;
+    const int oldPhase = badOffset + recordSize;
+    int start = framedAt(oldPhase, size) ? oldPhase : badOffset + 1;
+    while (start < size && !framedAt(start, size))
+        ++start;
+    if (start >= size && start != oldPhase)
+        return;
+    const int tail = start + (size - start) / recordSize * recordSize;
+    m_incomplete = size - tail;
+    std::memmove(m_buffer.get(), m_buffer.get() + tail, size_t(m_incomplete));
+}

@@ -1,0 +1,168 @@
+// karix-sim: the module simulator as a program. Serves 127.0.0.1 only, prints
+// "udp=N tcp=N" once bound, and exits after --duration seconds or on
+// SIGINT/SIGTERM.
+#include "sim/modulesimulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int)
+{
+    stopRequested = 1;
+}
+
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("karix-sim", text);
+}
+
+struct Option
+{
+    const char *name;
+    const char *help;
+    const char *value;
+};
+
+const Option options[] = {
+    {"udp-port", "UDP port of the register protocol (0 = any free port).", "port"},
+    {"tcp-port", "TCP port of the counter stream (0 = any free port).", "port"},
+    {"version", "Version block at 0x0000 as 8 hexadecimal digits (default 02010000).", "hex"},
+    {"rom-time", "Milliseconds a ROM command keeps the module busy (default 300).", "ms"},
+    {"stream-interval", "Milliseconds between counter records (default 100).", "ms"},
+    {"state", "File keeping the EEPROM and the ROM pages across restarts.", "file"},
+    {"duration", "Seconds after which the simulator exits (default 600, 0 = no limit).", "s"},
+    {"seed", "Seed of the fault generator (default 1).", "n"},
+    {"drop-requests", "Probability (0..1) that a request is ignored.", "p"},
+    {"drop-replies", "Probability (0..1) that a reply is lost.", "p"},
+    {"drop-every-request", "Ignore every Nth request.", "n"},
+    {"drop-every-reply", "Lose every Nth reply.", "n"},
+    {"duplicate-every", "Send every Nth reply twice.", "n"},
+    {"stale-every", "Precede every Nth reply by a copy with the previous id.", "n"},
+    {"delay", "Delay replies by this many milliseconds.", "ms"},
+    {"delay-every", "Delay only every Nth reply (default: all).", "n"},
+    {"bus-error", "Answer requests touching FIRST-LAST (hexadecimal, inclusive) with a bus "
+                  "error; may be repeated.", "range"},
+    {"bad-record-every", "Give every Nth stream record a bad header.", "n"},
+    {"close-stream-after", "Close a stream connection after N records.", "n"},
+};
+
+int intValue(const QCommandLineParser &parser, const char *name, int fallback)
+{
+    const QString name16 = QString::fromLatin1(name);
+    if (!parser.isSet(name16))
+        return fallback;
+    bool ok = false;
+    const int value = parser.value(name16).toInt(&ok);
+    if (!ok || value < 0) {
+        fprintf(stderr, "%s\n", qPrintable(translate("Invalid value for --%1").arg(name16)));
+        ::exit(2);
+    }
+    return value;
+}
+
+double rateValue(const QCommandLineParser &parser, const char *name)
+{
+    bool ok = false;
+    const QString name16 = QString::fromLatin1(name);
+    const double value = parser.isSet(name16) ? parser.value(name16).toDouble(&ok) : 0.0;
+    if (parser.isSet(name16) && (!ok || value < 0.0 || value > 1.0)) {
+        fprintf(stderr, "%s\n", qPrintable(translate("Invalid value for --%1").arg(name16)));
+        ::exit(2);
+    }
+    return value;
+}
+
+QList<std::pair<quint32, quint32>> busErrorRanges(const QCommandLineParser &parser)
+{
+    QList<std::pair<quint32, quint32>> ranges;
+    for (const QString &text : parser.values(QStringLiteral("bus-error"))) {
+        const QStringList parts = text.split(QLatin1Char('-'));
+        bool okFirst = false;
+        bool okLast = parts.size() == 2;
+        const quint32 first = parts.value(0).toUInt(&okFirst, 16);
+        const quint32 last = okLast ? parts.value(1).toUInt(&okLast, 16) : 0;
+        if (!okFirst || !okLast || last < first) {
+            fprintf(stderr, "%s\n", qPrintable(translate("Invalid bus error range: %1").arg(text)));
+            ::exit(2);
+        }
+        ranges.append({first, last});
+    }
+    return ranges;
+}
+
+SimConfig configFrom(const QCommandLineParser &parser)
+{
+    SimConfig config;
+    config.udpPort = quint16(intValue(parser, "udp-port", 0));
+    config.tcpPort = quint16(intValue(parser, "tcp-port", 0));
+    if (parser.isSet(QStringLiteral("version")))
+        config.version = QByteArray::fromHex(parser.value(QStringLiteral("version")).toLatin1());
+    config.romCommandMs = intValue(parser, "rom-time", config.romCommandMs);
+    config.streamIntervalMs = intValue(parser, "stream-interval", config.streamIntervalMs);
+    config.stateFile = parser.value(QStringLiteral("state"));
+    config.seed = quint32(intValue(parser, "seed", 1));
+    FaultPlan &faults = config.faults;
+    faults.requestDropRate = rateValue(parser, "drop-requests");
+    faults.replyDropRate = rateValue(parser, "drop-replies");
+    faults.dropEveryRequest = intValue(parser, "drop-every-request", 0);
+    faults.dropEveryReply = intValue(parser, "drop-every-reply", 0);
+    faults.duplicateEveryReply = intValue(parser, "duplicate-every", 0);
+    faults.staleEveryReply = intValue(parser, "stale-every", 0);
+    faults.replyDelayMs = intValue(parser, "delay", 0);
+    faults.delayEveryReply = intValue(parser, "delay-every", 0);
+    faults.busErrorRanges = busErrorRanges(parser);
+    faults.badRecordEvery = intValue(parser, "bad-record-every", 0);
+    faults.closeStreamAfter = intValue(parser, "close-stream-after", 0);
+    return config;
+}
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("karix-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        translate("Simulates the trigger-logic module on 127.0.0.1: register access over UDP, "
+                  "ROM pages, EEPROM, write protection and the counter stream over TCP, with "
+                  "optional fault injection."));
+    parser.addHelpOption();
+    for (const Option &option : options) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                            translate(option.help),
+                                            QString::fromLatin1(option.value)));
+    }
+    parser.process(app);
+
+    ModuleSimulator simulator(configFrom(parser));
+    if (!simulator.start()) {
+        fprintf(stderr, "%s\n", qPrintable(simulator.errorString()));
+        return 1;
+    }
+    printf("udp=%u tcp=%u\n", unsigned(simulator.udpPort()), unsigned(simulator.tcpPort()));
+    fflush(stdout);
+
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+    QTimer signalPoll;
+    QObject::connect(&signalPoll, &QTimer::timeout, &app, [] {
+        if (stopRequested)
+            QCoreApplication::quit();
+    });
+    signalPoll.start(100);
+    const int duration = intValue(parser, "duration", 600);
+    if (duration > 0)
+        QTimer::singleShot(duration * 1000, &app, &QCoreApplication::quit);
+
+    const int result = app.exec();
+    simulator.stop();
+    return result;
+}

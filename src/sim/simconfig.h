@@ -1,0 +1,21 @@
+#pragma once
+
+#include "sim/faultplan.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// How the module simulator is set up. Ports 0 pick any free port.
+struct SimConfig
+{
+    quint16 udpPort = 0;
+    quint16 tcpPort = 0;
+    // Version block at 0x0000; byte 0 above 1 offers ROM pages and protection.
+    QByteArray version = QByteArray::fromHex("02010000");
+    int romCommandMs = 300;     // how long a ROM command keeps the module busy
+    int streamIntervalMs = 100; // one record per running counter per interval
+    QString stateFile;          // EEPROM and ROM pages; empty = not kept
+    quint32 seed = 1;
+    FaultPlan faults;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+#include <atomic>
+
+// Traffic counts of the register protocol server; written on the simulator
+// thread, read from any thread, kept after the server stops.
+struct SimStats
+{
+    std::atomic<qint64> requests{0};
+    std::atomic<qint64> replies{0};
+    std::atomic<qint64> droppedRequests{0};
+    std::atomic<qint64> droppedReplies{0};
+};
