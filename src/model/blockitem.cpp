@@ -204,12 +204,10 @@ void BlockItem::drawCaption(const QString &text)
 void BlockItem::setDelayedCaption(const QString &delayText, const QString &kindWord,
                                   const QString &text)
 {
-    if (text.isEmpty()) {
-        BlockItem::setCaption(text);
-        return;
-    }
+    // An empty text stands for the name, so that clearing a user name keeps
+    // the delay in the caption.
     constexpr int paddedLength = 11;
-    QString tail = text;
+    QString tail = text.isEmpty() ? m_name : text;
     if (tail.size() < kindWord.size() + 1)
         tail += QString(paddedLength - tail.size(), QLatin1Char(' '));
     BlockItem::setCaption(delayText + tail);

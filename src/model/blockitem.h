@@ -4,6 +4,7 @@
 #include <QLine>
 #include <QList>
 #include <QMap>
+#include <QMetaType>
 #include <QPoint>
 #include <QString>
 
@@ -127,6 +128,7 @@ protected:
     // Caption rule of the outputs with a fixed path delay (NIM-OUT, FeedBack):
     // `delayText` ("Delay 85ns     ") followed by `text`, which is padded to
     // 11 characters when shorter than kindWord plus one; `name` becomes `text`.
+    // An empty text draws the name behind the delay.
     void setDelayedCaption(const QString &delayText, const QString &kindWord,
                            const QString &text);
     // Constructor part of the same rule: a name carrying "Delay " is drawn as
@@ -153,3 +155,6 @@ private:
     QList<BlockItem *> m_fanout;
     QString m_caption;
 };
+
+// Blocks travel in signals (DesignModel) and queued connections.
+Q_DECLARE_METATYPE(BlockItem *)

@@ -1,5 +1,7 @@
 #include "model/designmodel.h"
 
+#include "model/blockitem.h"
+
 #include "model/nim_in.h"
 #include "model/nimfeedbackin.h"
 #include "model/nimfnclabel.h"
@@ -30,6 +32,8 @@ DesignModel::DesignModel(QObject *parent)
                     QStringLiteral("NIM-IN-S6"), QStringLiteral("NIM-IN-S7"),
                     QStringLiteral("NIM-IN-M"), QStringLiteral("BNC-IN")})
 {
+    // The signals name a type moc sees only declared.
+    qRegisterMetaType<BlockItem *>();
 }
 
 DesignModel::~DesignModel()

@@ -11,6 +11,7 @@ public:
     // cut back to the resource name.
     NIMFeedBackIN(int id, int sheet, const QString &name);
 
-    // A non-empty text is drawn behind the delay prefix and becomes the name.
+    // The text (the name when empty) is drawn behind the delay and becomes
+    // the name.
     void setCaption(const QString &text) override;
 };
