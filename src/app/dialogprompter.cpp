@@ -1,5 +1,6 @@
 #include "app/dialogprompter.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 
@@ -25,4 +26,10 @@ std::optional<QString> DialogPrompter::askText(QWidget *parent, const QString &t
     if (!accepted)
         return std::nullopt;
     return answer;
+}
+
+QString DialogPrompter::openFileName(QWidget *parent, const QString &title,
+                                     const QString &directory, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, directory, filter);
 }

@@ -12,4 +12,6 @@ public:
                                         std::optional<QPoint> at) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
 };

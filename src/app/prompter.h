@@ -24,4 +24,8 @@ public:
     // Returns the entered text, or nothing when the user cancelled.
     virtual std::optional<QString> askText(QWidget *parent, const QString &title,
                                            const QString &label, const QString &text) = 0;
+
+    // An existing file chosen by the user, or an empty text.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &filter) = 0;
 };

@@ -4,6 +4,7 @@
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
 #include "model/designmodel.h"
+#include "model/labelregistry.h"
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/wirerules.h"
@@ -180,6 +181,7 @@ void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
     const QString term = block->term();
     if (term == QLatin1String("Input")) {
         emit inputPortChangeRequested(block, newPortText);
+        setIconImage(block, block->pixmap());
     } else if (term.startsWith(QLatin1String("NIM-OUT"))) {
         block->setTerm(newPortText);
         block->setName(newPortText);
@@ -247,6 +249,36 @@ void ProgramWidget::selectAll()
 void ProgramWidget::clearSelection()
 {
     setSelection({});
+}
+
+void ProgramWidget::deleteSelection()
+{
+    QList<BlockItem *> doomed = m_selection;
+    if (doomed.isEmpty() && m_currentBlock)
+        doomed << m_currentBlock;
+    if (doomed.isEmpty())
+        return;
+    m_selection.clear();
+    for (BlockItem *block : std::as_const(doomed))
+        deleteBlock(block);
+    emit itemSelect(false);
+    emit modified();
+}
+
+void ProgramWidget::deleteBlock(BlockItem *block)
+{
+    const QString entry = LabelRegistry::entryName(block->name());
+    if (!entry.isEmpty()) {
+        if (m_design->labelBlocks().contains(block))
+            m_labels->setPresence(entry, false);
+        else
+            m_labels->removeLabel(entry);
+    }
+    if (QLabel *icon = iconOf(block)) {
+        icon->close();
+        block->setIconWidget(nullptr);
+    }
+    WireRules(*m_design, *m_counters).deleteBlock(block);
 }
 
 void ProgramWidget::refreshSelectionState()

@@ -56,6 +56,9 @@ public:
     void setSelection(const QList<BlockItem *> &blocks);
     void selectAll();
     void clearSelection();
+    // Deletes the selected blocks, or the current block when nothing is
+    // selected, giving their resources back.
+    void deleteSelection();
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
 
@@ -82,6 +85,7 @@ private:
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
     void forgetBlock(BlockItem *block);
+    void deleteBlock(BlockItem *block);
     void setIconImage(BlockItem *block, const QImage &image);
     void showSelected(BlockItem *block, bool selected);
     void rebuildWires();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <qnamespace.h>
+
+// Which keys the user is holding, as the main window tracks them. The
+// canvas reads Control and Shift on a press; Tab decides whether reaching
+// the "+" tab cycles or creates a sheet; Delete, Up and Down stop
+// auto-repeat from reaching the canvas.
+struct KeyState
+{
+    bool deleteHeld = false;
+    bool tab = false;
+    bool control = false;
+    bool shift = false;
+    bool up = false;
+    bool down = false;
+
+    // The flag of a tracked key, or null for any other key.
+    bool *flagFor(int key)
+    {
+        switch (key) {
+        case Qt::Key_Delete: return &deleteHeld;
+        case Qt::Key_Tab: return &tab;
+        case Qt::Key_Control: return &control;
+        case Qt::Key_Shift: return &shift;
+        case Qt::Key_Up: return &up;
+        case Qt::Key_Down: return &down;
+        default: return nullptr;
+        }
+    }
+};
