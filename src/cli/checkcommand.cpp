@@ -1,0 +1,52 @@
+#include "checkcommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clireporter.h"
+#include "cli/exitcode.h"
+#include "compiler/designrulecheck.h"
+#include "io/designdocument.h"
+
+QString CheckCommand::summary() const
+{
+    return tr("run the design rule check and print its report");
+}
+
+QString CheckCommand::synopsis() const
+{
+    return tr("DESIGN");
+}
+
+QString CheckCommand::details() const
+{
+    return tr("Prints the report exactly as the DRC window shows it. Exit code 0 when it reads\n"
+              "\"No error detected.\", 3 when there are warnings only, 1 when there are errors.");
+}
+
+QList<CliOption> CheckCommand::options() const
+{
+    return {};
+}
+
+int CheckCommand::exitCodeOf(int checkResult)
+{
+    if (checkResult > 0)
+        return ExitCode::Failed;
+    return checkResult < 0 ? ExitCode::Warnings : ExitCode::Success;
+}
+
+int CheckCommand::run(const CliArguments &args, CliReporter &reporter)
+{
+    const QString countError = operandCountError(args, 1, 1);
+    if (!countError.isEmpty())
+        return usageError(reporter, countError);
+    int exitCode = ExitCode::Success;
+    const auto document = loadDesign(args.operand(0), reporter, exitCode);
+    if (!document)
+        return exitCode;
+    QString report;
+    const int result = DesignRuleCheck::checkDesign(document->model(), report);
+    reporter.printBlock(report);
+    reporter.set(QStringLiteral("report"), report);
+    reporter.set(QStringLiteral("result"), result);
+    return reporter.finish(exitCodeOf(result));
+}

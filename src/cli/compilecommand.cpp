@@ -1,0 +1,132 @@
+#include "compilecommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clireporter.h"
+#include "cli/exitcode.h"
+#include "compiler/imagecapture.h"
+#include "compiler/registerimage.h"
+#include "io/designdocument.h"
+
+#include <QCryptographicHash>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int bytesPerLine = 16;
+
+QString dumpArea(const QByteArray &image, int offset, int length, quint32 address)
+{
+    QString text;
+    for (int line = 0; line < length; line += bytesPerLine) {
+        text += QStringLiteral("%1:").arg(address + quint32(line), 4, 16, QLatin1Char('0'));
+        const int end = qMin(length, line + bytesPerLine);
+        for (int i = line; i < end; ++i)
+            text += QStringLiteral(" %1").arg(quint8(image.at(offset + i)), 2, 16, QLatin1Char('0'));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool writeStandardOutput(const QByteArray &bytes)
+{
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    return std::fflush(stdout) == 0 && written == size_t(bytes.size());
+}
+
+} // namespace
+
+QString CompileCommand::summary() const
+{
+    return tr("compute the register image of a design");
+}
+
+QString CompileCommand::synopsis() const
+{
+    return tr("DESIGN [-o FILE] [--hex]");
+}
+
+QString CompileCommand::details() const
+{
+    return tr("Writes the 8292 bytes the module receives on a download, in address order:\n"
+              "0x0004..0x0067, then 0x2000..0x3FFF. Without -o they go to standard output\n"
+              "(refused on a terminal unless --hex). An error in a logic expression prints the\n"
+              "evaluator's message with the block's name and exits with 1. With --json and\n"
+              "no -o the image is given as a hexadecimal string in the field \"image\".");
+}
+
+QList<CliOption> CompileCommand::options() const
+{
+    return {
+        {QLatin1Char('o'), QStringLiteral("output"), tr("FILE"),
+         tr("write the image to FILE (\"-\": standard output)")},
+        {QChar(), QStringLiteral("hex"), QString(),
+         tr("a text dump with register addresses instead of raw bytes")},
+    };
+}
+
+int CompileCommand::run(const CliArguments &args, CliReporter &reporter)
+{
+    const QString countError = operandCountError(args, 1, 1);
+    if (!countError.isEmpty())
+        return usageError(reporter, countError);
+    const QString output = args.value(QStringLiteral("output"), QStringLiteral("-"));
+    const bool hex = args.isSet(QStringLiteral("hex"));
+    const bool toStdout = output == QLatin1String("-");
+    if (toStdout && !hex && !reporter.isJson() && ::isatty(STDOUT_FILENO) == 1)
+        return usageError(reporter, tr("Refusing to write raw bytes to a terminal: give -o FILE "
+                                       "or --hex."));
+
+    int exitCode = ExitCode::Success;
+    const auto document = loadDesign(args.operand(0), reporter, exitCode);
+    if (!document)
+        return exitCode;
+    QByteArray image;
+    try {
+        image = ImageCapture::compile(document->model());
+    } catch (const QString &message) {
+        reporter.error(message);
+        return reporter.finish(ExitCode::Failed);
+    }
+
+    reporter.set(QStringLiteral("size"), int(image.size()));
+    reporter.set(QStringLiteral("sha256"),
+                 QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256)
+                                         .toHex()));
+    const QByteArray bytes = hex ? hexDump(image).toLatin1() : image;
+    if (toStdout && reporter.isJson()) {
+        reporter.set(QStringLiteral("image"), QString::fromLatin1(image.toHex()));
+        return reporter.finish(ExitCode::Success);
+    }
+    if (toStdout) {
+        if (!writeStandardOutput(bytes)) {
+            reporter.error(tr("Cannot write to standard output."));
+            return reporter.finish(ExitCode::Failed);
+        }
+        return reporter.finish(ExitCode::Success);
+    }
+    return reporter.finish(writeImage(output, bytes, reporter));
+}
+
+int CompileCommand::writeImage(const QString &path, const QByteArray &bytes,
+                               CliReporter &reporter) const
+{
+    // QSaveFile: a failed write never leaves a truncated image behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        reporter.error(tr("Cannot write %1: %2").arg(path, file.errorString()));
+        return ExitCode::Failed;
+    }
+    reporter.set(QStringLiteral("output"), path);
+    reporter.print(tr("%1 bytes written to %2").arg(bytes.size()).arg(path));
+    return ExitCode::Success;
+}
+
+QString CompileCommand::hexDump(const QByteArray &image)
+{
+    const int tables = image.size() - RegisterImage::ParameterSize;
+    return dumpArea(image, 0, RegisterImage::ParameterSize, RegisterImage::ParameterBase)
+           + dumpArea(image, RegisterImage::ParameterSize, tables, RegisterImage::PreLogicBase);
+}

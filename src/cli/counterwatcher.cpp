@@ -1,0 +1,63 @@
+#include "counterwatcher.h"
+
+#include "cli/clireporter.h"
+
+#include <QTime>
+
+CounterWatcher::CounterWatcher(const CounterConfig &config, CliReporter &reporter, QObject *parent)
+    : QObject(parent)
+    , m_config(config)
+    , m_reporter(reporter)
+{
+}
+
+QString CounterWatcher::valueText(quint32 value, const QString &unit)
+{
+    static const struct
+    {
+        const char *unit;
+        double divisor;
+        int decimals;
+    } units[] = {{"nsec", 1.0, 0}, {"usec", 1e3, 3}, {"msec", 1e6, 6}, {"sec", 1e9, 9}};
+    for (const auto &entry : units) {
+        if (unit == QLatin1String(entry.unit)) {
+            const double shown = double(value) * 5.0 / entry.divisor;
+            return QStringLiteral("%1 %2").arg(shown, 0, 'f', entry.decimals).arg(unit);
+        }
+    }
+    return QStringLiteral("%1 %2").arg(value).arg(unit).trimmed();
+}
+
+void CounterWatcher::connected()
+{
+    m_connected = true;
+    m_reporter.note(tr("Waiting for data ..."));
+}
+
+void CounterWatcher::connectionClosedByServer()
+{
+    if (!m_connected)
+        return;
+    m_connected = false;
+    m_failure = tr("Connection closed by server");
+    emit ended();
+}
+
+void CounterWatcher::error(const QString &text)
+{
+    m_connected = false;
+    m_failure = text.isEmpty() ? tr("Connection closed") : text;
+    emit ended();
+}
+
+void CounterWatcher::updateData(int counter, quint32 value)
+{
+    if (counter < 0 || counter >= CounterConfig::counterCount)
+        return;
+    const auto index = size_t(counter);
+    ++m_updates[index];
+    m_lastValues[index] = value;
+    m_reporter.print(QStringLiteral("%1 %2 %3")
+                         .arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
+                              m_config.names[index], valueText(value, m_config.units[index])));
+}

@@ -1,0 +1,29 @@
+#include "designcommand.h"
+
+#include "cli/clireporter.h"
+#include "cli/designloader.h"
+#include "cli/exitcode.h"
+#include "io/designdocument.h"
+
+#include <QJsonArray>
+
+std::unique_ptr<DesignDocument> DesignCommand::loadDesign(const QString &path,
+                                                          CliReporter &reporter,
+                                                          int &exitCode) const
+{
+    auto document = std::make_unique<DesignDocument>();
+    QString errorText;
+    QStringList warnings;
+    const bool loaded = DesignLoader::load(path, *document, errorText, warnings);
+    for (const QString &warning : warnings)
+        reporter.note(tr("%1: %2").arg(path, warning));
+    if (!warnings.isEmpty())
+        reporter.set(QStringLiteral("loadWarnings"), QJsonArray::fromStringList(warnings));
+    if (loaded) {
+        exitCode = ExitCode::Success;
+        return document;
+    }
+    reporter.error(errorText);
+    exitCode = reporter.finish(ExitCode::Usage);
+    return nullptr;
+}

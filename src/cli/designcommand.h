@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/clicommand.h"
+
+#include <memory>
+
+class DesignDocument;
+
+// Shared by the commands that read a design document given as an operand.
+class DesignCommand : public CliCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(DesignCommand)
+
+protected:
+    // Loads the document; on failure reports it and returns null with the
+    // usage exit code in exitCode. Reader notes go to standard error.
+    std::unique_ptr<DesignDocument> loadDesign(const QString &path, CliReporter &reporter,
+                                               int &exitCode) const;
+};

@@ -1,0 +1,16 @@
+// karix-cli: the design tool's checks, compiler and module operations for
+// scripts, without a display. See "karix-cli --help" for commands and exit codes.
+#include "cli/commandtable.h"
+#include "cli/interruptwatcher.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));
+    InterruptWatcher interrupt;
+    CommandTable table(interrupt);
+    return table.execute(QCoreApplication::arguments().mid(1));
+}

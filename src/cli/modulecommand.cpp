@@ -1,0 +1,32 @@
+#include "modulecommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clireporter.h"
+#include "cli/connectionoptions.h"
+#include "cli/exitcode.h"
+#include "model/connectionsettings.h"
+
+ModuleCommand::ModuleCommand(InterruptWatcher &interrupt)
+    : m_interrupt(interrupt)
+{
+}
+
+QList<CliOption> ModuleCommand::options() const
+{
+    return ConnectionOptions::options() + commandOptions();
+}
+
+int ModuleCommand::resolveSettings(const CliArguments &args, ConnectionSettings &settings,
+                                   CliReporter &reporter) const
+{
+    QString errorText;
+    if (!ConnectionOptions::apply(args, settings, errorText))
+        return usageError(reporter, errorText);
+    // A document may store an address the protocol client cannot use.
+    const QString address = ConnectionOptions::normalisedAddress(settings.address);
+    if (address.isEmpty())
+        return usageError(reporter, tr("Invalid module address: \"%1\" (give -h ADDRESS)")
+                                        .arg(settings.address));
+    settings.address = address;
+    return ExitCode::Success;
+}

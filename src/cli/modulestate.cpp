@@ -1,0 +1,64 @@
+#include "modulestate.h"
+
+#include "device/moduleinterface.h"
+
+namespace {
+constexpr int flagsIndex = 4;
+constexpr int bootIndex = 5;
+constexpr int commentsIndex = 6;
+}
+
+ModuleState::ModuleState(const QByteArray &bytes)
+    : m_bytes(bytes)
+{
+}
+
+bool ModuleState::supportsRomAndProtection() const
+{
+    return !m_bytes.isEmpty() && qint8(m_bytes.at(0)) > 1;
+}
+
+bool ModuleState::isWriteProtected() const
+{
+    return m_bytes.size() > flagsIndex && !(currentFlags() & ModuleInterface::writableFlag);
+}
+
+bool ModuleState::isBootProtected() const
+{
+    return m_bytes.size() > bootIndex && !(bootFlags() & ModuleInterface::writableFlag);
+}
+
+quint8 ModuleState::currentFlags() const
+{
+    return m_bytes.size() > flagsIndex ? quint8(m_bytes.at(flagsIndex)) : 0;
+}
+
+quint8 ModuleState::bootFlags() const
+{
+    return m_bytes.size() > bootIndex ? quint8(m_bytes.at(bootIndex)) : ModuleInterface::writableFlag;
+}
+
+int ModuleState::bootPage() const
+{
+    return hasRomInfo() ? quint8(m_bytes.at(bootIndex)) : -1;
+}
+
+bool ModuleState::hasRomInfo() const
+{
+    return m_bytes.size() >= commentsIndex + ModuleInterface::commentAreaSize;
+}
+
+QString ModuleState::comment(int page) const
+{
+    if (!hasRomInfo() || page < 0 || page >= ModuleInterface::romPageCount)
+        return QString();
+    const QByteArray slot =
+        m_bytes.mid(commentsIndex + page * ModuleInterface::commentSize, ModuleInterface::commentSize);
+    const int end = slot.indexOf('\0');
+    return QString::fromLatin1(end < 0 ? slot : slot.left(end));
+}
+
+QByteArray ModuleState::romInfo() const
+{
+    return m_bytes.mid(bootIndex, 1 + ModuleInterface::commentAreaSize);
+}

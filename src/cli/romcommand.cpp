@@ -1,0 +1,271 @@
+#include "romcommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clireporter.h"
+#include "cli/connectionoptions.h"
+#include "cli/exitcode.h"
+#include "cli/modulesession.h"
+#include "cli/progressbar.h"
+#include "device/moduleinterface.h"
+#include "device/qudpthread.h"
+#include "io/designdocument.h"
+#include "model/connectionsettings.h"
+
+#include <QJsonArray>
+
+#include <memory>
+
+namespace {
+
+const QString listAction = QStringLiteral("list");
+const QString saveAction = QStringLiteral("save");
+const QString restoreAction = QStringLiteral("restore");
+const QString bootAction = QStringLiteral("boot");
+const QString initAction = QStringLiteral("init");
+
+constexpr int romProgressRange = 0x4000;
+constexpr int romDialogMaximum = 16385;
+constexpr int initialiseSteps = 17;
+
+bool takesPage(const QString &action)
+{
+    return action == saveAction || action == restoreAction || action == bootAction;
+}
+
+QByteArray bootPageCommand(int page)
+{
+    return QByteArray(1, char(page));
+}
+
+} // namespace
+
+QString RomCommand::summary() const
+{
+    return tr("list, save, restore and boot the module's ROM pages");
+}
+
+QString RomCommand::synopsis() const
+{
+    return tr("list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | "
+              "restore PAGE | boot PAGE | init --yes");
+}
+
+QString RomCommand::details() const
+{
+    return tr("list     the sixteen pages (0..15) with their comments, and the boot page\n"
+              "save     store the module's registers in PAGE with a comment (at most 112\n"
+              "         bytes; default: the design's file name); --boot also makes it the\n"
+              "         boot page. With --design the module is first compared with the\n"
+              "         design and a difference refuses the save unless --force.\n"
+              "restore  load PAGE into the module's registers\n"
+              "boot     make PAGE the page loaded at power-up\n"
+              "init     clear every page and comment and the registers (needs --yes)\n"
+              "Connection settings come from -h/-u/-o, else the --design document.");
+}
+
+QList<CliOption> RomCommand::commandOptions() const
+{
+    return {
+        {QLatin1Char('c'), QStringLiteral("comment"), tr("TEXT"), tr("comment of the saved page")},
+        {QLatin1Char('b'), QStringLiteral("boot"), QString(),
+         tr("save: also make the page the boot page")},
+        {QLatin1Char('d'), QStringLiteral("design"), tr("DESIGN"),
+         tr("save: the design the module should hold")},
+        {QLatin1Char('f'), QStringLiteral("force"), QString(),
+         tr("save even when the module differs from --design")},
+        {QLatin1Char('y'), QStringLiteral("yes"), QString(), tr("init: confirm")},
+    };
+}
+
+QByteArray RomCommand::commentSlot(const QString &comment)
+{
+    QByteArray bytes = comment.toUtf8();
+    if (bytes.size() > ModuleInterface::commentSize)
+        return QByteArray();
+    bytes.append(QByteArray(ModuleInterface::commentSize - bytes.size(), '\0'));
+    return bytes;
+}
+
+QString RomCommand::saveComment(const CliArguments &args) const
+{
+    if (args.isSet(QStringLiteral("comment")))
+        return args.value(QStringLiteral("comment"));
+    const QString design = args.value(QStringLiteral("design"));
+    return design.mid(design.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+int RomCommand::checkArguments(const CliArguments &args, int &page, CliReporter &reporter) const
+{
+    const QString action = args.operand(0);
+    const QStringList actions{listAction, saveAction, restoreAction, bootAction, initAction};
+    if (!actions.contains(action))
+        return usageError(reporter, action.isEmpty() ? tr("Missing action.")
+                                                     : tr("Unknown action: %1").arg(action));
+    const QString countError = operandCountError(args, takesPage(action) ? 2 : 1,
+                                                 takesPage(action) ? 2 : 1);
+    if (!countError.isEmpty())
+        return usageError(reporter, countError);
+    quint64 number = 0;
+    if (takesPage(action)) {
+        if (!ConnectionOptions::parseDecimal(args.operand(1), ModuleInterface::romPageCount - 1,
+                                             number))
+            return usageError(reporter,
+                              tr("Invalid ROM page (0 to 15 expected): %1").arg(args.operand(1)));
+        page = int(number);
+    }
+    if (action == saveAction) {
+        const QString comment = saveComment(args);
+        if (comment.isEmpty())
+            return usageError(reporter, tr("Please give it a user comment."));
+        if (commentSlot(comment).isEmpty())
+            return usageError(reporter, tr("The length of the user comment should be at most %1 "
+                                           "bytes.")
+                                            .arg(ModuleInterface::commentSize));
+    }
+    if (action == initAction && !args.isSet(QStringLiteral("yes")))
+        return usageError(reporter, tr("Are you sure you want to initialize ROM area?")
+                                        + tr(" (give --yes to confirm)"));
+    return ExitCode::Success;
+}
+
+int RomCommand::run(const CliArguments &args, CliReporter &reporter)
+{
+    int page = -1;
+    int exitCode = checkArguments(args, page, reporter);
+    if (exitCode != ExitCode::Success)
+        return exitCode;
+    const QString action = args.operand(0);
+    std::unique_ptr<DesignDocument> design;
+    ConnectionSettings settings;
+    if (action == saveAction && args.isSet(QStringLiteral("design"))) {
+        design = loadDesign(args.value(QStringLiteral("design")), reporter, exitCode);
+        if (!design)
+            return exitCode;
+        settings = design->settings();
+    }
+    exitCode = resolveSettings(args, settings, reporter);
+    if (exitCode != ExitCode::Success)
+        return exitCode;
+
+    ModuleSession session(settings, m_interrupt, reporter);
+    reporter.set(QStringLiteral("module"), session.connectionJson());
+    ModuleState state;
+    int comparison = -1;
+    exitCode = session.readState(ModuleSession::StateRead::RomInfo, state,
+                                 design ? &design->model() : nullptr, &comparison);
+    if (exitCode == ExitCode::Success) {
+        exitCode = session.requireRomAndProtection(
+            state, action == initAction
+                       ? tr("This version of the FPGA doesn't support ROM access.")
+                       : tr("This version of the FPGA doesn't support Save and Restore."));
+    }
+    if (exitCode == ExitCode::Success)
+        exitCode = session.refuseWriteProtected(state);
+    if (exitCode == ExitCode::Success && design && comparison != 0
+        && !args.isSet(QStringLiteral("force"))) {
+        reporter.error(tr("The displayed data have not been yet downloaded.")
+                       + tr(" (the module differs from %1; --force saves anyway)")
+                             .arg(args.value(QStringLiteral("design"))));
+        exitCode = ExitCode::Failed;
+    }
+    if (exitCode != ExitCode::Success)
+        return reporter.finish(exitCode);
+
+    if (action == listAction)
+        exitCode = list(state, reporter);
+    else if (action == saveAction)
+        exitCode = save(session, state, page, args, reporter);
+    else if (action == restoreAction)
+        exitCode = restore(session, page, reporter);
+    else if (action == bootAction)
+        exitCode = changeBootPage(session, state, page, reporter);
+    else
+        exitCode = initialise(session, state, reporter);
+    return reporter.finish(exitCode);
+}
+
+int RomCommand::list(const ModuleState &state, CliReporter &reporter) const
+{
+    reporter.print(tr("Boot From %1").arg(state.bootPage()));
+    QJsonArray pages;
+    for (int page = 0; page < ModuleInterface::romPageCount; ++page) {
+        const QString boot = page == state.bootPage() ? QStringLiteral(" (boot) ") : QString();
+        reporter.print(QStringLiteral("%1%2: %3").arg(page).arg(boot, state.comment(page)));
+        pages.append(QJsonObject{{QStringLiteral("page"), page},
+                                 {QStringLiteral("comment"), state.comment(page)}});
+    }
+    reporter.set(QStringLiteral("bootPage"), state.bootPage());
+    reporter.set(QStringLiteral("pages"), pages);
+    return ExitCode::Success;
+}
+
+int RomCommand::save(ModuleSession &session, const ModuleState &state, int page,
+                     const CliArguments &args, CliReporter &reporter) const
+{
+    const QString comment = saveComment(args);
+    auto worker = std::make_unique<QUdpThread>();
+    // An unchanged comment is not written again.
+    if (comment != state.comment(page)) {
+        worker->addCommand(ModuleInterface::commentArea + quint32(ModuleInterface::commentSize * page),
+                           commentSlot(comment), false);
+    }
+    const bool makeBoot = args.isSet(QStringLiteral("boot")) && page != state.bootPage();
+    if (makeBoot)
+        worker->addCommand(ModuleInterface::bootPage, bootPageCommand(page), true);
+    worker->setRomCommand(ModuleInterface::romSaveCommand + quint32(page), romProgressRange);
+    ProgressBar progress(tr("Save to ROM"), romDialogMaximum);
+    const int exitCode = session.run(worker.release(), &progress);
+    reporter.set(QStringLiteral("page"), page);
+    reporter.set(QStringLiteral("comment"), comment);
+    reporter.set(QStringLiteral("bootPage"), makeBoot ? page : state.bootPage());
+    if (exitCode == ExitCode::Success)
+        reporter.print(tr("Saved to ROM page %1: %2").arg(page).arg(comment));
+    return exitCode;
+}
+
+int RomCommand::restore(ModuleSession &session, int page, CliReporter &reporter) const
+{
+    auto *worker = new QUdpThread;
+    worker->setRomCommand(ModuleInterface::romRestoreCommand + quint32(page), romProgressRange);
+    ProgressBar progress(tr("Restore from ROM"), romDialogMaximum);
+    const int exitCode = session.run(worker, &progress);
+    reporter.set(QStringLiteral("page"), page);
+    if (exitCode == ExitCode::Success)
+        reporter.print(tr("Restored ROM page %1.").arg(page));
+    return exitCode;
+}
+
+int RomCommand::changeBootPage(ModuleSession &session, const ModuleState &state, int page,
+                               CliReporter &reporter) const
+{
+    reporter.set(QStringLiteral("bootPage"), page);
+    if (page == state.bootPage()) {
+        reporter.print(tr("Page %1 is already the boot page.").arg(page));
+        return ExitCode::Success;
+    }
+    auto *worker = new QUdpThread;
+    worker->addCommand(ModuleInterface::bootPage, bootPageCommand(page), true);
+    const int exitCode = session.run(worker);
+    if (exitCode == ExitCode::Success)
+        reporter.print(tr("Boot From %1").arg(page));
+    return exitCode;
+}
+
+int RomCommand::initialise(ModuleSession &session, const ModuleState &state,
+                           CliReporter &reporter) const
+{
+    // The registers are reloaded from an empty design, as the GUI does.
+    DesignDocument empty;
+    auto *worker = new QUdpThread;
+    worker->addCommand(ModuleInterface::commentArea,
+                       QByteArray(ModuleInterface::commentAreaSize, '\0'), false);
+    if (state.bootPage() != 0)
+        worker->addCommand(ModuleInterface::bootPage, bootPageCommand(0), true);
+    worker->setRomCommand(ModuleInterface::romCommentCommand, 0);
+    worker->setDesign(&empty.model(), 0);
+    ProgressBar progress(tr("Initialize ROM area"), initialiseSteps);
+    const int exitCode = session.run(worker, &progress);
+    if (exitCode == ExitCode::Success)
+        reporter.print(tr("ROM area initialized."));
+    return exitCode;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cli/modulecommand.h"
+
+#include <QByteArray>
+
+class ModuleSession;
+class ModuleState;
+
+// rom list | save PAGE | restore PAGE | boot PAGE | init: the module's
+// sixteen ROM pages, their comments and the boot page.
+class RomCommand : public ModuleCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(RomCommand)
+
+public:
+    using ModuleCommand::ModuleCommand;
+
+    QString name() const override { return QStringLiteral("rom"); }
+    QString summary() const override;
+    QString synopsis() const override;
+    QString details() const override;
+    int run(const CliArguments &args, CliReporter &reporter) override;
+
+    // A comment slot for page storage: UTF-8, zero-padded to 112 bytes.
+    // Empty when the text does not fit.
+    static QByteArray commentSlot(const QString &comment);
+
+protected:
+    QList<CliOption> commandOptions() const override;
+
+private:
+    int checkArguments(const CliArguments &args, int &page, CliReporter &reporter) const;
+    int list(const ModuleState &state, CliReporter &reporter) const;
+    int save(ModuleSession &session, const ModuleState &state, int page, const CliArguments &args,
+             CliReporter &reporter) const;
+    int restore(ModuleSession &session, int page, CliReporter &reporter) const;
+    int changeBootPage(ModuleSession &session, const ModuleState &state, int page,
+                       CliReporter &reporter) const;
+    int initialise(ModuleSession &session, const ModuleState &state, CliReporter &reporter) const;
+    // Save only: refuses when the module differs from the given design.
+    int compareWithDesign(const CliArguments &args, const ConnectionSettings &settings,
+                          CliReporter &reporter) const;
+    QString saveComment(const CliArguments &args) const;
+};
