@@ -140,7 +140,8 @@ int QUdpThread::flush()
                            : tr("QKvLink: Error"));
     }
     m_bytesWritten += size;
-    emit setProgress(m_bytesWritten);
+    if (m_reportBytes)
+        emit setProgress(m_bytesWritten);
     return size;
 }
 
@@ -371,8 +372,11 @@ void QUdpThread::sendRomCommand(quint32 command, int range)
     waitReady(range, true);
 }
 
+// Progress runs 1..17 here (image written, then one step per page), so the
+// byte count of the image download is not reported.
 void QUdpThread::initialiseRom()
 {
+    m_reportBytes = false;
     download();
     emit setProgress(1);
     for (int page = 0; page < romPageCount && !m_romCancel; ++page) {
@@ -400,14 +404,17 @@ int QUdpThread::waitReady(int finalValue, bool report)
     return finalValue;
 }
 
+// Protocol failures here become the module-level messages, which tell the user
+// what to check; a cancel stays a cancel.
 void QUdpThread::writeNetworkModule()
 {
     bool valid = false;
     const quint32 address = QHostAddress(m_setup.newAddress).toIPv4Address(&valid);
     if (!valid || m_setup.newAddress.split(QLatin1Char('.')).size() != 4)
         fail(m_setup.newAddress + tr(" is invalid address."));
-    if (!setEepromWriteEnable(true)) {
-        fail(tr("Can't access Kovix Module(%1:%2).\n").arg(m_setup.targetAddress).arg(m_setup.targetPort)
+    const QString port = QString::number(m_setup.targetPort);
+    if (!succeeds([this] { return setEepromWriteEnable(true); })) {
+        fail(tr("Can't access Kovix Module(%1:%2).\n").arg(m_setup.targetAddress, port)
              + (m_setup.targetIsDefault()
                     ? tr("Please check network connectivity, and set DIP switch to ON.")
                     : tr("Please push Default Button, or set target address and port correctly.")));
@@ -423,14 +430,22 @@ void QUdpThread::writeNetworkModule()
                               {networkUdpPort, udpBytes}};
     for (const Command &entry : writes) {
         const int size = entry.second.size();
-        if (write(entry.first, entry.second.constData(), unsigned(size)) != size) {
-            m_eepromOpen = false;
-            setEepromWriteEnable(false);
-            fail(tr("Can't Write Kovix Module(%1:%2)").arg(m_setup.targetAddress).arg(m_setup.targetPort));
-        }
+        if (!succeeds([&] { return write(entry.first, entry.second.constData(), unsigned(size)) == size; }))
+            fail(tr("Can't Write Kovix Module(%1:%2)").arg(m_setup.targetAddress, port));
     }
     m_eepromOpen = false;
     setEepromWriteEnable(false);
+}
+
+bool QUdpThread::succeeds(const std::function<bool()> &exchange)
+{
+    try {
+        return exchange();
+    } catch (const ErrSts &status) {
+        if (status.code == Aborted)
+            throw;
+        return false;
+    }
 }
 
 // A failure inside an EEPROM write-enable bracket must not leave the EEPROM

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <utility>
 
 class DesignModel;
@@ -76,6 +77,8 @@ private:
     void writeCommandEntry(const Command &entry);
     void writeEepromEntry(const Command &entry);
     void writeNetworkModule();
+    // False when the exchange reports failure or raises a protocol error.
+    bool succeeds(const std::function<bool()> &exchange);
     void closeEepromAfterFailure();
     quint8 readFlagByte(quint32 address);
     void sendByte(quint32 address, quint8 value);
@@ -97,5 +100,6 @@ private:
     bool m_eepromOpen = false;   // write enable sent and not yet withdrawn
     int m_progressRange = 0;
     int m_bytesWritten = 0;      // before start: non-zero selects a block read
+    bool m_reportBytes = true;   // byte progress, off while initialising ROM pages
     QString m_mismatchReport;
 };

@@ -44,6 +44,7 @@ const Option options[] = {
     {"drop-every-request", "Ignore every Nth request.", "n"},
     {"drop-every-reply", "Lose every Nth reply.", "n"},
     {"duplicate-every", "Send every Nth reply twice.", "n"},
+    {"short-every", "Send every Nth read reply one data byte short.", "n"},
     {"stale-every", "Precede every Nth reply by a copy with the previous id.", "n"},
     {"delay", "Delay replies by this many milliseconds.", "ms"},
     {"delay-every", "Delay only every Nth reply (default: all).", "n"},
@@ -115,6 +116,7 @@ SimConfig configFrom(const QCommandLineParser &parser)
     faults.dropEveryReply = intValue(parser, "drop-every-reply", 0);
     faults.duplicateEveryReply = intValue(parser, "duplicate-every", 0);
     faults.staleEveryReply = intValue(parser, "stale-every", 0);
+    faults.shortEveryReply = intValue(parser, "short-every", 0);
     faults.replyDelayMs = intValue(parser, "delay", 0);
     faults.delayEveryReply = intValue(parser, "delay-every", 0);
     faults.busErrorRanges = busErrorRanges(parser);

@@ -113,6 +113,8 @@ void TolaServer::sendReply(QByteArray reply, const QHostAddress &peer, quint16 p
         ++m_stats.droppedReplies;
         return;
     }
+    if (FaultPlan::hits(m_faults.shortEveryReply, index) && reply.size() > headerSize)
+        reply.chop(1);
     QList<QByteArray> datagrams;
     if (FaultPlan::hits(m_faults.staleEveryReply, index)) {
         QByteArray stale = reply;

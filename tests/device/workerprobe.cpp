@@ -1,0 +1,40 @@
+#include "workerprobe.h"
+
+#include "device/qudpthread.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QHostAddress>
+
+void WorkerProbe::run(QUdpThread &worker, quint16 port, int timeoutSeconds, int limitMs,
+                      const std::function<void(int)> &onProgress)
+{
+    QObject::connect(&worker, &QTola::closed, &worker, [this](bool result) {
+        ++closedCount;
+        ok = result;
+    }, Qt::DirectConnection);
+    QObject::connect(&worker, &QTola::error, &worker,
+                     [this](QString *text) { errors << *text; }, Qt::DirectConnection);
+    QObject::connect(&worker, &QUdpThread::setProgress, &worker, [this, onProgress](int value) {
+        progress << value;
+        if (onProgress)
+            onProgress(value);
+    }, Qt::DirectConnection);
+    QObject::connect(&worker, &QUdpThread::readData, &worker,
+                     [this](QByteArray *bytes) { data = *bytes; }, Qt::DirectConnection);
+    QObject::connect(&worker, &QUdpThread::setHtml, &worker,
+                     [this](QString *text) { html = *text; }, Qt::DirectConnection);
+    QObject::connect(&worker, &QUdpThread::setResult, &worker,
+                     [this](int value) { results << value; }, Qt::DirectConnection);
+    worker.setHost(QHostAddress::LocalHost, port);
+    worker.setTimeout(timeoutSeconds);
+    QElapsedTimer clock;
+    clock.start();
+    worker.start();
+    finished = worker.wait(QDeadlineTimer(limitMs));
+    elapsedMs = clock.elapsed();
+    if (!finished) {
+        worker.abort();
+        worker.wait(QDeadlineTimer(5000));
+    }
+}
