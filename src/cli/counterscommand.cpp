@@ -188,7 +188,10 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
 
     QEventLoop loop;
     QObject::connect(stream.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    const auto stop = [&stream] { stream->stop(); };
+    const auto stop = [&stream, &watcher] {
+        watcher.stopRequested();
+        stream->stop();
+    };
     QObject::connect(&watcher, &CounterWatcher::ended, &loop, stop);
     QObject::connect(&m_interrupt, &InterruptWatcher::interrupted, &loop, stop);
     QTimer durationLimit;
@@ -199,9 +202,9 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
     bool connectTimedOut = false;
     const int connectSeconds = int(qMax<quint32>(settings.timeout, minimumConnectSeconds));
     QTimer::singleShot(connectSeconds * 1000, &loop, [&] {
-        if (!watcher.isConnected() && watcher.failure().isEmpty()) {
+        if (!watcher.wasConnected() && !watcher.isStopping() && watcher.failure().isEmpty()) {
             connectTimedOut = true;
-            stream->stop();
+            stop();
         }
     });
     if (!m_interrupt.isInterrupted()) {

@@ -28,9 +28,16 @@ QString CounterWatcher::valueText(quint32 value, const QString &unit)
     return QStringLiteral("%1 %2").arg(value).arg(unit).trimmed();
 }
 
+void CounterWatcher::stopRequested()
+{
+    m_stopping = true;
+    m_connected = false;
+}
+
 void CounterWatcher::connected()
 {
     m_connected = true;
+    m_wasConnected = true;
     m_reporter.note(tr("Waiting for data ..."));
 }
 
@@ -45,6 +52,8 @@ void CounterWatcher::connectionClosedByServer()
 
 void CounterWatcher::error(const QString &text)
 {
+    if (m_stopping)
+        return;
     m_connected = false;
     m_failure = text.isEmpty() ? tr("Connection closed") : text;
     emit ended();

@@ -18,6 +18,8 @@ public:
     CounterWatcher(const CounterConfig &config, CliReporter &reporter, QObject *parent = nullptr);
 
     bool isConnected() const { return m_connected; }
+    bool wasConnected() const { return m_wasConnected; }
+    bool isStopping() const { return m_stopping; }
     // The stream's error or close text; empty while it runs normally.
     const QString &failure() const { return m_failure; }
     int updates(int counter) const { return m_updates[size_t(counter)]; }
@@ -32,6 +34,9 @@ signals:
     void ended();
 
 public slots:
+    // The command ends the stream itself: what the socket reports from now
+    // on is not a failure.
+    void stopRequested();
     void connected();
     void connectionClosedByServer();
     void error(const QString &text);
@@ -41,6 +46,8 @@ private:
     CounterConfig m_config;
     CliReporter &m_reporter;
     bool m_connected = false;
+    bool m_wasConnected = false;
+    bool m_stopping = false;
     QString m_failure;
     std::array<int, CounterConfig::counterCount> m_updates{};
     std::array<quint32, CounterConfig::counterCount> m_lastValues{};
