@@ -1,13 +1,108 @@
 #!/usr/bin/env bash
-# Starts the built program (see run.sh). Kept separate so it can be run
-# without rebuilding.
+# Starts the built program (see run.sh); kept separate so it runs without a
+# rebuild.
+#   scripts/demo.sh [karix options] [design.krx]   the program itself
+#   scripts/demo.sh                                 a local module simulator on
+#       127.0.0.1 and the program connected to it; without a display, a short
+#       karix-cli walk-through against the simulator instead.
+# The simulator listens on loopback only and stops with the program (or after
+# its --duration limit at the latest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bin=build
+bin=${KARIX_BUILD_DIR:-build}   # where the programs were built
+
 if [ $# -gt 0 ]; then
   exec "$bin/karix" "$@"
 fi
-if [ ! -x "$bin/karix-sim" ]; then
-  exec "$bin/karix"
+
+require() {
+  for program in "$@"; do
+    if [ ! -x "$bin/$program" ]; then
+      echo "demo: $bin/$program is missing; build first (bash scripts/build.sh)" >&2
+      exit 1
+    fi
+  done
+}
+
+# An example with measure counters shows the most; any example will do.
+example=$(grep -l MsrCnt examples/*.krx 2>/dev/null | head -n 1 || true)
+if [ -z "$example" ]; then
+  example=$(ls examples/*.krx 2>/dev/null | head -n 1 || true)
 fi
-exec "$bin/karix"
+
+workdir=$(mktemp -d)
+sim_pid=
+stop_simulator() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+  fi
+  rm -rf "$workdir"
+}
+trap stop_simulator EXIT
+trap 'exit 130' INT TERM
+
+start_simulator() {
+  local limit=$1
+  "$bin/karix-sim" --udp-port 0 --tcp-port 0 --duration "$limit" >"$workdir/sim.out" &
+  sim_pid=$!
+  for _ in $(seq 50); do
+    if grep -q 'udp=' "$workdir/sim.out"; then
+      udp=$(sed -n 's/.*udp=\([0-9]*\).*/\1/p' "$workdir/sim.out")
+      tcp=$(sed -n 's/.*tcp=\([0-9]*\).*/\1/p' "$workdir/sim.out")
+      echo "demo: module simulator on 127.0.0.1, UDP $udp, TCP $tcp (pid $sim_pid)"
+      return 0
+    fi
+    if ! kill -0 "$sim_pid" 2>/dev/null; then
+      break
+    fi
+    sleep 0.1
+  done
+  echo "demo: the module simulator did not start" >&2
+  exit 1
+}
+
+# Runs one walk-through step, shows it and its exit code; a failing step
+# does not end the walk-through.
+step() {
+  echo
+  echo "\$ karix-cli $*"
+  local status=0
+  "$bin/karix-cli" "$@" || status=$?
+  echo "(exit code $status)"
+}
+
+walk_through() {
+  local module=(-h 127.0.0.1 -u "$udp" -t "$tcp")
+  step version "${module[@]}"
+  if [ -n "$example" ]; then
+    step check "$example"
+    step compile "$example" -o "$workdir/image.bin"
+    echo
+    echo "\$ karix-cli compile $example --hex | head -n 8"
+    "$bin/karix-cli" compile "$example" --hex | head -n 8 || true
+    step download "$example" --force "${module[@]}"
+    step verify "$example" "${module[@]}"
+    step counters "$example" --start 0,1,2,3 --duration 3 "${module[@]}"
+  else
+    echo "demo: no example design in examples/; only the module commands are shown"
+    step counters --start 0 --duration 3 "${module[@]}"
+  fi
+  step rom list "${module[@]}"
+}
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  require karix karix-sim
+  start_simulator 14400
+  status=0
+  "$bin/karix" -h 127.0.0.1 -u "$udp" -t "$tcp" ${example:+"$example"} || status=$?
+  exit "$status"
+fi
+
+echo "demo: no display (neither DISPLAY nor WAYLAND_DISPLAY is set);"
+echo "demo: running a karix-cli walk-through against the module simulator instead."
+require karix-cli karix-sim
+start_simulator 120
+walk_through
+echo
+echo "demo: done; the simulator stops now."
