@@ -214,8 +214,7 @@ void QTola::throwIfAborted() const
 // unreachable): reported as a socket failure instead of polling again at once.
 bool QTola::waitForDatagram()
 {
-    if (m_socket->hasPendingDatagrams())
-        return true;
+    // No peek before the wait: a peek would swallow the pending ICMP error.
     const bool woke = m_socket->waitForReadyRead(pollInterval);
     if (m_socket->hasPendingDatagrams())
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QtGlobal>
 #include <utility>
 
@@ -24,3 +25,4 @@ struct FaultPlan
 
     static bool hits(int every, qint64 index) { return every > 0 && index % every == 0; }
 };
+Q_DECLARE_METATYPE(FaultPlan)
