@@ -23,9 +23,15 @@ QImage BlockIconPainter::captioned(const QImage &picture, const QString &text, i
     return image;
 }
 
+QString BlockIconPainter::modeImageFile(const BlockItem &block)
+{
+    const QString variant = BlockImages::placedImageFile(block);
+    return variant.isEmpty() ? QStringLiteral("Function.png") : variant;
+}
+
 QImage BlockIconPainter::placedImage(const BlockItem &block)
 {
-    if (hasModeVariant(block))
+    if (!BlockImages::placedImageFile(block).isEmpty())
         return captioned(BlockImages::load(BlockImages::placedImageFile(block)),
                          block.displayName(), QFont::Normal);
     if (block.term().contains(QLatin1String("Logic")) && block.property().isEmpty())
@@ -36,7 +42,8 @@ QImage BlockIconPainter::placedImage(const BlockItem &block)
 QImage BlockIconPainter::editedImage(const BlockItem &block)
 {
     if (hasModeVariant(block))
-        return placedImage(block);
+        return captioned(BlockImages::load(modeImageFile(block)), block.displayName(),
+                         QFont::Normal);
     if (block.term().contains(QLatin1String("Logic")))
         return captioned(block.basePixmap(), block.displayName(), QFont::Normal);
     return block.pixmap();

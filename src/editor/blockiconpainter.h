@@ -24,5 +24,7 @@ public:
 
 private:
     static bool hasModeVariant(const BlockItem &block);
+    // The picture of a counter function or measure counter for its mode.
+    static QString modeImageFile(const BlockItem &block);
     static QImage captioned(const QImage &picture, const QString &text, int weight);
 };

@@ -70,7 +70,12 @@ void MenuWidget::addItem(const QString &kind, const QString &pictureFile, int y)
 
 MenuWidget::Item *MenuWidget::findItem(const QString &kind)
 {
-    for (Item &item : m_items) {
+    return const_cast<Item *>(std::as_const(*this).findItem(kind));
+}
+
+const MenuWidget::Item *MenuWidget::findItem(const QString &kind) const
+{
+    for (const Item &item : m_items) {
         if (item.kind == kind)
             return &item;
     }
@@ -86,6 +91,7 @@ void MenuWidget::redraw(const QString &kind)
 void MenuWidget::redrawItem(Item &item)
 {
     item.greyed = m_counters->isExhausted(item.kind);
+    item.caption = m_counters->caption(item.kind);
     item.label->setPixmap(captionedPicture(item, item.greyed));
 }
 
@@ -93,9 +99,8 @@ QPixmap MenuWidget::captionedPicture(const Item &item, bool greyed) const
 {
     QPixmap picture = item.picture;
     QPainter painter(&picture);
-    const QString caption = m_counters->caption(item.kind);
-    if (!caption.isEmpty())
-        painter.drawText(picture.rect(), Qt::AlignCenter, caption);
+    if (!item.caption.isEmpty())
+        painter.drawText(picture.rect(), Qt::AlignCenter, item.caption);
     if (greyed)
         painter.fillRect(picture.rect(), kGrey);
     return picture;
@@ -121,20 +126,20 @@ QString MenuWidget::lastHitKind() const
 
 QLabel *MenuWidget::itemLabel(const QString &kind) const
 {
-    for (const Item &item : m_items) {
-        if (item.kind == kind)
-            return item.label;
-    }
-    return nullptr;
+    const Item *item = findItem(kind);
+    return item ? item->label : nullptr;
+}
+
+QString MenuWidget::shownCaption(const QString &kind) const
+{
+    const Item *item = findItem(kind);
+    return item ? item->caption : QString();
 }
 
 bool MenuWidget::isGreyed(const QString &kind) const
 {
-    for (const Item &item : m_items) {
-        if (item.kind == kind)
-            return item.greyed;
-    }
-    return false;
+    const Item *item = findItem(kind);
+    return item && item->greyed;
 }
 
 bool MenuWidget::isDraggable(const QString &kind)

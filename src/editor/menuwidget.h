@@ -23,7 +23,9 @@ public:
     QString kindAt(const QPoint &point);
     QString lastHitKind() const;
     QLabel *itemLabel(const QString &kind) const;
-    // Whether the kind's picture is shown greyed (no unit left).
+    // The caption drawn on the kind's picture, and whether the picture is
+    // greyed (no unit left).
+    QString shownCaption(const QString &kind) const;
     bool isGreyed(const QString &kind) const;
 
 protected:
@@ -36,6 +38,7 @@ private:
         QPixmap picture;
         QLabel *label;
         QRect rect;
+        QString caption;
         bool greyed = false;
     };
 
@@ -44,6 +47,7 @@ private:
     void redrawItem(Item &item);
     QPixmap captionedPicture(const Item &item, bool greyed) const;
     Item *findItem(const QString &kind);
+    const Item *findItem(const QString &kind) const;
     static bool isDraggable(const QString &kind);
 
     ResourceCounters *m_counters;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QStringList>
+
+// Answers the main window's questions from a script and records every box
+// it would have shown, as "title|text".
+class ScriptedPrompter : public Prompter
+{
+public:
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    std::optional<QString> textAnswer;
+    QStringList shown;
+
+    QMessageBox::StandardButton warning(QWidget *, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                                        std::optional<QPoint>) override
+    {
+        shown << title + QLatin1Char('|') + text;
+        return answer;
+    }
+    std::optional<QString> askText(QWidget *, const QString &title, const QString &,
+                                   const QString &) override
+    {
+        shown << title;
+        return textAnswer;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+};

@@ -1,0 +1,383 @@
+#include "app/mainactions.h"
+#include "app/mainwindow.h"
+#include "common/testrunner.h"
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "model/resourcecounters.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+#include "scriptedprompter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QAction *action(MainWindow &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+QStringList captions(MainWindow &window)
+{
+    QStringList list;
+    for (int i = 0; i < window.tabWidget()->count(); ++i)
+        list << window.tabWidget()->tabText(i);
+    return list;
+}
+
+// Puts a block of the term on a sheet, taking its resource.
+BlockItem *addBlock(MainWindow &window, const QString &term, int sheet, int row)
+{
+    DesignDocument &doc = window.document();
+    BlockItem *block = doc.model().createBlock(term, row, sheet, QString(), &doc.resources());
+    if (block)
+        doc.sheets().sheet(sheet)->place(block);
+    return block;
+}
+
+void clickPlusTab(MainWindow &window)
+{
+    window.tabWidget()->setCurrentIndex(window.tabWidget()->count() - 1);
+}
+
+void sendKey(MainWindow &window, QEvent::Type type, Qt::Key key)
+{
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+}
+
+const char kTwoSheetDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
+    <tab id="0" name="Front">
+        <entry term="Input">
+            <id>0</id>
+            <name>NIM-IN-S0</name>
+        </entry>
+        <entry term="PreLogic">
+            <id>0</id>
+            <name>PreLgc0</name>
+            <net port="0">NIM-IN-S0</net>
+        </entry>
+    </tab>
+    <tab id="1" name="Back">
+        <entry term="CntFnc">
+            <id>0</id>
+            <name>CntFnc0</name>
+        </entry>
+    </tab>
+</KaRiX>
+)";
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect|connectSlotsByName")));
+    }
+
+    void startsWithOneSheetAndEditCommandsDisabled()
+    {
+        MainWindow window(QString(), nullptr);
+        QCOMPARE(captions(window), QStringList({"Sheet1", "+"}));
+        QCOMPARE(window.windowTitle(), QStringLiteral("NewFile[*] - KaRiX"));
+        for (const char *name : {"action_Undo", "actionRe_do", "actionCut", "actionCopy",
+                                 "actionPaste", "action_Delete"})
+            QVERIFY2(!action(window, name)->isEnabled(), name);
+        for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSelect_All",
+                                 "action_DRC", "action_Download"})
+            QVERIFY2(action(window, name)->isEnabled(), name);
+        QTabBar *bar = window.tabWidget()->tabBar();
+        QVERIFY(!bar->tabButton(1, QTabBar::LeftSide) && !bar->tabButton(1, QTabBar::RightSide));
+        QVERIFY(window.connectionSettings().autoConnect);
+    }
+
+    void plusTabAddsLowestFreeSheetNumber()
+    {
+        MainWindow window(QString(), nullptr);
+        clickPlusTab(window);
+        clickPlusTab(window);
+        QCOMPARE(captions(window), QStringList({"Sheet1", "Sheet2", "Sheet3", "+"}));
+        QCOMPARE(window.currentSheet(), 2);
+        QVERIFY(window.isWindowModified());
+
+        window.document().sheets().sheet(1)->setCaption(QStringLiteral("Middle"));
+        clickPlusTab(window);
+        QCOMPARE(captions(window), QStringList({"Sheet1", "Middle", "Sheet3", "Sheet2", "+"}));
+        QCOMPARE(window.currentSheet(), 3);
+        QCOMPARE(window.tabWidget()->currentIndex(), 3);
+    }
+
+    void heldTabCyclesToFirstSheetInsteadOfAdding()
+    {
+        MainWindow window(QString(), nullptr);
+        clickPlusTab(window);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Tab);
+        QVERIFY(window.keyState().tab);
+        clickPlusTab(window);
+        QCOMPARE(window.sheetCount(), 2);
+        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.tabWidget()->currentIndex(), 0);
+
+        sendKey(window, QEvent::KeyRelease, Qt::Key_Tab);
+        QVERIFY(!window.keyState().tab);
+        clickPlusTab(window);
+        QCOMPARE(window.sheetCount(), 3);
+    }
+
+    void rename_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("blanks ignored") << std::optional<QString>(QStringLiteral("   "))
+                                        << QStringLiteral("Sheet1") << false;
+        QTest::newRow("kept untrimmed") << std::optional<QString>(QStringLiteral(" A "))
+                                        << QStringLiteral(" A ") << true;
+        QTest::newRow("cancelled") << std::optional<QString>() << QStringLiteral("Sheet1") << false;
+    }
+
+    void rename()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, caption);
+        QFETCH(bool, modified);
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        prompter.textAnswer = answer;
+        window.setPrompter(&prompter);
+        window.tabRename();
+        QCOMPARE(prompter.shown, QStringList({"Tab Rename"}));
+        QCOMPARE(window.tabWidget()->tabText(0), caption);
+        QCOMPARE(window.document().sheets().sheet(0)->caption(), caption);
+        QCOMPARE(window.isWindowModified(), modified);
+    }
+
+    void deletingOnlySheetLeavesEmptyDesign()
+    {
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), 0, 0));
+        window.document().sheets().sheet(0)->setCaption(QStringLiteral("Main"));
+        window.tabDelete(0);
+        QCOMPARE(prompter.shown, QStringList({"Main|Are you sure you want to remove this sheet?"}));
+        QCOMPARE(captions(window), QStringList({"Sheet1", "+"}));
+        QVERIFY(window.document().model().allBlocks().isEmpty());
+        QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 8);
+    }
+
+    void deletingSheetRenumbersTheOnesAfterIt()
+    {
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        clickPlusTab(window);
+        clickPlusTab(window);
+        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), 1, 0));
+        QVERIFY(addBlock(window, QStringLiteral("DlyFnc"), 2, 3));
+
+        prompter.answer = QMessageBox::No;
+        window.tabDelete(1);
+        QCOMPARE(window.sheetCount(), 3);
+
+        prompter.answer = QMessageBox::Yes;
+        window.tabDelete(1);
+        QCOMPARE(captions(window), QStringList({"Sheet1", "Sheet3", "+"}));
+        const QList<BlockItem *> blocks = window.document().model().allBlocks();
+        QCOMPARE(blocks.size(), 1);
+        QCOMPARE(blocks.first()->term(), QStringLiteral("DlyFnc"));
+        QCOMPARE(blocks.first()->sheet(), 1);
+        QCOMPARE(blocks.first()->id(), 3);
+        QVERIFY(window.document().sheets().sheet(1)->contains(blocks.first()));
+        QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 8);
+        QCOMPARE(window.document().resources().free(QStringLiteral("DlyFnc")), 7);
+        QVERIFY(window.isWindowModified());
+    }
+
+    void selectionCommandsFollowCurrentCanvas()
+    {
+        MainWindow window(QString(), nullptr);
+        QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
+        action(window, "actionSelect_All")->trigger();
+        QVERIFY(action(window, "actionCut")->isEnabled());
+        QVERIFY(action(window, "action_Delete")->isEnabled());
+
+        clickPlusTab(window);
+        QVERIFY(!action(window, "actionCopy")->isEnabled());
+        // Only the current canvas drives the commands.
+        window.canvas(0)->selectAll();
+        QVERIFY(!action(window, "actionCopy")->isEnabled());
+
+        window.tabWidget()->setCurrentIndex(0);
+        QVERIFY(!action(window, "action_Delete")->isEnabled());
+        window.canvas(0)->selectAll();
+        QVERIFY(action(window, "action_Delete")->isEnabled());
+        action(window, "action_Delete")->trigger();
+        QVERIFY(window.document().model().allBlocks().isEmpty());
+        QVERIFY(!action(window, "action_Delete")->isEnabled());
+    }
+
+    void openReports_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("sheets");
+
+        QTest::newRow("malformed") << QByteArray("<KaRiX><tab id=\"0\" name=\"a\">")
+                                   << QStringLiteral("SAX Handler|Parse error at line") << 1;
+        QTest::newRow("unknown root") << QByteArray("<Other/>")
+                                      << QStringLiteral("KaRiX|File specified in %1 is not a valid XML file for KaRiX.")
+                                      << 1;
+        QByteArray nineCounters = "<KaRiX addr=\"127.0.0.1\"><tab id=\"0\" name=\"S\">";
+        for (int row = 0; row < 9; ++row)
+            nineCounters += "<entry term=\"CntFnc\"><id>" + QByteArray::number(row)
+                            + "</id><name>CntFnc" + QByteArray::number(row) + "</name></entry>";
+        nineCounters += "</tab></KaRiX>";
+        QTest::newRow("more counters than the module has")
+            << nineCounters
+            << QStringLiteral("KaRiX|The loaded file is not correct. Some setting is ignored.") << 1;
+    }
+
+    void openReports()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QFETCH(int, sheets);
+        const QString path = writeFile(QStringLiteral("report.krx"), content);
+        QVERIFY(!path.isEmpty());
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(path);
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY2(prompter.shown.first().startsWith(QString(message).replace(QLatin1String("%1"), path)),
+                 qPrintable(prompter.shown.first()));
+        QCOMPARE(window.sheetCount(), sheets);
+    }
+
+    void openMissingFileKeepsDocument()
+    {
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
+        const QString path = m_dir.filePath(QStringLiteral("absent.krx"));
+        window.open(path);
+        QCOMPARE(prompter.shown, QStringList({"KaRiX|" + path + ": No such file or directory."}));
+        QCOMPARE(window.document().model().allBlocks().size(), 1);
+    }
+
+    void openShowsEverySheetWithItsBlocks()
+    {
+        const QString path = writeFile(QStringLiteral("two.krx"), kTwoSheetDesign);
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(path);
+        QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
+        QCOMPARE(captions(window), QStringList({"Front", "Back", "+"}));
+        QCOMPARE(window.windowTitle(), path + QStringLiteral("[*] - KaRiX"));
+        QCOMPARE(window.currentFileName(), path);
+        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.document().sheets().sheet(0)->blocks().size(), 2);
+        QCOMPARE(window.document().sheets().sheet(1)->blocks().size(), 1);
+        QCOMPARE(window.canvas(0)->wireMap().size(), 1);
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(window.findChild<QMenu *>(QStringLiteral("menu_Recent_Files"))->isEnabled());
+        QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 7);
+    }
+
+    void commandLineSettingsOverrideStoredOnes_data()
+    {
+        QTest::addColumn<quint16>("udpPort");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("same as file") << quint16(4660) << false;
+        QTest::newRow("different") << quint16(5000) << true;
+    }
+
+    void commandLineSettingsOverrideStoredOnes()
+    {
+        QFETCH(quint16, udpPort);
+        QFETCH(bool, modified);
+        const QString path = writeFile(QStringLiteral("settings.krx"), kTwoSheetDesign);
+        ConnectionSettings options;
+        options.address = QStringLiteral("127.0.0.1");
+        options.autoConnect = false;
+        options.udpPort = udpPort;
+        MainWindow window(QString(), &options);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(path);
+        QCOMPARE(window.isWindowModified(), modified);
+        QCOMPARE(window.connectionSettings().udpPort, udpPort);
+    }
+
+    void newDocumentAfterStartTurnsAutoConnectOff()
+    {
+        MainWindow window(QString(), nullptr);
+        window.newDiagram();
+        QVERIFY(!window.connectionSettings().autoConnect);
+        QCOMPARE(window.connectionSettings().address, ConnectionSettings::factoryAddress());
+    }
+
+    void examplesOpenWithAllTheirSheetsAndBlocks_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir examples(QStringLiteral(KARIX_SOURCE_DIR "/examples"));
+        const QStringList files = examples.entryList({QStringLiteral("*.krx")}, QDir::Files);
+        if (files.isEmpty())
+            QSKIP("no examples");
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file)) << examples.filePath(file);
+    }
+
+    void examplesOpenWithAllTheirSheetsAndBlocks()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(path);
+        QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
+        QCOMPARE(window.sheetCount(), int(text.count("<tab ")));
+        int icons = 0;
+        for (int i = 0; i < window.sheetCount(); ++i) {
+            for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
+                icons += window.canvas(i)->iconOf(block) ? 1 : 0;
+        }
+        QCOMPARE(icons, int(text.count("<entry ")));
+    }
+};
+
+KARIX_TEST(TestMainWindow)
+#include "tst_mainwindow.moc"
