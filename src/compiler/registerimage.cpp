@@ -140,17 +140,18 @@ void RegisterImage::computeMasks()
 
 void RegisterImage::resolveRouting()
 {
+    m_tables = {};
     for (int bit = 0; bit < 16; ++bit)
-        m_preLogicSources[bit] = preLogicSource(bit);
+        m_tables[PreLogicTable].blocks[bit] = preLogicSource(bit);
     for (int k = 0; k < 8; ++k) {
         const BlockItem *output = firstOutputWithTerm(QStringLiteral("NIM-OUT%1").arg(k));
-        m_outputLogic[k] = output ? output->source(0) : nullptr;
-        m_feedbackLogic[k] = feedbackLogic(k);
+        m_tables[OutputTable].blocks[k] = output ? output->source(0) : nullptr;
+        m_tables[FeedbackTable].blocks[k] = feedbackLogic(k);
     }
     for (int k = 0; k < 4; ++k) {
         const BlockItem *counter = firstOutputWithTerm(QStringLiteral("MsrCnt%1").arg(k));
-        m_counterLogic[2 * k] = counter ? counter->source(0) : nullptr;
-        m_counterLogic[2 * k + 1] = counter ? counter->source(1) : nullptr;
+        m_tables[CounterTable].blocks[2 * k] = counter ? counter->source(0) : nullptr;
+        m_tables[CounterTable].blocks[2 * k + 1] = counter ? counter->source(1) : nullptr;
     }
 }
 
@@ -239,98 +240,110 @@ int RegisterImage::sourceUnit(const BlockItem *logic, int port) const
 
 const RegisterImage::CompiledLogic &RegisterImage::compiled(const BlockItem *block) const
 {
-    auto found = m_compiled.constFind(block);
-    if (found != m_compiled.constEnd())
-        return *found;
+    auto found = m_compiled.find(block);
+    if (found != m_compiled.end())
+        return found->second;
     CompiledLogic logic;
     logic.table = LogicEvaluator::blockExpressionTable(block);
+
+    std::array<quint16, 10> connectorPorts{}; // port bit driven by connector j
     const QStringList &connectors = LogicEvaluator::connectorNames();
     for (int j = 0; j < connectors.size(); ++j) {
         for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
             const BlockItem *source = block->source(port);
             if (source && source->name() == connectors.at(j)) {
-                logic.connectorPorts[j] = quint16(1u << port);
+                connectorPorts[j] = quint16(1u << port);
                 break;
             }
         }
     }
-    for (int port = 0; port < LogicEvaluator::InputCount; ++port)
-        logic.portUnits[port] = qint8(sourceUnit(block, port));
-    return *m_compiled.insert(block, logic);
-}
-
-bool RegisterImage::preLogicValue(const BlockItem *block, int offset) const
-{
-    if (m_evaluation == Evaluation::PerEntry)
-        return LogicEvaluator::evaluatePreLogic(block, quint16(offset));
-    const CompiledLogic &logic = compiled(block);
-    int combination = 0;
-    for (int j = 0; j < 10; ++j) {
-        if (offset & (2 << j))
-            combination |= logic.connectorPorts[j];
+    for (int half = 0; half < 32; ++half) {
+        for (int j = 0; j < 5; ++j) {
+            if (half & (1 << j)) {
+                logic.connectorLow[half] |= connectorPorts[j];
+                logic.connectorHigh[half] |= connectorPorts[j + 5];
+            }
+        }
     }
-    return logic.table.at(combination);
+
+    std::array<quint16, UnitCount> unitPorts{}; // ports fed by unit u
+    for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
+        const int unit = sourceUnit(block, port);
+        if (unit >= 0)
+            unitPorts[unit] |= quint16(1u << port);
+    }
+    for (int low = 0; low < 64; ++low) {
+        for (int unit = 0; unit < 6; ++unit) {
+            if (low & (1 << unit))
+                logic.unitLow[low] |= unitPorts[unit];
+        }
+    }
+    for (int high = 0; high < 32; ++high) {
+        for (int unit = 6; unit < UnitCount; ++unit) {
+            if (high & (1 << (unit - 6)))
+                logic.unitHigh[high] |= unitPorts[unit];
+        }
+    }
+    return m_compiled.emplace(block, logic).first->second;
 }
 
 bool RegisterImage::unitLogicValue(const BlockItem *logic, int a) const
 {
-    if (m_evaluation == Evaluation::PerEntry) {
-        LogicEvaluator::Values values{};
-        for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
-            const int unit = sourceUnit(logic, port);
-            values[port] = unit >= 0 && (a & (1 << unit));
-        }
-        return LogicEvaluator::evaluateBlockExpression(logic, values);
-    }
-    const CompiledLogic &compiledLogic = compiled(logic);
-    int combination = 0;
+    if (m_evaluation == Evaluation::TruthTables)
+        return compiled(logic).unitValue(a);
+    LogicEvaluator::Values values{};
     for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
-        const int unit = compiledLogic.portUnits[port];
-        if (unit >= 0 && (a & (1 << unit)))
-            combination |= 1 << port;
+        const int unit = sourceUnit(logic, port);
+        values[port] = unit >= 0 && (a & (1 << unit));
     }
-    return compiledLogic.table.at(combination);
+    return LogicEvaluator::evaluateBlockExpression(logic, values);
+}
+
+quint32 RegisterImage::tableBits(TableIndex index, int pattern) const
+{
+    TableLogic &table = m_tables[index];
+    const bool preLogic = index == PreLogicTable;
+    quint32 bits = 0;
+    if (m_evaluation == Evaluation::PerEntry) {
+        for (size_t bit = 0; bit < table.blocks.size(); ++bit) {
+            const BlockItem *block = table.blocks[bit];
+            if (block && (preLogic ? LogicEvaluator::evaluatePreLogic(block, quint16(pattern))
+                                   : unitLogicValue(block, pattern)))
+                bits |= 1u << bit;
+        }
+        return bits;
+    }
+    if (!table.isCompiled) {
+        for (size_t bit = 0; bit < table.blocks.size(); ++bit)
+            table.compiled[bit] = table.blocks[bit] ? &compiled(table.blocks[bit]) : nullptr;
+        table.isCompiled = true;
+    }
+    for (size_t bit = 0; bit < table.compiled.size(); ++bit) {
+        const CompiledLogic *logic = table.compiled[bit];
+        if (logic && (preLogic ? logic->preLogicValue(pattern) : logic->unitValue(pattern)))
+            bits |= 1u << bit;
+    }
+    return bits;
 }
 
 quint16 RegisterImage::preLogicWord(int offset) const
 {
-    quint16 word = 0;
-    for (int bit = 0; bit < 16; ++bit) {
-        const BlockItem *source = m_preLogicSources[bit];
-        if (source && preLogicValue(source, offset))
-            word |= quint16(1u << bit);
-    }
-    return word;
+    return quint16(tableBits(PreLogicTable, offset));
 }
 
 quint8 RegisterImage::outputByte(int a) const
 {
-    quint8 value = 0;
-    for (int k = 0; k < 8; ++k) {
-        if (m_outputLogic[k] && unitLogicValue(m_outputLogic[k], a))
-            value |= quint8(1u << k);
-    }
-    return value;
+    return quint8(tableBits(OutputTable, a));
 }
 
 quint8 RegisterImage::feedbackByte(int a) const
 {
-    quint8 value = 0;
-    for (int bit = 0; bit < 8; ++bit) {
-        if (m_feedbackLogic[bit] && unitLogicValue(m_feedbackLogic[bit], a))
-            value |= quint8(1u << bit);
-    }
-    return value;
+    return quint8(tableBits(FeedbackTable, a));
 }
 
 quint8 RegisterImage::counterByte(int a) const
 {
-    quint8 value = 0;
-    for (int bit = 0; bit < 8; ++bit) {
-        if (m_counterLogic[bit] && unitLogicValue(m_counterLogic[bit], a))
-            value |= quint8(1u << bit);
-    }
-    return value;
+    return quint8(tableBits(CounterTable, a));
 }
 
 int RegisterImage::modeOf(const BlockItem *block)

@@ -3,10 +3,10 @@
 #include "model/logicevaluator.h"
 #include "model/truthtable.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <array>
+#include <unordered_map>
 
 class BatchWriter;
 class BlockItem;
@@ -98,14 +98,34 @@ public:
     static int modeOf(const BlockItem *block);
 
 private:
-    // Per logic block: its truth table and how its ports map onto the
-    // pre-logic connectors and onto the function units.
+    // Per logic block: its truth table and, split into two halves of the
+    // pattern, which combination of the block's ports a pattern drives.
     struct CompiledLogic
     {
         TruthTable table;
-        std::array<quint16, 10> connectorPorts{}; // port bit driven by connector j
-        std::array<qint8, UnitCount> portUnits{}; // unit feeding each port, or -1
+        std::array<quint16, 32> connectorLow{};  // input pattern bits 0..4
+        std::array<quint16, 32> connectorHigh{}; // input pattern bits 5..9
+        std::array<quint16, 64> unitLow{};       // unit outputs 0..5
+        std::array<quint16, 32> unitHigh{};      // unit outputs 6..10
+
+        bool preLogicValue(int offset) const
+        {
+            return table.at(connectorLow[(offset >> 1) & 31] | connectorHigh[(offset >> 6) & 31]);
+        }
+        bool unitValue(int a) const { return table.at(unitLow[a & 63] | unitHigh[(a >> 6) & 31]); }
     };
+
+    // The blocks that decide the bits of one register table. They do not
+    // depend on the pattern, so they are resolved once per assignUnits and
+    // compiled at the table's first entry, in bit order, as the per-entry
+    // evaluation would first meet them.
+    struct TableLogic
+    {
+        std::array<const BlockItem *, 16> blocks{};
+        std::array<const CompiledLogic *, 16> compiled{};
+        bool isCompiled = false;
+    };
+    enum TableIndex { PreLogicTable, OutputTable, FeedbackTable, CounterTable, TableCount };
 
     void placeFunctions(const QList<QList<BlockItem *>> &lists, int firstUnit, int step);
     void placePassThroughs();
@@ -117,8 +137,8 @@ private:
     const BlockItem *preLogicSource(int bit) const;
     const BlockItem *feedbackLogic(int bit) const;
     int sourceUnit(const BlockItem *logic, int port) const;
-    bool preLogicValue(const BlockItem *block, int offset) const;
     const CompiledLogic &compiled(const BlockItem *block) const;
+    quint32 tableBits(TableIndex index, int pattern) const;
 
     Evaluation m_evaluation;
     const DesignModel *m_model = nullptr;
@@ -130,12 +150,9 @@ private:
     quint8 m_cntFeedbackMask = 0;
     quint8 m_dlyFeedbackMask = 0;
 
-    // Which block decides each table bit; resolved once per assignUnits
-    // since it does not depend on the pattern.
-    std::array<const BlockItem *, 16> m_preLogicSources{};
-    std::array<const BlockItem *, 8> m_outputLogic{};
-    std::array<const BlockItem *, 8> m_counterLogic{}; // 2k GATE, 2k + 1 SRC
-    std::array<const BlockItem *, 8> m_feedbackLogic{};
-
-    mutable QHash<const BlockItem *, CompiledLogic> m_compiled;
+    // Bits: pre-logic 0..15; NIM outputs 0..7; feedback lines 0..7; measure
+    // counters 2k (GATE) and 2k + 1 (SRC).
+    mutable std::array<TableLogic, TableCount> m_tables;
+    // Node-based so that the pointers kept in m_tables stay valid.
+    mutable std::unordered_map<const BlockItem *, CompiledLogic> m_compiled;
 };
