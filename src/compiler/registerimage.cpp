@@ -3,8 +3,6 @@
 #include "compiler/batchwriter.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
-#include "model/postlogic.h"
-#include "model/prelogic.h"
 
 #include <cmath>
 #include <limits>
@@ -16,11 +14,6 @@ const QString DelayTerm = QStringLiteral("DlyFnc");
 const QString PassTerm = QStringLiteral("NonFnc");
 const QString FeedBackWord = QStringLiteral("FeedBack");
 
-bool hasTerm(const BlockItem *block, const QString &term)
-{
-    return block && block->term() == term;
-}
-
 bool isFeedbackSource(const BlockItem *source)
 {
     return source && source->term().startsWith(FeedBackWord);
@@ -31,7 +24,8 @@ bool isFeedbackSource(const BlockItem *source)
 qint64 truncatedSteps(double steps)
 {
     constexpr double tolerance = 1e-7;
-    if (!std::isfinite(steps) || std::fabs(steps) >= 9.2e18)
+    constexpr double limit = 9.2e18; // just inside the qint64 range
+    if (!std::isfinite(steps) || std::fabs(steps) >= limit)
         return 0;
     const double nearest = std::round(steps);
     if (std::fabs(steps - nearest) < tolerance)
@@ -76,14 +70,17 @@ void RegisterImage::assignUnits(const DesignModel &model)
 
     const int k = m_cntFncCount;
     const int l = m_dlyFncCount;
-    if (k + l > 8 && k > l)
-        placeFunctions({oscillators, feedbackCounters, plainCounters, plainDelays, logicDelays}, 10, -1);
-    else if (k + l > 8)
-        placeFunctions({logicDelays, plainDelays, plainCounters, feedbackCounters, oscillators}, 0, 1);
-    else if (k > l)
+    if (k + l > 8 && k > l) {
+        placeFunctions({oscillators, feedbackCounters, plainCounters, plainDelays, logicDelays},
+                       10, -1);
+    } else if (k + l > 8) {
+        placeFunctions({logicDelays, plainDelays, plainCounters, feedbackCounters, oscillators},
+                       0, 1);
+    } else if (k > l) {
         placeFunctions({delays, counters}, 3, 1);
-    else
+    } else {
         placeFunctions({counters, delays}, 7, -1);
+    }
 
     placePassThroughs();
     computeMasks();
@@ -123,16 +120,16 @@ void RegisterImage::computeMasks()
     m_dlyFeedbackMask = 0;
     for (int unit = 0; unit < UnitCount; ++unit) {
         const BlockItem *block = m_units[unit];
-        const bool modeBit = unit < 3 ? hasTerm(block, DelayTerm)
+        const bool modeBit = unit < 3 ? blockOnUnit(unit, DelayTerm) != nullptr
                                       : (block ? block->term() != CounterTerm : unit > 7);
         if (modeBit)
             m_unitModeMask |= 1u << unit;
     }
     for (int k = 0; k < 8; ++k) {
-        const BlockItem *delay = blockOnUnit(delayUnitOrder[k], "DlyFnc");
+        const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayTerm);
         if (delay && isFeedbackSource(delay->source(0)))
             m_dlyFeedbackMask |= 1u << k;
-        const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+        const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
         if (counter && isFeedbackSource(counter->source(0)))
             m_cntFeedbackMask |= 1u << k;
     }
@@ -155,10 +152,10 @@ void RegisterImage::resolveRouting()
     }
 }
 
-const BlockItem *RegisterImage::blockOnUnit(int unit, const char *term) const
+const BlockItem *RegisterImage::blockOnUnit(int unit, const QString &term) const
 {
     const BlockItem *block = m_units[unit];
-    return block && block->term() == QLatin1String(term) ? block : nullptr;
+    return block && block->term() == term ? block : nullptr;
 }
 
 const BlockItem *RegisterImage::firstOutputWithTerm(const QString &term) const
@@ -186,7 +183,7 @@ const BlockItem *RegisterImage::resolveLabel(const BlockItem *source) const
 const BlockItem *RegisterImage::preLogicSource(int bit) const
 {
     if (bit < 6) {
-        const BlockItem *pass = blockOnUnit(passUnitOrder[bit], "NonFnc");
+        const BlockItem *pass = blockOnUnit(passUnitOrder[bit], PassTerm);
         return pass ? resolveLabel(pass->source(0)) : nullptr;
     }
     if (bit < 8)
@@ -197,10 +194,10 @@ const BlockItem *RegisterImage::preLogicSource(int bit) const
         const BlockItem *source = block ? block->source(0) : nullptr;
         return source && !isFeedbackSource(source) ? resolveLabel(source) : nullptr;
     }
-    const BlockItem *counter = blockOnUnit(unit, "CntFnc");
+    const BlockItem *counter = blockOnUnit(unit, CounterTerm);
     if (counter && counter->source(0) && !isFeedbackSource(counter->source(0)))
         return resolveLabel(counter->source(0));
-    const BlockItem *delay = blockOnUnit(unit - 8, "DlyFnc");
+    const BlockItem *delay = blockOnUnit(unit - 8, DelayTerm);
     return delay && delay->source(0) ? resolveLabel(delay->source(0)) : nullptr;
 }
 
@@ -213,7 +210,7 @@ const BlockItem *RegisterImage::feedbackLogic(int bit) const
     if (block && block->source(0) && block->source(0)->term().contains(FeedBackWord))
         feedback = block->source(0);
     if (!feedback && bit >= 5) {
-        const BlockItem *delay = blockOnUnit(bit - 5, "DlyFnc");
+        const BlockItem *delay = blockOnUnit(bit - 5, DelayTerm);
         if (delay && delay->source(0) && delay->source(0)->term().contains(FeedBackWord))
             feedback = delay->source(0);
     }
@@ -354,19 +351,19 @@ int RegisterImage::modeOf(const BlockItem *block)
 
 quint8 RegisterImage::counterMode(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
     return counter ? quint8(modeOf(counter)) : 0;
 }
 
 quint32 RegisterImage::mainCount(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
     return counter ? timeSteps(counter->propertyValue(QStringLiteral("MainCnt"))) : 0;
 }
 
 quint32 RegisterImage::subCount(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, "CntFnc");
+    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
     if (!counter)
         return 0;
     quint32 sub = timeSteps(counter->propertyValue(QStringLiteral("SubCnt")));
@@ -378,7 +375,7 @@ quint32 RegisterImage::subCount(int k) const
 
 quint16 RegisterImage::delayValue(int k) const
 {
-    const BlockItem *delay = blockOnUnit(delayUnitOrder[k], "DlyFnc");
+    const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayTerm);
     return delay ? quint16(delaySteps(delay)) : 0;
 }
 

@@ -132,7 +132,7 @@ private:
     void computeMasks();
     void resolveRouting();
 
-    const BlockItem *blockOnUnit(int unit, const char *term) const;
+    const BlockItem *blockOnUnit(int unit, const QString &term) const;
     const BlockItem *firstOutputWithTerm(const QString &term) const;
     const BlockItem *preLogicSource(int bit) const;
     const BlockItem *feedbackLogic(int bit) const;
