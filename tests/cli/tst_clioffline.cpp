@@ -1,0 +1,326 @@
+// karix-cli as a process, for everything that needs no module: arguments,
+// help, documents, the design rule check and the register image.
+#include "cliprocess.h"
+#include "common/testrunner.h"
+#include "testdocuments.h"
+
+#include "compiler/imagecapture.h"
+#include "io/designdocument.h"
+#include "io/documentreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray inMemoryImage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    DesignDocument document;
+    document.reset();
+    if (!DocumentReader(document.context()).read(file.readAll()).ok)
+        return QByteArray();
+    return ImageCapture::compile(document.model());
+}
+
+QByteArray parseHexDump(const QString &dump, QList<quint32> &lineAddresses)
+{
+    QByteArray bytes;
+    for (const QString &line : dump.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        lineAddresses << fields.value(0).chopped(1).toUInt(nullptr, 16);
+        for (int i = 1; i < fields.size(); ++i)
+            bytes.append(char(fields.at(i).toUInt(nullptr, 16)));
+    }
+    return bytes;
+}
+
+QStringList exampleDesigns()
+{
+    const QDir examples(QStringLiteral(KARIX_SOURCE_DIR "/examples"));
+    QStringList paths;
+    for (const QString &name : examples.entryList({QStringLiteral("*.krx")}, QDir::Files))
+        paths << examples.filePath(name);
+    return paths;
+}
+
+} // namespace
+
+class TestCliOffline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void badArguments_data();
+    void badArguments();
+    void unusableDocuments_data();
+    void unusableDocuments();
+    void helpTexts_data();
+    void helpTexts();
+    void checkExitCodes_data();
+    void checkExitCodes();
+    void compileEqualsInMemoryImage_data();
+    void compileEqualsInMemoryImage();
+    void hexDumpCarriesAddresses();
+    void compileReportsExpressionError();
+    void compileOutputProblems();
+    void jsonOnFailure();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_clean;
+};
+
+void TestCliOffline::initTestCase()
+{
+    QVERIFY(QFile::exists(CliRun::program()));
+    QVERIFY(m_dir.isValid());
+    m_clean = TestDocuments::write(m_dir, QStringLiteral("clean.krx"), TestDocuments::clean());
+}
+
+void TestCliOffline::badArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+
+    // Every module command here fails before any packet is sent; the
+    // address is loopback all the same.
+    const QStringList local{QStringLiteral("-h"), QStringLiteral("127.0.0.1")};
+    QTest::newRow("no command") << QStringList{} << "No command given.";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "Unknown command: frobnicate";
+    QTest::newRow("unknown option") << QStringList{"check", "--frob", "x.krx"}
+                                    << "Unknown option: --frob";
+    QTest::newRow("missing value") << QStringList{"compile", "x.krx", "-o"}
+                                   << "Option -o needs a value";
+    QTest::newRow("flag with value") << QStringList{"check", "--json=yes", "x.krx"}
+                                     << "Option --json takes no value.";
+    QTest::newRow("missing design") << QStringList{"check"} << "Missing argument.";
+    QTest::newRow("two designs") << QStringList{"check", "a.krx", "b.krx"}
+                                 << "Unexpected argument: b.krx";
+    QTest::newRow("port too big") << QStringList{"version", "-u", "65536"} + local
+                                  << "Invalid port (0 to 65535 expected): \"65536\"";
+    QTest::newRow("port signed") << QStringList{"version", "-t", "+24"} + local
+                                 << "Invalid port";
+    QTest::newRow("bad address") << QStringList{"version", "-h", "300.1.1.1"}
+                                 << "Invalid module address: \"300.1.1.1\"";
+    QTest::newRow("bad timeout") << QStringList{"version", "-o", "1s"} + local
+                                 << "Invalid time-out";
+    QTest::newRow("rom page 16") << QStringList{"rom", "restore", "16"} + local
+                                 << "Invalid ROM page (0 to 15 expected): 16";
+    QTest::newRow("rom action") << QStringList{"rom", "erase"} + local << "Unknown action: erase";
+    QTest::newRow("rom save no comment") << QStringList{"rom", "save", "1"} + local
+                                         << "Please give it a user comment.";
+    QTest::newRow("rom save long comment")
+        << QStringList{"rom", "save", "1", "--comment", QString(113, QLatin1Char('c'))} + local
+        << "The length of the user comment should be at most 112 bytes.";
+    QTest::newRow("rom init unconfirmed") << QStringList{"rom", "init"} + local
+                                          << "Are you sure you want to initialize ROM area?";
+    QTest::newRow("protect value") << QStringList{"protect", "--current", "yes"} + local
+                                   << "--current takes on or off.";
+    QTest::newRow("netsetup address") << QStringList{"netsetup", "--new-address", "10.1.1"} + local
+                                      << "10.1.1 is invalid address.";
+    QTest::newRow("netsetup port")
+        << QStringList{"netsetup", "--new-address", "10.1.1.2", "--new-tcp-port", "65536"} + local
+        << "65536 is invalid port.";
+    QTest::newRow("counters list") << QStringList{"counters", "--start", "4"} + local
+                                   << "Invalid counter list for --start";
+}
+
+void TestCliOffline::badArguments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const CliRun run = CliRun::run(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QLatin1String("Usage: karix-cli")), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCliOffline::unusableDocuments_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("missing") << "absent.krx" << QByteArray() << "No such file: ";
+    QTest::newRow("directory") << "folder.krx" << QByteArray() << "is a directory";
+    QTest::newRow("malformed") << "broken.krx" << QByteArray("<KaRiX><tab id=\"0\">")
+                               << "Parse error at line";
+    QTest::newRow("foreign root") << "other.krx"
+                                  << QByteArray("<?xml version=\"1.0\"?>\n<Other/>\n")
+                                  << "is not a valid XML file for KaRiX.";
+    QTest::newRow("entry without id")
+        << "noid.krx"
+        << QByteArray("<KaRiX addr=\"127.0.0.1\"><tab id=\"0\" name=\"S\">"
+                      "<entry term=\"PreLogic\"><name>P</name></entry></tab></KaRiX>")
+        << "Parse error at line";
+}
+
+void TestCliOffline::unusableDocuments()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(fileName);
+    if (fileName.startsWith(QLatin1String("folder")))
+        QVERIFY(QDir(m_dir.path()).mkpath(fileName));
+    else if (!content.isEmpty())
+        TestDocuments::write(m_dir, fileName, QString::fromUtf8(content));
+
+    for (const QString &command : {QStringLiteral("check"), QStringLiteral("compile"),
+                                   QStringLiteral("download"), QStringLiteral("verify")}) {
+        QStringList args{command, path};
+        if (command == QLatin1String("compile"))
+            args << QStringLiteral("--hex");
+        else if (command != QLatin1String("check"))
+            args << QStringLiteral("-h") << QStringLiteral("127.0.0.1");
+        const CliRun run = CliRun::run(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(command + QLatin1String(": ") + run.err));
+    }
+}
+
+void TestCliOffline::helpTexts_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("tool") << QStringList{"--help"} << "Commands:";
+    QTest::newRow("help command") << QStringList{"help", "rom"} << "Usage: karix-cli rom";
+    for (const char *command : {"check", "compile", "download", "verify", "version", "protect",
+                                "rom", "netsetup", "counters"}) {
+        QTest::newRow(command) << QStringList{QString::fromLatin1(command), "--help"}
+                               << QStringLiteral("Usage: karix-cli %1").arg(QLatin1String(command));
+    }
+}
+
+void TestCliOffline::helpTexts()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+    const CliRun run = CliRun::run(args);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(expected), qPrintable(run.out));
+    QVERIFY(run.out.contains(QLatin1String("130  interrupted by Ctrl-C")));
+}
+
+void TestCliOffline::checkExitCodes_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("clean") << TestDocuments::clean() << 0 << "No error detected." << 0;
+    QTest::newRow("warnings") << TestDocuments::warningsOnly() << 3
+                              << "warning: PreLgc1: Outport is not connected.\n" << -1;
+    QTest::newRow("errors") << TestDocuments::withErrors() << 1
+                            << "error: NIM-OUT1: InputPort is not connected.\n" << 1;
+}
+
+void TestCliOffline::checkExitCodes()
+{
+    QFETCH(QString, document);
+    QFETCH(int, exitCode);
+    QFETCH(QString, report);
+    QFETCH(int, result);
+    const QString path = TestDocuments::write(m_dir, QStringLiteral("drc.krx"), document);
+
+    const CliRun text = CliRun::run({QStringLiteral("check"), path});
+    QCOMPARE(text.exitCode, exitCode);
+    // Printed as the report holds it, ending with a line feed.
+    QCOMPARE(text.out, report.endsWith(QLatin1Char('\n')) ? report : report + QLatin1Char('\n'));
+
+    const CliRun json = CliRun::run({QStringLiteral("check"), QStringLiteral("--json"), path});
+    QCOMPARE(json.exitCode, exitCode);
+    QCOMPARE(json.json().value(QStringLiteral("report")).toString(), report);
+    QCOMPARE(json.json().value(QStringLiteral("result")).toInt(), result);
+    QCOMPARE(json.json().value(QStringLiteral("exitCode")).toInt(), exitCode);
+    QCOMPARE(json.json().value(QStringLiteral("ok")).toBool(), exitCode == 0);
+}
+
+void TestCliOffline::compileEqualsInMemoryImage_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("clean") << m_clean;
+    for (const QString &example : exampleDesigns())
+        QTest::newRow(qPrintable(QFileInfo(example).fileName())) << example;
+}
+
+void TestCliOffline::compileEqualsInMemoryImage()
+{
+    QFETCH(QString, path);
+    const QString output = m_dir.filePath(QStringLiteral("image.bin"));
+    QFile::remove(output);
+    const CliRun run = CliRun::run({QStringLiteral("compile"), path, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QFile image(output);
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    const QByteArray bytes = image.readAll();
+    QCOMPARE(bytes.size(), ImageCapture::ImageSize);
+    QCOMPARE(bytes, inMemoryImage(path));
+}
+
+void TestCliOffline::hexDumpCarriesAddresses()
+{
+    const CliRun run = CliRun::run({QStringLiteral("compile"), m_clean, QStringLiteral("--hex")});
+    QCOMPARE(run.exitCode, 0);
+    QList<quint32> addresses;
+    QCOMPARE(parseHexDump(run.out, addresses), inMemoryImage(m_clean));
+    // The parameter block ends with a short line; the tables start afresh.
+    QCOMPARE(addresses.value(0), 0x0004u);
+    QCOMPARE(addresses.value(6), 0x0064u);
+    QCOMPARE(addresses.value(7), 0x2000u);
+    QCOMPARE(addresses.last(), 0x3FF0u);
+}
+
+void TestCliOffline::compileReportsExpressionError()
+{
+    const QString path =
+        TestDocuments::write(m_dir, QStringLiteral("bad.krx"), TestDocuments::badExpression());
+    const QString output = m_dir.filePath(QStringLiteral("never.bin"));
+    const CliRun run = CliRun::run({QStringLiteral("compile"), path, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QLatin1String("PreLgc0")), qPrintable(run.err));
+    QVERIFY(!QFile::exists(output));
+}
+
+void TestCliOffline::compileOutputProblems()
+{
+    // A directory as the output file: nothing written, a plain message.
+    const CliRun intoDirectory =
+        CliRun::run({QStringLiteral("compile"), m_clean, QStringLiteral("-o"), m_dir.path()});
+    QCOMPARE(intoDirectory.exitCode, 1);
+    QVERIFY2(intoDirectory.err.contains(QLatin1String("Cannot write")), qPrintable(intoDirectory.err));
+
+    const CliRun json = CliRun::run({QStringLiteral("compile"), m_clean, QStringLiteral("--json")});
+    QCOMPARE(json.exitCode, 0);
+    QCOMPARE(QByteArray::fromHex(json.json().value(QStringLiteral("image")).toString().toLatin1()),
+             inMemoryImage(m_clean));
+}
+
+void TestCliOffline::jsonOnFailure()
+{
+    const CliRun run = CliRun::run({QStringLiteral("verify"), QStringLiteral("--json"),
+                                    QStringLiteral("-h"), QStringLiteral("127.0.0.1"),
+                                    m_dir.filePath(QStringLiteral("absent.krx"))});
+    QCOMPARE(run.exitCode, 2);
+    const QJsonObject result = run.json();
+    QCOMPARE(result.value(QStringLiteral("command")).toString(), QStringLiteral("verify"));
+    QCOMPARE(result.value(QStringLiteral("ok")).toBool(true), false);
+    QCOMPARE(result.value(QStringLiteral("exitCode")).toInt(), 2);
+    QVERIFY(result.value(QStringLiteral("error")).toString().contains(QLatin1String("No such file")));
+
+    const CliRun usage = CliRun::run({QStringLiteral("check"), QStringLiteral("--json")});
+    QCOMPARE(usage.exitCode, 2);
+    QCOMPARE(usage.json().value(QStringLiteral("exitCode")).toInt(), 2);
+}
+
+KARIX_TEST(TestCliOffline)
+#include "tst_clioffline.moc"
