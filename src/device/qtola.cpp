@@ -218,8 +218,10 @@ bool QTola::waitForDatagram()
     const bool woke = m_socket->waitForReadyRead(pollInterval);
     if (m_socket->hasPendingDatagrams())
         return true;
-    if (woke || m_socket->error() != QAbstractSocket::SocketTimeoutError)
+    if (woke || m_socket->error() != QAbstractSocket::SocketTimeoutError) {
+        m_unreachable = woke;
         throw ErrSts{SocketFailure};
+    }
     return false;
 }
 
@@ -260,6 +262,9 @@ QString QTola::statusText(const ErrSts &status) const
     case UnableToRead:
         return tr("QTola: Unable to read");
     case SocketFailure:
+        // The socket layer records no error for an ICMP wake-up ("Unknown error").
+        if (m_unreachable)
+            return tr("QTola: %1 port %2 is unreachable").arg(m_host.toString()).arg(m_port);
         return m_socket ? m_socket->errorString() : tr("TOLA: Communication error");
     case BusError:
         return tr("QTola: Bus Error");

@@ -96,4 +96,5 @@ private:
     qint32 m_pollCount = 40;  // 100 ms waits per attempt
     qint32 m_attempts = 3;
     QByteArray m_packet;      // request being sent, then the reply received
+    bool m_unreachable = false;  // the last socket failure was an ICMP wake-up
 };
