@@ -66,6 +66,8 @@ void MainActions::createActions()
                              ":/KaRiX_icon/KaRiX_paste.png");
     action_Delete = makeAction(w, "action_Delete", "&Delete", QKeySequence(Qt::Key_Delete),
                                ":/images/delbutton.png");
+    // Holding Delete deletes once.
+    action_Delete->setAutoRepeat(false);
     actionSelect_All = makeAction(w, "actionSelect_All", "Select &All",
                                   QKeySequence(QStringLiteral("Ctrl+A")));
     actionTabNew = makeAction(w, "actionTabNew", "Tab &New");

@@ -432,7 +432,8 @@ void MainWindow::on_action_Change_Boot_ROM_Page_triggered() {}
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+    if (m_forwardingKey
+        || (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride))
         return false;
     // Key events travel up the parent chain; count each one once, where it
     // starts, and only for this window.
@@ -452,10 +453,14 @@ bool MainWindow::trackKey(QKeyEvent *event, bool pressed)
     *flag = pressed;
     if (!pressed || event->key() == Qt::Key_Tab)
         return false;
+    // A press arrives as a shortcut override followed by the key press;
+    // modifiers go to the canvas once, with the key press.
     const bool modifier = event->key() == Qt::Key_Control || event->key() == Qt::Key_Shift;
+    const bool forward = modifier ? event->type() == QEvent::KeyPress : !wasHeld;
     ProgramWidget *canvas = currentCanvas();
-    if (canvas && (modifier || !wasHeld)) {
+    if (canvas && forward) {
         QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
+        QScopedValueRollback<bool> guard(m_forwardingKey, true);
         QCoreApplication::sendEvent(canvas, &copy);
     }
     return false;

@@ -138,4 +138,7 @@ private:
     int m_currentSheet = 0;
     // The sheet tabs are rebuilt; tab changes must not create or wire sheets.
     bool m_rebuildingTabs = false;
+    // A key handed to the canvas that it ignores travels back up to this
+    // window; it must not be counted and forwarded again.
+    bool m_forwardingKey = false;
 };

@@ -56,6 +56,21 @@ void sendKey(MainWindow &window, QEvent::Type type, Qt::Key key)
     QCoreApplication::sendEvent(&window, &event);
 }
 
+// Counts the key presses that reach a widget.
+class KeyCounter : public QObject
+{
+public:
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent *>(event)->key();
+        return false;
+    }
+};
+
 const char kTwoSheetDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
     <tab id="0" name="Front">
@@ -149,6 +164,31 @@ private slots:
         QVERIFY(!window.keyState().tab);
         clickPlusTab(window);
         QCOMPARE(window.sheetCount(), 3);
+    }
+
+    void heldKeysReachTheCanvasOnce()
+    {
+        MainWindow window(QString(), nullptr);
+        KeyCounter counter;
+        window.canvas(0)->installEventFilter(&counter);
+        // Auto-repeat sends presses without releases.
+        sendKey(window, QEvent::ShortcutOverride, Qt::Key_Delete);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Down);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Down);
+        QCOMPARE(counter.keys, QList<int>({Qt::Key_Delete, Qt::Key_Down}));
+        sendKey(window, QEvent::KeyRelease, Qt::Key_Delete);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+        QCOMPARE(counter.keys.count(Qt::Key_Delete), 2);
+
+        // Modifiers always reach the canvas; the window remembers them.
+        sendKey(window, QEvent::KeyPress, Qt::Key_Control);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Control);
+        QCOMPARE(counter.keys.count(Qt::Key_Control), 2);
+        QVERIFY(window.keyState().control);
+        sendKey(window, QEvent::KeyRelease, Qt::Key_Control);
+        QVERIFY(!window.keyState().control);
     }
 
     void rename_data()
