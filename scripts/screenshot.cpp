@@ -29,6 +29,10 @@ public:
     {
         return QString();
     }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
 };
 
 } // namespace

@@ -33,3 +33,9 @@ QString DialogPrompter::openFileName(QWidget *parent, const QString &title,
 {
     return QFileDialog::getOpenFileName(parent, title, directory, filter);
 }
+
+QString DialogPrompter::saveFileName(QWidget *parent, const QString &title,
+                                     const QString &directory, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, directory, filter);
+}

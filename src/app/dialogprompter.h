@@ -14,4 +14,6 @@ public:
                                    const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &filter) override;
 };

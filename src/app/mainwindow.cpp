@@ -569,7 +569,7 @@ void MainWindow::open(const QString &fileName)
     QString name = fileName;
     if (name.isEmpty()) {
         name = prompter().openFileName(this, tr("Open KaRiX File"), QDir::currentPath(),
-                                       tr("KaRiX Files (*.krx);;XML Files (*.xml)"));
+                                       fileFilter());
         if (name.isEmpty())
             return;
     } else if (!QFileInfo::exists(name)) {
@@ -645,11 +645,66 @@ bool MainWindow::save()
     return save(QString());
 }
 
-bool MainWindow::save(const QString &fileName)
+QString MainWindow::fileFilter() const
 {
-    Q_UNUSED(fileName);
-    m_keys.control = false;
-    return false;
+    return tr("KaRiX Files (*.krx);;XML Files (*.xml)");
 }
 
-void MainWindow::saveAs() {}
+QString MainWindow::askSaveFileName()
+{
+    return prompter().saveFileName(this, tr("Save KaRiX File"), QDir::currentPath(), fileFilter());
+}
+
+bool MainWindow::checkExtension(QString &fileName)
+{
+    if (fileName.endsWith(QLatin1String(".krx")) || fileName.endsWith(QLatin1String(".xml")))
+        return true;
+    fileName += QLatin1String(".krx");
+    if (!QFileInfo::exists(fileName))
+        return true;
+    return prompter().warning(this, tr("KaRiX"),
+                              tr("%1 already exists.\nDo you want to replace it?").arg(fileName),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           != QMessageBox::No;
+}
+
+bool MainWindow::save(const QString &fileName)
+{
+    m_keys.control = false;
+    QString name = fileName;
+    if (name.isEmpty()) {
+        while (m_fileName.isEmpty()) {
+            m_fileName = askSaveFileName();
+            if (m_fileName.isEmpty())
+                return false;
+            if (checkExtension(m_fileName))
+                setTitle(m_fileName);
+            else
+                m_fileName.clear();
+        }
+        name = m_fileName;
+    }
+    const QString error = DocumentWriter(m_document->context()).save(name);
+    if (!error.isEmpty()) {
+        prompter().warning(this, tr("file save"), error);
+        return false;
+    }
+    addRecentFile(name);
+    setWindowModified(false);
+    return true;
+}
+
+void MainWindow::saveAs()
+{
+    QString name;
+    do {
+        name = askSaveFileName();
+        if (name.isEmpty())
+            return;
+    } while (!checkExtension(name));
+    if (!save(name))
+        return;
+    m_fileName = name;
+    setTitle(name);
+    m_ui->actionSave->setEnabled(true);
+}

@@ -115,6 +115,11 @@ private:
     void reportRead(const ReadResult &result, const QString &fileName);
     void showLoadedDocument(const QString &fileName);
     void addRecentFile(const QString &fileName);
+    QString askSaveFileName();
+    // Appends ".krx" unless the name ends in ".krx" or ".xml" (case matters)
+    // and asks before an existing file is replaced; false when declined.
+    bool checkExtension(QString &fileName);
+    QString fileFilter() const;
     void updateRecentFileActions();
     void moveInput(BlockItem *block, const QString &portName);
     bool trackKey(QKeyEvent *event, bool pressed);

@@ -28,4 +28,7 @@ public:
     // An existing file chosen by the user, or an empty text.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &filter) = 0;
+    // A file name to save under, or an empty text.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &filter) = 0;
 };

@@ -11,6 +11,7 @@ class ScriptedPrompter : public Prompter
 public:
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     std::optional<QString> textAnswer;
+    QString fileAnswer;
     QStringList shown;
 
     QMessageBox::StandardButton warning(QWidget *, const QString &title, const QString &text,
@@ -28,6 +29,11 @@ public:
     }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
-        return QString();
+        return fileAnswer;
+    }
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        shown << title;
+        return fileAnswer;
     }
 };

@@ -379,6 +379,51 @@ private slots:
         QCOMPARE(window.connectionSettings().udpPort, udpPort);
     }
 
+    void saveAsExtendsNameAndReopens_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "plain" << "plain.krx";
+        QTest::newRow("krx kept") << "kept.krx" << "kept.krx";
+        QTest::newRow("xml kept") << "kept.xml" << "kept.xml";
+        QTest::newRow("capital XML") << "upper.XML" << "upper.XML.krx";
+    }
+
+    void saveAsExtendsNameAndReopens()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        prompter.fileAnswer = m_dir.filePath(chosen);
+        window.setPrompter(&prompter);
+        QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 2));
+        window.tabNew(true);
+        QVERIFY(window.isWindowModified());
+        window.saveAs();
+        const QString path = m_dir.filePath(written);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(window.currentFileName(), path);
+        QVERIFY(!window.isWindowModified());
+
+        MainWindow reopened(QString(), nullptr);
+        reopened.setPrompter(&prompter);
+        reopened.open(path);
+        QCOMPARE(reopened.sheetCount(), 2);
+        QCOMPARE(reopened.document().model().preLogics().size(), 1);
+    }
+
+    void unwritableFileIsReported()
+    {
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        const QString path = m_dir.filePath(QStringLiteral("missing-dir/x.krx"));
+        QVERIFY(!window.save(path));
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown.first().startsWith("file save|Cannot write file " + path + ":\n"));
+    }
+
     void newDocumentAfterStartTurnsAutoConnectOff()
     {
         MainWindow window(QString(), nullptr);
