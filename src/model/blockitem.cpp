@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 BlockItem::BlockItem(int id, int sheet, const QString &name, const QString &imageFile,
                      bool drawName)
     : m_id(id), m_sheet(sheet), m_name(name)
@@ -68,13 +70,18 @@ int BlockItem::connectSource(int port, BlockItem *source)
 
 BlockItem *BlockItem::source(int port) const { return m_inputs.value(port); }
 const BlockItem::InputMap &BlockItem::inputs() const { return m_inputs; }
-void BlockItem::eraseInput(int port) { m_inputs.remove(port); }
+void BlockItem::eraseInput(int port)
+{
+    BlockItem *source = m_inputs.take(port);
+    if (source)
+        reconcileFanout(source);
+}
 
 void BlockItem::disconnectAt(const QPoint &point)
 {
     for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it) {
         if (wireEndPoint(it.key()) == point) {
-            m_inputs.remove(it.key());
+            eraseInput(it.key());
             return;
         }
     }
@@ -224,6 +231,15 @@ void BlockItem::initDelayedCaption(const QString &delayText, const QString &kind
         return;
     }
     setDelayedCaption(delayText, kindWord, m_name);
+}
+
+void BlockItem::reconcileFanout(BlockItem *source)
+{
+    // A source whose removeFanout was not called first would keep a
+    // reference that outlives this block.
+    const qsizetype connections = std::count(m_inputs.cbegin(), m_inputs.cend(), source);
+    while (source->m_fanout.count(this) > connections)
+        source->m_fanout.removeOne(this);
 }
 
 void BlockItem::forgetConnections()

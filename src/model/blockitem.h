@@ -68,10 +68,12 @@ public:
     virtual int connectSource(int port, BlockItem *source);
     virtual BlockItem *source(int port) const;
     virtual const InputMap &inputs() const;
-    // The three below touch only this block's `inputs`; the caller updates
-    // the source's fanout (see WireRules::deleteWire).
+    // A wire is deleted by the source's removeFanout(this) followed by
+    // eraseInput or disconnectAt here; these two also drop a fan-out entry
+    // the source still holds beyond its remaining connections.
     virtual void eraseInput(int port);
     virtual void disconnectAt(const QPoint &point);
+    // Used when `source` is destroyed: its fan-out is left alone.
     virtual void removeSource(BlockItem *source);
     virtual BlockItem *sourceAt(int x, int y) const;
 
@@ -140,6 +142,7 @@ private:
     // Forgets every connection without touching the other blocks; only for a
     // model that deletes all blocks at once.
     void forgetConnections();
+    void reconcileFanout(BlockItem *source);
 
     int m_id;
     int m_sheet;

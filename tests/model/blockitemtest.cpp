@@ -346,9 +346,10 @@ void BlockItemTest::logicConnections()
     QCOMPARE(logic.connectSource(2, &b), 2);
     QCOMPARE(logic.connectSource(-1, &c), 1);
     QCOMPARE(logic.connectSource(11, &c), -1);
+    a.removeFanout(&logic);
     logic.eraseInput(0);
     QCOMPARE(logic.source(0), nullptr);
-    a.removeFanout(&logic);
+    QVERIFY(a.fanout().isEmpty());
     QCOMPARE(logic.connectSource(-1, &a), 0);
     QCOMPARE(a.fanout(), QList<BlockItem *>{&logic});
 }
@@ -400,6 +401,9 @@ void BlockItemTest::disconnectAtRemovesOnlyThatPort()
     logic.connectSource(1, &b);
     logic.disconnectAt(logic.logicInputPoint(1));
     QCOMPARE(logic.inputs().keys(), QList<int>{0});
+    // Without the source's own removeFanout it must not keep the reference.
+    QVERIFY(b.fanout().isEmpty());
+    QCOMPARE(a.fanout(), QList<BlockItem *>{&logic});
     logic.disconnectAt({0, 0});
     QCOMPARE(logic.inputs().size(), 1);
 }

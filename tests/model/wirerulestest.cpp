@@ -48,6 +48,7 @@ private slots:
     void intoOutputColumn();
     void deleteWireGivesBack();
     void deleteWireIgnoresForeignLine();
+    void deleteOneOfTwoWiresFromOneSource();
     void deleteBlockGivesBack();
 
 private:
@@ -290,6 +291,18 @@ void WireRulesTest::deleteWireIgnoresForeignLine()
     QVERIFY(!m_rules->deleteWire(counter, QLine(wire.p1(), wire.p2() + QPoint(0, 1))));
     QCOMPARE(counter->inputs().size(), 1);
     QCOMPARE(m_counters->free("PreLogicInfo"), 7);
+}
+
+void WireRulesTest::deleteOneOfTwoWiresFromOneSource()
+{
+    BlockItem *post = place("PostLogic", 0, "PstLgc0");
+    BlockItem *counter = place("MsrCnt", 0, QString());
+    QCOMPARE(m_rules->dropWire("PstLgc0", 0, {600, 107}).port, 0);
+    QCOMPARE(m_rules->dropWire("PstLgc0", 0, {600, 130}).port, 1);
+    QCOMPARE(post->fanout().count(counter), 2);
+    QVERIFY(m_rules->deleteWire(counter, counter->wires().last()));
+    QCOMPARE(counter->inputs().keys(), QList<int>{0});
+    QCOMPARE(post->fanout().count(counter), 1);
 }
 
 void WireRulesTest::deleteBlockGivesBack()
