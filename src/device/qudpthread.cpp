@@ -178,8 +178,8 @@ void QUdpThread::run()
     try {
         runOperation();
     } catch (const ErrSts &status) {
+        m_detailLog += statusText(status);  // before another exchange changes the socket error
         closeEepromAfterFailure();
-        m_detailLog += statusText(status);
         emit error(&m_detailLog);
     } catch (const QString &message) {
         closeEepromAfterFailure();
