@@ -164,9 +164,13 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
     // Without a design every counter may send; with one, only its counters.
     const bool designUsesCounters = std::any_of(config.sources.begin(), config.sources.end(),
                                                 [](int source) { return source >= 0; });
+    const CounterConfig fallback = CounterAssignment::withoutDesign();
     for (size_t n = 0; n < config.dirs.size(); ++n) {
         const bool logged = !designUsesCounters || config.sources[n] >= 0;
         config.dirs[n] = logged ? plan.logDir : QString();
+        // As the counter window's row labels: the resource name when unnamed.
+        if (config.names[n].isEmpty())
+            config.names[n] = fallback.names[n];
     }
     CounterWatcher watcher(config, reporter);
     std::unique_ptr<QKovixThread> stream;
