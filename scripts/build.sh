@@ -6,4 +6,11 @@ bash scripts/install-deps.sh
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build build -j "$(nproc)"
+if ! cmake --build build -j "$(nproc)"; then
+  # Sources added since the last build can leave the moc step believing it
+  # is up to date; make it rescan once before giving up.
+  echo "Build failed; rescanning for moc and retrying once." >&2
+  find build -path '*_autogen/timestamp' -delete
+  cmake build >/dev/null
+  cmake --build build -j "$(nproc)"
+fi
