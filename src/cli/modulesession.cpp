@@ -43,10 +43,8 @@ int ModuleSession::run(QUdpThread *worker, ProgressBar *progress, bool quiet)
         progress->finish();
     if (m_runner.succeeded())
         return ExitCode::Success;
-    if (m_runner.interrupted())
-        m_reporter.error(tr("Interrupted."));
-    else if (!quiet)
-        m_reporter.error(m_runner.errorText());
+    if (!quiet)
+        m_reporter.error(m_runner.interrupted() ? tr("Interrupted.") : m_runner.errorText());
     return m_runner.failureExitCode();
 }
 

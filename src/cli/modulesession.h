@@ -38,8 +38,8 @@ public:
     // comparisonResult gets 0 (equal), 1 (different) or -1 (not compared).
     int readState(StateRead kind, ModuleState &state, const DesignModel *design = nullptr,
                   int *comparisonResult = nullptr);
-    // Runs a configured worker; unless quiet, reports its error text when it
-    // fails (an interruption is always reported).
+    // Runs a configured worker; unless quiet, reports its error text (or the
+    // interruption) when it fails.
     int run(QUdpThread *worker, ProgressBar *progress = nullptr, bool quiet = false);
 
     // "The Register is write-protected." when it is.

@@ -128,7 +128,9 @@ int NetSetupCommand::readSettings(ModuleSession &session, const HardwareSetup &s
         const QString text = NetworkSettingsText::format(session.runner().data());
         reporter.printBlock(text);
         reporter.set(QStringLiteral("settings"), text);
-    } else if (exitCode != ExitCode::Interrupted) {
+    } else if (exitCode == ExitCode::Interrupted) {
+        reporter.error(tr("Interrupted."));
+    } else {
         reporter.error(session.runner().errorText() + QLatin1Char('\n') + accessFailure(setup));
     }
     return exitCode;

@@ -131,13 +131,15 @@ int TransferCommand::download(ModuleSession &session, DesignDocument &document,
     QObject::connect(&session.runner(), &WorkerRunner::progressChanged, &session.runner(),
                      [&written](int value) { written = value; });
     ProgressBar progress(tr("Download - TOLA Access"), ImageCapture::ImageSize);
-    const int exitCode = session.run(worker, &progress);
+    const int exitCode = session.run(worker, &progress, true);
     reporter.set(QStringLiteral("bytesWritten"), written);
     if (exitCode == ExitCode::Interrupted) {
         reporter.error(tr("Download cancelled after %1 of %2 bytes.")
                            .arg(written)
                            .arg(ImageCapture::ImageSize));
-    } else if (exitCode == ExitCode::Success) {
+    } else if (exitCode != ExitCode::Success) {
+        reporter.error(session.runner().errorText());
+    } else {
         reporter.print(tr("Download complete: %1 bytes written to %2.")
                            .arg(written)
                            .arg(session.settings().address));
@@ -153,8 +155,10 @@ int TransferCommand::verify(ModuleSession &session, DesignDocument &document,
     worker->setDesign(&document.model(), 1);
     const int exitCode = session.run(worker, nullptr, true);
     const WorkerRunner &runner = session.runner();
-    if (runner.interrupted())
+    if (runner.interrupted()) {
+        reporter.error(tr("Interrupted."));
         return exitCode;
+    }
     // The report signal comes only when every area was read and compared;
     // without it the transfer itself failed.
     if (!runner.htmlSeen()) {
