@@ -7,7 +7,7 @@
 
 class BlockItem;
 
-// The diagram pictures of the blocks ("…" under ":/images/"), with the size
+// The diagram pictures of the blocks (file names under ":/images/"), with the size
 // each one is drawn at, so that block geometry does not depend on whether
 // the resources are linked in.
 class BlockImages
