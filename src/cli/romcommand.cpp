@@ -189,7 +189,7 @@ int RomCommand::list(const ModuleState &state, CliReporter &reporter) const
     reporter.print(tr("Boot From %1").arg(state.bootPage()));
     QJsonArray pages;
     for (int page = 0; page < ModuleInterface::romPageCount; ++page) {
-        const QString boot = page == state.bootPage() ? QStringLiteral(" (boot) ") : QString();
+        const QString boot = page == state.bootPage() ? tr(" (boot) ") : QString();
         reporter.print(QStringLiteral("%1%2: %3").arg(page).arg(boot, state.comment(page)));
         pages.append(QJsonObject{{QStringLiteral("page"), page},
                                  {QStringLiteral("comment"), state.comment(page)}});
