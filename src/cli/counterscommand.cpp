@@ -150,6 +150,14 @@ int CountersCommand::switchCounters(ModuleSession &session, const Plan &plan,
                            QByteArray(1, char(startByte)), false);
     const int exitCode = session.run(worker);
     if (exitCode == ExitCode::Success) {
+        const auto toJson = [](const QList<int> &counters) {
+            QJsonArray array;
+            for (const int counter : counters)
+                array.append(counter);
+            return array;
+        };
+        reporter.set(QStringLiteral("started"), toJson(plan.start));
+        reporter.set(QStringLiteral("stopped"), toJson(plan.stop));
         for (const int counter : plan.stop)
             reporter.note(tr("MsrCnt%1 stopped.").arg(counter));
         for (const int counter : plan.start)
