@@ -17,7 +17,6 @@ class CounterWatcher : public QObject
 public:
     CounterWatcher(const CounterConfig &config, CliReporter &reporter, QObject *parent = nullptr);
 
-    bool isConnected() const { return m_connected; }
     bool wasConnected() const { return m_wasConnected; }
     bool isStopping() const { return m_stopping; }
     // The stream's error or close text; empty while it runs normally.

@@ -57,8 +57,3 @@ QString ModuleState::comment(int page) const
     const int end = slot.indexOf('\0');
     return QString::fromLatin1(end < 0 ? slot : slot.left(end));
 }
-
-QByteArray ModuleState::romInfo() const
-{
-    return m_bytes.mid(bootIndex, 1 + ModuleInterface::commentAreaSize);
-}

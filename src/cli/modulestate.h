@@ -25,8 +25,6 @@ public:
     bool hasRomInfo() const;
     // A comment slot's text: its bytes up to the first zero, as Latin-1.
     QString comment(int page) const;
-    // The 1793 bytes after the flags: boot page and the 16 comment slots.
-    QByteArray romInfo() const;
 
 private:
     QByteArray m_bytes;
