@@ -70,6 +70,7 @@ private slots:
     void compileReportsExpressionError();
     void compileOutputProblems();
     void jsonOnFailure();
+    void countersLogDirectoryMissing();
 
 private:
     QTemporaryDir m_dir;
@@ -320,6 +321,17 @@ void TestCliOffline::jsonOnFailure()
     const CliRun usage = CliRun::run({QStringLiteral("check"), QStringLiteral("--json")});
     QCOMPARE(usage.exitCode, 2);
     QCOMPARE(usage.json().value(QStringLiteral("exitCode")).toInt(), 2);
+}
+
+void TestCliOffline::countersLogDirectoryMissing()
+{
+    // The log files are made before the stream is opened: nothing is sent.
+    const QString missing = m_dir.filePath(QStringLiteral("no/such/dir"));
+    const CliRun run = CliRun::run({QStringLiteral("counters"), m_clean, QStringLiteral("--log"),
+                                    missing, QStringLiteral("--duration"), QStringLiteral("1"),
+                                    QStringLiteral("-h"), QStringLiteral("127.0.0.1")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(missing + QLatin1String(":\nNo such directory.")), qPrintable(run.err));
 }
 
 KARIX_TEST(TestCliOffline)
