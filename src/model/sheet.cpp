@@ -47,15 +47,6 @@ bool Sheet::contains(const BlockItem *block) const
     return findColumn(block, &row) != SheetColumn::None;
 }
 
-bool Sheet::isEmpty() const
-{
-    for (const ColumnMap &map : m_columns) {
-        if (!map.isEmpty())
-            return false;
-    }
-    return true;
-}
-
 bool Sheet::isRowFree(const QString &term, int row) const
 {
     const PlacementRule rule = Placement::forTerm(term);
@@ -114,12 +105,6 @@ bool Sheet::remove(BlockItem *block)
     columnOf(column).remove(row);
     emit blockRemoved(block);
     return true;
-}
-
-void Sheet::clear()
-{
-    for (ColumnMap &map : m_columns)
-        map.clear();
 }
 
 SheetColumn Sheet::findColumn(const BlockItem *block, int *row) const

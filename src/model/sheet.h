@@ -32,7 +32,6 @@ public:
     QList<BlockItem *> blocks() const;
     BlockItem *blockAt(SheetColumn column, int row) const;
     bool contains(const BlockItem *block) const;
-    bool isEmpty() const;
 
     // A row is free when it is usable for the column's pitch and unoccupied.
     bool isRowFree(const QString &term, int row) const;
@@ -48,8 +47,6 @@ public:
     bool moveTo(BlockItem *block, int row);
     // Forgets the block; false when it is not on this sheet.
     bool remove(BlockItem *block);
-    // Forgets every block (their owner deletes them).
-    void clear();
 
 signals:
     void captionChanged(const QString &caption);
