@@ -22,7 +22,6 @@ public:
     int flush() override;
 
     const QByteArray &bytes() const { return m_bytes; }
-    int flushCount() const { return m_flushCount; }
 
     // Offset of a register address inside the captured image, or -1.
     static int imageOffset(quint32 address);
@@ -33,5 +32,4 @@ private:
     int put(quint32 value, quint32 address, int width);
 
     QByteArray m_bytes;
-    int m_flushCount = 0;
 };

@@ -40,8 +40,6 @@ public:
     // One report entry; width is the register width in bytes (1, 2 or 4).
     static QString mismatchEntry(quint32 address, quint32 expected, quint32 read, int width);
 
-    const RegisterImage &image() const { return m_image; }
-
 private:
     using ByteGenerator = quint8 (RegisterImage::*)(int) const;
 
