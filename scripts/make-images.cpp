@@ -115,10 +115,11 @@ QImage functionBlock(const QColor &fill, const QColor &border, bool clockMark)
     drawInputStub(p, h / 2);
     drawOutputStub(p, w, h / 2);
     if (clockMark) {
-        // Small pulse symbol in the corner: the free-running mode.
+        // Small pulse symbol in the corner, above the caption line: the
+        // free-running mode.
         p.setPen(QPen(border, 1));
-        const QPolygonF pulse({QPointF(10, 9), QPointF(12, 9), QPointF(12, 5), QPointF(15, 5),
-                               QPointF(15, 9), QPointF(17, 9), QPointF(17, 5), QPointF(20, 5)});
+        const QPolygonF pulse({QPointF(10, 7), QPointF(12, 7), QPointF(12, 4), QPointF(15, 4),
+                               QPointF(15, 7), QPointF(17, 7), QPointF(17, 4), QPointF(20, 4)});
         p.drawPolyline(pulse);
     }
     return image;
@@ -186,9 +187,10 @@ QImage outputConnector(const QColor &fill, const QColor &border)
     return image;
 }
 
-// Measure counter: GATE input at y 6, SRC input at y 22. The corner mark
-// tells the configured modes apart.
-QImage measureCounter(const QColor &fill, const QColor &border, const QString &mark)
+// Measure counter: GATE input at y 6, SRC input at y 22. Each input is
+// named next to its stub; the mode pictures draw the inputs the mode needs
+// in the border colour and the unused ones pale.
+QImage measureCounter(const QColor &fill, const QColor &border, bool gateUsed, bool srcUsed)
 {
     const int w = 176, h = 28;
     QImage image = blank(w, h);
@@ -198,13 +200,14 @@ QImage measureCounter(const QColor &fill, const QColor &border, const QString &m
     drawInputStub(p, 6, 7);
     drawInputStub(p, 22, 7);
     QFont small = p.font();
-    small.setPixelSize(7);
+    small.setPixelSize(9);
     p.setFont(small);
-    p.setPen(border.darker(140));
-    p.drawText(QRectF(9, 2, 10, 8), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("G"));
-    p.drawText(QRectF(9, 18, 10, 8), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("S"));
-    if (!mark.isEmpty())
-        p.drawText(QRectF(w - 26, 2, 22, 8), Qt::AlignRight | Qt::AlignVCenter, mark);
+    const QColor used = border.darker(150);
+    const QColor unused = border.lighter(160);
+    p.setPen(gateUsed ? used : unused);
+    p.drawText(QRectF(10, 1, 30, 11), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("GATE"));
+    p.setPen(srcUsed ? used : unused);
+    p.drawText(QRectF(10, 16, 30, 11), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SRC"));
     return image;
 }
 
@@ -569,13 +572,13 @@ int main(int argc, char **argv)
     put(labelTag(lblFill, lblBorder, false), "images/FncLabel.png");
     put(outputConnector(fbFill, fbBorder), "images/FeedBack.png");
     put(outputConnector(outFill, outBorder), "images/NIMout.png");
-    put(measureCounter(QColor(255, 245, 230), QColor(170, 100, 40), QStringLiteral("CNT")),
+    put(measureCounter(QColor(255, 245, 230), QColor(170, 100, 40), true, true),
         "images/MsrCnt.png");
-    put(measureCounter(QColor(235, 248, 235), QColor(50, 130, 60), QStringLiteral("GATE")),
+    put(measureCounter(QColor(235, 248, 235), QColor(50, 130, 60), true, false),
         "images/MsrCnt1.png");
-    put(measureCounter(QColor(232, 240, 255), QColor(50, 80, 170), QStringLiteral("SRC")),
+    put(measureCounter(QColor(232, 240, 255), QColor(50, 80, 170), false, true),
         "images/MsrCnt2.png");
-    put(measureCounter(msrFill, msrBorder, QString()), "images/MsrCnt3.png");
+    put(measureCounter(msrFill, msrBorder, false, false), "images/MsrCnt3.png");
 
     put(tile(100, 26, QColor(255, 232, 232), QColor(170, 40, 40)), "images/MenuInput.png");
     put(tile(100, 26, preFill, preBorder), "images/MenuPreLgc.png");

@@ -4,7 +4,13 @@
 #include "model/blockitem.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+
+namespace {
+// Width kept free on each side of a block picture for its port stubs.
+constexpr int kStubWidth = 8;
+}
 
 QColor BlockIconPainter::selectionColour()
 {
@@ -16,10 +22,31 @@ bool BlockIconPainter::hasModeVariant(const BlockItem &block)
     return block.term() == QLatin1String("CntFnc") || block.term().startsWith(QLatin1String("MsrCnt"));
 }
 
+bool BlockIconPainter::isLogic(const BlockItem &block)
+{
+    return block.term().contains(QLatin1String("Logic"));
+}
+
 QImage BlockIconPainter::captioned(const QImage &picture, const QString &text, int weight)
 {
     QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    BlockImages::drawCentred(image, text, weight);
+    if (text.isEmpty() || image.isNull())
+        return image;
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setWeight(QFont::Weight(weight));
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QRect body = image.rect().adjusted(kStubWidth, 0, -kStubWidth, 0);
+    if (metrics.horizontalAdvance(text) <= body.width()) {
+        painter.drawText(image.rect(), Qt::AlignCenter, text);
+        return image;
+    }
+    const int wrapped = Qt::AlignCenter | Qt::TextWordWrap;
+    if (body.contains(metrics.boundingRect(body, wrapped, text)))
+        painter.drawText(body, wrapped, text);
+    else
+        painter.drawText(body, Qt::AlignCenter, metrics.elidedText(text, Qt::ElideRight, body.width()));
     return image;
 }
 
@@ -31,12 +58,12 @@ QString BlockIconPainter::modeImageFile(const BlockItem &block)
 
 QImage BlockIconPainter::placedImage(const BlockItem &block)
 {
-    if (!BlockImages::placedImageFile(block).isEmpty())
-        return captioned(BlockImages::load(BlockImages::placedImageFile(block)),
-                         block.displayName(), QFont::Normal);
-    if (block.term().contains(QLatin1String("Logic")) && block.property().isEmpty())
+    const QString variant = BlockImages::placedImageFile(block);
+    if (!variant.isEmpty())
+        return captioned(BlockImages::load(variant), block.displayName(), QFont::Normal);
+    if (isLogic(block) && block.property().isEmpty())
         return captioned(block.basePixmap(), block.displayName(), QFont::Bold);
-    return block.pixmap();
+    return captioned(block.basePixmap(), block.caption(), QFont::Normal);
 }
 
 QImage BlockIconPainter::editedImage(const BlockItem &block)
@@ -44,9 +71,9 @@ QImage BlockIconPainter::editedImage(const BlockItem &block)
     if (hasModeVariant(block))
         return captioned(BlockImages::load(modeImageFile(block)), block.displayName(),
                          QFont::Normal);
-    if (block.term().contains(QLatin1String("Logic")))
+    if (isLogic(block))
         return captioned(block.basePixmap(), block.displayName(), QFont::Normal);
-    return block.pixmap();
+    return captioned(block.basePixmap(), block.caption(), QFont::Normal);
 }
 
 QImage BlockIconPainter::selectedImage(const QImage &image)

@@ -67,13 +67,15 @@ QRect hitRect(const QLine &line)
     return box;
 }
 
+// A wire whose box is degenerate (flat or upright) counts as distance 0, so
+// it wins over a sloped wire whose box also holds the point.
 double distanceToLine(const QPoint &point, const QLine &line)
 {
     const double dx = line.dx();
     const double dy = line.dy();
-    const double length = std::hypot(dx, dy);
-    if (length == 0.0)
+    if (dx == 0.0 || dy == 0.0)
         return 0.0;
+    const double length = std::hypot(dx, dy);
     const double cross = dx * (point.y() - line.y1()) - dy * (point.x() - line.x1());
     return std::abs(cross) / length;
 }
@@ -181,14 +183,11 @@ void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
     const QString term = block->term();
     if (term == QLatin1String("Input")) {
         emit inputPortChangeRequested(block, newPortText);
-        setIconImage(block, block->pixmap());
     } else if (term.startsWith(QLatin1String("NIM-OUT"))) {
         block->setTerm(newPortText);
         block->setName(newPortText);
-        setIconImage(block, block->pixmap());
-    } else {
-        setIconImage(block, BlockIconPainter::editedImage(*block));
     }
+    setIconImage(block, BlockIconPainter::editedImage(*block));
     update();
     emit modified();
 }

@@ -1,6 +1,7 @@
 #include "common/testrunner.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
+#include "model/blockimages.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 #include "model/resourcecounters.h"
@@ -162,6 +163,62 @@ private slots:
         const std::optional<ProgramWidget::Wire> found = f.canvas.wireAt(nearK);
         QVERIFY(found);
         QCOMPARE(found->line, toK);
+    }
+
+    void flatWireWinsOverSlopedOneAtSharedPoint()
+    {
+        Fixture f;
+        BlockItem *input = f.add(QStringLiteral("Input"), 0);
+        BlockItem *passThrough = f.add(QStringLiteral("NonFnc"), 0);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0);
+        BlockItem *delay = f.add(QStringLiteral("DlyFnc"), 1);
+        QVERIFY(input && passThrough && logic && delay);
+        passThrough->connectSource(0, input);
+        delay->connectSource(0, logic);
+        f.canvas.markWiresDirty();
+        const QLine flat = passThrough->wires().first();
+        const QLine sloped = delay->wires().first();
+        QCOMPARE(flat.dy(), 0);
+        // Just right of the sloped wire's start: nearer to it than to the
+        // flat wire, yet the flat wire's degenerate box counts as distance 0.
+        const QPoint point = sloped.p1() + QPoint(1, 2);
+        QVERIFY(point.y() - flat.y1() <= 2);
+        QCOMPARE(f.canvas.wireAt(point)->destination, passThrough);
+    }
+
+    void captionsStayBetweenThePortStubs_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("fits") << QStringLiteral("Trigger") << true;
+        QTest::newRow("wrapped") << QStringLiteral("Pulser or delayed clock") << false;
+        QTest::newRow("cut short") << QStringLiteral("CoincidenceOfAllEightScintillators") << false;
+    }
+
+    void captionsStayBetweenThePortStubs()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, oneLine);
+        Fixture f;
+        BlockItem *logic =
+            f.doc.model().createBlock(QStringLiteral("PostLogic"), 0, 0, QString(), &f.doc.resources());
+        QVERIFY(logic);
+        logic->setProperty(QStringLiteral("_A"));
+        logic->setUserName(caption);
+        f.doc.sheets().sheet(0)->place(logic);
+        const QImage icon = iconImage(f.canvas, logic);
+        const QImage base = logic->basePixmap().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), base.size());
+        for (int x : {0, 7, base.width() - 8, base.width() - 1}) {
+            for (int y = 0; y < base.height(); ++y)
+                QVERIFY2(icon.pixel(x, y) == base.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+        if (oneLine) {
+            // A caption that fits looks exactly as the block draws it itself.
+            QImage own = logic->basePixmap();
+            BlockImages::drawCentred(own, caption);
+            QCOMPARE(icon, own.convertToFormat(QImage::Format_ARGB32));
+        }
     }
 
     void wiresAreCachedUntilMarkedDirty()
