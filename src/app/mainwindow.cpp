@@ -590,6 +590,9 @@ void MainWindow::open(const QString &fileName)
     if (!result.ok) {
         resetDocument();
         m_baseBytes.clear();
+        // The title now says NewFile: a later Save must not overwrite the
+        // previously opened file with this empty document.
+        m_fileName.clear();
         setTitle(QString());
         return;
     }

@@ -158,8 +158,9 @@ void MenuWidget::mousePressEvent(QMouseEvent *event)
         return;
 
     const QPoint hotSpot = point - child->pos();
+    const QPixmap dragged = child->pixmap();
     child->setPixmap(captionedPicture(*item, true));
-    startDrag(DragPayload{kind, hotSpot}, item->picture, hotSpot);
+    startDrag(DragPayload{kind, hotSpot}, dragged, hotSpot);
     // The palette keeps its pictures whatever the drop did with the drag.
     redrawItem(*item);
 }

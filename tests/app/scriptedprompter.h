@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // Answers the main window's questions from a script and records every box
-// it would have shown, as "title|text".
+// it would have shown, as "title|text" ("title|label|text" for a text
+// question, the title alone for a file dialog).
 class ScriptedPrompter : public Prompter
 {
 public:
@@ -21,10 +22,10 @@ public:
         shown << title + QLatin1Char('|') + text;
         return answer;
     }
-    std::optional<QString> askText(QWidget *, const QString &title, const QString &,
-                                   const QString &) override
+    std::optional<QString> askText(QWidget *, const QString &title, const QString &label,
+                                   const QString &text) override
     {
-        shown << title;
+        shown << title + QLatin1Char('|') + label + QLatin1Char('|') + text;
         return textAnswer;
     }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override

@@ -12,13 +12,17 @@
 
 #include <QAction>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -141,6 +145,9 @@ private slots:
         QCOMPARE(captions(window), QStringList({"Sheet1", "Sheet2", "Sheet3", "+"}));
         QCOMPARE(window.currentSheet(), 2);
         QVERIFY(window.isWindowModified());
+        QTabBar *bar = window.tabWidget()->tabBar();
+        QVERIFY(!bar->tabButton(3, QTabBar::LeftSide) && !bar->tabButton(3, QTabBar::RightSide));
+        QVERIFY(bar->tabButton(2, QTabBar::RightSide) || bar->tabButton(2, QTabBar::LeftSide));
 
         window.document().sheets().sheet(1)->setCaption(QStringLiteral("Middle"));
         clickPlusTab(window);
@@ -213,7 +220,7 @@ private slots:
         prompter.textAnswer = answer;
         window.setPrompter(&prompter);
         window.tabRename();
-        QCOMPARE(prompter.shown, QStringList({"Tab Rename"}));
+        QCOMPARE(prompter.shown, QStringList({"Tab Rename|Please enter a new name.|Sheet1"}));
         QCOMPARE(window.tabWidget()->tabText(0), caption);
         QCOMPARE(window.document().sheets().sheet(0)->caption(), caption);
         QCOMPARE(window.isWindowModified(), modified);
@@ -430,6 +437,184 @@ private slots:
         window.newDiagram();
         QVERIFY(!window.connectionSettings().autoConnect);
         QCOMPARE(window.connectionSettings().address, ConnectionSettings::factoryAddress());
+    }
+
+    void actionTextsShortcutsAndIcons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("icon");
+        const char *rows[][4] = {
+            {"actionNew", "&New", "Ctrl+N", ":/KaRiX_icon/KaRiX_New file.png"},
+            {"actionOpen", "&Open ...", "Ctrl+O", ":/KaRiX_icon/KaRiX_folder2.png"},
+            {"actionSave", "&Save", "Ctrl+S", ":/KaRiX_icon/KaRiX_Save1.png"},
+            {"actionSaveAs", "Save&As ...", "", ""},
+            {"action_Write_Protect", "&Write Protect ...", "", ""},
+            {"action_Download", "&Download", "Ctrl+D", ":/KaRiX_icon/KaRiX_Update.png"},
+            {"actionKovix", "&Counters", "", ":/KaRiX_icon/KaRiX_Counter1.png"},
+            {"actionQuit", "&Quit", "Ctrl+Q", ""},
+            {"actionClose", "&Close", "Ctrl+W", ""},
+            {"action_Undo", "&Undo", "Ctrl+Z", ":/KaRiX_icon/KaRiX_Undo.png"},
+            {"actionRe_do", "Re&do", "Ctrl+Y", ":/KaRiX_icon/KaRiX_Redo.png"},
+            {"actionCut", "Cu&t", "Ctrl+X", ":/KaRiX_icon/KaRiX_Cut.png"},
+            {"actionCopy", "&Copy", "Ctrl+C", ":/KaRiX_icon/KaRiX_copy.png"},
+            {"actionPaste", "&Paste", "Ctrl+V", ":/KaRiX_icon/KaRiX_paste.png"},
+            {"action_Delete", "&Delete", "Del", ":/images/delbutton.png"},
+            {"actionSelect_All", "Select &All", "Ctrl+A", ""},
+            {"actionTabNew", "Tab &New", "", ""},
+            {"actionRename", "Tab &Rename", "", ""},
+            {"action_DRC", "&DRC", "", ":/KaRiX_icon/KaRiX_DRC.png"},
+            {"action_Verify", "&Verify", "", ""},
+            {"action_Property", "&Ethernet Setting", "", ":/KaRiX_icon/KaRiX_Cofigure.png"},
+            {"actionHardware_Setup", "&Hardware Setup", "", ""},
+            {"action_Save", "&Save to ROM", "", ""},
+            {"action_Restore", "&Restore from ROM", "", ""},
+            {"action_Change_Boot_ROM_Page", "&Change Boot ROM Page", "", ""},
+            {"action_Clear_ROM", "&Initialize ROM area", "", ""},
+            {"action_About", "&About KaRiX", "", ""},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[0] << row[1] << row[2] << row[3];
+    }
+
+    void actionTextsShortcutsAndIcons()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, shortcut);
+        QFETCH(QString, icon);
+        MainWindow window(QString(), nullptr);
+        QAction *found = window.findChild<QAction *>(name);
+        QVERIFY(found);
+        QCOMPARE(found->text(), text);
+        QCOMPARE(found->shortcut(), QKeySequence(shortcut));
+        QCOMPARE(found->icon().isNull(), icon.isEmpty());
+        if (!icon.isEmpty())
+            QCOMPARE(found->icon().pixmap(16).toImage(), QIcon(icon).pixmap(16).toImage());
+    }
+
+    void menusAndToolBarInOrder()
+    {
+        MainWindow window(QString(), nullptr);
+        const auto layout = [](const QList<QAction *> &actions) {
+            QStringList names;
+            for (QAction *a : actions)
+                names << (a->isSeparator() ? QStringLiteral("-")
+                          : a->menu()      ? a->menu()->objectName()
+                                           : a->objectName());
+            return names;
+        };
+        auto *bar = window.findChild<QMenuBar *>(QStringLiteral("menuBar"));
+        QVERIFY(bar);
+        QStringList titles;
+        for (QAction *a : bar->actions())
+            titles << a->text();
+        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Setup", "&Help"}));
+        const auto menu = [&window](const char *name) {
+            return window.findChild<QMenu *>(QString::fromLatin1(name))->actions();
+        };
+        QCOMPARE(layout(menu("menuFile")),
+                 QStringList({"actionNew", "actionOpen", "menu_Recent_Files", "actionSave",
+                              "actionSaveAs", "-", "action_Write_Protect", "action_Download",
+                              "actionKovix", "-", "actionQuit"}));
+        QCOMPARE(layout(menu("menuTab")),
+                 QStringList({"action_Undo", "actionRe_do", "-", "actionCut", "actionCopy",
+                              "actionPaste", "action_Delete", "-", "actionSelect_All", "-",
+                              "actionTabNew", "actionRename", "-", "action_DRC", "action_Verify"}));
+        QCOMPARE(layout(menu("menu_Setup")),
+                 QStringList({"action_Property", "actionHardware_Setup", "action_Save",
+                              "action_Restore", "action_Change_Boot_ROM_Page", "action_Clear_ROM"}));
+        QCOMPARE(layout(menu("menu_Help")), QStringList({"action_About"}));
+        auto *tools = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
+        QVERIFY(tools);
+        QCOMPARE(tools->windowTitle(), QStringLiteral("toolBar"));
+        QCOMPARE(window.toolBarArea(tools), Qt::TopToolBarArea);
+        QCOMPARE(layout(tools->actions()),
+                 QStringList({"actionNew", "actionOpen", "actionSave", "-", "actionCut",
+                              "actionCopy", "actionPaste", "action_Delete", "-", "action_Undo",
+                              "actionRe_do", "-", "action_DRC", "action_Property",
+                              "action_Download", "actionKovix"}));
+    }
+
+    void askToSaveBeforeNew_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("reset");
+        const QString ask = QStringLiteral(
+            "|The document has been modified.\nDo you want to save your changes?");
+        QTest::newRow("cancel keeps the design") << int(QMessageBox::Cancel) << QStringList({ask})
+                                                 << false;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << QStringList({ask}) << true;
+        // Saving was asked for but the file dialog was cancelled: New goes on.
+        QTest::newRow("save, dialog cancelled")
+            << int(QMessageBox::Save) << QStringList({ask, "Save KaRiX File"}) << true;
+    }
+
+    void askToSaveBeforeNew()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, reset);
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        prompter.answer = QMessageBox::StandardButton(answer);
+        window.setPrompter(&prompter);
+        window.newDiagram();
+        QVERIFY(prompter.shown.isEmpty());
+
+        QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
+        window.recordEditStep();
+        window.newDiagram();
+        QCOMPARE(prompter.shown, shown);
+        QCOMPARE(window.document().model().allBlocks().isEmpty(), reset);
+        QCOMPARE(window.isWindowModified(), !reset);
+    }
+
+    void failedOpenForgetsThePreviousFile()
+    {
+        const QString good = writeFile(QStringLiteral("good.krx"), kTwoSheetDesign);
+        const QString bad = writeFile(QStringLiteral("bad.krx"), "<Other/>");
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(good);
+        QCOMPARE(window.currentFileName(), good);
+        window.open(bad);
+        QVERIFY(window.currentFileName().isEmpty());
+        QCOMPARE(window.windowTitle(), QStringLiteral("NewFile[*] - KaRiX"));
+        // Save asks for a name rather than writing the empty design over good.krx.
+        prompter.shown.clear();
+        QVERIFY(!window.save());
+        QCOMPARE(prompter.shown, QStringList({"Save KaRiX File"}));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(kTwoSheetDesign));
+    }
+
+    void recentFilesKeepTheSevenNewestOnce()
+    {
+        QSettings().remove(QStringLiteral("recentFileList"));
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        QStringList paths;
+        for (int i = 0; i < 8; ++i) {
+            paths << writeFile(QStringLiteral("recent%1.krx").arg(i), kTwoSheetDesign);
+            window.open(paths.last());
+        }
+        window.open(paths.at(3));
+        const QStringList expected = {paths[3], paths[7], paths[6], paths[5],
+                                      paths[4], paths[2], paths[1]};
+        QCOMPARE(QSettings().value(QStringLiteral("recentFileList")).toStringList(), expected);
+        QStringList shown;
+        for (QAction *a : window.findChild<QMenu *>(QStringLiteral("menu_Recent_Files"))->actions()) {
+            if (a->isVisible())
+                shown << a->text();
+        }
+        QCOMPARE(shown, expected);
+        QSettings().remove(QStringLiteral("recentFileList"));
     }
 
     void examplesOpenWithAllTheirSheetsAndBlocks_data()
