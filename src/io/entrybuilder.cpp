@@ -73,7 +73,7 @@ bool EntryBuilder::createEntry(const QString &term, int sheetIndex, const EntryK
     return m_paste ? createPastedEntry(keys) : createDocumentEntry(keys, sheetIndex);
 }
 
-bool EntryBuilder::createDocumentEntry(EntryKeys keys, int sheetIndex)
+bool EntryBuilder::createDocumentEntry(const EntryKeys &keys, int sheetIndex)
 {
     Sheet *sheet = m_context.sheets->sheet(sheetIndex);
     if (!sheet || !Placement::forTerm(keys.term).isPlaceable())

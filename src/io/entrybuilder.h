@@ -44,7 +44,7 @@ public:
     const QList<BlockItem *> &createdBlocks() const { return m_created; }
 
 private:
-    bool createDocumentEntry(EntryKeys keys, int sheetIndex);
+    bool createDocumentEntry(const EntryKeys &keys, int sheetIndex);
     bool createPastedEntry(EntryKeys keys);
     bool isRefusedLabel(const EntryKeys &keys) const;
     // Row of the entry on the sheet: its id when free, else the lowest free row.

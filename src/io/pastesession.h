@@ -18,7 +18,6 @@ public:
 
     int sheetIndex() const { return m_sheetIndex; }
     const QStringList &pastedNames() const { return m_pastedNames; }
-    const QMap<QString, QString> &renameMap() const { return m_renameMap; }
 
     // Place and name for a pasted block: the lowest free row of the term's
     // column on the target sheet (-1: no place) and, through `name`, the name

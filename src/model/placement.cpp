@@ -59,8 +59,3 @@ bool Placement::isUsableRow(int pitch, int row)
 {
     return row >= 0 && pitch > 0 && pitch * row <= lastRowTop;
 }
-
-int Placement::usableRows(int pitch)
-{
-    return pitch > 0 ? lastRowTop / pitch + 1 : 0;
-}

@@ -25,12 +25,11 @@ class Placement
 {
 public:
     static constexpr int columnCount = 5;
-    // The lowest usable y of a row top, in pixels, before the canvas ends.
+    // A row is usable while pitch * row stays within this, in pixels.
     static constexpr int lastRowTop = 924;
 
     // A term that matches no rule yields a rule whose column is None.
     static PlacementRule forTerm(const QString &term);
+    // Rows 0..13 at a pitch of 68, 0..23 at 40.
     static bool isUsableRow(int pitch, int row);
-    // Number of usable rows for a pitch (14 for 68, 24 for 40).
-    static int usableRows(int pitch);
 };

@@ -22,7 +22,6 @@ public:
     Sheet(int index, const QString &caption, QObject *parent = nullptr);
 
     int index() const { return m_index; }
-    void setIndex(int index) { m_index = index; }
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
