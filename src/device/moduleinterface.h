@@ -6,6 +6,15 @@
 // on the wire; the 0xFFFFFCxx range is the network core's EEPROM and the
 // 0xFFFFFFxx range its live control registers.
 namespace ModuleInterface {
+// Register access datagram: version/type, command/flags, id, length, 32-bit
+// address, then the data of a write or of a read reply.
+constexpr int tolaHeaderSize = 8;
+constexpr quint8 tolaVersion = 0xFF;
+constexpr quint8 tolaReadCommand = 0xC0;
+constexpr quint8 tolaWriteCommand = 0x80;
+constexpr quint8 tolaBusErrorBit = 0x01;  // in the command byte of a reply
+constexpr int tolaIdCount = 128;          // request ids run 0..127
+
 constexpr quint32 versionAddress = 0x0000;
 constexpr int versionSize = 4;
 constexpr quint32 parameterBlock = 0x0004;

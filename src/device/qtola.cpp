@@ -1,17 +1,16 @@
 #include "device/qtola.h"
 
+#include "device/moduleinterface.h"
+
 #include <QDeadlineTimer>
 #include <QUdpSocket>
 #include <algorithm>
 #include <cstring>
 
+using namespace ModuleInterface;
+
 namespace {
 constexpr int pollInterval = 100;  // ms; also the abort latency
-constexpr quint8 requestVersion = 0xFF;
-constexpr quint8 readCommand = 0xC0;
-constexpr quint8 writeCommand = 0x80;
-constexpr quint8 busErrorBit = 0x01;
-constexpr quint32 eepromWriteEnable = 0xFFFFFCFF;
 constexpr int busErrorReply = -4;
 constexpr int timedOutReply = -5;
 
@@ -121,8 +120,8 @@ bool QTola::setEepromWriteEnable(bool enable)
 
 void QTola::buildHeader(quint8 command, quint32 address, int length)
 {
-    m_packet.resize(headerSize);
-    m_packet[0] = char(requestVersion);
+    m_packet.resize(tolaHeaderSize);
+    m_packet[0] = char(tolaVersion);
     m_packet[1] = char(command);
     m_packet[2] = char(nextId());
     m_packet[3] = char(length & 0xFF);
@@ -132,22 +131,20 @@ void QTola::buildHeader(quint8 command, quint32 address, int length)
 
 int QTola::buildReadRequest(quint32 address, int length)
 {
-    buildHeader(readCommand, address, length);
+    buildHeader(tolaReadCommand, address, length);
     return m_id;
 }
 
 int QTola::buildWriteRequest(quint32 address, const char *data, int length)
 {
-    buildHeader(writeCommand, address, length);
+    buildHeader(tolaWriteCommand, address, length);
     m_packet.append(data, length & 0xFF);
     return m_id;
 }
 
-void QTola::failChunk(const char *direction, quint32 address, unsigned length, qint32 code)
+void QTola::failChunk(const QString &firstLine, quint32 address, unsigned length, qint32 code)
 {
-    m_detailLog += (qstrcmp(direction, "read") == 0 ? tr("read address: 0x%1\n")
-                                                     : tr("write address: 0x%1\n"))
-                       .arg(hexAddress(address));
+    m_detailLog += firstLine.arg(hexAddress(address));
     m_detailLog += tr("length: %1\n\n").arg(length);
     throw ErrSts{code};
 }
@@ -157,15 +154,15 @@ int QTola::readChunk(quint32 address, char *dest, unsigned length)
     for (int attempt = 0; attempt < m_attempts; ++attempt) {
         const int reply = transact(buildReadRequest(address, int(length)));
         if (reply == busErrorReply)
-            failChunk("read", address, length, BusError);
+            failChunk(tr("read address: 0x%1\n"), address, length, BusError);
         if (reply == timedOutReply)
             continue;
-        const int payload = std::min(reply - headerSize, int(length));
+        const int payload = std::min(reply - tolaHeaderSize, int(length));
         if (dest && payload > 0)
-            std::memcpy(dest, m_packet.constData() + headerSize, size_t(payload));
+            std::memcpy(dest, m_packet.constData() + tolaHeaderSize, size_t(payload));
         return payload;
     }
-    failChunk("read", address, length, TimedOut);
+    failChunk(tr("read address: 0x%1\n"), address, length, TimedOut);
 }
 
 int QTola::writeChunk(quint32 address, const char *src, unsigned length)
@@ -173,11 +170,11 @@ int QTola::writeChunk(quint32 address, const char *src, unsigned length)
     for (int attempt = 0; attempt < m_attempts; ++attempt) {
         const int reply = transact(buildWriteRequest(address, src, int(length)));
         if (reply == busErrorReply)
-            failChunk("write", address, length, BusError);
+            failChunk(tr("write address: 0x%1\n"), address, length, BusError);
         if (reply != timedOutReply)
             return int(length & 0xFF);
     }
-    failChunk("write", address, length, TimedOut);
+    failChunk(tr("write address: 0x%1\n"), address, length, TimedOut);
 }
 
 bool QTola::open()
@@ -237,10 +234,10 @@ int QTola::transact(int id)
         const qint64 size = m_socket->pendingDatagramSize();
         m_packet.resize(int(std::max<qint64>(size, 0)));
         const qint64 received = m_socket->readDatagram(m_packet.data(), m_packet.size());
-        if (received < headerSize)
+        if (received < tolaHeaderSize)
             throw ErrSts{SocketFailure};
         if (qint8(m_packet[2]) == id)
-            return (quint8(m_packet[1]) & busErrorBit) ? busErrorReply : int(received);
+            return (quint8(m_packet[1]) & tolaBusErrorBit) ? busErrorReply : int(received);
     }
     return timedOutReply;
 }
@@ -248,7 +245,7 @@ int QTola::transact(int id)
 int QTola::nextId()
 {
     const int next = m_id + 1;
-    m_id = qint8(next >= 128 ? 0 : next);
+    m_id = qint8(next >= tolaIdCount ? 0 : next);
     return m_id;
 }
 

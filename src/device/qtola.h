@@ -30,8 +30,6 @@ public:
         BusError = -4,
         TimedOut = -5,
     };
-    static constexpr int headerSize = 8;
-
     explicit QTola(QObject *parent = nullptr);
     ~QTola() override;
 
@@ -82,7 +80,8 @@ private:
     void throwIfAborted() const;
     bool waitForDatagram();
     void buildHeader(quint8 command, quint32 address, int length);
-    [[noreturn]] void failChunk(const char *direction, quint32 address, unsigned length,
+    // firstLine is the translated "read address" or "write address" line.
+    [[noreturn]] void failChunk(const QString &firstLine, quint32 address, unsigned length,
                                 qint32 code);
     template<typename Chunk>
     int chunked(unsigned length, Chunk chunk) const;

@@ -5,6 +5,7 @@
 #include "device/moduleinterface.h"
 
 #include <QHostAddress>
+#include <QtEndian>
 
 using namespace ModuleInterface;
 
@@ -37,14 +38,6 @@ QString unableToRead()
 QString unableToSend()
 {
     return QUdpThread::tr("TOLA: Unable to send command");
-}
-
-quint32 bigEndian32(const QByteArray &bytes, int offset)
-{
-    quint32 value = 0;
-    for (int i = 0; i < 4; ++i)
-        value = (value << 8) | quint8(bytes[offset + i]);
-    return value;
 }
 }
 
@@ -394,7 +387,7 @@ int QUdpThread::waitReady(int finalValue, bool report)
         if (read(romStatus, status.data(), romStatusSize) != romStatusSize)
             fail(unableToRead());
         const bool busy = status[0] != 0;
-        const int progress = busy ? int(bigEndian32(status, 3)) : finalValue;
+        const int progress = busy ? int(qFromBigEndian<quint32>(status.constData() + 3)) : finalValue;
         if (report)
             emit setProgress(progress);
         if (!busy)

@@ -16,6 +16,7 @@ struct FaultPlan
     int dropEveryReply = 0;     // every Nth reply is lost (the request was executed)
     int duplicateEveryReply = 0;
     int shortEveryReply = 0;    // every Nth read reply lacks its last data byte
+    int longEveryReply = 0;     // every Nth read reply carries one data byte too many
     int staleEveryReply = 0;    // a copy with the previous id goes out first
     int replyDelayMs = 0;
     int delayEveryReply = 0;    // with a delay: 0 = every reply

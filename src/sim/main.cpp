@@ -45,6 +45,7 @@ const Option options[] = {
     {"drop-every-reply", "Lose every Nth reply.", "n"},
     {"duplicate-every", "Send every Nth reply twice.", "n"},
     {"short-every", "Send every Nth read reply one data byte short.", "n"},
+    {"long-every", "Send every Nth read reply one data byte too long.", "n"},
     {"stale-every", "Precede every Nth reply by a copy with the previous id.", "n"},
     {"delay", "Delay replies by this many milliseconds.", "ms"},
     {"delay-every", "Delay only every Nth reply (default: all).", "n"},
@@ -117,6 +118,7 @@ SimConfig configFrom(const QCommandLineParser &parser)
     faults.duplicateEveryReply = intValue(parser, "duplicate-every", 0);
     faults.staleEveryReply = intValue(parser, "stale-every", 0);
     faults.shortEveryReply = intValue(parser, "short-every", 0);
+    faults.longEveryReply = intValue(parser, "long-every", 0);
     faults.replyDelayMs = intValue(parser, "delay", 0);
     faults.delayEveryReply = intValue(parser, "delay-every", 0);
     faults.busErrorRanges = busErrorRanges(parser);

@@ -117,12 +117,17 @@ bool SimRegisterSpace::writeCommand(quint32 address, quint8 value)
             m_rom.abort();
         return true;
     }
-    const bool isCommand = address == romCommentCommand
-        || (address >= romSaveCommand && address < romSaveCommand + romPageCount)
+    const bool isSave = address >= romSaveCommand && address < romSaveCommand + romPageCount;
+    const bool isCommand = isSave || address == romCommentCommand
         || (address >= romRestoreCommand && address < romRestoreCommand + romPageCount);
     if (!isCommand || !isWritable())
         return false;
-    return value != romTrigger || m_rom.begin(address);
+    if (value != romTrigger)
+        return true;
+    // Saving to a page is only taken while the saving flag is raised.
+    if (isSave && !(quint8(m_core[int(currentFlags - coreBase)]) & savingFlag))
+        return false;
+    return m_rom.begin(address);
 }
 
 bool SimRegisterSpace::writeEeprom(quint32 address, const QByteArray &data)

@@ -19,7 +19,8 @@ public:
     SimRegisterSpace(const QByteArray &version, int romCommandMs, const QString &stateFile);
 
     // False = bus error (unmapped, read-only, write-protected, EEPROM locked,
-    // or a ROM command while another one runs).
+    // a ROM command while another one runs, or a save to a ROM page while the
+    // saving flag, bit 1 of the current flags, is clear).
     bool read(quint32 address, int length, QByteArray &data);
     bool write(quint32 address, const QByteArray &data);
 

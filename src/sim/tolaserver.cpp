@@ -1,26 +1,14 @@
 #include "sim/tolaserver.h"
 
+#include "device/moduleinterface.h"
 #include "sim/simregisterspace.h"
 
 #include <QNetworkDatagram>
 #include <QTimer>
 #include <QUdpSocket>
+#include <QtEndian>
 
-namespace {
-constexpr int headerSize = 8;
-constexpr quint8 requestVersion = 0xFF;
-constexpr quint8 readCommand = 0xC0;
-constexpr quint8 writeCommand = 0x80;
-constexpr char busErrorBit = 0x01;
-
-quint32 addressOf(const QByteArray &request)
-{
-    quint32 address = 0;
-    for (int i = 4; i < headerSize; ++i)
-        address = (address << 8) | quint8(request[i]);
-    return address;
-}
-}
+using namespace ModuleInterface;
 
 TolaServer::TolaServer(SimRegisterSpace &space, const FaultPlan &faults, quint32 seed,
                        SimStats &stats, QObject *parent)
@@ -60,7 +48,7 @@ bool TolaServer::draw(double rate)
 
 void TolaServer::handle(const QByteArray &request, const QHostAddress &peer, quint16 peerPort)
 {
-    if (request.size() < headerSize)
+    if (request.size() < tolaHeaderSize)
         return;  // nothing to answer to
     const qint64 index = ++m_stats.requests;
     if (FaultPlan::hits(m_faults.dropEveryRequest, index) || draw(m_faults.requestDropRate)) {
@@ -70,28 +58,36 @@ void TolaServer::handle(const QByteArray &request, const QHostAddress &peer, qui
     sendReply(execute(request), peer, peerPort);
 }
 
+// A read request is exactly the header; a write carries exactly the length
+// field's number of bytes; the id stays below 128.
+bool TolaServer::isWellFormed(const QByteArray &request)
+{
+    const quint8 command = quint8(request[1]);
+    const int length = quint8(request[3]);
+    const int payload = request.size() - tolaHeaderSize;
+    return quint8(request[0]) == tolaVersion && quint8(request[2]) < tolaIdCount && length > 0
+        && ((command == tolaReadCommand && payload == 0)
+            || (command == tolaWriteCommand && payload == length));
+}
+
 // Any malformed request is answered with the bus-error bit, so a client fault
 // shows at once instead of as a time-out.
 QByteArray TolaServer::execute(const QByteArray &request)
 {
-    QByteArray reply = request.left(headerSize);
-    const quint8 command = quint8(request[1]);
+    QByteArray reply = request.left(tolaHeaderSize);
     const int length = quint8(request[3]);
-    const int payload = request.size() - headerSize;
-    const quint32 address = addressOf(request);
-    const bool wellFormed = quint8(request[0]) == requestVersion && length > 0
-        && ((command == readCommand && payload == 0) || (command == writeCommand && payload == length));
-    bool ok = wellFormed && !inBusErrorRange(address, length);
-    if (ok && command == readCommand) {
+    const quint32 address = qFromBigEndian<quint32>(request.constData() + 4);
+    bool ok = isWellFormed(request) && !inBusErrorRange(address, length);
+    if (ok && quint8(request[1]) == tolaReadCommand) {
         QByteArray data;
         ok = m_space.read(address, length, data);
         reply.append(data);
     } else if (ok) {
-        ok = m_space.write(address, request.mid(headerSize));
+        ok = m_space.write(address, request.mid(tolaHeaderSize));
     }
     if (!ok) {
-        reply.truncate(headerSize);
-        reply[1] = char(reply[1] | busErrorBit);
+        reply.truncate(tolaHeaderSize);
+        reply[1] = char(quint8(reply[1]) | tolaBusErrorBit);
     }
     return reply;
 }
@@ -113,8 +109,10 @@ void TolaServer::sendReply(QByteArray reply, const QHostAddress &peer, quint16 p
         ++m_stats.droppedReplies;
         return;
     }
-    if (FaultPlan::hits(m_faults.shortEveryReply, index) && reply.size() > headerSize)
+    if (FaultPlan::hits(m_faults.shortEveryReply, index) && reply.size() > tolaHeaderSize)
         reply.chop(1);
+    if (FaultPlan::hits(m_faults.longEveryReply, index) && reply.size() > tolaHeaderSize)
+        reply.append(char(0xEE));
     QList<QByteArray> datagrams;
     if (FaultPlan::hits(m_faults.staleEveryReply, index)) {
         QByteArray stale = reply;

@@ -27,6 +27,7 @@ public:
 private:
     void readPending();
     void handle(const QByteArray &request, const QHostAddress &peer, quint16 peerPort);
+    static bool isWellFormed(const QByteArray &request);
     QByteArray execute(const QByteArray &request);
     bool inBusErrorRange(quint32 address, int length) const;
     void sendReply(QByteArray reply, const QHostAddress &peer, quint16 peerPort);

@@ -43,6 +43,7 @@ private slots:
     void readsThroughReplyFaults();
     void writesAreChunked();
     void shortReplyFailsReadExactWithDetails();
+    void busErrorFailsWithoutRetry();
     void timeoutAfterAllAttempts();
     void abortEndsTheRunningExchange();
     void unreachablePortFailsWithoutWaiting();
@@ -89,11 +90,14 @@ void QTolaTest::readsThroughReplyFaults_data()
     lostReply.dropEveryReply = 2;
     FaultPlan lostRequest;
     lostRequest.dropEveryRequest = 3;
+    FaultPlan longReplies;  // one data byte more than asked for
+    longReplies.longEveryReply = 1;
     QTest::newRow("stale id first") << stale;
     QTest::newRow("duplicated") << duplicated;
     QTest::newRow("delayed") << lateReplies;
     QTest::newRow("reply lost") << lostReply;
     QTest::newRow("request lost") << lostRequest;
+    QTest::newRow("reply too long") << longReplies;
 }
 
 void QTolaTest::readsThroughReplyFaults()
@@ -143,6 +147,26 @@ void QTolaTest::shortReplyFailsReadExactWithDetails()
     }
     QCOMPARE(client.detailLog(), QStringLiteral("address: 0x00002000\nrequest length: 300\n"
                                                 "read length: 256\n\n"));
+    client.close();
+}
+
+void QTolaTest::busErrorFailsWithoutRetry()
+{
+    FaultPlan faults;
+    faults.busErrorRanges = {{0x2080, 0x2080}};
+    auto sim = startSim(faults);
+    QUdpThread client;
+    client.setHost(QHostAddress::LocalHost, sim->udpPort());
+    QVERIFY(client.open());
+    QByteArray data(300, '\0');
+    try {
+        client.readExact(0x2000, data.data(), 300);
+        QFAIL("bus error accepted");
+    } catch (const QTola::ErrSts &status) {
+        QCOMPARE(status.code, qint32(QTola::BusError));
+    }
+    QCOMPARE(client.detailLog(), QStringLiteral("read address: 0x00002080\nlength: 128\n\n"));
+    QCOMPARE(sim->stats().requests.load(), qint64(2));
     client.close();
 }
 

@@ -43,6 +43,8 @@ private slots:
     void blockRead();
     void saveRestoreAndBootPage();
     void eepromOnlyEntryUnderRomCommandSkipsCommentCommand();
+    void savingFlagAroundRomCommands_data();
+    void savingFlagAroundRomCommands();
     void initialiseRomReportsPages();
     void cancelDuringRomCommandAbortsIt();
     void networkModuleWriteAndReadBack();
@@ -110,6 +112,8 @@ void QUdpThreadTest::downloadThenVerifyMatches()
     QVERIFY(checked.ok);
     QCOMPARE(checked.errors, QStringList{QStringLiteral("Verify: The Register data is matched.")});
     QVERIFY(checked.html.isEmpty());
+    QCOMPARE(checked.events, (QStringList{QStringLiteral("html"), QStringLiteral("error"),
+                                          QStringLiteral("closed")}));
 }
 
 void QUdpThreadTest::changedRegisterGivesFirstMismatch()
@@ -141,18 +145,22 @@ void QUdpThreadTest::versionRead_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QByteArray>("expectedStart");
     QTest::addColumn<int>("expectedSize");
+    QTest::addColumn<QStringList>("events");  // ROM information reads compare with the design
 
     const QByteArray v2 = QByteArray::fromHex("02010000");
+    const QStringList plain{QStringLiteral("data"), QStringLiteral("closed")};
+    const QStringList compared = QStringList{QStringLiteral("result")} + plain;
     QTest::newRow("0x20 reads as version 0") << QByteArray::fromHex("20030000") << 1 << 0
-                                             << QByteArray::fromHex("00030000") << 4;
+                                             << QByteArray::fromHex("00030000") << 4 << plain;
     QTest::newRow("version 1 has no flags") << QByteArray::fromHex("01000000") << 1 << 6
-                                            << QByteArray::fromHex("01000000") << 4;
+                                            << QByteArray::fromHex("01000000") << 4 << plain;
     QTest::newRow("0x80 counts as negative") << QByteArray::fromHex("80000000") << 1 << 5
-                                             << QByteArray::fromHex("80000000") << 4;
-    QTest::newRow("version 2 mode 0") << v2 << 1 << 0 << v2 + byte(1) << 5;
-    QTest::newRow("version 2 mode 5") << v2 << 0 << 5 << v2 + byte(0) + byte(1) << 6;
-    QTest::newRow("version 2 mode 6 protected") << v2 << 0 << 6 << v2 + byte(0) << 5;
-    QTest::newRow("version 2 mode 6 writable") << v2 << 1 << 6 << v2 + byte(1) + byte(0) << 1798;
+                                             << QByteArray::fromHex("80000000") << 4 << plain;
+    QTest::newRow("version 2 mode 0") << v2 << 1 << 0 << v2 + byte(1) << 5 << plain;
+    QTest::newRow("version 2 mode 5") << v2 << 0 << 5 << v2 + byte(0) + byte(1) << 6 << plain;
+    QTest::newRow("version 2 mode 6 protected") << v2 << 0 << 6 << v2 + byte(0) << 5 << plain;
+    QTest::newRow("version 2 mode 6 writable") << v2 << 1 << 6 << v2 + byte(1) + byte(0) << 1798
+                                               << compared;
 }
 
 void QUdpThreadTest::versionRead()
@@ -162,6 +170,7 @@ void QUdpThreadTest::versionRead()
     QFETCH(int, mode);
     QFETCH(QByteArray, expectedStart);
     QFETCH(int, expectedSize);
+    QFETCH(QStringList, events);
     SimConfig config;
     config.version = version;
     auto sim = startSim(config);
@@ -169,10 +178,12 @@ void QUdpThreadTest::versionRead()
     sim->registers().poke(commentArea + 2 * commentSize, "page two");
 
     QUdpThread worker;
-    if (mode == 6)
+    if (mode == 6) {
         worker.setRomInfoRead(true);
-    else
+        worker.setDesign(&m_design, 0);
+    } else {
         worker.setVersionRead(mode);
+    }
     WorkerProbe probe;
     probe.run(worker, sim->udpPort());
     QVERIFY(probe.ok);
@@ -180,7 +191,7 @@ void QUdpThreadTest::versionRead()
     QCOMPARE(probe.data.left(expectedStart.size()), expectedStart);
     if (expectedSize == 1798)
         QCOMPARE(probe.data.mid(6 + 2 * commentSize, 8), QByteArray("page two"));
-    QVERIFY(probe.results.isEmpty());
+    QCOMPARE(probe.events, events);
 }
 
 void QUdpThreadTest::romInfoReadComparesWithDesign()
@@ -300,6 +311,42 @@ void QUdpThreadTest::eepromOnlyEntryUnderRomCommandSkipsCommentCommand()
     QCOMPARE(space.peek(bootPage, 1), byte(7));
     space.powerUp();  // comments come back from ROM: the comment command never ran
     QCOMPARE(space.peek(commentArea, 10), QByteArray(10, '\0'));
+}
+
+void QUdpThreadTest::savingFlagAroundRomCommands_data()
+{
+    QTest::addColumn<quint32>("command");
+    QTest::addColumn<int>("flagsBefore");  // current and boot flags alike
+    QTest::addColumn<int>("flagsAfter");
+    const int saving = writableFlag | savingFlag;
+    QTest::newRow("save raises it, then clears it") << romSaveCommand + 2 << int(writableFlag)
+                                                    << int(writableFlag);
+    QTest::newRow("save clears a flag left raised") << romSaveCommand + 2 << saving
+                                                    << int(writableFlag);
+    QTest::newRow("restore leaves it down") << romRestoreCommand + 2 << int(writableFlag)
+                                            << int(writableFlag);
+    QTest::newRow("restore leaves it up") << romRestoreCommand + 2 << saving << saving;
+}
+
+// The module takes a save only while the saving flag is up, so a save that
+// succeeds has raised it.
+void QUdpThreadTest::savingFlagAroundRomCommands()
+{
+    QFETCH(quint32, command);
+    QFETCH(int, flagsBefore);
+    QFETCH(int, flagsAfter);
+    auto sim = startSim();
+    SimRegisterSpace &space = sim->registers();
+    space.poke(ModuleInterface::currentFlags, byte(flagsBefore));
+    space.poke(bootFlags, byte(flagsBefore));
+    QUdpThread worker;
+    worker.setRomCommand(command, 0x4000);
+    WorkerProbe probe;
+    probe.run(worker, sim->udpPort());
+    QVERIFY2(probe.ok, qPrintable(probe.error()));
+    QCOMPARE(space.peek(ModuleInterface::currentFlags, 1), byte(flagsAfter));
+    QCOMPARE(space.peek(bootFlags, 1), byte(flagsAfter));
+    QCOMPARE(space.peek(eepromWriteEnable, 1), byte(0xFF));
 }
 
 void QUdpThreadTest::initialiseRomReportsPages()
@@ -447,8 +494,8 @@ void QUdpThreadTest::simulatorStoppedMidDownload()
 void QUdpThreadTest::faultPatternDownloadAndVerify()
 {
     SimConfig config;
-    config.faults.dropEveryRequest = 20;
-    config.faults.dropEveryReply = 17;
+    config.faults.dropEveryRequest = 60;
+    config.faults.dropEveryReply = 45;
     auto sim = startSim(config);
     const WorkerProbe loaded = download(*sim);
     QVERIFY2(loaded.ok, qPrintable(loaded.error()));

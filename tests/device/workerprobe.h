@@ -20,6 +20,9 @@ struct WorkerProbe
     QByteArray data;
     QString html;
     QList<int> results;
+    // Signals other than setProgress in the order emitted: "result", "data",
+    // "html", "error", "closed".
+    QStringList events;
     qint64 elapsedMs = 0;
 
     // onProgress runs on the worker thread for every progress value.

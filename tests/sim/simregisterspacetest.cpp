@@ -35,38 +35,47 @@ void SimRegisterSpaceTest::writeRules_data()
 {
     QTest::addColumn<quint32>("address");
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<bool>("protect");
+    QTest::addColumn<int>("flags");  // current control flags before the write
     QTest::addColumn<bool>("eepromEnabled");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("register") << quint32(0x2000) << byte(1) << false << false << true;
-    QTest::newRow("register, protected") << quint32(0x2000) << byte(1) << true << false << false;
-    QTest::newRow("version is read-only") << quint32(0) << byte(1) << false << false << false;
-    QTest::newRow("flags while protected") << currentFlags << byte(1) << true << false << true;
-    QTest::newRow("EEPROM locked") << bootPage << byte(2) << false << false << false;
-    QTest::newRow("EEPROM enabled") << bootPage << byte(2) << false << true << true;
-    QTest::newRow("write enable always") << eepromWriteEnable << byte(0) << false << false << true;
-    QTest::newRow("status is read-only") << romStatus << byte(1) << false << false << false;
-    QTest::newRow("ROM command, protected") << romSaveCommand << byte(0xFF) << true << false << false;
-    QTest::newRow("unmapped") << quint32(0x9000) << byte(1) << false << false << false;
-    QTest::newRow("across a region end") << quint32(0x3FFF) << QByteArray(2, '\1') << false << false << false;
+    const int writable = writableFlag;
+    const int saving = writableFlag | savingFlag;
+    const int isProtected = 0;
+    QTest::newRow("register") << quint32(0x2000) << byte(1) << writable << false << true;
+    QTest::newRow("register, protected") << quint32(0x2000) << byte(1) << isProtected << false << false;
+    QTest::newRow("version is read-only") << quint32(0) << byte(1) << writable << false << false;
+    QTest::newRow("flags while protected") << currentFlags << byte(1) << isProtected << false << true;
+    QTest::newRow("EEPROM locked") << bootPage << byte(2) << writable << false << false;
+    QTest::newRow("EEPROM enabled") << bootPage << byte(2) << writable << true << true;
+    QTest::newRow("write enable always") << eepromWriteEnable << byte(0) << writable << false << true;
+    QTest::newRow("status is read-only") << romStatus << byte(1) << writable << false << false;
+    QTest::newRow("save, saving flag up") << romSaveCommand << byte(0xFF) << saving << false << true;
+    QTest::newRow("save, saving flag down") << romSaveCommand << byte(0xFF) << writable << false << false;
+    QTest::newRow("save, protected") << romSaveCommand << byte(0xFF) << int(savingFlag) << false << false;
+    QTest::newRow("restore needs no saving flag") << romRestoreCommand << byte(0xFF) << writable << false << true;
+    QTest::newRow("comment command") << romCommentCommand << byte(0xFF) << writable << false << true;
+    QTest::newRow("command of two bytes") << romCommentCommand << QByteArray(2, '\xFF') << writable << false << false;
+    QTest::newRow("unmapped") << quint32(0x9000) << byte(1) << writable << false << false;
+    QTest::newRow("across a region end") << quint32(0x3FFF) << QByteArray(2, '\1') << writable << false << false;
 }
 
 void SimRegisterSpaceTest::writeRules()
 {
     QFETCH(quint32, address);
     QFETCH(QByteArray, data);
-    QFETCH(bool, protect);
+    QFETCH(int, flags);
     QFETCH(bool, eepromEnabled);
     QFETCH(bool, accepted);
-    SimRegisterSpace space(version, 0, QString());
-    if (protect)
-        QVERIFY(space.write(currentFlags, byte(0)));
+    SimRegisterSpace space(version, 1000, QString());
+    QVERIFY(space.write(currentFlags, byte(flags)));
     if (eepromEnabled)
         QVERIFY(space.write(eepromWriteEnable, byte(0)));
     QCOMPARE(space.write(address, data), accepted);
-    if (accepted && address != eepromWriteEnable && address != currentFlags)
+    const bool isCommand = address >= romAbort && address < romAbort + 0x80;
+    if (accepted && address != eepromWriteEnable && address != currentFlags && !isCommand)
         QCOMPARE(space.peek(address, data.size()), data);
+    QCOMPARE(space.romBusy(), accepted && isCommand);
 }
 
 void SimRegisterSpaceTest::readRules_data()
@@ -96,6 +105,7 @@ void SimRegisterSpaceTest::readRules()
 void SimRegisterSpaceTest::romCommandRunsForItsTime()
 {
     SimRegisterSpace space(version, 200, QString());
+    QVERIFY(space.write(currentFlags, byte(writableFlag | savingFlag)));
     QVERIFY(space.write(romSaveCommand + 2, byte(0xFF)));
     QVERIFY(!space.write(romSaveCommand + 3, byte(0xFF)));  // one command at a time
     QByteArray status;
@@ -110,6 +120,7 @@ void SimRegisterSpaceTest::abortLeavesThePageUnsaved()
 {
     SimRegisterSpace space(version, 5000, QString());
     space.poke(0x2000, byte(0x42));
+    QVERIFY(space.write(currentFlags, byte(writableFlag | savingFlag)));
     QVERIFY(space.write(romSaveCommand + 1, byte(0xFF)));
     QVERIFY(space.write(romAbort, byte(0xFF)));
     QVERIFY(!space.romBusy());
@@ -128,6 +139,7 @@ void SimRegisterSpaceTest::stateSurvivesRestartAndBootPageApplies()
         QVERIFY(space.write(commentArea, QByteArray("comment")));
         QVERIFY(space.write(romCommentCommand, byte(0xFF)));
         QVERIFY(!space.romBusy());
+        QVERIFY(space.write(currentFlags, byte(writableFlag | savingFlag)));
         QVERIFY(space.write(romSaveCommand + 5, byte(0xFF)));
         QVERIFY(!space.romBusy());
         QVERIFY(space.write(eepromWriteEnable, byte(0)));
