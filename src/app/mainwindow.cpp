@@ -121,8 +121,12 @@ void MainWindow::buildCentralArea()
     m_tabs->tabBar()->setTabButton(0, QTabBar::RightSide, nullptr);
 
     m_labelBar = new LabelWidget(&m_document->labels());
+    QScrollArea *labelArea = baseScrollArea(m_labelBar);
+    // The feedback row and the first label rows stay in view without
+    // scrolling; the splitter would otherwise squeeze the bar to a sliver.
+    labelArea->setMinimumHeight(m_labelBar->minimumHeight() + 2 * labelArea->frameWidth());
     vertical->addWidget(m_tabs);
-    vertical->addWidget(baseScrollArea(m_labelBar));
+    vertical->addWidget(labelArea);
     vertical->setStretchFactor(0, 1);
 
     m_palette = new MenuWidget(&m_document->resources());

@@ -62,14 +62,28 @@ QPixmap LabelWidget::pictureFor(const QString &name) const
         return QPixmap();
     QPixmap picture(pictureFile(m_registry->look(*entry)));
     QPainter painter(&picture);
-    // The user name follows the name; long texts are elided inside the tag.
-    const QString text = entry->userName.trimmed().isEmpty()
-                             ? entry->name
-                             : entry->name + QLatin1Char(' ') + entry->userName.trimmed();
-    const QRect textRect = picture.rect().adjusted(4, 0, -10, 0);
-    painter.drawText(textRect, Qt::AlignCenter,
-                     painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+    // Clear of the tag's outline and of its pointed right end.
+    const QRect textRect = picture.rect().adjusted(4, 1, -10, -1);
+    const QString userName = entry->userName.trimmed();
+    if (userName.isEmpty()) {
+        drawElided(painter, textRect, entry->name);
+        return picture;
+    }
+    // Name above, user name below, in a smaller font so both stay readable
+    // inside the tag.
+    QFont font = painter.font();
+    font.setPixelSize(qMax(8, textRect.height() / 2 - 1));
+    painter.setFont(font);
+    const QRect upper = textRect.adjusted(0, 0, 0, -textRect.height() / 2);
+    drawElided(painter, upper, entry->name);
+    drawElided(painter, textRect.adjusted(0, upper.height(), 0, 0), userName);
     return picture;
+}
+
+void LabelWidget::drawElided(QPainter &painter, const QRect &rect, const QString &text)
+{
+    painter.drawText(rect, Qt::AlignCenter,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
 }
 
 void LabelWidget::clearShown()

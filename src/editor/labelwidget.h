@@ -8,6 +8,8 @@
 
 class LabelRegistry;
 class QLabel;
+class QPainter;
+class QRect;
 
 // The label bar under the sheets: the design's feedback labels in the top
 // row, its labels in rows of eight below. An entry shows an ON picture while
@@ -44,6 +46,7 @@ private:
     void clearShown();
     QList<Shown> showRows(const QList<QString> &names, int firstRow);
     QPixmap pictureFor(const QString &name) const;
+    static void drawElided(QPainter &painter, const QRect &rect, const QString &text);
     int cellHeight() const;
 
     LabelRegistry *m_registry;
