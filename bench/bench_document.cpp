@@ -1,0 +1,83 @@
+// Load, write and paste times of the document reader and writer for the
+// largest designs a document can describe, and for a design of a size met in
+// practice. Prints milliseconds; never part of the test run.
+
+#include "io/clipboardfragment.h"
+#include "io/designdocument.h"
+#include "io/documentreader.h"
+#include "io/documentwriter.h"
+#include "model/designmodel.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+QString entry(const QString &term, int id, const QString &name, const QString &net)
+{
+    QString text = QStringLiteral("        <entry term=\"%1\">\n            <id>%2</id>\n"
+                                  "            <name>%3</name>\n")
+                       .arg(term)
+                       .arg(id)
+                       .arg(name);
+    if (!net.isEmpty())
+        text += QStringLiteral("            <net port=\"0\">%1</net>\n").arg(net);
+    return text + QStringLiteral("        </entry>\n");
+}
+
+// Every logic row and every function row of every sheet filled, each block
+// fed by the one before it.
+QByteArray fullDocument(int sheets)
+{
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<KaRiX addr=\"127.0.0.1\" "
+                                  "tcpPort=\"24\" udpPort=\"4660\" Timeout=\"1\" autoConnect=\"false\">\n");
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        text += QStringLiteral("    <tab id=\"%1\" name=\"Sheet%2\">\n").arg(sheet).arg(sheet + 1);
+        for (int row = 0; row < 14; ++row)
+            text += entry(QStringLiteral("PreLogic"), row, QStringLiteral("PreLgc%1_%2").arg(sheet).arg(row), QString());
+        for (int row = 0; row < 24; ++row)
+            text += entry(QStringLiteral("Label%1").arg(row), row, QStringLiteral("Label%1").arg(row), QString());
+        for (int row = 0; row < 14; ++row)
+            text += entry(QStringLiteral("PostLogic"), row, QStringLiteral("PstLgc%1_%2").arg(sheet).arg(row),
+                          QStringLiteral("Label%1").arg(row));
+        text += QStringLiteral("    </tab>\n");
+    }
+    return (text + QStringLiteral("</KaRiX>\n")).toUtf8();
+}
+
+void measure(const char *label, const QByteArray &bytes)
+{
+    DesignDocument document;
+    QElapsedTimer timer;
+    timer.start();
+    const ReadResult result = DocumentReader(document.context()).read(bytes);
+    const qint64 loadMs = timer.restart();
+    const QByteArray written = DocumentWriter(document.context()).toBytes();
+    const qint64 writeMs = timer.restart();
+    const QList<BlockItem *> firstSheet = document.sheets().sheet(0)->blocks();
+    const QString fragment = ClipboardFragment::write(firstSheet);
+    document.sheets().addSheet();
+    ClipboardFragment::paste(document.context(), document.sheets().count() - 1, fragment);
+    const qint64 pasteMs = timer.elapsed();
+    std::printf("%-28s %8lld bytes %6lld blocks  load %6lld ms  write %5lld ms  paste sheet %5lld ms%s\n",
+                label, static_cast<long long>(bytes.size()),
+                static_cast<long long>(document.model().allBlocks().size()),
+                static_cast<long long>(loadMs), static_cast<long long>(writeMs),
+                static_cast<long long>(pasteMs), result.ok ? "" : "  (failed)");
+    Q_UNUSED(written);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    measure("4 sheets", fullDocument(4));
+    measure("32 sheets", fullDocument(32));
+    measure("256 sheets (most allowed)", fullDocument(256));
+    return 0;
+}
