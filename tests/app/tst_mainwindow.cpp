@@ -639,13 +639,33 @@ private slots:
         window.setPrompter(&prompter);
         window.open(path);
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
-        QCOMPARE(window.sheetCount(), int(text.count("<tab ")));
-        int icons = 0;
+        // Every element after a "<tab " up to the next one belongs to that sheet.
+        const QList<QByteArray> elements = text.split('<').mid(1);
+        QList<int> entriesPerSheet;
+        QList<int> netsPerSheet;
+        for (const QByteArray &element : elements) {
+            if (element.startsWith("tab ")) {
+                entriesPerSheet << 0;
+                netsPerSheet << 0;
+            } else if (!entriesPerSheet.isEmpty()) {
+                entriesPerSheet.last() += element.startsWith("entry ") ? 1 : 0;
+                netsPerSheet.last() += element.startsWith("net ") ? 1 : 0;
+            }
+        }
+        QCOMPARE(window.sheetCount(), entriesPerSheet.size());
+        QList<int> iconsPerSheet;
+        QList<int> wiresPerSheet;
         for (int i = 0; i < window.sheetCount(); ++i) {
+            int icons = 0;
             for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
                 icons += window.canvas(i)->iconOf(block) ? 1 : 0;
+            iconsPerSheet << icons;
+            wiresPerSheet << window.canvas(i)->wireMap().size();
         }
-        QCOMPARE(icons, int(text.count("<entry ")));
+        QCOMPARE(iconsPerSheet, entriesPerSheet);
+        QCOMPARE(wiresPerSheet, netsPerSheet);
+        QCOMPARE(window.currentSheet(), 0);
+        QVERIFY(!window.isWindowModified());
     }
 };
 
