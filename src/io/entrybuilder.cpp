@@ -92,8 +92,7 @@ bool EntryBuilder::createPastedEntry(EntryKeys keys)
 {
     const QString entryName = keys.name;
     m_paste->translateEntry(keys);
-    QString unusedName;
-    const int row = m_paste->placeAndName(keys.term, unusedName);
+    const int row = m_paste->freeRow(keys.term);
     if (row < 0) {
         m_messages.append(tr("There's not enough space."));
         return true;

@@ -43,10 +43,15 @@ PasteSession::PasteSession(const DocumentContext &context, int sheetIndex)
 {
 }
 
-int PasteSession::placeAndName(const QString &term, QString &name) const
+int PasteSession::freeRow(const QString &term) const
 {
     const Sheet *sheet = m_context.sheets->sheet(m_sheetIndex);
-    const int row = sheet ? sheet->lowestFreeRow(term) : -1;
+    return sheet ? sheet->lowestFreeRow(term) : -1;
+}
+
+int PasteSession::placeAndName(const QString &term, QString &name) const
+{
+    const int row = freeRow(term);
     if (row < 0)
         return -1;
     if (isResourceTerm(term))

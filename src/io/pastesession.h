@@ -23,6 +23,8 @@ public:
     // column on the target sheet (-1: no place) and, through `name`, the name
     // the block should get (empty: the model picks the next free resource).
     int placeAndName(const QString &term, QString &name) const;
+    // Lowest free row of the term's column on the target sheet, or -1.
+    int freeRow(const QString &term) const;
     // Pass 1: records the proposed name of an entry that has a place.
     void plan(const QString &term, const QString &name);
 
