@@ -78,9 +78,10 @@ double timedRun(QUdpThread &worker, quint16 port)
     QElapsedTimer clock;
     clock.start();
     worker.start();
-    if (!worker.wait(QDeadlineTimer(30000)))
+    if (!worker.wait(QDeadlineTimer(30000))) {
         worker.abort();
-    worker.wait();
+        worker.wait(QDeadlineTimer(5000));
+    }
     return ok ? double(clock.nsecsElapsed()) / 1e6 : -1.0;
 }
 }

@@ -6,6 +6,7 @@
 
 #include <QHostAddress>
 #include <QtEndian>
+#include <algorithm>
 
 using namespace ModuleInterface;
 
@@ -232,8 +233,9 @@ void QUdpThread::readVersion()
 
 void QUdpThread::readBlock()
 {
-    m_batch.resize(m_bytesWritten);
-    const int count = read(m_nextAddress, m_batch.data(), unsigned(m_bytesWritten));
+    // A negative length reads nothing rather than a huge unsigned count.
+    m_batch.resize(std::max(m_bytesWritten, 0));
+    const int count = read(m_nextAddress, m_batch.data(), unsigned(m_batch.size()));
     if (count <= 0)
         fail(unableToRead());
     // Only what the module actually returned is handed out.
@@ -293,10 +295,15 @@ void QUdpThread::runCommandList()
     }
 }
 
-void QUdpThread::writeCommandEntry(const Command &entry)
+bool QUdpThread::writeWhole(const Command &entry)
 {
     const int size = entry.second.size();
-    if (write(entry.first, entry.second.constData(), unsigned(size)) != size)
+    return write(entry.first, entry.second.constData(), unsigned(size)) == size;
+}
+
+void QUdpThread::writeCommandEntry(const Command &entry)
+{
+    if (!writeWhole(entry))
         fail(unableToSend());
 }
 
@@ -401,10 +408,7 @@ int QUdpThread::waitReady(int finalValue, bool report)
 // what to check; a cancel stays a cancel.
 void QUdpThread::writeNetworkModule()
 {
-    bool valid = false;
-    const quint32 address = QHostAddress(m_setup.newAddress).toIPv4Address(&valid);
-    if (!valid || m_setup.newAddress.split(QLatin1Char('.')).size() != 4)
-        fail(m_setup.newAddress + tr(" is invalid address."));
+    const QVector<Command> writes = networkWrites();
     const QString port = QString::number(m_setup.targetPort);
     if (!succeeds([this] { return setEepromWriteEnable(true); })) {
         fail(tr("Can't access Kovix Module(%1:%2).\n").arg(m_setup.targetAddress, port)
@@ -413,21 +417,26 @@ void QUdpThread::writeNetworkModule()
                     : tr("Please push Default Button, or set target address and port correctly.")));
     }
     m_eepromOpen = true;
-    QByteArray addressBytes;
-    appendInt(addressBytes, int(address));
-    QByteArray tcpBytes;
-    appendShort(tcpBytes, m_setup.newTcpPort);
-    QByteArray udpBytes;
-    appendShort(udpBytes, m_setup.newUdpPort);
-    const Command writes[] = {{networkAddress, addressBytes}, {networkTcpPort, tcpBytes},
-                              {networkUdpPort, udpBytes}};
     for (const Command &entry : writes) {
-        const int size = entry.second.size();
-        if (!succeeds([&] { return write(entry.first, entry.second.constData(), unsigned(size)) == size; }))
+        if (!succeeds([&] { return writeWhole(entry); }))
             fail(tr("Can't Write Kovix Module(%1:%2)").arg(m_setup.targetAddress, port));
     }
     m_eepromOpen = false;
     setEepromWriteEnable(false);
+}
+
+// New IP address, TCP data port and UDP port, in the order they are written.
+QVector<QUdpThread::Command> QUdpThread::networkWrites()
+{
+    bool valid = false;
+    const quint32 address = QHostAddress(m_setup.newAddress).toIPv4Address(&valid);
+    if (!valid || m_setup.newAddress.split(QLatin1Char('.')).size() != 4)
+        fail(m_setup.newAddress + tr(" is invalid address."));
+    QVector<Command> writes{{networkAddress, {}}, {networkTcpPort, {}}, {networkUdpPort, {}}};
+    appendInt(writes[0].second, int(address));
+    appendShort(writes[1].second, m_setup.newTcpPort);
+    appendShort(writes[2].second, m_setup.newUdpPort);
+    return writes;
 }
 
 bool QUdpThread::succeeds(const std::function<bool()> &exchange)

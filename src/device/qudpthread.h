@@ -74,9 +74,11 @@ private:
     void initialiseRom();
     void markSaving(quint8 &flags);
     void clearSaving(quint8 flags);
+    bool writeWhole(const Command &entry);
     void writeCommandEntry(const Command &entry);
     void writeEepromEntry(const Command &entry);
     void writeNetworkModule();
+    QVector<Command> networkWrites();
     // False when the exchange reports failure or raises a protocol error.
     bool succeeds(const std::function<bool()> &exchange);
     void closeEepromAfterFailure();

@@ -48,8 +48,9 @@ private slots:
     void initialiseRomReportsPages();
     void cancelDuringRomCommandAbortsIt();
     void networkModuleWriteAndReadBack();
-    void networkModuleAccessFailureHints_data();
-    void networkModuleAccessFailureHints();
+    void networkModuleFailures_data();
+    void networkModuleFailures();
+    void negativeBlockReadSendsNothing();
     void cancelDuringDownload();
     void simulatorStoppedMidDownload();
     void faultPatternDownloadAndVerify();
@@ -419,22 +420,27 @@ void QUdpThreadTest::networkModuleWriteAndReadBack()
     QCOMPARE(read.data.mid(16, 2), QByteArray::fromHex("1235"));
 }
 
-void QUdpThreadTest::networkModuleAccessFailureHints_data()
+void QUdpThreadTest::networkModuleFailures_data()
 {
+    QTest::addColumn<quint32>("busErrorAt");
     QTest::addColumn<bool>("targetIsDefault");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("default target") << true
-        << QStringLiteral("Please check network connectivity, and set DIP switch to ON.");
-    QTest::newRow("other target") << false
-        << QStringLiteral("Please push Default Button, or set target address and port correctly.");
+    QTest::addColumn<QString>("message");  // %1 = the target port
+    const QString access = QStringLiteral("Can't access Kovix Module(127.0.0.1:%1).\n");
+    QTest::newRow("no access, default target") << eepromWriteEnable << true
+        << access + QStringLiteral("Please check network connectivity, and set DIP switch to ON.");
+    QTest::newRow("no access, other target") << eepromWriteEnable << false
+        << access + QStringLiteral("Please push Default Button, or set target address and port correctly.");
+    QTest::newRow("write refused") << networkTcpPort << false
+                                   << QStringLiteral("Can't Write Kovix Module(127.0.0.1:%1)");
 }
 
-void QUdpThreadTest::networkModuleAccessFailureHints()
+void QUdpThreadTest::networkModuleFailures()
 {
+    QFETCH(quint32, busErrorAt);
     QFETCH(bool, targetIsDefault);
-    QFETCH(QString, hint);
+    QFETCH(QString, message);
     SimConfig config;
-    config.faults.busErrorRanges = {{eepromWriteEnable, eepromWriteEnable}};
+    config.faults.busErrorRanges = {{busErrorAt, busErrorAt}};
     auto sim = startSim(config);
     HardwareSetup setup;
     setup.targetAddress = QStringLiteral("127.0.0.1");
@@ -447,8 +453,20 @@ void QUdpThreadTest::networkModuleAccessFailureHints()
     WorkerProbe probe;
     probe.run(writer, sim->udpPort());
     QVERIFY(!probe.ok);
-    QCOMPARE(probe.error(), QStringLiteral("Can't access Kovix Module(127.0.0.1:%1).\n")
-                                .arg(sim->udpPort()) + hint);
+    QCOMPARE(probe.error(), message.arg(sim->udpPort()));
+    QCOMPARE(sim->registers().peek(eepromWriteEnable, 1), byte(0xFF));
+}
+
+void QUdpThreadTest::negativeBlockReadSendsNothing()
+{
+    auto sim = startSim();
+    QUdpThread worker;
+    worker.setBlockRead(0x2000, -1);
+    WorkerProbe probe;
+    probe.run(worker, sim->udpPort());
+    QVERIFY(!probe.ok);
+    QCOMPARE(probe.error(), QStringLiteral("TOLA: Unable to read"));
+    QCOMPARE(sim->stats().requests.load(), qint64(0));
 }
 
 void QUdpThreadTest::cancelDuringDownload()
