@@ -4,11 +4,18 @@
 
 #include <QTime>
 
+#include <algorithm>
+
 CounterWatcher::CounterWatcher(const CounterConfig &config, CliReporter &reporter, QObject *parent)
     : QObject(parent)
     , m_config(config)
     , m_reporter(reporter)
 {
+    // A design that uses counters shows only those; without one, all four.
+    const bool designUsesCounters = std::any_of(config.sources.begin(), config.sources.end(),
+                                                [](int source) { return source >= 0; });
+    for (size_t n = 0; n < m_shown.size(); ++n)
+        m_shown[n] = !designUsesCounters || config.sources[n] >= 0;
 }
 
 QString CounterWatcher::valueText(quint32 value, const QString &unit)
@@ -66,6 +73,8 @@ void CounterWatcher::updateData(int counter, quint32 value)
     const auto index = size_t(counter);
     ++m_updates[index];
     m_lastValues[index] = value;
+    if (!m_shown[index])
+        return;
     m_reporter.print(QStringLiteral("%1 %2 %3")
                          .arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
                               m_config.names[index], valueText(value, m_config.units[index])));

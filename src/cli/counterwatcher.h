@@ -9,7 +9,8 @@
 class CliReporter;
 
 // Receives the counter stream's signals (on the main thread) and prints
-// every update as a line: time, counter name, value in its unit.
+// every update of the counters the design uses as a line: time, counter
+// name, value in its unit.
 class CounterWatcher : public QObject
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ private:
     bool m_wasConnected = false;
     bool m_stopping = false;
     QString m_failure;
+    std::array<bool, CounterConfig::counterCount> m_shown{};
     std::array<int, CounterConfig::counterCount> m_updates{};
     std::array<quint32, CounterConfig::counterCount> m_lastValues{};
 };
