@@ -24,11 +24,20 @@ require() {
   done
 }
 
-# An example with measure counters shows the most; any example will do.
-example=$(grep -l MsrCnt examples/*.krx 2>/dev/null | head -n 1 || true)
-if [ -z "$example" ]; then
-  example=$(ls examples/*.krx 2>/dev/null | head -n 1 || true)
-fi
+# An example with measure counters that passes the design rule check shows
+# the most (one example logs into a directory that may not exist yet).
+choose_example() {
+  local candidate
+  for candidate in $(grep -l MsrCnt examples/*.krx 2>/dev/null) examples/*.krx; do
+    [ -f "$candidate" ] || continue
+    local status=0
+    "$bin/karix-cli" check "$candidate" >/dev/null 2>&1 || status=$?
+    if [ "$status" -eq 0 ] || [ "$status" -eq 3 ]; then
+      echo "$candidate"
+      return
+    fi
+  done
+}
 
 workdir=$(mktemp -d)
 sim_pid=
@@ -83,7 +92,7 @@ walk_through() {
     "$bin/karix-cli" compile "$example" --hex | head -n 8 || true
     step download "$example" --force "${module[@]}"
     step verify "$example" "${module[@]}"
-    step counters "$example" --start 0,1,2,3 --duration 3 "${module[@]}"
+    step counters "$example" --start 0,1,2,3 --duration 2 "${module[@]}"
   else
     echo "demo: no example design in examples/; only the module commands are shown"
     step counters --start 0 --duration 3 "${module[@]}"
@@ -92,7 +101,8 @@ walk_through() {
 }
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  require karix karix-sim
+  require karix karix-sim karix-cli
+  example=$(choose_example)
   start_simulator 14400
   status=0
   "$bin/karix" -h 127.0.0.1 -u "$udp" -t "$tcp" ${example:+"$example"} || status=$?
@@ -102,6 +112,7 @@ fi
 echo "demo: no display (neither DISPLAY nor WAYLAND_DISPLAY is set);"
 echo "demo: running a karix-cli walk-through against the module simulator instead."
 require karix-cli karix-sim
+example=$(choose_example)
 start_simulator 120
 walk_through
 echo
