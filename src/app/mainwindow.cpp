@@ -584,8 +584,12 @@ void MainWindow::open(const QString &fileName)
     resetDocument();
     setWindowModified(false);
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        forgetFile();
+        prompter().warning(this, tr("KaRiX"),
+                           tr("Cannot read file %1:\n%2.").arg(name, file.errorString()));
         return;
+    }
     m_baseBytes = file.readAll();
     m_ui->actionSave->setEnabled(true);
 
@@ -593,14 +597,19 @@ void MainWindow::open(const QString &fileName)
     reportRead(result, name);
     if (!result.ok) {
         resetDocument();
-        m_baseBytes.clear();
-        // The title now says NewFile: a later Save must not overwrite the
-        // previously opened file with this empty document.
-        m_fileName.clear();
-        setTitle(QString());
+        forgetFile();
         return;
     }
     showLoadedDocument(name);
+}
+
+void MainWindow::forgetFile()
+{
+    // The empty design left by a failed open is a new document: a later Save
+    // must ask for a name, not overwrite the file opened before.
+    m_baseBytes.clear();
+    m_fileName.clear();
+    setTitle(QString());
 }
 
 void MainWindow::showLoadedDocument(const QString &fileName)

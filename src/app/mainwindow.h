@@ -114,6 +114,7 @@ private:
     ReadResult loadBytes(const QByteArray &bytes);
     void reportRead(const ReadResult &result, const QString &fileName);
     void showLoadedDocument(const QString &fileName);
+    void forgetFile();
     void addRecentFile(const QString &fileName);
     QString askSaveFileName();
     // Appends ".krx" unless the name ends in ".krx" or ".xml" (case matters)

@@ -572,18 +572,34 @@ private slots:
         QCOMPARE(window.isWindowModified(), !reset);
     }
 
+    void failedOpenForgetsThePreviousFile_data()
+    {
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a design") << true << QStringLiteral("KaRiX|File specified in ");
+        QTest::newRow("unreadable") << false << QStringLiteral("KaRiX|Cannot read file ");
+    }
+
     void failedOpenForgetsThePreviousFile()
     {
+        QFETCH(bool, readable);
+        QFETCH(QString, message);
         const QString good = writeFile(QStringLiteral("good.krx"), kTwoSheetDesign);
-        const QString bad = writeFile(QStringLiteral("bad.krx"), "<Other/>");
+        // A directory exists but cannot be read as a file, even by root.
+        const QString bad = readable ? writeFile(QStringLiteral("bad.krx"), "<Other/>")
+                                     : m_dir.filePath(QStringLiteral("folder.krx"));
+        QVERIFY(readable || QDir().mkpath(bad));
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
         window.open(good);
         QCOMPARE(window.currentFileName(), good);
         window.open(bad);
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY2(prompter.shown.first().startsWith(message), qPrintable(prompter.shown.first()));
         QVERIFY(window.currentFileName().isEmpty());
         QCOMPARE(window.windowTitle(), QStringLiteral("NewFile[*] - KaRiX"));
+        QVERIFY(window.document().model().allBlocks().isEmpty());
         // Save asks for a name rather than writing the empty design over good.krx.
         prompter.shown.clear();
         QVERIFY(!window.save());
