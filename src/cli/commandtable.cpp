@@ -67,6 +67,8 @@ int CommandTable::execute(const QStringList &words)
         CliReporter(QString(), false).printBlock(command ? commandHelp(*command) : toolHelp());
         return ExitCode::Success;
     }
+    if (first.startsWith(QLatin1Char('-')))
+        return reportUsage(tr("No command given."), words.contains(QLatin1String("--json")));
     CliCommand *command = find(first);
     if (!command) {
         return reportUsage(tr("Unknown command: %1").arg(first),
