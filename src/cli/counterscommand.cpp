@@ -166,8 +166,7 @@ int CountersCommand::switchCounters(ModuleSession &session, const Plan &plan,
     return exitCode;
 }
 
-int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig config,
-                           const Plan &plan, CliReporter &reporter) const
+CounterConfig CountersCommand::withLogging(CounterConfig config, const QString &logDir)
 {
     // Without a design every counter may send; with one, only its counters.
     const bool designUsesCounters = std::any_of(config.sources.begin(), config.sources.end(),
@@ -175,11 +174,18 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
     const CounterConfig fallback = CounterAssignment::withoutDesign();
     for (size_t n = 0; n < config.dirs.size(); ++n) {
         const bool logged = !designUsesCounters || config.sources[n] >= 0;
-        config.dirs[n] = logged ? plan.logDir : QString();
+        config.dirs[n] = logged ? logDir : QString();
         // As the counter window's row labels: the resource name when unnamed.
         if (config.names[n].isEmpty())
             config.names[n] = fallback.names[n];
     }
+    return config;
+}
+
+int CountersCommand::watch(const ConnectionSettings &settings, const CounterConfig &designConfig,
+                           const Plan &plan, CliReporter &reporter) const
+{
+    const CounterConfig config = withLogging(designConfig, plan.logDir);
     CounterWatcher watcher(config, reporter);
     std::unique_ptr<QKovixThread> stream;
     try {
@@ -198,11 +204,28 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
     }
     reporter.set(QStringLiteral("logFiles"), logFiles);
 
+    runStream(*stream, watcher, plan, int(qMax<quint32>(settings.timeout, minimumConnectSeconds)));
+    reportTotals(watcher, config, reporter);
+    if (m_interrupt.isInterrupted()) {
+        reporter.error(tr("Interrupted."));
+        return ExitCode::Interrupted;
+    }
+    if (!watcher.failure().isEmpty()) {
+        reporter.error(tr("%1:%2: %3").arg(settings.address).arg(settings.tcpPort).arg(
+            watcher.failure()));
+        return ExitCode::NoAnswer;
+    }
+    return ExitCode::Success;
+}
+
+void CountersCommand::runStream(QKovixThread &stream, CounterWatcher &watcher, const Plan &plan,
+                                int connectSeconds) const
+{
     QEventLoop loop;
-    QObject::connect(stream.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&stream, &QThread::finished, &loop, &QEventLoop::quit);
     const auto stop = [&stream, &watcher] {
         watcher.stopRequested();
-        stream->stop();
+        stream.stop();
     };
     QObject::connect(&watcher, &CounterWatcher::ended, &loop, stop);
     QObject::connect(&m_interrupt, &InterruptWatcher::interrupted, &loop, stop);
@@ -211,33 +234,12 @@ int CountersCommand::watch(const ConnectionSettings &settings, CounterConfig con
     QObject::connect(&durationLimit, &QTimer::timeout, &loop, stop);
     if (plan.durationSeconds >= 0)
         durationLimit.start(plan.durationSeconds * 1000);
-    bool connectTimedOut = false;
-    const int connectSeconds = int(qMax<quint32>(settings.timeout, minimumConnectSeconds));
-    QTimer::singleShot(connectSeconds * 1000, &loop, [&] {
-        if (!watcher.wasConnected() && !watcher.isStopping() && watcher.failure().isEmpty()) {
-            connectTimedOut = true;
-            stop();
-        }
-    });
+    watcher.startConnectDeadline(connectSeconds);
     if (!m_interrupt.isInterrupted()) {
-        stream->start();
+        stream.start();
         loop.exec();
     }
-    stream->wait();
-    reportTotals(watcher, config, reporter);
-
-    if (m_interrupt.isInterrupted()) {
-        reporter.error(tr("Interrupted."));
-        return ExitCode::Interrupted;
-    }
-    if (connectTimedOut || !watcher.failure().isEmpty()) {
-        reporter.error(tr("%1:%2: %3")
-                           .arg(settings.address)
-                           .arg(settings.tcpPort)
-                           .arg(connectTimedOut ? tr("Connection timed out") : watcher.failure()));
-        return ExitCode::NoAnswer;
-    }
-    return ExitCode::Success;
+    stream.wait();
 }
 
 void CountersCommand::reportTotals(const CounterWatcher &watcher, const CounterConfig &config,

@@ -7,6 +7,7 @@
 
 class CounterWatcher;
 class ModuleSession;
+class QKovixThread;
 
 // counters [DESIGN]: starts or stops measure counters and prints the
 // counter stream's values with their units as they arrive, optionally
@@ -39,8 +40,14 @@ private:
     int readPlan(const CliArguments &args, Plan &plan, CliReporter &reporter) const;
     static bool parseCounterList(const QString &text, QList<int> &counters);
     int switchCounters(ModuleSession &session, const Plan &plan, CliReporter &reporter) const;
-    int watch(const ConnectionSettings &settings, CounterConfig config, const Plan &plan,
-              CliReporter &reporter) const;
+    // Logs into logDir the counters the design uses (all without one); names
+    // unnamed counters.
+    static CounterConfig withLogging(CounterConfig config, const QString &logDir);
+    int watch(const ConnectionSettings &settings, const CounterConfig &designConfig,
+              const Plan &plan, CliReporter &reporter) const;
+    // Returns when the duration is over, the stream failed or Ctrl-C came.
+    void runStream(QKovixThread &stream, CounterWatcher &watcher, const Plan &plan,
+                   int connectSeconds) const;
     void reportTotals(const CounterWatcher &watcher, const CounterConfig &config,
                       CliReporter &reporter) const;
 };

@@ -3,6 +3,7 @@
 #include "cli/clireporter.h"
 
 #include <QTime>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -33,6 +34,16 @@ QString CounterWatcher::valueText(quint32 value, const QString &unit)
         }
     }
     return QStringLiteral("%1 %2").arg(value).arg(unit).trimmed();
+}
+
+void CounterWatcher::startConnectDeadline(int seconds)
+{
+    QTimer::singleShot(seconds * 1000, this, [this] {
+        if (m_wasConnected || m_stopping || !m_failure.isEmpty())
+            return;
+        m_failure = tr("Connection timed out");
+        emit ended();
+    });
 }
 
 void CounterWatcher::stopRequested()

@@ -18,10 +18,11 @@ class CounterWatcher : public QObject
 public:
     CounterWatcher(const CounterConfig &config, CliReporter &reporter, QObject *parent = nullptr);
 
-    bool wasConnected() const { return m_wasConnected; }
-    bool isStopping() const { return m_stopping; }
     // The stream's error or close text; empty while it runs normally.
     const QString &failure() const { return m_failure; }
+    // Fails the stream with "Connection timed out" unless it is connected
+    // (or stopped) within this many seconds.
+    void startConnectDeadline(int seconds);
     int updates(int counter) const { return m_updates[size_t(counter)]; }
     quint32 lastValue(int counter) const { return m_lastValues[size_t(counter)]; }
 
