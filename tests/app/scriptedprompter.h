@@ -13,6 +13,8 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     std::optional<QString> textAnswer;
     QString fileAnswer;
+    // Answers for the save dialog, used up one per question before fileAnswer.
+    QStringList saveAnswers;
     QStringList shown;
 
     QMessageBox::StandardButton warning(QWidget *, const QString &title, const QString &text,
@@ -35,6 +37,6 @@ public:
     QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
     {
         shown << title;
-        return fileAnswer;
+        return saveAnswers.isEmpty() ? fileAnswer : saveAnswers.takeFirst();
     }
 };

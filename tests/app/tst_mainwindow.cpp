@@ -420,6 +420,36 @@ private slots:
         QCOMPARE(reopened.document().model().preLogics().size(), 1);
     }
 
+    void saveAsAsksBeforeReplacingAnExtendedName_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("declined") << int(QMessageBox::No) << false;
+        QTest::newRow("accepted") << int(QMessageBox::Yes) << true;
+    }
+
+    void saveAsAsksBeforeReplacingAnExtendedName()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        const QString existing = writeFile(QStringLiteral("exists.krx"), "old");
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        prompter.answer = QMessageBox::StandardButton(answer);
+        // Declining asks for another name; the empty answer then gives up.
+        prompter.saveAnswers = {m_dir.filePath(QStringLiteral("exists")), QString()};
+        window.setPrompter(&prompter);
+        window.saveAs();
+        const QString question =
+            "KaRiX|" + existing + QStringLiteral(" already exists.\nDo you want to replace it?");
+        QCOMPARE(prompter.shown.mid(0, 2), QStringList({"Save KaRiX File", question}));
+        QCOMPARE(prompter.shown.size(), replaced ? 2 : 3);
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll() == "old", !replaced);
+        QCOMPARE(window.currentFileName(), replaced ? existing : QString());
+    }
+
     void unwritableFileIsReported()
     {
         MainWindow window(QString(), nullptr);
