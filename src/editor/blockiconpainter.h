@@ -24,13 +24,12 @@ public:
     static QImage editedImage(const BlockItem &block);
     static QImage selectedImage(const QImage &image);
 
-    // `text` centred on a copy of `picture`: on one line when it fits between
-    // the port stubs, else word-wrapped, else cut with an ellipsis.
-    static QImage captioned(const QImage &picture, const QString &text, int weight);
-
 private:
     static bool hasModeVariant(const BlockItem &block);
     static bool isLogic(const BlockItem &block);
     // The picture of a counter function or measure counter for its mode.
     static QString modeImageFile(const BlockItem &block);
+    // `text` centred on a copy of `picture`: on one line when it fits between
+    // the port stubs, else word-wrapped, else cut with an ellipsis.
+    static QImage captioned(const QImage &picture, const QString &text, int weight);
 };
