@@ -150,24 +150,7 @@ int RomCommand::run(const CliArguments &args, CliReporter &reporter)
     ModuleSession session(settings, m_interrupt, reporter);
     reporter.set(QStringLiteral("module"), session.connectionJson());
     ModuleState state;
-    int comparison = -1;
-    exitCode = session.readState(ModuleSession::StateRead::RomInfo, state,
-                                 design ? &design->model() : nullptr, &comparison);
-    if (exitCode == ExitCode::Success) {
-        exitCode = session.requireRomAndProtection(
-            state, action == initAction
-                       ? tr("This version of the FPGA doesn't support ROM access.")
-                       : tr("This version of the FPGA doesn't support Save and Restore."));
-    }
-    if (exitCode == ExitCode::Success)
-        exitCode = session.refuseWriteProtected(state);
-    if (exitCode == ExitCode::Success && design && comparison != 0
-        && !args.isSet(QStringLiteral("force"))) {
-        reporter.error(tr("The displayed data have not been yet downloaded.")
-                       + tr(" (the module differs from %1; --force saves anyway)")
-                             .arg(args.value(QStringLiteral("design"))));
-        exitCode = ExitCode::Failed;
-    }
+    exitCode = readAndGate(session, args, design.get(), state, reporter);
     if (exitCode != ExitCode::Success)
         return reporter.finish(exitCode);
 
@@ -182,6 +165,32 @@ int RomCommand::run(const CliArguments &args, CliReporter &reporter)
     else
         exitCode = initialise(session, state, reporter);
     return reporter.finish(exitCode);
+}
+
+int RomCommand::readAndGate(ModuleSession &session, const CliArguments &args,
+                            DesignDocument *design, ModuleState &state,
+                            CliReporter &reporter) const
+{
+    const bool init = args.operand(0) == initAction;
+    int comparison = -1;
+    int exitCode = session.readState(ModuleSession::StateRead::RomInfo, state,
+                                     design ? &design->model() : nullptr, &comparison);
+    if (exitCode == ExitCode::Success) {
+        exitCode = session.requireRomAndProtection(
+            state, init ? tr("This version of the FPGA doesn't support ROM access.")
+                        : tr("This version of the FPGA doesn't support Save and Restore."));
+    }
+    if (exitCode == ExitCode::Success)
+        exitCode = session.refuseWriteProtected(state);
+    // No comparison report counts as a difference, as in the program.
+    if (exitCode == ExitCode::Success && design && comparison != 0
+        && !args.isSet(QStringLiteral("force"))) {
+        reporter.error(tr("The displayed data have not been yet downloaded.")
+                       + tr(" (the module differs from %1; --force saves anyway)")
+                             .arg(args.value(QStringLiteral("design"))));
+        exitCode = ExitCode::Failed;
+    }
+    return exitCode;
 }
 
 int RomCommand::list(const ModuleState &state, CliReporter &reporter) const

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+class DesignDocument;
 class ModuleSession;
 class ModuleState;
 
@@ -38,8 +39,9 @@ private:
     int changeBootPage(ModuleSession &session, const ModuleState &state, int page,
                        CliReporter &reporter) const;
     int initialise(ModuleSession &session, const ModuleState &state, CliReporter &reporter) const;
-    // Save only: refuses when the module differs from the given design.
-    int compareWithDesign(const CliArguments &args, const ConnectionSettings &settings,
-                          CliReporter &reporter) const;
+    // First stage and its gates: firmware, write protection and, for a save
+    // with a design, whether the module holds that design.
+    int readAndGate(ModuleSession &session, const CliArguments &args, DesignDocument *design,
+                    ModuleState &state, CliReporter &reporter) const;
     QString saveComment(const CliArguments &args) const;
 };
