@@ -63,6 +63,7 @@ private slots:
     void streamsFromSimulatorUntilServerCloses();
     void refusedConnectionReportsAtOnce();
     void stopsWithinASecond();
+    void idleConnectionOutlivesTheProbe();
 
 private:
     std::unique_ptr<QKovixThread> connectThread(const QKovixThread::Texts &dirs = {},
@@ -278,6 +279,23 @@ void QKovixThreadTest::stopsWithinASecond()
     clock.start();
     QVERIFY(thread->wait(3000));
     QVERIFY(clock.elapsed() < 1200);
+}
+
+// After ten silent seconds the thread probes the socket; a probe that only
+// finds the wait's time-out keeps the stream.
+void QKovixThreadTest::idleConnectionOutlivesTheProbe()
+{
+    auto thread = connectThread();
+    QTcpSocket *peer = acceptPeer();
+    QVERIFY(peer);
+    QTest::qWait(12000);
+    QVERIFY(m_receiver.errors.isEmpty());
+    peer->write(record(2, 77, true));
+    peer->flush();
+    QTRY_VERIFY_WITH_TIMEOUT(m_receiver.updates.contains(std::make_pair(2, quint32(77))), 3000);
+    QVERIFY(m_receiver.errors.isEmpty());
+    thread->stop();
+    QVERIFY(thread->wait(3000));
 }
 
 KARIX_TEST(QKovixThreadTest)
