@@ -91,23 +91,28 @@ int CompileCommand::run(const CliArguments &args, CliReporter &reporter)
         return reporter.finish(ExitCode::Failed);
     }
 
+    return reporter.finish(deliver(image, output, hex, reporter));
+}
+
+int CompileCommand::deliver(const QByteArray &image, const QString &output, bool hex,
+                            CliReporter &reporter) const
+{
     reporter.set(QStringLiteral("size"), int(image.size()));
     reporter.set(QStringLiteral("sha256"),
                  QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256)
                                          .toHex()));
     const QByteArray bytes = hex ? hexDump(image).toLatin1() : image;
-    if (toStdout && reporter.isJson()) {
+    if (output != QLatin1String("-"))
+        return writeImage(output, bytes, reporter);
+    if (reporter.isJson()) {
         reporter.set(QStringLiteral("image"), QString::fromLatin1(image.toHex()));
-        return reporter.finish(ExitCode::Success);
+        return ExitCode::Success;
     }
-    if (toStdout) {
-        if (!writeStandardOutput(bytes)) {
-            reporter.error(tr("Cannot write to standard output."));
-            return reporter.finish(ExitCode::Failed);
-        }
-        return reporter.finish(ExitCode::Success);
+    if (!writeStandardOutput(bytes)) {
+        reporter.error(tr("Cannot write to standard output."));
+        return ExitCode::Failed;
     }
-    return reporter.finish(writeImage(output, bytes, reporter));
+    return ExitCode::Success;
 }
 
 int CompileCommand::writeImage(const QString &path, const QByteArray &bytes,

@@ -23,5 +23,9 @@ public:
     static QString hexDump(const QByteArray &image);
 
 private:
+    // To the output file, or standard output ("-"; in JSON mode the field
+    // "image").
+    int deliver(const QByteArray &image, const QString &output, bool hex,
+                CliReporter &reporter) const;
     int writeImage(const QString &path, const QByteArray &bytes, CliReporter &reporter) const;
 };
