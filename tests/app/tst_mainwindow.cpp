@@ -1,6 +1,7 @@
 #include "app/mainactions.h"
 #include "app/mainwindow.h"
 #include "common/testrunner.h"
+#include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
@@ -135,6 +136,12 @@ private slots:
         QTabBar *bar = window.tabWidget()->tabBar();
         QVERIFY(!bar->tabButton(1, QTabBar::LeftSide) && !bar->tabButton(1, QTabBar::RightSide));
         QVERIFY(window.connectionSettings().autoConnect);
+        QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
+        QVERIFY(!window.windowIcon().isNull());
+        QWidget *page = window.tabWidget()->widget(0);
+        QCOMPARE(page->objectName(), QStringLiteral("tab0"));
+        auto *scroll = page->findChild<CustomScroll *>();
+        QVERIFY(scroll && scroll->widget() == window.canvas(0));
     }
 
     void plusTabAddsLowestFreeSheetNumber()
