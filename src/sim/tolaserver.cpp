@@ -75,21 +75,33 @@ bool TolaServer::isWellFormed(const QByteArray &request)
 QByteArray TolaServer::execute(const QByteArray &request)
 {
     QByteArray reply = request.left(tolaHeaderSize);
-    const int length = quint8(request[3]);
-    const quint32 address = qFromBigEndian<quint32>(request.constData() + 4);
-    bool ok = isWellFormed(request) && !inBusErrorRange(address, length);
-    if (ok && quint8(request[1]) == tolaReadCommand) {
-        QByteArray data;
-        ok = m_space.read(address, length, data);
-        reply.append(data);
-    } else if (ok) {
-        ok = m_space.write(address, request.mid(tolaHeaderSize));
-    }
-    if (!ok) {
+    if (!isWellFormed(request) || !perform(request, reply)) {
         reply.truncate(tolaHeaderSize);
         reply[1] = char(quint8(reply[1]) | tolaBusErrorBit);
     }
     return reply;
+}
+
+// Logs and executes a well-formed request; false = bus error.
+bool TolaServer::perform(const QByteArray &request, QByteArray &reply)
+{
+    const int length = quint8(request[3]);
+    const quint32 address = qFromBigEndian<quint32>(request.constData() + 4);
+    const QByteArray payload = request.mid(tolaHeaderSize);
+    const bool isRead = quint8(request[1]) == tolaReadCommand;
+    if (isRead)
+        m_stats.requestLog.addRead(address, length);
+    else
+        m_stats.requestLog.addWrite(address, payload);
+    if (inBusErrorRange(address, length))
+        return false;
+    if (!isRead)
+        return m_space.write(address, payload);
+    QByteArray data;
+    if (!m_space.read(address, length, data))
+        return false;
+    reply.append(data);
+    return true;
 }
 
 bool TolaServer::inBusErrorRange(quint32 address, int length) const

@@ -29,6 +29,7 @@ private:
     void handle(const QByteArray &request, const QHostAddress &peer, quint16 peerPort);
     static bool isWellFormed(const QByteArray &request);
     QByteArray execute(const QByteArray &request);
+    bool perform(const QByteArray &request, QByteArray &reply);
     bool inBusErrorRange(quint32 address, int length) const;
     void sendReply(QByteArray reply, const QHostAddress &peer, quint16 peerPort);
     void transmit(const QByteArray &reply, const QHostAddress &peer, quint16 peerPort);

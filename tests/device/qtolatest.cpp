@@ -87,7 +87,7 @@ void QTolaTest::readsThroughReplyFaults_data()
     lateReplies.replyDelayMs = 150;
     lateReplies.delayEveryReply = 2;
     FaultPlan lostReply;
-    lostReply.dropEveryReply = 2;
+    lostReply.dropEveryReply = 4;
     FaultPlan lostRequest;
     lostRequest.dropEveryRequest = 3;
     FaultPlan longReplies;  // one data byte more than asked for

@@ -10,6 +10,7 @@
 #include "sim/simregisterspace.h"
 
 #include <QTest>
+#include <functional>
 #include <memory>
 
 using namespace ModuleInterface;
@@ -24,6 +25,71 @@ QByteArray moduleImage(SimRegisterSpace &space)
 QByteArray byte(int value)
 {
     return QByteArray(1, char(value));
+}
+
+// The module's request log with each run of status polls shown once, since
+// how often the status is polled depends on timing.
+QStringList requestsWithoutRepeatedPolls(const ModuleSimulator &sim)
+{
+    QStringList lines;
+    for (const QString &line : sim.stats().requestLog.lines()) {
+        if (!(line.startsWith(QLatin1String("R 00008001")) && lines.value(lines.size() - 1) == line))
+            lines << line;
+    }
+    return lines;
+}
+
+struct SequenceCase
+{
+    const char *name;
+    int bootFlags;  // in the module's EEPROM before the operation
+    std::function<void(QUdpThread &)> configure;
+    QStringList requests;
+};
+
+const QList<SequenceCase> &sequenceCases()
+{
+    static const QList<SequenceCase> cases{
+        {"save with comment and boot page", writableFlag,
+         [](QUdpThread &worker) {
+             worker.addCommand(commentArea + 3 * commentSize, "ab", false);
+             worker.addCommand(bootPage, byte(3), true);
+             worker.setRomCommand(romSaveCommand + 3, 0x4000);
+         },
+         {"R ffffff3c 1", "W ffffff3c 03", "W 00000250 6162", "W 00008040 ff", "R 00008001 7",
+          "W fffffcff 00", "W fffffc3e 03", "W fffffcff ff", "W 00008053 ff", "R 00008001 7",
+          "W ffffff3c 01", "R fffffc3c 1"}},
+        {"save clears a raised boot flag", writableFlag | savingFlag,
+         [](QUdpThread &worker) { worker.setRomCommand(romSaveCommand + 2, 0x4000); },
+         {"R ffffff3c 1", "W ffffff3c 03", "W 00008052 ff", "R 00008001 7", "W ffffff3c 01",
+          "R fffffc3c 1", "W fffffcff 00", "W fffffc3c 01", "W fffffcff ff"}},
+        {"restore with only a boot page", writableFlag,
+         [](QUdpThread &worker) {
+             worker.addCommand(bootPage, byte(7), true);
+             worker.setRomCommand(romRestoreCommand + 7, 0x4000);
+         },
+         {"W fffffcff 00", "W fffffc3e 07", "W fffffcff ff", "W 00008077 ff", "R 00008001 7"}},
+        {"protection in the EEPROM bracket", writableFlag,
+         [](QUdpThread &worker) {
+             worker.addCommand(currentFlags, byte(0), false);
+             worker.addCommand(bootFlags, byte(0), true);
+         },
+         {"W fffffcff 00", "W ffffff3c 00", "W fffffc3c 00", "W fffffcff ff"}},
+        {"network settings", writableFlag,
+         [](QUdpThread &worker) {
+             HardwareSetup setup;
+             setup.newAddress = QStringLiteral("127.0.0.3");
+             setup.newTcpPort = 2424;
+             setup.newUdpPort = 4661;
+             worker.setHardwareSetup(setup);
+         },
+         {"W fffffcff 00", "W fffffc18 7f000003", "W fffffc1c 0978", "W fffffc22 1235",
+          "W fffffcff ff"}},
+        {"version with boot flags", writableFlag,
+         [](QUdpThread &worker) { worker.setVersionRead(5); },
+         {"R 00000000 4", "R ffffff3c 1", "R fffffc3c 1"}},
+    };
+    return cases;
 }
 }
 
@@ -45,6 +111,8 @@ private slots:
     void eepromOnlyEntryUnderRomCommandSkipsCommentCommand();
     void savingFlagAroundRomCommands_data();
     void savingFlagAroundRomCommands();
+    void requestSequence_data();
+    void requestSequence();
     void initialiseRomReportsPages();
     void cancelDuringRomCommandAbortsIt();
     void networkModuleWriteAndReadBack();
@@ -348,6 +416,27 @@ void QUdpThreadTest::savingFlagAroundRomCommands()
     QCOMPARE(space.peek(ModuleInterface::currentFlags, 1), byte(flagsAfter));
     QCOMPARE(space.peek(bootFlags, 1), byte(flagsAfter));
     QCOMPARE(space.peek(eepromWriteEnable, 1), byte(0xFF));
+}
+
+void QUdpThreadTest::requestSequence_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < sequenceCases().size(); ++i)
+        QTest::newRow(sequenceCases().at(i).name) << i;
+}
+
+void QUdpThreadTest::requestSequence()
+{
+    QFETCH(int, index);
+    const SequenceCase &sequence = sequenceCases().at(index);
+    auto sim = startSim();
+    sim->registers().poke(bootFlags, byte(sequence.bootFlags));
+    QUdpThread worker;
+    sequence.configure(worker);
+    WorkerProbe probe;
+    probe.run(worker, sim->udpPort());
+    QVERIFY2(probe.ok, qPrintable(probe.error()));
+    QCOMPARE(requestsWithoutRepeatedPolls(*sim), sequence.requests);
 }
 
 void QUdpThreadTest::initialiseRomReportsPages()
