@@ -74,7 +74,7 @@ void drawOutputStub(QPainter &p, int w, int y, int length = 6)
 
 QImage logicBlock(const QColor &fill, const QColor &border)
 {
-    const int w = 110, h = 58;
+    const int w = 110, h = 60;
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);

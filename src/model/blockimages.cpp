@@ -12,7 +12,7 @@ namespace {
 const QHash<QString, QSize> &imageSizes()
 {
     static const QHash<QString, QSize> sizes = {
-        {QStringLiteral("PreLgc.png"), {110, 58}},   {QStringLiteral("PstLgc.png"), {110, 58}},
+        {QStringLiteral("PreLgc.png"), {110, 60}},   {QStringLiteral("PstLgc.png"), {110, 60}},
         {QStringLiteral("label-IN.png"), {110, 32}}, {QStringLiteral("Function.png"), {110, 32}},
         {QStringLiteral("Function0.png"), {110, 32}}, {QStringLiteral("NonFnc.png"), {110, 8}},
         {QStringLiteral("LabelIN.png"), {110, 28}},  {QStringLiteral("Label.png"), {110, 28}},

@@ -126,7 +126,7 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(bool, hit);
         Fixture f;
-        // Pre-logic row 0 (y 90, output at y 119) into a function in a row
+        // Pre-logic row 0 (y 90, output at y 120) into a function in a row
         // whose input is at the same height: a flat wire.
         BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0);
         BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);

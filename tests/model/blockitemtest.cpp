@@ -99,8 +99,8 @@ void BlockItemTest::construction_data()
     QTest::newRow("function label") << "NIMFncLabel" << "Label2" << "Label2" << "Label2" << "Label2" << QSize(110, 28);
     QTest::newRow("feedback") << "NIMFeedBackIN" << "FeedBack0" << "FeedBack"
                               << "Delay 45ns     FeedBack0" << "FeedBack0" << QSize(176, 32);
-    QTest::newRow("pre logic") << "PreLogic" << "PreLgc0" << "PreLogic" << "PreLgc0" << "PreLgc0" << QSize(110, 58);
-    QTest::newRow("post logic") << "PostLogic" << "PstLgc3" << "PostLogic" << "PstLgc3" << "PstLgc3" << QSize(110, 58);
+    QTest::newRow("pre logic") << "PreLogic" << "PreLgc0" << "PreLogic" << "PreLgc0" << "PreLgc0" << QSize(110, 60);
+    QTest::newRow("post logic") << "PostLogic" << "PstLgc3" << "PostLogic" << "PstLgc3" << "PstLgc3" << QSize(110, 60);
     QTest::newRow("counter") << "NIMFunction" << "CntFnc1" << "CntFnc" << "CntFnc1" << "CntFnc1" << QSize(110, 32);
     QTest::newRow("delay") << "NIMFunction" << "DlyFnc1" << "DlyFnc" << "DlyFnc1" << "DlyFnc1" << QSize(110, 32);
     QTest::newRow("pass through") << "NIMNonFnc" << "NonFnc0" << "NonFnc" << "" << "NonFnc0" << QSize(110, 8);
@@ -246,8 +246,8 @@ void BlockItemTest::geometry()
 
     PreLogic logic(0, 0, "PreLgc0");
     logic.setPosition({142, 90});
-    QCOMPARE(logic.outputPoint(), QPoint(252, 119));
-    QCOMPARE(logic.inputPoint(4), QPoint(142, 119));
+    QCOMPARE(logic.outputPoint(), QPoint(252, 120));
+    QCOMPARE(logic.inputPoint(4), QPoint(142, 120));
     QCOMPARE(logic.logicInputPoint(0), QPoint(142, 93));
     QCOMPARE(logic.logicInputPoint(10), QPoint(142, 143));
 
@@ -386,9 +386,9 @@ void BlockItemTest::wiresEndAtPortInputs()
     counter.setPosition({567, 106});
     counter.connectSource(1, &post);
     counter.connectSource(0, &post);
-    QCOMPARE(counter.wires(), (QList<QLine>{QLine(535, 119, 567, 112), QLine(535, 119, 567, 128)}));
-    QCOMPARE(counter.sourceAt(535, 119), &post);
-    QCOMPARE(counter.sourceAt(535, 120), nullptr);
+    QCOMPARE(counter.wires(), (QList<QLine>{QLine(535, 120, 567, 112), QLine(535, 120, 567, 128)}));
+    QCOMPARE(counter.sourceAt(535, 120), &post);
+    QCOMPARE(counter.sourceAt(535, 119), nullptr);
 }
 
 void BlockItemTest::disconnectAtRemovesOnlyThatPort()

@@ -88,7 +88,7 @@ void WireRulesTest::inputIntoPreLogic_data()
     QTest::addColumn<int>("sheet");
     QTest::addColumn<bool>("connected");
 
-    // The pre-logic block in row 1 spans y 158..215.
+    // The pre-logic block in row 1 starts at y 158; drops count up to y + 67.
     QTest::newRow("top edge excluded") << QPoint(200, 158) << 0 << false;
     QTest::newRow("just inside") << QPoint(200, 159) << 0 << true;
     QTest::newRow("last y") << QPoint(142, 225) << 0 << true;
