@@ -19,8 +19,10 @@ void DocumentWriter::writeXml(QTextStream &stream) const
     stream.setEncoding(QStringConverter::Utf8);
     stream << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     writeRoot(stream);
-    for (const Sheet *sheet : m_context.sheets->sheets()) {
-        stream << "    <tab id=\"" << QString::number(sheet->index()) << "\" name=\""
+    const QList<Sheet *> &sheets = m_context.sheets->sheets();
+    for (int index = 0; index < sheets.size(); ++index) {
+        const Sheet *sheet = sheets.at(index);
+        stream << "    <tab id=\"" << QString::number(index) << "\" name=\""
                << XmlText::escaped(sheet->caption()) << "\">\n";
         for (const BlockItem *block : sheet->blocks())
             EntryWriter::write(stream, *block, 2);
