@@ -241,13 +241,7 @@ void QKovixThread::readKovix()
         const int whole = size / recordSize * recordSize;
         for (int offset = 0; offset < whole; offset += recordSize) {
             if (!decodeRecord(offset, stamp, last, seen)) {
-                qDebug().noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
-                                          .arg(whole)
-                                          .arg(quint8(m_buffer[size_t(offset)]))
-                                          .arg(quint8(m_buffer[size_t(offset + 1)]))
-                                          .arg(quint8(m_buffer[size_t(offset + 2)]))
-                                          .arg(quint8(m_buffer[size_t(offset + 3)]))
-                                          .arg(qFromBigEndian<quint32>(m_buffer.get() + offset + 4));
+                reportBadRecord(offset, whole);
                 resynchronise(offset, size);
                 return;
             }
@@ -275,6 +269,19 @@ bool QKovixThread::decodeRecord(int offset, const QString &stamp,
     if (QTextStream *log = m_logStreams[size_t(id)].get())
         *log << stamp << double(value) * m_scales[size_t(id)] << '\n';
     return true;
+}
+
+// Diagnostic output only: the receiver is not told about bad records.
+void QKovixThread::reportBadRecord(int offset, int whole) const
+{
+    const char *record = m_buffer.get() + offset;
+    qDebug().noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
+                              .arg(whole)
+                              .arg(quint8(record[0]))
+                              .arg(quint8(record[1]))
+                              .arg(quint8(record[2]))
+                              .arg(quint8(record[3]))
+                              .arg(qFromBigEndian<quint32>(record + 4));
 }
 
 bool QKovixThread::framedAt(int offset, int size) const

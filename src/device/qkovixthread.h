@@ -82,6 +82,7 @@ private:
     bool probeIdleConnection();
     bool decodeRecord(int offset, const QString &stamp, std::array<quint32, counterCount> &last,
                       std::array<int, counterCount> &seen);
+    void reportBadRecord(int offset, int whole) const;
     void resynchronise(int badOffset, int size);
     bool framedAt(int offset, int size) const;
 
