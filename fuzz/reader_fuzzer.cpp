@@ -1,6 +1,8 @@
-// libFuzzer target: any bytes loaded as a document must leave a consistent
-// design, and what the writer then produces must load again.
+// libFuzzer target: any bytes loaded as a document, and then pasted onto
+// what was loaded, must leave a consistent design; what the writer then
+// produces must load again.
 
+#include "io/clipboardfragment.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
@@ -14,7 +16,7 @@ namespace {
 
 void check(const DocumentContext &context, const char *stage)
 {
-    const QString problem = consistencyProblem(context);
+    const QString problem = ConsistencyCheck::problem(context);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "inconsistent design after %s: %s\n", stage,
                      qPrintable(problem));
@@ -35,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const ReadResult result = DocumentReader(document.context()).read(bytes);
     check(document.context(), "load");
+    ClipboardFragment::paste(document.context(), 0, QString::fromUtf8(bytes));
+    check(document.context(), "paste");
     if (!result.ok)
         return 0;
 

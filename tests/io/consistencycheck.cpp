@@ -60,7 +60,7 @@ QString connectionProblem(const BlockItem &block, const QSet<const BlockItem *> 
 
 } // namespace
 
-QString consistencyProblem(const DocumentContext &context)
+QString ConsistencyCheck::problem(const DocumentContext &context)
 {
     const QList<BlockItem *> all = context.model->allBlocks();
     QSet<const BlockItem *> blocks(all.cbegin(), all.cend());

@@ -7,5 +7,9 @@ struct DocumentContext;
 // Checks that a design holds together after any load or paste: every block
 // in exactly one model list and on exactly one sheet at its own row, every
 // connection known at both ends and pointing at a block of the model.
-// Returns a description of the first fault, or an empty text.
-QString consistencyProblem(const DocumentContext &context);
+class ConsistencyCheck
+{
+public:
+    // A description of the first fault, or an empty text.
+    static QString problem(const DocumentContext &context);
+};

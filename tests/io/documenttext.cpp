@@ -7,9 +7,7 @@
 
 #include <QStringList>
 
-namespace DocumentText {
-
-QByteArray wrap(const QString &body)
+QByteArray DocumentText::wrap(const QString &body)
 {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<KaRiX addr=\"127.0.0.1\" tcpPort=\"24\" udpPort=\"4660\" "
@@ -18,17 +16,17 @@ QByteArray wrap(const QString &body)
         .toUtf8();
 }
 
-QString entry(const QString &term, const QString &children)
+QString DocumentText::entry(const QString &term, const QString &children)
 {
     return QStringLiteral("<entry term=\"%1\">%2</entry>\n").arg(term, children);
 }
 
-ReadResult load(DesignDocument &document, const QByteArray &bytes)
+ReadResult DocumentText::load(DesignDocument &document, const QByteArray &bytes)
 {
     return DocumentReader(document.context()).read(bytes);
 }
 
-QString connectionsOf(DesignDocument &document, const QString &name)
+QString DocumentText::connectionsOf(DesignDocument &document, const QString &name)
 {
     const BlockItem *block = document.model().findBlock(name);
     if (!block)
@@ -39,5 +37,3 @@ QString connectionsOf(DesignDocument &document, const QString &name)
         items.append(QStringLiteral("%1<-%2").arg(it.key()).arg(it.value()->name()));
     return items.join(QLatin1Char(' '));
 }
-
-} // namespace DocumentText

@@ -7,12 +7,14 @@ class DesignDocument;
 struct ReadResult;
 
 // Small helpers for tests that read hand-written documents.
-namespace DocumentText {
-// A document around `body` (tab and entry lines), with loopback settings.
-QByteArray wrap(const QString &body);
-// One <entry> element; `children` are its inner lines.
-QString entry(const QString &term, const QString &children);
-ReadResult load(DesignDocument &document, const QByteArray &bytes);
-// "port<-driver" items of the first block with this name, blank separated.
-QString connectionsOf(DesignDocument &document, const QString &name);
-}
+class DocumentText
+{
+public:
+    // A document around `body` (tab and entry lines), with loopback settings.
+    static QByteArray wrap(const QString &body);
+    // One <entry> element; `children` are its inner lines.
+    static QString entry(const QString &term, const QString &children);
+    static ReadResult load(DesignDocument &document, const QByteArray &bytes);
+    // "port<-driver" items of the first block with this name, blank separated.
+    static QString connectionsOf(DesignDocument &document, const QString &name);
+};

@@ -33,7 +33,7 @@ private:
         document.sheets().ensureSheet(sheet);
         const PasteResult result = ClipboardFragment::paste(
             document.context(), sheet, ClipboardFragment::write(blocks));
-        const QString problem = consistencyProblem(document.context());
+        const QString problem = ConsistencyCheck::problem(document.context());
         if (!problem.isEmpty())
             qWarning("%s", qPrintable(problem));
         return result;

@@ -24,11 +24,11 @@ QString loadProblem(const QByteArray &bytes)
         return QStringLiteral("failed without saying why");
     if (!result.parseError.isEmpty() && !result.parseError.startsWith(QStringLiteral("Parse error at line ")))
         return result.parseError;
-    QString problem = consistencyProblem(document.context());
+    QString problem = ConsistencyCheck::problem(document.context());
     if (!problem.isEmpty())
         return QStringLiteral("after load: ") + problem;
     ClipboardFragment::paste(document.context(), 0, QString::fromUtf8(bytes));
-    problem = consistencyProblem(document.context());
+    problem = ConsistencyCheck::problem(document.context());
     return problem.isEmpty() ? problem : QStringLiteral("after paste: ") + problem;
 }
 

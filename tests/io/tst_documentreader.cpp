@@ -15,10 +15,11 @@
 
 #include <QTest>
 
-using DocumentText::entry;
-using DocumentText::wrap;
 
 namespace {
+
+const auto entry = &DocumentText::entry;
+const auto wrap = &DocumentText::wrap;
 
 QString idName(int id, const QString &name)
 {
@@ -207,7 +208,7 @@ private slots:
         const ReadResult result = DocumentText::load(document, wrap(body));
         QVERIFY2(result.ok, qPrintable(result.parseError));
         QCOMPARE(DocumentText::connectionsOf(document, block), connections);
-        QCOMPARE(consistencyProblem(document.context()), QString());
+        QCOMPARE(ConsistencyCheck::problem(document.context()), QString());
     }
 
     void functionInputsTakeConnectionCounters()
@@ -396,7 +397,7 @@ private slots:
         QVERIFY(result.ok);
         QVERIFY(!result.settingsApplied);
         QCOMPARE(document.model().findBlock(QStringLiteral("P"))->id(), row);
-        QCOMPARE(consistencyProblem(document.context()), QString());
+        QCOMPARE(ConsistencyCheck::problem(document.context()), QString());
     }
 
     void fullColumnDropsTheEntry()
@@ -408,7 +409,7 @@ private slots:
         const ReadResult result = DocumentText::load(document, wrap(tab(0, body)));
         QVERIFY(!result.settingsApplied);
         QCOMPARE(document.model().postLogics().size(), 14);
-        QCOMPARE(consistencyProblem(document.context()), QString());
+        QCOMPARE(ConsistencyCheck::problem(document.context()), QString());
     }
 
     void sheetIdsOutOfRangeFail_data()

@@ -193,7 +193,7 @@ private slots:
         QVERIFY(result.ok);
         QVERIFY(result.settingsApplied);
         QCOMPARE(document.settings().address, QStringLiteral("127.0.0.1"));
-        QCOMPARE(consistencyProblem(document.context()), QString());
+        QCOMPARE(ConsistencyCheck::problem(document.context()), QString());
         QCOMPARE(DocumentWriter(document.context()).toBytes(), stored);
     }
 };
