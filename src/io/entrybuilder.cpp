@@ -26,7 +26,6 @@ bool isReferenceLabel(const QString &term)
            && term != QLatin1String("Label") && term != QLatin1String("PreLabel");
 }
 
-// Prefix of the generated name for kinds the model names by number.
 QString namePrefix(const QString &term)
 {
     if (term == QLatin1String("PreLogic"))
@@ -168,10 +167,13 @@ QString EntryBuilder::creationName(const EntryKeys &keys) const
         return keys.name.startsWith(outputPrefix) ? keys.name : QString();
     if (term.startsWith(counterPrefix))
         return keys.name.startsWith(counterPrefix) ? keys.name : QString();
+    return keys.name.isEmpty() ? generatedName(*m_context.model, term) : keys.name;
+}
+
+QString EntryBuilder::generatedName(const DesignModel &model, const QString &term)
+{
     const QString prefix = namePrefix(term);
-    if (keys.name.isEmpty() && !prefix.isEmpty())
-        return m_context.model->nextFreeName(prefix);
-    return keys.name;
+    return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
 }
 
 void EntryBuilder::noteReferencePresence(const BlockItem *block)

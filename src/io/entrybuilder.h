@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class BlockItem;
+class DesignModel;
 class PasteSession;
 class Sheet;
 
@@ -42,6 +43,10 @@ public:
     const QStringList &messages() const { return m_messages; }
     // Blocks created so far, in document order.
     const QList<BlockItem *> &createdBlocks() const { return m_created; }
+
+    // The next free "<prefix><n>" name for kinds the palette names by number
+    // (PreLgc, PstLgc, CntFnc, DlyFnc, FeedBack, Label); empty for others.
+    static QString generatedName(const DesignModel &model, const QString &term);
 
 private:
     bool createDocumentEntry(const EntryKeys &keys, int sheetIndex);

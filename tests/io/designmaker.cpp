@@ -1,6 +1,7 @@
 #include "designmaker.h"
 
 #include "io/designdocument.h"
+#include "io/entrybuilder.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
@@ -10,25 +11,6 @@
 
 #include <QRandomGenerator>
 
-namespace {
-
-// The palette names new blocks of these kinds by prefix and number.
-QString generatedName(const DesignModel &model, const QString &term)
-{
-    static const QMap<QString, QString> prefixes = {
-        {QStringLiteral("PreLogic"), QStringLiteral("PreLgc")},
-        {QStringLiteral("PostLogic"), QStringLiteral("PstLgc")},
-        {QStringLiteral("CntFnc"), QStringLiteral("CntFnc")},
-        {QStringLiteral("DlyFnc"), QStringLiteral("DlyFnc")},
-        {QStringLiteral("FeedBack"), QStringLiteral("FeedBack")},
-        {QStringLiteral("Label"), QStringLiteral("Label")},
-        {QStringLiteral("PreLabel"), QStringLiteral("Label")}};
-    const QString prefix = prefixes.value(term);
-    return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
-}
-
-} // namespace
-
 BlockItem *DesignMaker::add(int sheet, const QString &term, const QString &name,
                             const QString &userName, const QString &property, int row)
 {
@@ -37,7 +19,7 @@ BlockItem *DesignMaker::add(int sheet, const QString &term, const QString &name,
     const int at = row >= 0 ? row : onSheet->lowestFreeRow(term);
     if (at < 0)
         return nullptr;
-    const QString blockName = name.isEmpty() ? generatedName(m_document.model(), term) : name;
+    const QString blockName = name.isEmpty() ? EntryBuilder::generatedName(m_document.model(), term) : name;
     BlockItem *block =
         m_document.model().createBlock(term, at, sheet, blockName, &m_document.resources());
     if (!block)
