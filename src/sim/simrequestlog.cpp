@@ -11,24 +11,24 @@ QString hexAddress(quint32 address)
 
 void SimRequestLog::addRead(quint32 address, int length)
 {
-    QMutexLocker lock(&m_mutex);
-    m_lines << QStringLiteral("R %1 %2").arg(hexAddress(address)).arg(length);
+    append(QStringLiteral("R %1 %2").arg(hexAddress(address)).arg(length));
 }
 
 void SimRequestLog::addWrite(quint32 address, const QByteArray &data)
 {
+    append(QStringLiteral("W %1 %2").arg(hexAddress(address), QString::fromLatin1(data.toHex())));
+}
+
+void SimRequestLog::append(const QString &line)
+{
     QMutexLocker lock(&m_mutex);
-    m_lines << QStringLiteral("W %1 %2").arg(hexAddress(address), QString::fromLatin1(data.toHex()));
+    if (m_lines.size() >= lineLimit)
+        m_lines.removeFirst();
+    m_lines << line;
 }
 
 QStringList SimRequestLog::lines() const
 {
     QMutexLocker lock(&m_mutex);
     return m_lines;
-}
-
-void SimRequestLog::clear()
-{
-    QMutexLocker lock(&m_mutex);
-    m_lines.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMutex>
 #include <QStringList>
 #include <QtGlobal>
@@ -7,16 +8,20 @@
 // The requests the register protocol server executed, in arrival order, as
 // short lines: "R <address> <length>" for a read, "W <address> <data>" for a
 // write (address as 8 hexadecimal digits, data in hexadecimal). Written on
-// the simulator thread, read from any thread.
+// the simulator thread, read from any thread. Only the latest lines are kept,
+// so that a long-running simulator does not grow without bound.
 class SimRequestLog
 {
 public:
+    static constexpr int lineLimit = 10000;
+
     void addRead(quint32 address, int length);
     void addWrite(quint32 address, const QByteArray &data);
     QStringList lines() const;
-    void clear();
 
 private:
+    void append(const QString &line);
+
     mutable QMutex m_mutex;
     QStringList m_lines;
 };
