@@ -42,8 +42,8 @@ private slots:
     void readsThroughReplyFaults_data();
     void readsThroughReplyFaults();
     void writesAreChunked();
-    void shortReplyFailsReadExactWithDetails();
-    void busErrorFailsWithoutRetry();
+    void readExactFailures_data();
+    void readExactFailures();
     void timeoutAfterAllAttempts();
     void abortEndsTheRunningExchange();
     void unreachablePortFailsWithoutWaiting();
@@ -130,30 +130,31 @@ void QTolaTest::writesAreChunked()
     QCOMPARE(sim->registers().peek(0x2100, 300), data);
 }
 
-void QTolaTest::shortReplyFailsReadExactWithDetails()
+void QTolaTest::readExactFailures_data()
 {
-    FaultPlan faults;
-    faults.shortEveryReply = 3;
-    auto sim = startSim(faults);
-    QUdpThread client;
-    client.setHost(QHostAddress::LocalHost, sim->udpPort());
-    QVERIFY(client.open());
-    QByteArray data(300, '\0');
-    try {
-        client.readExact(0x2000, data.data(), 300);
-        QFAIL("short read accepted");
-    } catch (const QTola::ErrSts &status) {
-        QCOMPARE(status.code, qint32(QTola::UnableToRead));
-    }
-    QCOMPARE(client.detailLog(), QStringLiteral("address: 0x00002000\nrequest length: 300\n"
-                                                "read length: 256\n\n"));
-    client.close();
+    QTest::addColumn<FaultPlan>("faults");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detailLog");
+    QTest::addColumn<int>("requests");
+    FaultPlan shortReply;  // the third chunk comes back one byte short
+    shortReply.shortEveryReply = 3;
+    FaultPlan busError;
+    busError.busErrorRanges = {{0x2080, 0x2080}};
+    QTest::newRow("short reply") << shortReply << int(QTola::UnableToRead)
+                                 << QStringLiteral("address: 0x00002000\nrequest length: 300\n"
+                                                   "read length: 256\n\n")
+                                 << 3;
+    QTest::newRow("bus error, no retry")
+        << busError << int(QTola::BusError)
+        << QStringLiteral("read address: 0x00002080\nlength: 128\n\n") << 2;
 }
 
-void QTolaTest::busErrorFailsWithoutRetry()
+void QTolaTest::readExactFailures()
 {
-    FaultPlan faults;
-    faults.busErrorRanges = {{0x2080, 0x2080}};
+    QFETCH(FaultPlan, faults);
+    QFETCH(int, code);
+    QFETCH(QString, detailLog);
+    QFETCH(int, requests);
     auto sim = startSim(faults);
     QUdpThread client;
     client.setHost(QHostAddress::LocalHost, sim->udpPort());
@@ -161,12 +162,12 @@ void QTolaTest::busErrorFailsWithoutRetry()
     QByteArray data(300, '\0');
     try {
         client.readExact(0x2000, data.data(), 300);
-        QFAIL("bus error accepted");
+        QFAIL("failed read accepted");
     } catch (const QTola::ErrSts &status) {
-        QCOMPARE(status.code, qint32(QTola::BusError));
+        QCOMPARE(status.code, qint32(code));
     }
-    QCOMPARE(client.detailLog(), QStringLiteral("read address: 0x00002080\nlength: 128\n\n"));
-    QCOMPARE(sim->stats().requests.load(), qint64(2));
+    QCOMPARE(client.detailLog(), detailLog);
+    QCOMPARE(sim->stats().requests.load(), qint64(requests));
     client.close();
 }
 
