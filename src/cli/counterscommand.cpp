@@ -3,7 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
 #include "cli/connectionoptions.h"
-#include "cli/counterassignment.h"
+#include "device/counterassignment.h"
 #include "cli/counterwatcher.h"
 #include "cli/exitcode.h"
 #include "cli/interruptwatcher.h"

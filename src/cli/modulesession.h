@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/modulestate.h"
+#include "device/modulestate.h"
 #include "cli/workerrunner.h"
 #include "model/connectionsettings.h"
 

@@ -5,7 +5,7 @@
 #include "cli/connectionoptions.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
-#include "cli/networksettingstext.h"
+#include "device/networksettingstext.h"
 #include "device/hardwaresetup.h"
 #include "device/moduleinterface.h"
 #include "device/qudpthread.h"
