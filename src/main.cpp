@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +20,10 @@ int main(int argc, char *argv[])
     app.setOrganizationName(QStringLiteral("Quorvex"));
     app.setApplicationName(QStringLiteral("KaRiX"));
     app.setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("karix"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        app.installTranslator(&translator);
 
     auto *window = new MainWindow(commandLine.fileName,
                                   commandLine.optionsGiven ? &commandLine.settings : nullptr);

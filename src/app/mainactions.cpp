@@ -37,52 +37,52 @@ MainActions::MainActions(QMainWindow *window) : m_window(window)
 void MainActions::createActions()
 {
     QMainWindow *w = m_window;
-    actionNew = makeAction(w, "actionNew", "&New", QKeySequence(QStringLiteral("Ctrl+N")),
+    actionNew = makeAction(w, "actionNew", QT_TRANSLATE_NOOP("MainWindow", "&New"), QKeySequence(QStringLiteral("Ctrl+N")),
                            ":/KaRiX_icon/KaRiX_New file.png");
-    actionOpen = makeAction(w, "actionOpen", "&Open ...", QKeySequence(QStringLiteral("Ctrl+O")),
+    actionOpen = makeAction(w, "actionOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open ..."), QKeySequence(QStringLiteral("Ctrl+O")),
                             ":/KaRiX_icon/KaRiX_folder2.png");
-    actionSave = makeAction(w, "actionSave", "&Save", QKeySequence(QStringLiteral("Ctrl+S")),
+    actionSave = makeAction(w, "actionSave", QT_TRANSLATE_NOOP("MainWindow", "&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
                             ":/KaRiX_icon/KaRiX_Save1.png");
-    actionSaveAs = makeAction(w, "actionSaveAs", "Save&As ...");
-    action_Write_Protect = makeAction(w, "action_Write_Protect", "&Write Protect ...");
-    action_Download = makeAction(w, "action_Download", "&Download",
+    actionSaveAs = makeAction(w, "actionSaveAs", QT_TRANSLATE_NOOP("MainWindow", "Save&As ..."));
+    action_Write_Protect = makeAction(w, "action_Write_Protect", QT_TRANSLATE_NOOP("MainWindow", "&Write Protect ..."));
+    action_Download = makeAction(w, "action_Download", QT_TRANSLATE_NOOP("MainWindow", "&Download"),
                                  QKeySequence(QStringLiteral("Ctrl+D")),
                                  ":/KaRiX_icon/KaRiX_Update.png");
-    actionKovix = makeAction(w, "actionKovix", "&Counters", {}, ":/KaRiX_icon/KaRiX_Counter1.png");
-    actionQuit = makeAction(w, "actionQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q")));
-    actionClose = makeAction(w, "actionClose", "&Close", QKeySequence(QStringLiteral("Ctrl+W")));
+    actionKovix = makeAction(w, "actionKovix", QT_TRANSLATE_NOOP("MainWindow", "&Counters"), {}, ":/KaRiX_icon/KaRiX_Counter1.png");
+    actionQuit = makeAction(w, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    actionClose = makeAction(w, "actionClose", QT_TRANSLATE_NOOP("MainWindow", "&Close"), QKeySequence(QStringLiteral("Ctrl+W")));
     // Not in any menu: added to the window so that its shortcut works.
     w->addAction(actionClose);
 
-    action_Undo = makeAction(w, "action_Undo", "&Undo", QKeySequence(QStringLiteral("Ctrl+Z")),
+    action_Undo = makeAction(w, "action_Undo", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
                              ":/KaRiX_icon/KaRiX_Undo.png");
-    actionRe_do = makeAction(w, "actionRe_do", "Re&do", QKeySequence(QStringLiteral("Ctrl+Y")),
+    actionRe_do = makeAction(w, "actionRe_do", QT_TRANSLATE_NOOP("MainWindow", "Re&do"), QKeySequence(QStringLiteral("Ctrl+Y")),
                              ":/KaRiX_icon/KaRiX_Redo.png");
-    actionCut = makeAction(w, "actionCut", "Cu&t", QKeySequence(QStringLiteral("Ctrl+X")),
+    actionCut = makeAction(w, "actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), QKeySequence(QStringLiteral("Ctrl+X")),
                            ":/KaRiX_icon/KaRiX_Cut.png");
-    actionCopy = makeAction(w, "actionCopy", "&Copy", QKeySequence(QStringLiteral("Ctrl+C")),
+    actionCopy = makeAction(w, "actionCopy", QT_TRANSLATE_NOOP("MainWindow", "&Copy"), QKeySequence(QStringLiteral("Ctrl+C")),
                             ":/KaRiX_icon/KaRiX_copy.png");
-    actionPaste = makeAction(w, "actionPaste", "&Paste", QKeySequence(QStringLiteral("Ctrl+V")),
+    actionPaste = makeAction(w, "actionPaste", QT_TRANSLATE_NOOP("MainWindow", "&Paste"), QKeySequence(QStringLiteral("Ctrl+V")),
                              ":/KaRiX_icon/KaRiX_paste.png");
-    action_Delete = makeAction(w, "action_Delete", "&Delete", QKeySequence(Qt::Key_Delete),
+    action_Delete = makeAction(w, "action_Delete", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), QKeySequence(Qt::Key_Delete),
                                ":/images/delbutton.png");
     // Holding Delete deletes once.
     action_Delete->setAutoRepeat(false);
-    actionSelect_All = makeAction(w, "actionSelect_All", "Select &All",
+    actionSelect_All = makeAction(w, "actionSelect_All", QT_TRANSLATE_NOOP("MainWindow", "Select &All"),
                                   QKeySequence(QStringLiteral("Ctrl+A")));
-    actionTabNew = makeAction(w, "actionTabNew", "Tab &New");
-    actionRename = makeAction(w, "actionRename", "Tab &Rename");
-    action_DRC = makeAction(w, "action_DRC", "&DRC", {}, ":/KaRiX_icon/KaRiX_DRC.png");
-    action_Verify = makeAction(w, "action_Verify", "&Verify");
-    action_Property = makeAction(w, "action_Property", "&Ethernet Setting", {},
+    actionTabNew = makeAction(w, "actionTabNew", QT_TRANSLATE_NOOP("MainWindow", "Tab &New"));
+    actionRename = makeAction(w, "actionRename", QT_TRANSLATE_NOOP("MainWindow", "Tab &Rename"));
+    action_DRC = makeAction(w, "action_DRC", QT_TRANSLATE_NOOP("MainWindow", "&DRC"), {}, ":/KaRiX_icon/KaRiX_DRC.png");
+    action_Verify = makeAction(w, "action_Verify", QT_TRANSLATE_NOOP("MainWindow", "&Verify"));
+    action_Property = makeAction(w, "action_Property", QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), {},
                                  ":/KaRiX_icon/KaRiX_Cofigure.png");
-    actionHardware_Setup = makeAction(w, "actionHardware_Setup", "&Hardware Setup");
-    action_Save = makeAction(w, "action_Save", "&Save to ROM");
-    action_Restore = makeAction(w, "action_Restore", "&Restore from ROM");
+    actionHardware_Setup = makeAction(w, "actionHardware_Setup", QT_TRANSLATE_NOOP("MainWindow", "&Hardware Setup"));
+    action_Save = makeAction(w, "action_Save", QT_TRANSLATE_NOOP("MainWindow", "&Save to ROM"));
+    action_Restore = makeAction(w, "action_Restore", QT_TRANSLATE_NOOP("MainWindow", "&Restore from ROM"));
     action_Change_Boot_ROM_Page = makeAction(w, "action_Change_Boot_ROM_Page",
-                                             "&Change Boot ROM Page");
-    action_Clear_ROM = makeAction(w, "action_Clear_ROM", "&Initialize ROM area");
-    action_About = makeAction(w, "action_About", "&About KaRiX");
+                                             QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"));
+    action_Clear_ROM = makeAction(w, "action_Clear_ROM", QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"));
+    action_About = makeAction(w, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"));
 
     for (QAction *action : {action_Undo, actionRe_do, actionCut, actionCopy, actionPaste,
                             action_Delete})
@@ -100,11 +100,11 @@ void MainActions::createMenus()
     QMenuBar *bar = m_window->menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    menuFile = bar->addMenu(text("&File"));
+    menuFile = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&File")));
     menuFile->setObjectName(QStringLiteral("menuFile"));
     menuFile->addAction(actionNew);
     menuFile->addAction(actionOpen);
-    menu_Recent_Files = menuFile->addMenu(text("&Recent Files"));
+    menu_Recent_Files = menuFile->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Recent Files")));
     menu_Recent_Files->setObjectName(QStringLiteral("menu_Recent_Files"));
     menu_Recent_Files->addActions(recentFileActions);
     menu_Recent_Files->setEnabled(false);
@@ -114,7 +114,7 @@ void MainActions::createMenus()
     menuFile->addSeparator();
     menuFile->addAction(actionQuit);
 
-    menuTab = bar->addMenu(text("&Edit"));
+    menuTab = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Edit")));
     menuTab->setObjectName(QStringLiteral("menuTab"));
     menuTab->addActions({action_Undo, actionRe_do});
     menuTab->addSeparator();
@@ -126,19 +126,19 @@ void MainActions::createMenus()
     menuTab->addSeparator();
     menuTab->addActions({action_DRC, action_Verify});
 
-    menu_Setup = bar->addMenu(text("&Setup"));
+    menu_Setup = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Setup")));
     menu_Setup->setObjectName(QStringLiteral("menu_Setup"));
     menu_Setup->addActions({action_Property, actionHardware_Setup, action_Save, action_Restore,
                             action_Change_Boot_ROM_Page, action_Clear_ROM});
 
-    menu_Help = bar->addMenu(text("&Help"));
+    menu_Help = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Help")));
     menu_Help->setObjectName(QStringLiteral("menu_Help"));
     menu_Help->addAction(action_About);
 }
 
 void MainActions::createToolBar()
 {
-    toolBar = new QToolBar(text("toolBar"), m_window);
+    toolBar = new QToolBar(text(QT_TRANSLATE_NOOP("MainWindow", "toolBar")), m_window);
     toolBar->setObjectName(QStringLiteral("toolBar"));
     m_window->addToolBar(Qt::TopToolBarArea, toolBar);
     toolBar->addActions({actionNew, actionOpen, actionSave});
