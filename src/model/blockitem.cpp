@@ -59,7 +59,7 @@ void BlockItem::removeFanout(BlockItem *destination) { m_fanout.removeOne(destin
 
 int BlockItem::connectSource(int port, BlockItem *source)
 {
-    if (!source || port < 0)
+    if (!source || port < 0 || port >= inputCount())
         return -1;
     if (BlockItem *previous = m_inputs.value(port))
         previous->removeFanout(this);
@@ -154,15 +154,17 @@ void BlockItem::writeEntry(QTextStream &stream, const QString &term, int level) 
 {
     const QString outer = indent(level);
     const QString inner = indent(level + 1);
-    stream << outer << "<entry term=\"" << term << "\">\n";
+    stream << outer << "<entry term=\"" << term.toHtmlEscaped() << "\">\n";
     stream << inner << "<id>" << m_id << "</id>\n";
-    stream << inner << "<name>" << m_name << "</name>\n";
+    stream << inner << "<name>" << m_name.toHtmlEscaped() << "</name>\n";
     if (!m_userName.isEmpty())
-        stream << inner << "<userName>" << m_userName << "</userName>\n";
-    for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it)
-        stream << inner << "<net port=\"" << it.key() << "\">" << it.value()->name() << "</net>\n";
+        stream << inner << "<userName>" << m_userName.toHtmlEscaped() << "</userName>\n";
+    for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it) {
+        stream << inner << "<net port=\"" << it.key() << "\">" << it.value()->name().toHtmlEscaped()
+               << "</net>\n";
+    }
     if (!m_property.isEmpty())
-        stream << inner << "<property>" << m_property << "</property>\n";
+        stream << inner << "<property>" << m_property.toHtmlEscaped() << "</property>\n";
     stream << outer << "</entry>\n";
 }
 
@@ -176,13 +178,15 @@ QList<QLine> BlockItem::wires() const
 
 QString BlockItem::propertyValue(const QString &key) const
 {
-    const QString marker = key + QLatin1Char('=');
-    const int at = m_property.indexOf(marker);
+    // A leading blank lets the first item match like every other one.
+    const QString items = QLatin1Char(' ') + m_property;
+    const QString marker = QLatin1Char(' ') + key + QLatin1Char('=');
+    const int at = items.indexOf(marker);
     if (at < 0)
         return QString();
     const int start = at + marker.size();
-    const int blank = m_property.indexOf(QLatin1Char(' '), start);
-    return m_property.mid(start, blank < 0 ? -1 : blank - start);
+    const int blank = items.indexOf(QLatin1Char(' '), start);
+    return items.mid(start, blank < 0 ? -1 : blank - start);
 }
 
 void BlockItem::setCaption(const QString &text)
@@ -199,6 +203,8 @@ QString BlockItem::indent(int level) const
 {
     return QString(4 * qMax(level, 0), QLatin1Char(' '));
 }
+
+int BlockItem::inputCount() const { return 1; }
 
 QPoint BlockItem::wireEndPoint(int port) const { return inputPoint(port); }
 

@@ -64,7 +64,8 @@ public:
     // Removes the first occurrence only: one entry stands for one connection.
     virtual void removeFanout(BlockItem *destination);
 
-    // Returns the port used, or -1 when refused (null source, negative port).
+    // Returns the port used, or -1 when refused (null source, a port outside
+    // 0 .. inputCount() - 1).
     virtual int connectSource(int port, BlockItem *source);
     virtual BlockItem *source(int port) const;
     virtual const InputMap &inputs() const;
@@ -100,13 +101,15 @@ public:
     // A negative sheet matches any sheet; edges of the image are inside.
     virtual bool containsPoint(int sheet, int x, int y) const;
 
-    // Writes the block's <entry> element, each line indented by `level`.
+    // Writes the block's <entry> element, each line indented by `level`;
+    // texts are XML-escaped so that names and paths cannot break the document.
     virtual void writeEntry(QTextStream &stream, const QString &term, int level) const;
 
     // One segment per connected port, ascending, source output → this input.
     virtual QList<QLine> wires() const;
 
-    // Text after "key=" up to the next blank; empty when absent.
+    // Text after "key=" up to the next blank; empty when absent. The key
+    // must start an item, so a key inside a value (a path) is not taken.
     virtual QString propertyValue(const QString &key) const;
 
     // Empty text draws `name`; any other text is drawn instead of it.
@@ -115,6 +118,9 @@ public:
     QString caption() const;
 
     virtual QString indent(int level) const;
+
+    // Number of input ports: 1 for most kinds (port 0).
+    virtual int inputCount() const;
 
 protected:
     // Loads the image of the class (a file name under ":/images/") and draws

@@ -187,6 +187,8 @@ BlockItem *DesignModel::createBlock(const QString &term, int id, int sheet, cons
 BlockItem *DesignModel::newNamed(const QString &prefix, int id, int sheet)
 {
     const QString name = nextFreeName(prefix);
+    if (name.isEmpty())
+        return nullptr;
     if (prefix == QLatin1String("Label"))
         return addLabelIn(id, sheet, name);
     if (prefix == QLatin1String("FeedBack"))
@@ -202,6 +204,9 @@ BlockItem *DesignModel::newNamed(const QString &prefix, int id, int sheet)
 
 QString DesignModel::nextFreeName(const QString &prefix) const
 {
+    // No number ever frees a name of the fixed outputs: searching would not end.
+    if (isFixedOutputName(prefix.trimmed()))
+        return QString();
     // A block whose user name hides its resource name still holds that name.
     for (int n = 0;; ++n) {
         const QString candidate = prefix + QString::number(n);
@@ -213,7 +218,7 @@ QString DesignModel::nextFreeName(const QString &prefix) const
 bool DesignModel::isNameFree(const QString &name, bool alsoNames) const
 {
     const QString trimmed = name.trimmed();
-    if (trimmed.startsWith(outputPrefix) || trimmed.startsWith(counterPrefix))
+    if (isFixedOutputName(trimmed))
         return false;
     const QList<BlockItem *> blocks = allBlocks();
     for (const BlockItem *block : blocks) {
@@ -333,6 +338,11 @@ QString DesignModel::firstFreeOutputName(const QString &prefix, int count) const
             return candidate;
     }
     return QString();
+}
+
+bool DesignModel::isFixedOutputName(const QString &name)
+{
+    return name.startsWith(outputPrefix) || name.startsWith(counterPrefix);
 }
 
 bool DesignModel::hasInputOnSheet(const QString &connector, int sheet) const

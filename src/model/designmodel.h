@@ -76,6 +76,8 @@ public:
     // Prefixes: "Label", "FeedBack", "DlyFnc", "CntFnc", "PstLgc", "PreLgc";
     // null for any other.
     BlockItem *newNamed(const QString &prefix, int id, int sheet);
+    // Empty for a prefix of the fixed outputs ("NIM-OUT…", "MsrCnt…"), whose
+    // names are never free.
     QString nextFreeName(const QString &prefix) const;
 
     // False for names of the fixed outputs ("NIM-OUT…", "MsrCnt…") and for
@@ -108,6 +110,7 @@ private:
     BlockItem *addNumberedOutput(const QString &prefix, int count, int id, int sheet,
                                  const QString &name, bool measureCounter);
     QString firstFreeOutputName(const QString &prefix, int count) const;
+    static bool isFixedOutputName(const QString &name);
     bool hasInputOnSheet(const QString &connector, int sheet) const;
     void detachEverywhere(BlockItem *block);
 

@@ -5,3 +5,5 @@ NIM_IN::NIM_IN(int id, int sheet, const QString &name)
 {
     setTerm(QStringLiteral("Input"));
 }
+
+int NIM_IN::inputCount() const { return 0; }

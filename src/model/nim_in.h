@@ -7,4 +7,7 @@ class NIM_IN : public BlockItem
 {
 public:
     NIM_IN(int id, int sheet, const QString &name);
+
+    // A physical input is fed by nothing.
+    int inputCount() const override;
 };

@@ -9,12 +9,14 @@ NIMLogic::NIMLogic(int id, int sheet, const QString &name, const QString &imageF
 
 int NIMLogic::connectSource(int port, BlockItem *source)
 {
-    if (!source || port >= portCount || isFedBy(source))
+    if (!source || isFedBy(source))
         return -1;
     if (port < 0)
         port = lowestFreePort();
     return port < 0 ? -1 : BlockItem::connectSource(port, source);
 }
+
+int NIMLogic::inputCount() const { return portCount; }
 
 QPoint NIMLogic::logicInputPoint(int port) const
 {

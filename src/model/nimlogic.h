@@ -12,6 +12,7 @@ public:
     // Refuses (-1) a source that already feeds this block and ports above 10;
     // a negative port picks the lowest free one (-1 when all are used).
     int connectSource(int port, BlockItem *source) override;
+    int inputCount() const override;
 
     // Letter inputs lie 5 pixels apart from the image top + 3.
     virtual QPoint logicInputPoint(int port) const;

@@ -6,6 +6,8 @@ NIMMsrCnt::NIMMsrCnt(int id, int sheet, const QString &name)
     setTerm(name);
 }
 
+int NIMMsrCnt::inputCount() const { return 2; }
+
 QPoint NIMMsrCnt::inputPoint(int port) const
 {
     const QPoint topLeft = position();

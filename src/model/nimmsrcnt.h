@@ -11,4 +11,5 @@ public:
 
     // Inputs lie 16 pixels apart from the image top + 6.
     QPoint inputPoint(int port) const override;
+    int inputCount() const override;
 };

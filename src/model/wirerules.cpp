@@ -24,11 +24,6 @@ bool isCountedFunction(const BlockItem *block)
     return block->term() == QLatin1String("CntFnc") || block->term() == QLatin1String("DlyFnc");
 }
 
-bool isFunction(const BlockItem *block)
-{
-    return isCountedFunction(block) || block->term() == QLatin1String("NonFnc");
-}
-
 } // namespace
 
 WireRules::WireRules(DesignModel &model, ResourceCounters &counters)
@@ -78,11 +73,15 @@ void WireRules::deleteBlock(BlockItem *block)
 
 QString WireRules::connectionUnit(const BlockItem *source, const BlockItem *destination)
 {
+    // Only counter and delay inputs hold a line; a pass-through never took
+    // one, so giving one back for it would free a line another wire holds.
+    if (!isCountedFunction(destination))
+        return QString();
     if (isFeedback(source))
-        return isFunction(destination) ? feedBackInfo : QString();
+        return feedBackInfo;
     const bool preLogicSide = source->term() == QLatin1String("PreLogic")
                               || source->term().contains(QLatin1String("Label"));
-    return preLogicSide && isCountedFunction(destination) ? preLogicInfo : QString();
+    return preLogicSide ? preLogicInfo : QString();
 }
 
 int WireRules::dropColumn(int x)

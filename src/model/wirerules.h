@@ -43,8 +43,8 @@ public:
 
     // The connection unit a connection from source into destination holds:
     // "PreLogicInfo" for a pre-logic block or label into a counter or delay
-    // function, "FeedBackInfo" for a feedback label into a function; empty
-    // for any other connection.
+    // function, "FeedBackInfo" for a feedback label into one; empty for any
+    // other connection (pass-throughs included).
     static QString connectionUnit(const BlockItem *source, const BlockItem *destination);
 
     // Column of a canvas x (0 inputs .. 4 outputs), as a drop selects it.

@@ -72,6 +72,8 @@ private slots:
     void writeEntry();
     void writeEntryWithAllParts();
     void replacingSourceUpdatesFanout();
+    void portRange_data();
+    void portRange();
     void logicConnections();
     void logicRefusesDuplicateAndTwelfthSource();
     void wiresEndAtPortInputs();
@@ -221,6 +223,8 @@ void BlockItemTest::propertyValue_data()
     QTest::newRow("empty property") << "" << "Mode" << "";
     QTest::newRow("key without =") << "Mode 3" << "Mode" << "";
     QTest::newRow("empty value") << "Mode= Unit=sec" << "Mode" << "";
+    QTest::newRow("key inside a path") << "Mode=1 FileSave=1 PATH=/data/Unit=5" << "Unit" << "";
+    QTest::newRow("key ending another key") << "SubMode=4 Mode=2" << "Mode" << "2";
 }
 
 void BlockItemTest::propertyValue()
@@ -309,15 +313,15 @@ void BlockItemTest::writeEntryWithAllParts()
     logic.connectSource(10, &first);
     logic.connectSource(2, &second);
     logic.setUserName("Coinc <x>");
-    logic.setProperty("_C and _K");
+    logic.setProperty("_C and _K & \"q\"");
     QCOMPARE(entryText(logic, 1),
              QString("    <entry term=\"PostLogic\">\n"
                      "        <id>1</id>\n"
                      "        <name>PstLgc0</name>\n"
-                     "        <userName>Coinc <x></userName>\n"
+                     "        <userName>Coinc &lt;x&gt;</userName>\n"
                      "        <net port=\"2\">NIM-IN-S1</net>\n"
                      "        <net port=\"10\">NIM-IN-S0</net>\n"
-                     "        <property>_C and _K</property>\n"
+                     "        <property>_C and _K &amp; &quot;q&quot;</property>\n"
                      "    </entry>\n"));
 }
 
@@ -334,6 +338,35 @@ void BlockItemTest::replacingSourceUpdatesFanout()
     QCOMPARE(function.connectSource(-1, &first), -1);
     QCOMPARE(function.connectSource(0, nullptr), -1);
     QCOMPARE(function.inputs().size(), 1);
+}
+
+void BlockItemTest::portRange_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("function port 0") << "NIMFunction" << 0 << 0;
+    QTest::newRow("function port 1") << "NIMFunction" << 1 << -1;
+    QTest::newRow("output port 1") << "NIMOut" << 1 << -1;
+    QTest::newRow("label port 1") << "NIMLabelIN" << 1 << -1;
+    QTest::newRow("counter SRC") << "NIMMsrCnt" << 1 << 1;
+    QTest::newRow("counter port 2") << "NIMMsrCnt" << 2 << -1;
+    QTest::newRow("logic _K") << "PreLogic" << 10 << 10;
+    QTest::newRow("logic port 11") << "PostLogic" << 11 << -1;
+    QTest::newRow("input has no port") << "NIM_IN" << 0 << -1;
+}
+
+void BlockItemTest::portRange()
+{
+    QFETCH(QString, className);
+    QFETCH(int, port);
+    QFETCH(int, result);
+    PreLogic source(0, 0, "PreLgc0");
+    std::unique_ptr<BlockItem> block(factoryFor(className)("X0"));
+    QCOMPARE(block->connectSource(port, &source), result);
+    QCOMPARE(block->inputs().size(), result < 0 ? 0 : 1);
+    QCOMPARE(source.fanout().size(), result < 0 ? 0 : 1);
 }
 
 void BlockItemTest::logicConnections()

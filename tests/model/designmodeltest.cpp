@@ -21,6 +21,8 @@ private slots:
     void addInputWithName();
     void generatedNamesFillGaps_data();
     void generatedNamesFillGaps();
+    void noGeneratedNameForOtherPrefixes_data();
+    void noGeneratedNameForOtherPrefixes();
     void nameFree_data();
     void nameFree();
     void outputsAndCountersTakeFreeUnits_data();
@@ -111,6 +113,28 @@ void DesignModelTest::generatedNamesFillGaps()
     QCOMPARE(block->name(), expected);
     QCOMPARE(block->term(), term);
     QCOMPARE(model.newNamed("Bogus", 0, 0), nullptr);
+}
+
+void DesignModelTest::noGeneratedNameForOtherPrefixes_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<bool>("named");
+
+    // Names of the fixed outputs are never free: no number may be searched for.
+    QTest::newRow("output") << "NIM-OUT" << false;
+    QTest::newRow("counter") << "MsrCnt" << false;
+    QTest::newRow("counter with blanks") << " MsrCnt " << false;
+    QTest::newRow("unknown") << "Bogus" << true;
+}
+
+void DesignModelTest::noGeneratedNameForOtherPrefixes()
+{
+    QFETCH(QString, prefix);
+    QFETCH(bool, named);
+    DesignModel model;
+    QCOMPARE(model.newNamed(prefix, 0, 0), nullptr);
+    QCOMPARE(model.nextFreeName(prefix).isEmpty(), !named);
+    QVERIFY(model.allBlocks().isEmpty());
 }
 
 void DesignModelTest::nameFree_data()

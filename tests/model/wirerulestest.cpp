@@ -50,6 +50,9 @@ private slots:
     void deleteWireIgnoresForeignLine();
     void deleteOneOfTwoWiresFromOneSource();
     void deleteBlockGivesBack();
+    void connectionUnit_data();
+    void connectionUnit();
+    void deleteFeedbackWireIntoPassThroughKeepsLines();
 
 private:
     BlockItem *place(const QString &term, int row, const QString &name, int sheet = 0);
@@ -329,6 +332,51 @@ void WireRulesTest::deleteBlockGivesBack()
     m_rules->deleteBlock(output);
     QCOMPARE(m_counters->free("NIM-OUT"), 8);
     QCOMPARE(m_model->allBlocks().size(), 3);
+}
+
+void WireRulesTest::connectionUnit_data()
+{
+    QTest::addColumn<QString>("sourceTerm");
+    QTest::addColumn<QString>("sourceName");
+    QTest::addColumn<QString>("destinationTerm");
+    QTest::addColumn<QString>("unit");
+
+    QTest::newRow("logic into counter") << "PreLogic" << "PreLgc0" << "CntFnc" << "PreLogicInfo";
+    QTest::newRow("label into delay") << "PreLabel1" << "Label1" << "DlyFnc" << "PreLogicInfo";
+    QTest::newRow("feedback into delay") << "FeedBack1" << "FeedBack1" << "DlyFnc" << "FeedBackInfo";
+    QTest::newRow("feedback into pass") << "FeedBack1" << "FeedBack1" << "NonFnc" << "";
+    QTest::newRow("logic into pass") << "PreLogic" << "PreLgc0" << "NonFnc" << "";
+    QTest::newRow("logic into pre label") << "PreLogic" << "PreLgc0" << "PreLabel" << "";
+    QTest::newRow("post logic into output") << "PostLogic" << "PstLgc0" << "NIM-OUT" << "";
+    QTest::newRow("label into output") << "Label" << "Label0" << "NIM-OUT" << "";
+}
+
+void WireRulesTest::connectionUnit()
+{
+    QFETCH(QString, sourceTerm);
+    QFETCH(QString, sourceName);
+    QFETCH(QString, destinationTerm);
+    QFETCH(QString, unit);
+    const BlockItem *source = place(sourceTerm, 0, sourceName);
+    const BlockItem *destination = place(destinationTerm, 0, destinationTerm == "PreLabel" ? "Label1" : "");
+    QCOMPARE(WireRules::connectionUnit(source, destination), unit);
+}
+
+void WireRulesTest::deleteFeedbackWireIntoPassThroughKeepsLines()
+{
+    // A document may join a feedback to a pass-through; that wire holds no line.
+    BlockItem *feedback = place("FeedBack1", 0, "FeedBack1");
+    BlockItem *pass = place("NonFnc", 0, QString());
+    BlockItem *delay = place("DlyFnc", 2, "DlyFnc0");
+    pass->connectSource(0, feedback);
+    QVERIFY(m_rules->dropWire("FeedBack1", 0, {300, 190}).connected());
+    QCOMPARE(m_counters->free("FeedBackInfo"), 7);
+    QVERIFY(m_rules->deleteWire(pass, pass->wires().first()));
+    QCOMPARE(m_counters->free("FeedBackInfo"), 7);
+    pass->connectSource(0, feedback);
+    m_rules->deleteBlock(pass);
+    QCOMPARE(m_counters->free("FeedBackInfo"), 7);
+    QCOMPARE(delay->source(0), feedback);
 }
 
 KARIX_TEST(WireRulesTest)
