@@ -37,7 +37,8 @@ bool RegisterVerifier::compareUnitBlock(const QByteArray &bytes, QString &mismat
     const quint32 base = RegisterImage::ParameterBase;
     requireLength(base, bytes, int(RegisterImage::ReservedBase - base));
     for (const RegisterImage::Register &reg : m_image.parameterRegisters()) {
-        if (!compareValue(base, bytes, reg.address, reg.width, reg.value, mismatchText))
+        if (!compareValue(base, bytes, reg.address, reg.width, reg.value, mismatchText,
+                          2 * reg.width))
             return false;
     }
     return true;
@@ -49,7 +50,7 @@ bool RegisterVerifier::comparePreLogicTable(const QByteArray &bytes, QString &mi
     requireLength(base, bytes, 2 * RegisterImage::PreLogicEntries);
     for (int offset = 0; offset < 2 * RegisterImage::PreLogicEntries; offset += 2) {
         if (!compareValue(base, bytes, base + quint32(offset), 2, m_image.preLogicWord(offset),
-                          mismatchText))
+                          mismatchText, TableEntryDigits))
             return false;
     }
     return true;
@@ -79,14 +80,15 @@ bool RegisterVerifier::compareByteTable(quint32 base, ByteGenerator generator,
     requireLength(base, bytes, RegisterImage::TableEntries);
     for (int a = 0; a < RegisterImage::TableEntries; ++a) {
         if (!compareValue(base, bytes, base + quint32(a), 1, (m_image.*generator)(a),
-                          mismatchText))
+                          mismatchText, TableEntryDigits))
             return false;
     }
     return true;
 }
 
 bool RegisterVerifier::compareValue(quint32 base, const QByteArray &bytes, quint32 address,
-                                    int width, quint32 expected, QString &mismatchText) const
+                                    int width, quint32 expected, QString &mismatchText,
+                                    int digits) const
 {
     quint32 read = 0;
     const int offset = int(address - base);
@@ -94,7 +96,7 @@ bool RegisterVerifier::compareValue(quint32 base, const QByteArray &bytes, quint
         read = (read << 8) | quint8(bytes.at(offset + i));
     if (read == expected)
         return true;
-    mismatchText += mismatchEntry(address, expected, read, width);
+    mismatchText += mismatchEntry(address, expected, read, digits);
     return false;
 }
 
@@ -110,9 +112,8 @@ void RegisterVerifier::requireLength(quint32 base, const QByteArray &bytes, int 
     }
 }
 
-QString RegisterVerifier::mismatchEntry(quint32 address, quint32 expected, quint32 read, int width)
+QString RegisterVerifier::mismatchEntry(quint32 address, quint32 expected, quint32 read, int digits)
 {
-    const int digits = 2 * width;
     return tr("address 0x%1\n").arg(address, 8, 16, QLatin1Char('0'))
            + tr("current:%1  ").arg(expected, digits, 16, QLatin1Char('0'))
            + tr("register:%1\n").arg(read, digits, 16, QLatin1Char('0'));

@@ -37,16 +37,20 @@ public:
     bool compareFeedbackTable(const QByteArray &bytes, QString &mismatchText);
     bool compareCounterTable(const QByteArray &bytes, QString &mismatchText);
 
-    // One report entry; width is the register width in bytes (1, 2 or 4).
-    static QString mismatchEntry(quint32 address, quint32 expected, quint32 read, int width);
+    // One report entry; values are zero-padded to at least `digits` hex digits.
+    static QString mismatchEntry(quint32 address, quint32 expected, quint32 read, int digits);
 
 private:
     using ByteGenerator = quint8 (RegisterImage::*)(int) const;
 
+    // Table entries are padded like bytes, the 16-bit pre-logic words too;
+    // unit-block values by their width.
+    static constexpr int TableEntryDigits = 2;
+
     bool compareByteTable(quint32 base, ByteGenerator generator, const QByteArray &bytes,
                           QString &mismatchText);
     bool compareValue(quint32 base, const QByteArray &bytes, quint32 address, int width,
-                      quint32 expected, QString &mismatchText) const;
+                      quint32 expected, QString &mismatchText, int digits) const;
     void requireLength(quint32 base, const QByteArray &bytes, int length) const;
 
     const DesignModel &m_model;

@@ -97,7 +97,9 @@ void TestRegisterVerifier::reportsFirstDifference_data()
     QTest::newRow("unit mode mask, 16 bits")
         << quint32(0x0007) << 0 << "address 0x00000006\ncurrent:0708  register:0709\n";
     QTest::newRow("pre-logic word")
-        << quint32(0x2003) << 1 << "address 0x00002002\ncurrent:0600  register:0601\n";
+        << quint32(0x2003) << 1 << "address 0x00002002\ncurrent:600  register:601\n";
+    QTest::newRow("pre-logic word padded like a byte")
+        << quint32(0x2001) << 1 << "address 0x00002000\ncurrent:00  register:01\n";
     QTest::newRow("feedback entry 5")
         << quint32(0x3005) << 3 << "address 0x00003005\ncurrent:01  register:00\n";
     QTest::newRow("measure counter entry")
@@ -130,18 +132,18 @@ void TestRegisterVerifier::ignoresReservedBytes()
 
 void TestRegisterVerifier::formatsEntriesByWidth_data()
 {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("digits");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("byte") << 1 << "address 0x00000010\ncurrent:0a  register:ff\n";
-    QTest::newRow("short") << 2 << "address 0x00000010\ncurrent:000a  register:00ff\n";
-    QTest::newRow("int") << 4 << "address 0x00000010\ncurrent:0000000a  register:000000ff\n";
+    QTest::newRow("byte") << 2 << "address 0x00000010\ncurrent:0a  register:ff\n";
+    QTest::newRow("short") << 4 << "address 0x00000010\ncurrent:000a  register:00ff\n";
+    QTest::newRow("int") << 8 << "address 0x00000010\ncurrent:0000000a  register:000000ff\n";
 }
 
 void TestRegisterVerifier::formatsEntriesByWidth()
 {
-    QFETCH(int, width);
+    QFETCH(int, digits);
     QFETCH(QString, entry);
-    QCOMPARE(RegisterVerifier::mismatchEntry(0x10, 0x0a, 0xff, width), entry);
+    QCOMPARE(RegisterVerifier::mismatchEntry(0x10, 0x0a, 0xff, digits), entry);
 }
 
 void TestRegisterVerifier::refusesShortReadAndUnknownArea()

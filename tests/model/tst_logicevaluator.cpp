@@ -3,6 +3,7 @@
 #include "model/logicevaluator.h"
 #include "model/prelogic.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 #include <QTest>
 #include <functional>
@@ -40,6 +41,118 @@ QString errorOf(const std::function<void()> &call)
     return QString();
 }
 
+// The evaluation algorithm written out step by step, with the back-step
+// rewriting the token list in place as the language describes it. The real
+// evaluator keeps computed values beside the tokens instead; both must give
+// the same values and the same messages.
+class LiteralEvaluator
+{
+public:
+    LiteralEvaluator(const QString &text, const Values &values)
+        : m_tokens(LogicEvaluator::tokenize(text))
+        , m_values(values)
+    {
+    }
+
+    bool evaluate() { return expression(0); }
+
+private:
+    static int precedence(const QString &token)
+    {
+        static const QHash<QString, int> table = {{")", 1}, {"or", 2}, {"xor", 3},
+                                                  {"and", 4}, {"not", 5}, {"(", 6}};
+        return table.value(token, -1);
+    }
+
+    bool operand()
+    {
+        QString token = m_tokens.at(m_cursor);
+        if (token == "EOF")
+            throw QStringLiteral("invalid at EOF");
+        if (token == "(") {
+            ++m_cursor;
+            return expression(1);
+        }
+        if (token == "not") {
+            ++m_cursor;
+            return !expression(5);
+        }
+        static const QStringList variables = {"_A", "_B", "_C", "_D", "_E", "_F",
+                                              "_G", "_H", "_I", "_J", "_K"};
+        const int variable = variables.indexOf(token);
+        if (variable >= 0)
+            token = m_values[variable] ? "true" : "false";
+        if (token != "true" && token != "false")
+            throw QStringLiteral("invalid at '%1'").arg(token);
+        ++m_cursor;
+        return token == "true";
+    }
+
+    bool expression(int level)
+    {
+        bool left = operand();
+        for (;;) {
+            const QString token = m_tokens.at(m_cursor);
+            if (token == "EOF") {
+                if (level == 1)
+                    throw QStringLiteral("invalid --- ')' is missimg.");
+                return left;
+            }
+            if (token == ")") {
+                if (level == 0)
+                    throw QStringLiteral("invalid at ')'");
+                if (level == 1)
+                    ++m_cursor;
+                return left;
+            }
+            if (token != "and" && token != "or" && token != "xor")
+                throw QStringLiteral("invalid at '%1'").arg(token);
+            const int p = precedence(token);
+            if (level >= p)
+                return left;
+            ++m_cursor;
+            bool right = operand();
+            if (p < precedence(m_tokens.at(m_cursor))) {
+                --m_cursor;
+                m_tokens[m_cursor] = right ? "true" : "false";
+                right = expression(p);
+            }
+            if (token == "and")
+                left = left && right;
+            else if (token == "or")
+                left = left || right;
+            else
+                left = left != right;
+        }
+    }
+
+    QStringList m_tokens;
+    const Values &m_values;
+    int m_cursor = 0;
+};
+
+// Value or message of one evaluation, for comparing evaluators.
+struct Outcome
+{
+    bool value = false;
+    QString error;
+    bool operator==(const Outcome &other) const
+    {
+        return error == other.error && (!error.isEmpty() || value == other.value);
+    }
+};
+
+Outcome outcomeOf(const std::function<bool()> &evaluation)
+{
+    Outcome outcome;
+    try {
+        outcome.value = evaluation();
+    } catch (const QString &message) {
+        outcome.error = message;
+    }
+    return outcome;
+}
+
 } // namespace
 
 class TestLogicEvaluator : public QObject
@@ -55,7 +168,7 @@ private slots:
     void rejectsWithMessage();
     void refusesDeepNestingWithoutCrash();
     void acceptsNestingUpToTheLimit();
-    void truthTableMatchesEvaluationOnRandomTokens();
+    void evaluatorsAgreeOnRandomTokens();
     void preLogicReadsInputsByConnectorName();
     void blockErrorsCarryTheBlockName();
     void setExpressionChecksSyntax();
@@ -197,13 +310,14 @@ void TestLogicEvaluator::acceptsNestingUpToTheLimit()
     QCOMPARE(LogicEvaluator::evaluateExpression(nots, valuesOf(1)), depth % 2 == 0);
 }
 
-// Random token soup: the evaluator must never crash or hang, and the truth
-// table must agree with the per-combination evaluation, errors included.
-void TestLogicEvaluator::truthTableMatchesEvaluationOnRandomTokens()
+// Random token soup: the evaluator must never crash or hang, and the
+// step-by-step algorithm, the per-combination evaluation and the truth table
+// must agree on every value and every message.
+void TestLogicEvaluator::evaluatorsAgreeOnRandomTokens()
 {
     const QStringList vocabulary = {"_A", "_B", "_C", "_K", "_L", "true", "false", "not", "and",
                                     "or", "xor", "(", ")", "(_A", "_B)", "(_C)", "_A))", "EOF",
-                                    "x", "((", "", "AND", ")_A", "()"};
+                                    "x", "((", "", "AND", ")_A", "()", "and", "or", "xor", "not"};
     QRandomGenerator random(20240607);
     int valid = 0;
     for (int round = 0; round < 6000; ++round) {
@@ -212,27 +326,26 @@ void TestLogicEvaluator::truthTableMatchesEvaluationOnRandomTokens()
         for (int i = 0; i < length; ++i)
             words << vocabulary.at(random.bounded(vocabulary.size()));
         const QString expression = words.join(QLatin1Char(' '));
-        QString tableError;
         TruthTable table;
-        try {
+        const Outcome tableOutcome = outcomeOf([&] {
             table = LogicEvaluator::expressionTable(expression);
-        } catch (const QString &message) {
-            tableError = message;
-        }
+            return false;
+        });
         for (int sample = 0; sample < 4; ++sample) {
-            const int combination = random.bounded(TruthTable::EntryCount);
-            QString error;
-            bool value = false;
-            try {
-                value = LogicEvaluator::evaluateExpression(expression, valuesOf(combination));
-            } catch (const QString &message) {
-                error = message;
+            const Values values = valuesOf(random.bounded(TruthTable::EntryCount));
+            const Outcome literal = outcomeOf([&] { return LiteralEvaluator(expression, values).evaluate(); });
+            const Outcome evaluated = outcomeOf(
+                [&] { return LogicEvaluator::evaluateExpression(expression, values); });
+            QVERIFY2(evaluated == literal, qPrintable(expression));
+            QCOMPARE(tableOutcome.error, literal.error);
+            if (literal.error.isEmpty()) {
+                int combination = 0;
+                for (int i = 0; i < LogicEvaluator::InputCount; ++i)
+                    combination |= values[i] << i;
+                QCOMPARE(table.at(combination), literal.value);
             }
-            QCOMPARE(error, tableError);
-            if (error.isEmpty())
-                QCOMPARE(value, table.at(combination));
         }
-        if (tableError.isEmpty())
+        if (tableOutcome.error.isEmpty())
             ++valid;
     }
     QVERIFY2(valid > 100, "the generator should produce valid expressions too");
