@@ -6,6 +6,7 @@
 #include "model/designmodel.h"
 #include "model/logicevaluator.h"
 #include "model/postlogic.h"
+#include "model/prelogic.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -53,10 +54,15 @@ public:
         buildOutputs(postLogics, feedbackLabels.size());
     }
 
-    void breakOneExpression(const QList<BlockItem *> &blocks)
+    // Spoils `count` logic blocks, each with a different fault, so that a
+    // difference in which block fails first shows in the message.
+    void breakExpressions(const QList<BlockItem *> &blocks, int count)
     {
-        BlockItem *victim = blocks.at(m_random.bounded(int(blocks.size())));
-        victim->setProperty(victim->property() + QStringLiteral(" and"));
+        static const QStringList faults = {" and", " )", " _Z", " ( _A"};
+        for (int i = 0; i < count; ++i) {
+            BlockItem *victim = pick(blocks);
+            victim->setProperty(victim->property() + faults.at(i % faults.size()));
+        }
     }
 
 private:
@@ -188,9 +194,13 @@ void TestImageEquivalence::truthTablesMatchPerEntryEvaluation()
         DesignModel model;
         RandomDesign design(model, seed);
         design.build();
-        if (seed % 6 == 0) {
-            QList<BlockItem *> logic(model.postLogics().cbegin(), model.postLogics().cend());
-            design.breakOneExpression(logic);
+        if (seed % 3 == 0) {
+            QList<BlockItem *> logic;
+            for (BlockItem *block : model.preLogics())
+                logic << block;
+            for (BlockItem *block : model.postLogics())
+                logic << block;
+            design.breakExpressions(logic, seed % 2 ? 1 : 3);
         }
         const Outcome fast = compile(model, RegisterImage::Evaluation::TruthTables);
         const Outcome naive = compile(model, RegisterImage::Evaluation::PerEntry);
