@@ -4,6 +4,7 @@
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,13 +21,16 @@ bool isFeedbackSource(const BlockItem *source)
 }
 
 // Truncates toward zero; a value off by rounding error just below a whole
-// step count still gives that count. Out-of-range values count as unconvertible.
+// step count still gives that count. The rounding error grows with the value
+// (a few units in the last place), so the tolerance does too: a 21 s count
+// read from "8.30125062sec" lands 2e-7 below its whole step. Out-of-range
+// values count as unconvertible.
 qint64 truncatedSteps(double steps)
 {
-    constexpr double tolerance = 1e-7;
     constexpr double limit = 9.2e18; // just inside the qint64 range
     if (!std::isfinite(steps) || std::fabs(steps) >= limit)
         return 0;
+    const double tolerance = std::max(1e-7, std::fabs(steps) * 1e-13);
     const double nearest = std::round(steps);
     if (std::fabs(steps - nearest) < tolerance)
         return qint64(nearest);

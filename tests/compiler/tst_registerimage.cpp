@@ -422,6 +422,12 @@ void TestRegisterImage::convertsTimes_data()
     QTest::newRow("not a number") << "xusec" << 0u;
     QTest::newRow("empty") << "" << 0u;
     QTest::newRow("out of range") << "1e300sec" << 0u;
+    // Whole step counts whose floating-point product falls just below them.
+    QTest::newRow("large microseconds") << "17124125.88usec" << 3424825176u;
+    QTest::newRow("large milliseconds") << "16924.671915msec" << 3384934383u;
+    QTest::newRow("large seconds") << "8.30125062sec" << 1660250124u;
+    QTest::newRow("largest count") << "21.474836475sec" << 4294967295u;
+    QTest::newRow("half step still truncated") << "12.5nsec" << 2u;
 }
 
 void TestRegisterImage::convertsTimes()
