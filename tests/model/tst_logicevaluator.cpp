@@ -333,7 +333,8 @@ void TestLogicEvaluator::evaluatorsAgreeOnRandomTokens()
         });
         for (int sample = 0; sample < 4; ++sample) {
             const Values values = valuesOf(random.bounded(TruthTable::EntryCount));
-            const Outcome literal = outcomeOf([&] { return LiteralEvaluator(expression, values).evaluate(); });
+            const Outcome literal =
+                outcomeOf([&] { return LiteralEvaluator(expression, values).evaluate(); });
             const Outcome evaluated = outcomeOf(
                 [&] { return LogicEvaluator::evaluateExpression(expression, values); });
             QVERIFY2(evaluated == literal, qPrintable(expression));
