@@ -2,6 +2,7 @@
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"
+#include "model/placement.h"
 #include "model/postlogic.h"
 #include "model/prelogic.h"
 #include "model/resourcecounters.h"
@@ -13,37 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-// Canvas placement of a term: column x, row pitch and offset.
-QPoint placedAt(const QString &term, int row)
-{
-    struct Rule
-    {
-        bool (*matches)(const QString &);
-        int x, pitch, offset;
-    };
-    static const Rule rules[] = {
-        {[](const QString &t) { return t == "Input"; }, 0, 40, 104},
-        {[](const QString &t) { return t == "PreLogic"; }, 142, 68, 90},
-        {[](const QString &t) {
-             return (t.startsWith("FeedBack") && t != "FeedBack")
-                    || (t.startsWith("PreLabel") && t != "PreLabel");
-         },
-         142, 68, 106},
-        {[](const QString &t) { return t == "PreLabel" || (t.startsWith("Label") && t != "Label"); }, 284, 40, 106},
-        {[](const QString &t) { return t == "CntFnc" || t == "DlyFnc"; }, 284, 40, 104},
-        {[](const QString &t) { return t == "NonFnc"; }, 284, 40, 116},
-        {[](const QString &t) { return t == "PostLogic"; }, 425, 68, 90},
-        {[](const QString &t) { return t == "Label"; }, 425, 68, 106},
-        {[](const QString &t) { return t.startsWith("NIM-OUT") || t == "FeedBack"; }, 567, 40, 104},
-        {[](const QString &t) { return t.startsWith("MsrCnt"); }, 567, 40, 106},
-    };
-    for (const Rule &rule : rules) {
-        if (rule.matches(term))
-            return {rule.x, rule.pitch * row + rule.offset};
-    }
-    return {};
-}
 
 bool isCountedFunction(const BlockItem *block)
 {
@@ -164,7 +134,7 @@ void RandomEditTest::createBlock()
     const int row = m_random.bounded(6);
     BlockItem *block = m_model->createBlock(term, row, m_random.bounded(2), name, m_counters);
     if (block)
-        block->setPosition(placedAt(block->term(), row));
+        block->setPosition(Placement::forTerm(block->term()).position(row));
 }
 
 void RandomEditTest::dropWire()
