@@ -214,6 +214,12 @@ void BlockItem::drawCaption(const QString &text)
     BlockImages::drawCentred(m_pixmap, text);
 }
 
+void BlockItem::clearCaption()
+{
+    m_pixmap = m_basePixmap;
+    m_caption.clear();
+}
+
 void BlockItem::setDelayedCaption(const QString &delayText, const QString &kindWord,
                                   const QString &text)
 {

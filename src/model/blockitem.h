@@ -132,6 +132,8 @@ protected:
     virtual QPoint wireEndPoint(int port) const;
 
     void drawCaption(const QString &text);
+    // Back to the clean image with nothing drawn on it.
+    void clearCaption();
 
     // Caption rule of the outputs with a fixed path delay (NIM-OUT, FeedBack):
     // `delayText` ("Delay 85ns     ") followed by `text`, which is padded to

@@ -5,3 +5,11 @@ NIMNonFnc::NIMNonFnc(int id, int sheet, const QString &name)
 {
     setTerm(QStringLiteral("NonFnc"));
 }
+
+void NIMNonFnc::setCaption(const QString &text)
+{
+    if (text.isEmpty())
+        clearCaption();
+    else
+        BlockItem::setCaption(text);
+}

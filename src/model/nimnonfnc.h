@@ -7,4 +7,8 @@ class NIMNonFnc : public BlockItem
 {
 public:
     NIMNonFnc(int id, int sheet, const QString &name);
+
+    // Only a user name is drawn; an empty text brings back the plain line,
+    // too thin for the resource name.
+    void setCaption(const QString &text) override;
 };

@@ -139,6 +139,7 @@ void BlockItemTest::userNameCaption_data()
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("plain block") << "NIMFunction" << "Trigger" << "Trigger";
+    QTest::newRow("pass through") << "NIMNonFnc" << "Veto" << "Veto";
     QTest::newRow("output, one letter") << "NIMOut" << "A" << "Delay 85ns     A          ";
     QTest::newRow("output, 7 letters") << "NIMOut" << "ABCDEFG" << "Delay 85ns     ABCDEFG    ";
     QTest::newRow("output, 8 letters") << "NIMOut" << "ABCDEFGH" << "Delay 85ns     ABCDEFGH";
