@@ -72,6 +72,24 @@ void drawOutputStub(QPainter &p, int w, int y, int length = 6)
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
+// A tag pointing right: square on the left, flat until noseLength before
+// r.right(), then to a point there at half height.
+void drawArrowTag(QPainter &p, const QRectF &r, qreal noseLength, const QColor &fill,
+                  const QColor &border, qreal penWidth = 1.4)
+{
+    const qreal shoulder = r.right() - noseLength;
+    QPainterPath path;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(shoulder, r.top());
+    path.lineTo(r.right(), r.center().y());
+    path.lineTo(shoulder, r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setPen(QPen(border, penWidth));
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
 QImage logicBlock(const QColor &fill, const QColor &border)
 {
     const int w = 110, h = 60;
@@ -91,16 +109,8 @@ QImage inputConnector()
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);
-    QPainterPath path;
-    path.moveTo(1.5, 2.5);
-    path.lineTo(w - 18, 2.5);
-    path.lineTo(w - 7, h / 2.0);
-    path.lineTo(w - 18, h - 2.5);
-    path.lineTo(1.5, h - 2.5);
-    path.closeSubpath();
-    p.setPen(QPen(QColor(170, 40, 40), 1.4));
-    p.setBrush(QColor(255, 232, 232));
-    p.drawPath(path);
+    drawArrowTag(p, QRectF(QPointF(1.5, 2.5), QPointF(w - 7, h - 2.5)), 11, QColor(255, 232, 232),
+                 QColor(170, 40, 40));
     drawOutputStub(p, w, h / 2, 7);
     return image;
 }
@@ -149,17 +159,7 @@ QImage labelTag(const QColor &fill, const QColor &border, bool sink)
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);
-    QPainterPath path;
-    const qreal left = 6.5, right = w - 7.5;
-    path.moveTo(left, 2.5);
-    path.lineTo(right - 10, 2.5);
-    path.lineTo(right, h / 2.0);
-    path.lineTo(right - 10, h - 2.5);
-    path.lineTo(left, h - 2.5);
-    path.closeSubpath();
-    p.setPen(QPen(border, 1.4));
-    p.setBrush(fill);
-    p.drawPath(path);
+    drawArrowTag(p, QRectF(QPointF(6.5, 2.5), QPointF(w - 7.5, h - 2.5)), 10, fill, border);
     if (sink)
         drawInputStub(p, h / 2, 7);
     else
@@ -173,16 +173,7 @@ QImage outputConnector(const QColor &fill, const QColor &border)
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);
-    QPainterPath path;
-    path.moveTo(6.5, 2.5);
-    path.lineTo(w - 12, 2.5);
-    path.lineTo(w - 2, h / 2.0);
-    path.lineTo(w - 12, h - 2.5);
-    path.lineTo(6.5, h - 2.5);
-    path.closeSubpath();
-    p.setPen(QPen(border, 1.4));
-    p.setBrush(fill);
-    p.drawPath(path);
+    drawArrowTag(p, QRectF(QPointF(6.5, 2.5), QPointF(w - 2, h - 2.5)), 10, fill, border);
     drawInputStub(p, h / 2, 7);
     return image;
 }
@@ -239,16 +230,7 @@ QImage labelBarTag(const QColor &fill, const QColor &border)
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);
-    QPainterPath path;
-    path.moveTo(1.5, 1.5);
-    path.lineTo(w - 10, 1.5);
-    path.lineTo(w - 1.5, h / 2.0);
-    path.lineTo(w - 10, h - 1.5);
-    path.lineTo(1.5, h - 1.5);
-    path.closeSubpath();
-    p.setPen(QPen(border, 1.2));
-    p.setBrush(fill);
-    p.drawPath(path);
+    drawArrowTag(p, QRectF(QPointF(1.5, 1.5), QPointF(w - 1.5, h - 1.5)), 8.5, fill, border, 1.2);
     return image;
 }
 
