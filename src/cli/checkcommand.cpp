@@ -36,11 +36,8 @@ int CheckCommand::exitCodeOf(int checkResult)
 
 int CheckCommand::run(const CliArguments &args, CliReporter &reporter)
 {
-    const QString countError = operandCountError(args, 1, 1);
-    if (!countError.isEmpty())
-        return usageError(reporter, countError);
     int exitCode = ExitCode::Success;
-    const auto document = loadDesign(args.operand(0), reporter, exitCode);
+    const auto document = loadOnlyOperand(args, reporter, exitCode);
     if (!document)
         return exitCode;
     QString report;

@@ -129,7 +129,6 @@ int CountersCommand::run(const CliArguments &args, CliReporter &reporter)
         return exitCode;
 
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     const bool switching = !plan.start.isEmpty() || !plan.stop.isEmpty();
     if (switching)
         exitCode = switchCounters(session, plan, reporter);

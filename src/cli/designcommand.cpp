@@ -1,5 +1,6 @@
 #include "designcommand.h"
 
+#include "cli/cliarguments.h"
 #include "cli/clireporter.h"
 #include "cli/designloader.h"
 #include "cli/exitcode.h"
@@ -26,4 +27,16 @@ std::unique_ptr<DesignDocument> DesignCommand::loadDesign(const QString &path,
     reporter.error(errorText);
     exitCode = reporter.finish(ExitCode::Usage);
     return nullptr;
+}
+
+std::unique_ptr<DesignDocument> DesignCommand::loadOnlyOperand(const CliArguments &args,
+                                                               CliReporter &reporter,
+                                                               int &exitCode) const
+{
+    const QString countError = operandCountError(args, 1, 1);
+    if (!countError.isEmpty()) {
+        exitCode = usageError(reporter, countError);
+        return nullptr;
+    }
+    return loadDesign(args.operand(0), reporter, exitCode);
 }

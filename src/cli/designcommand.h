@@ -16,4 +16,8 @@ protected:
     // usage exit code in exitCode. Reader notes go to standard error.
     std::unique_ptr<DesignDocument> loadDesign(const QString &path, CliReporter &reporter,
                                                int &exitCode) const;
+    // For commands whose one operand is the design: checks the operand
+    // count, then loads it as loadDesign() does.
+    std::unique_ptr<DesignDocument> loadOnlyOperand(const CliArguments &args,
+                                                    CliReporter &reporter, int &exitCode) const;
 };

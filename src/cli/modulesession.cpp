@@ -11,6 +11,7 @@ ModuleSession::ModuleSession(const ConnectionSettings &settings, InterruptWatche
     , m_reporter(reporter)
     , m_runner(settings, interrupt)
 {
+    m_reporter.set(QStringLiteral("module"), connectionJson());
 }
 
 int ModuleSession::readState(StateRead kind, ModuleState &state, const DesignModel *design,

@@ -28,6 +28,7 @@ public:
         RomInfo,     // also the boot page and the sixteen page comments
     };
 
+    // Records the connection in the reporter's JSON result as "module".
     ModuleSession(const ConnectionSettings &settings, InterruptWatcher &interrupt,
                   CliReporter &reporter);
 
@@ -47,10 +48,10 @@ public:
     // message when the firmware is too old for ROM pages and protection.
     int requireRomAndProtection(const ModuleState &state, const QString &message);
 
+private:
     // The address, ports and time-out, for JSON results.
     QJsonObject connectionJson() const;
 
-private:
     ConnectionSettings m_settings;
     CliReporter &m_reporter;
     WorkerRunner m_runner;

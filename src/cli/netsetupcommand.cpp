@@ -101,7 +101,6 @@ int NetSetupCommand::run(const CliArguments &args, CliReporter &reporter)
     }
 
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     if (write) {
         auto *worker = new QUdpThread;
         worker->setHardwareSetup(setup);

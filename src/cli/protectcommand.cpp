@@ -76,7 +76,6 @@ int ProtectCommand::run(const CliArguments &args, CliReporter &reporter)
     if (exitCode != ExitCode::Success)
         return exitCode;
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     ModuleState state;
     exitCode = session.readState(ModuleSession::StateRead::Protection, state);
     if (exitCode == ExitCode::Success)

@@ -148,7 +148,6 @@ int RomCommand::run(const CliArguments &args, CliReporter &reporter)
         return exitCode;
 
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     ModuleState state;
     exitCode = readAndGate(session, args, design.get(), state, reporter);
     if (exitCode != ExitCode::Success)

@@ -57,11 +57,8 @@ QList<CliOption> TransferCommand::commandOptions() const
 
 int TransferCommand::run(const CliArguments &args, CliReporter &reporter)
 {
-    const QString countError = operandCountError(args, 1, 1);
-    if (!countError.isEmpty())
-        return usageError(reporter, countError);
     int exitCode = ExitCode::Success;
-    const auto document = loadDesign(args.operand(0), reporter, exitCode);
+    const auto document = loadOnlyOperand(args, reporter, exitCode);
     if (!document)
         return exitCode;
     ConnectionSettings settings = document->settings();
@@ -77,7 +74,6 @@ int TransferCommand::run(const CliArguments &args, CliReporter &reporter)
         return reporter.finish(exitCode);
 
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     ModuleState state;
     exitCode = session.readState(ModuleSession::StateRead::Flags, state);
     if (exitCode == ExitCode::Success)

@@ -36,7 +36,6 @@ int VersionCommand::run(const CliArguments &args, CliReporter &reporter)
     if (exitCode != ExitCode::Success)
         return exitCode;
     ModuleSession session(settings, m_interrupt, reporter);
-    reporter.set(QStringLiteral("module"), session.connectionJson());
     auto *worker = new QUdpThread;
     worker->setBlockRead(ModuleInterface::versionAddress, ModuleInterface::versionSize);
     exitCode = session.run(worker);
