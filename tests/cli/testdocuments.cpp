@@ -1,7 +1,10 @@
 #include "testdocuments.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -85,6 +88,23 @@ QString TestDocuments::withErrors()
 QString TestDocuments::badExpression()
 {
     return design(QStringLiteral("_A and ("), QString(), QString());
+}
+
+QStringList TestDocuments::exampleDesigns()
+{
+    const QDir examples(QStringLiteral(KARIX_SOURCE_DIR "/examples"));
+    QStringList paths;
+    for (const QString &name : examples.entryList({QStringLiteral("*.krx")}, QDir::Files))
+        paths << examples.filePath(name);
+    return paths;
+}
+
+void TestDocuments::addDesignRows(const QString &cleanPath)
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("clean") << cleanPath;
+    for (const QString &example : exampleDesigns())
+        QTest::newRow(qPrintable(QFileInfo(example).fileName())) << example;
 }
 
 QString TestDocuments::write(const QTemporaryDir &dir, const QString &name, const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTemporaryDir;
 
@@ -16,6 +17,11 @@ QString warningsOnly();
 QString withErrors();
 // clean() with a pre-logic expression the evaluator refuses.
 QString badExpression();
+
+// The design documents shipped in examples/.
+QStringList exampleDesigns();
+// A "path" column with cleanPath and every example design as rows.
+void addDesignRows(const QString &cleanPath);
 
 // Writes text as `name` into dir; returns the path.
 QString write(const QTemporaryDir &dir, const QString &name, const QString &text);

@@ -25,15 +25,6 @@
 
 namespace {
 
-QStringList exampleDesigns()
-{
-    const QDir examples(QStringLiteral(KARIX_SOURCE_DIR "/examples"));
-    QStringList paths;
-    for (const QString &name : examples.entryList({QStringLiteral("*.krx")}, QDir::Files))
-        paths << examples.filePath(name);
-    return paths;
-}
-
 // Changes one register behind the tool's back, with the program's own client.
 bool writeRegister(quint16 udpPort, quint32 address, quint8 value)
 {
@@ -123,10 +114,7 @@ CliRun TestCliModule::cli(const SimulatorProcess &sim, QStringList args)
 
 void TestCliModule::downloadThenVerify_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::newRow("clean") << m_clean;
-    for (const QString &example : exampleDesigns())
-        QTest::newRow(qPrintable(QFileInfo(example).fileName())) << example;
+    TestDocuments::addDesignRows(m_clean);
 }
 
 void TestCliModule::downloadThenVerify()

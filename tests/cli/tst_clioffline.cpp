@@ -39,15 +39,6 @@ QByteArray parseHexDump(const QString &dump, QList<quint32> &lineAddresses)
     return bytes;
 }
 
-QStringList exampleDesigns()
-{
-    const QDir examples(QStringLiteral(KARIX_SOURCE_DIR "/examples"));
-    QStringList paths;
-    for (const QString &name : examples.entryList({QStringLiteral("*.krx")}, QDir::Files))
-        paths << examples.filePath(name);
-    return paths;
-}
-
 } // namespace
 
 class TestCliOffline : public QObject
@@ -248,10 +239,7 @@ void TestCliOffline::checkExitCodes()
 
 void TestCliOffline::compileEqualsInMemoryImage_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::newRow("clean") << m_clean;
-    for (const QString &example : exampleDesigns())
-        QTest::newRow(qPrintable(QFileInfo(example).fileName())) << example;
+    TestDocuments::addDesignRows(m_clean);
 }
 
 void TestCliOffline::compileEqualsInMemoryImage()
