@@ -1,4 +1,5 @@
 #include "common/testrunner.h"
+#include "wirerulesfixture.h"
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"
@@ -25,13 +26,11 @@ bool isCountedFunction(const BlockItem *block)
 // Random sequences of the edits the canvas makes (placing, wiring, deleting
 // wires and blocks), checking after every step that the model's lists,
 // connections and resource counts still agree.
-class RandomEditTest : public QObject
+class RandomEditTest : public WireRulesFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void editsKeepModelConsistent_data();
     void editsKeepModelConsistent();
 
@@ -51,24 +50,7 @@ private:
     void verifyCounters() const;
 
     QRandomGenerator m_random;
-    DesignModel *m_model = nullptr;
-    ResourceCounters *m_counters = nullptr;
-    WireRules *m_rules = nullptr;
 };
-
-void RandomEditTest::init()
-{
-    m_model = new DesignModel;
-    m_counters = new ResourceCounters;
-    m_rules = new WireRules(*m_model, *m_counters);
-}
-
-void RandomEditTest::cleanup()
-{
-    delete m_rules;
-    delete m_counters;
-    delete m_model;
-}
 
 void RandomEditTest::editsKeepModelConsistent_data()
 {

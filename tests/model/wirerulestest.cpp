@@ -1,4 +1,5 @@
 #include "common/testrunner.h"
+#include "wirerulesfixture.h"
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"
@@ -28,13 +29,11 @@ const QHash<QString, Placing> placings = {
 
 } // namespace
 
-class WireRulesTest : public QObject
+class WireRulesTest : public WireRulesFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void inputIntoPreLogic_data();
     void inputIntoPreLogic();
     void functionColumn_data();
@@ -56,25 +55,7 @@ private slots:
 
 private:
     BlockItem *place(const QString &term, int row, const QString &name, int sheet = 0);
-
-    DesignModel *m_model = nullptr;
-    ResourceCounters *m_counters = nullptr;
-    WireRules *m_rules = nullptr;
 };
-
-void WireRulesTest::init()
-{
-    m_model = new DesignModel;
-    m_counters = new ResourceCounters;
-    m_rules = new WireRules(*m_model, *m_counters);
-}
-
-void WireRulesTest::cleanup()
-{
-    delete m_rules;
-    delete m_counters;
-    delete m_model;
-}
 
 BlockItem *WireRulesTest::place(const QString &term, int row, const QString &name, int sheet)
 {
