@@ -2,9 +2,9 @@
 
 #include "io/documentreader.h"
 #include "io/entrybuilder.h"
-#include "io/entrywriter.h"
 #include "io/pastesession.h"
 #include "io/saxhandler.h"
+#include "model/blockitem.h"
 #include "model/labelregistry.h"
 
 #include <QTextStream>
@@ -31,7 +31,7 @@ QString ClipboardFragment::write(const QList<BlockItem *> &blocks)
     QTextStream stream(&text);
     stream << openingLine;
     for (const BlockItem *block : blocks)
-        EntryWriter::write(stream, *block, 1);
+        block->writeEntry(stream, block->term(), 1);
     stream << closingLine;
     stream.flush();
     return text;

@@ -1,10 +1,10 @@
 #include "io/documentwriter.h"
 
-#include "io/entrywriter.h"
-#include "io/xmltext.h"
+#include "model/blockitem.h"
 #include "model/connectionsettings.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
+#include "model/xmltext.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -25,7 +25,7 @@ void DocumentWriter::writeXml(QTextStream &stream) const
         stream << "    <tab id=\"" << QString::number(index) << "\" name=\""
                << XmlText::escaped(sheet->caption()) << "\">\n";
         for (const BlockItem *block : sheet->blocks())
-            EntryWriter::write(stream, *block, 2);
+            block->writeEntry(stream, block->term(), 2);
         stream << "    </tab>\n";
     }
     stream << "</KaRiX>\n";

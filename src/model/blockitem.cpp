@@ -1,6 +1,7 @@
 #include "model/blockitem.h"
 
 #include "model/blockimages.h"
+#include "model/xmltext.h"
 
 #include <QTextStream>
 
@@ -154,17 +155,17 @@ void BlockItem::writeEntry(QTextStream &stream, const QString &term, int level) 
 {
     const QString outer = indent(level);
     const QString inner = indent(level + 1);
-    stream << outer << "<entry term=\"" << term.toHtmlEscaped() << "\">\n";
+    stream << outer << "<entry term=\"" << XmlText::escaped(term) << "\">\n";
     stream << inner << "<id>" << m_id << "</id>\n";
-    stream << inner << "<name>" << m_name.toHtmlEscaped() << "</name>\n";
+    stream << inner << "<name>" << XmlText::escaped(m_name) << "</name>\n";
     if (!m_userName.isEmpty())
-        stream << inner << "<userName>" << m_userName.toHtmlEscaped() << "</userName>\n";
+        stream << inner << "<userName>" << XmlText::escaped(m_userName) << "</userName>\n";
     for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it) {
-        stream << inner << "<net port=\"" << it.key() << "\">" << it.value()->name().toHtmlEscaped()
+        stream << inner << "<net port=\"" << it.key() << "\">" << XmlText::escaped(it.value()->name())
                << "</net>\n";
     }
     if (!m_property.isEmpty())
-        stream << inner << "<property>" << m_property.toHtmlEscaped() << "</property>\n";
+        stream << inner << "<property>" << XmlText::escaped(m_property) << "</property>\n";
     stream << outer << "</entry>\n";
 }
 

@@ -1,4 +1,4 @@
-#include "io/xmltext.h"
+#include "model/xmltext.h"
 
 QString XmlText::escaped(const QString &text)
 {
