@@ -125,13 +125,13 @@ void counters(DesignMaker &maker)
         posts.append(post);
     }
     maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Run time"),
-              QStringLiteral("Mode=0 Unit=sec FileSave=true PATH=/tmp/karix-logs"));
+              QStringLiteral("Mode=0 Unit=sec FileSave=true PATH=/tmp"));
     BlockItem *beamTime = maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Beam on"),
                                     QStringLiteral("Mode=5 Unit=usec FileSave=false PATH=/tmp"));
     maker.connect(beamTime, 0, posts.at(2));
     maker.connect(beamTime, 1, posts.at(0));
     BlockItem *hits = maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Hits"),
-                                QStringLiteral("Mode=9 FileSave=true PATH=/tmp/karix-logs"));
+                                QStringLiteral("Mode=9 FileSave=true PATH=/tmp"));
     maker.connect(hits, 0, posts.at(2));
     maker.connect(hits, 1, posts.at(1));
     BlockItem *changes = maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Changes"),
