@@ -23,9 +23,8 @@ require() {
     fi
   done
 }
-
 # An example with measure counters that passes the design rule check shows
-# the most (one example logs into a directory that may not exist yet).
+# the most; the check also guards against a log directory missing here.
 choose_example() {
   local candidate
   for candidate in $(grep -l MsrCnt examples/*.krx 2>/dev/null) examples/*.krx; do
