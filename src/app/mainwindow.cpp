@@ -7,6 +7,7 @@
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
 #include "editor/programwidget.h"
+#include "io/clipboardfragment.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
@@ -39,7 +40,6 @@ namespace {
 const char kGeometryGroup[] = "mainwindow";
 const char kGeometryKey[] = "geometry";
 const char kRecentFilesKey[] = "recentFileList";
-const char kClipboardHeader[] = "<KaRiX_Copy_Items>\n";
 
 QScrollArea *baseScrollArea(QWidget *content)
 {
@@ -386,7 +386,7 @@ void MainWindow::itemSelect(bool selected)
 void MainWindow::isCopyText()
 {
     const QString text = QApplication::clipboard()->text();
-    m_ui->actionPaste->setEnabled(text.startsWith(QLatin1String(kClipboardHeader)));
+    m_ui->actionPaste->setEnabled(ClipboardFragment::isFragment(text));
 }
 
 void MainWindow::on_action_Delete_triggered()
