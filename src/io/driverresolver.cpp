@@ -11,9 +11,6 @@
 
 namespace {
 
-const int logicPortCount = 11;
-const int measureCounterPortCount = 2;
-
 // First block of the list with this name on the sheet; any sheet when negative.
 template<typename Block>
 BlockItem *findIn(const QList<Block *> &list, const QString &name, int sheet)
@@ -31,11 +28,6 @@ bool isFunctionTerm(const QString &term)
            || term == QLatin1String("NonFnc");
 }
 
-bool isLogicTerm(const QString &term)
-{
-    return term == QLatin1String("PreLogic") || term == QLatin1String("PostLogic");
-}
-
 } // namespace
 
 DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied)
@@ -47,7 +39,7 @@ void DriverResolver::connectDrivers(BlockItem *block, const EntryKeys::KeyMap &n
 {
     const QString term = block->term();
     for (auto it = nets.cbegin(); it != nets.cend(); ++it) {
-        const int port = portFor(term, it.key());
+        const int port = portFor(*block, it.key());
         if (port < 0)
             continue;
         const QString name = m_paste ? m_paste->translated(it.value()) : it.value();
@@ -123,16 +115,12 @@ QString DriverResolver::counterFor(const BlockItem &driver)
     return QString();
 }
 
-int DriverResolver::portFor(const QString &term, const QString &key)
+int DriverResolver::portFor(const BlockItem &block, const QString &key)
 {
-    if (isFunctionTerm(term))
+    // A function has one input whatever port the entry names.
+    if (isFunctionTerm(block.term()))
         return 0;
     bool ok = false;
     const int port = key.toInt(&ok);
-    int portCount = 1;
-    if (isLogicTerm(term))
-        portCount = logicPortCount;
-    else if (term.startsWith(QLatin1String("MsrCnt")))
-        portCount = measureCounterPortCount;
-    return ok && port >= 0 && port < portCount ? port : -1;
+    return ok && port >= 0 && port < block.inputCount() ? port : -1;
 }

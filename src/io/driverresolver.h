@@ -29,7 +29,7 @@ private:
     // The connection counter a function input from this driver holds, if any.
     static QString counterFor(const BlockItem &driver);
     // The port a <net> key stands for on a block of this term, or -1.
-    static int portFor(const QString &term, const QString &key);
+    static int portFor(const BlockItem &block, const QString &key);
 
     DocumentContext m_context;
     bool &m_settingsApplied;
