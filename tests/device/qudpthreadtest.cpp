@@ -601,8 +601,8 @@ void QUdpThreadTest::simulatorStoppedMidDownload()
 void QUdpThreadTest::faultPatternDownloadAndVerify()
 {
     SimConfig config;
-    config.faults.dropEveryRequest = 60;
-    config.faults.dropEveryReply = 45;
+    config.faults.dropEveryRequest = 20;
+    config.faults.dropEveryReply = 17;
     auto sim = startSim(config);
     const WorkerProbe loaded = download(*sim);
     QVERIFY2(loaded.ok, qPrintable(loaded.error()));
