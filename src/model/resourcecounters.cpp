@@ -2,7 +2,7 @@
 
 namespace {
 
-struct CounterSpec
+struct CounterDefinition
 {
     const char *kind;
     const char *text;
@@ -10,7 +10,7 @@ struct CounterSpec
 };
 
 // Palette order; a total of 0 marks an uncounted kind.
-constexpr CounterSpec counterSpecs[] = {
+constexpr CounterDefinition counterDefinitions[] = {
     {"Input", "Input", 0},         {"PreLogic", "PreLogic", 0},
     {"PreLogicInfo", "", 8},       {"CntFnc", "CntFnc", 8},
     {"DlyFnc", "DlyFnc", 8},       {"NonFnc", "NonFnc", 6},
@@ -26,10 +26,10 @@ const QString functionUnits = QStringLiteral("PostLogicInfo");
 
 ResourceCounters::ResourceCounters(QObject *parent) : QObject(parent)
 {
-    for (const CounterSpec &spec : counterSpecs) {
-        const QString kind = QString::fromLatin1(spec.kind);
+    for (const CounterDefinition &definition : counterDefinitions) {
+        const QString kind = QString::fromLatin1(definition.kind);
         m_order.append(kind);
-        m_counters.insert(kind, {QString::fromLatin1(spec.text), spec.total, spec.total});
+        m_counters.insert(kind, {QString::fromLatin1(definition.text), definition.total, definition.total});
     }
 }
 

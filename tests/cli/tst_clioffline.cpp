@@ -117,7 +117,7 @@ void TestCliOffline::badArguments_data()
     QTest::newRow("netsetup address") << QStringList{"netsetup", "--new-address", "10.1.1"} + local
                                       << "10.1.1 is invalid address.";
     QTest::newRow("netsetup port")
-        << QStringList{"netsetup", "--new-address", "10.1.1.2", "--new-tcp-port", "65536"} + local
+        << QStringList{"netsetup", "--new-address", "127.0.0.2", "--new-tcp-port", "65536"} + local
         << "65536 is invalid port.";
     QTest::newRow("counters list") << QStringList{"counters", "--start", "4"} + local
                                    << "Invalid counter list for --start";
