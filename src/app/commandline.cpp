@@ -73,21 +73,18 @@ QString CommandLine::usage(const QString &programWord)
                             " [-o <timeout>] [fileName]");
 }
 
-CommandLine CommandLine::parse(const QStringList &args)
+// Applies the options at the front of args (POSIX getopt: options end at the
+// first word that is not an option or at "--"; letters may be grouped and an
+// argument may be attached) and returns the index of the first operand.
+int CommandLine::parseOptions(const QStringList &args, bool &badValue)
 {
-    CommandLine result;
-    bool badValue = false;
     int index = 1;
-    // POSIX getopt: options end at the first word that is not an option or
-    // at "--"; letters may be grouped and an argument may be attached.
     while (index < args.size()) {
         const QString &word = args.at(index);
-        if (word == QLatin1String("--")) {
-            ++index;
-            break;
-        }
+        if (word == QLatin1String("--"))
+            return index + 1;
         if (word.size() < 2 || !word.startsWith(QLatin1Char('-')))
-            break;
+            return index;
         ++index;
         for (int pos = 1; pos < word.size(); ++pos) {
             const QChar letter = word.at(pos);
@@ -100,13 +97,21 @@ CommandLine CommandLine::parse(const QStringList &args)
                 argument = args.at(index++);
             else
                 break; // missing argument: skipped silently
-            if (applyOption(letter, argument, result.settings))
-                result.optionsGiven = true;
+            if (applyOption(letter, argument, settings))
+                optionsGiven = true;
             else
                 badValue = true;
             break;
         }
     }
+    return index;
+}
+
+CommandLine CommandLine::parse(const QStringList &args)
+{
+    CommandLine result;
+    bool badValue = false;
+    const int index = result.parseOptions(args, badValue);
     const int operands = int(args.size()) - index;
     result.hasOperands = operands > 0;
     if (operands == 1)

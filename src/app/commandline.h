@@ -19,4 +19,7 @@ struct CommandLine
     // the program's own name.
     static CommandLine parse(const QStringList &args);
     static QString usage(const QString &programWord);
+
+private:
+    int parseOptions(const QStringList &args, bool &badValue);
 };
