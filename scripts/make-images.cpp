@@ -596,6 +596,12 @@ int main(int argc, char **argv)
     put(iconEdit(), "KaRiX_icon/KaRiX_Edit.png");
     put(iconRename(), "KaRiX_icon/KaRiX_rename2.png");
 
+    // The desktop icon theme wants the application icon in its standard sizes.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral("hicolor/%1x%1/apps/karix.png").arg(size);
+        ok = save(applicationIcon(size), path) && ok;
+    }
+
     const QImage appIcon = applicationIcon(32);
     ok = appIcon.save(g_outDir + QStringLiteral("/karix.ico"), "ICO") && ok;
     std::printf("%s karix.ico\n", ok ? "wrote" : "FAILED");
