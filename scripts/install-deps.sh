@@ -4,6 +4,10 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools libgl-dev xvfb xauth)
+# The installation test validates the installed tree with these; the package
+# script needs dpkg-dev and file for the computed dependencies.
+packages+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base
+           bash-completion file dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,14 +1,74 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "karixversion.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <cstdio>
+
+namespace {
+
+// Installed programs find their translations relative to themselves, so any
+// installation prefix works; a program in the build folder finds them in its
+// "translations" folder.
+void installTranslator(QCoreApplication &app, QTranslator &translator)
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QStringList folders = {programDir.filePath(QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN)),
+                                 programDir.filePath(QStringLiteral("translations"))};
+    for (const QString &folder : folders) {
+        if (translator.load(QLocale(), QStringLiteral("karix"), QStringLiteral("_"), folder)) {
+            app.installTranslator(&translator);
+            return;
+        }
+    }
+}
+
+QString helpText(const QString &programWord)
+{
+    return CommandLine::usage(programWord) + QStringLiteral("\n\n")
+           + QCoreApplication::translate(
+               "main",
+               "Draws, checks, downloads and verifies designs (.krx) of the NIM trigger-logic\n"
+               "module and shows its measure counters.\n\n"
+               "Options:\n"
+               "  -h <host address>  module address (IPv4 or IPv6); default: the module's\n"
+               "                     factory address\n"
+               "  -t <TCP port>      TCP port of the counter stream (default 24)\n"
+               "  -u <UDP port>      UDP port of the register protocol (default 4660)\n"
+               "  -o <timeout>       device time-out in seconds (default 1)\n"
+               "  -a <on/off>        whether the counter window connects by itself (default on)\n"
+               "  --help             show this help\n"
+               "  --version          show the version and the commit it was built from\n\n"
+               "Options given here override the connection settings stored in a document\n"
+               "opened later.\n");
+}
+
+// Answers "--help" and "--version" on standard output, without a display.
+int printInformation(int argc, char *argv[], bool version)
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    installTranslator(app, translator);
+    const QString text = version ? QStringLiteral("karix " KARIX_VERSION_TEXT "\n")
+                                 : helpText(QString::fromLocal8Bit(argv[0]));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    const QByteArray firstWord = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (firstWord == "--help" || firstWord == "--version")
+        return printInformation(argc, argv, firstWord == "--version");
+
     QStringList words;
     for (int i = 0; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
@@ -20,10 +80,9 @@ int main(int argc, char *argv[])
     app.setOrganizationName(QStringLiteral("Quorvex"));
     app.setApplicationName(QStringLiteral("KaRiX"));
     app.setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
+    app.setDesktopFileName(QStringLiteral("karix"));
     QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("karix"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
-        app.installTranslator(&translator);
+    installTranslator(app, translator);
 
     auto *window = new MainWindow(commandLine.fileName,
                                   commandLine.optionsGiven ? &commandLine.settings : nullptr);

@@ -123,6 +123,7 @@ QString CommandTable::toolHelp() const
                "options -h ADDRESS, -u UDP-PORT, -t TCP-PORT and -o SECONDS; when absent, the\n"
                "values stored in the design document are used, else the defaults (the\n"
                "module's factory address, UDP 4660, TCP 24, 1 second).\n\n");
+    text += tr("karix-cli --version prints the version of this program and its commit.\n\n");
     return text + exitCodeHelp();
 }
 

@@ -2,11 +2,19 @@
 // scripts, without a display. See "karix-cli --help" for commands and exit codes.
 #include "cli/commandtable.h"
 #include "cli/interruptwatcher.h"
+#include "karixversion.h"
 
 #include <QCoreApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("karix-cli " KARIX_VERSION_TEXT);
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));

@@ -1,0 +1,76 @@
+# Installation as a Linux desktop program (cmake --install build --prefix P):
+# the three programs, the desktop entry, the design document's MIME type, the
+# icons, examples, translations, manual pages and bash completion. Then the
+# Debian package built from the same rules (scripts/package.sh).
+include(GNUInstallDirs)
+
+set(KARIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/karix)
+set(KARIX_TRANSLATIONS_DIR ${KARIX_DATA_DIR}/translations)
+
+# The program looks for its translations relative to its own folder, so that
+# an installation works under any prefix and can be moved.
+file(RELATIVE_PATH translations_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/karix/translations)
+target_compile_definitions(karix PRIVATE KARIX_TRANSLATIONS_FROM_BIN="${translations_from_bin}")
+
+install(TARGETS karix karix-cli karix-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${KARIX_QM_FILES} DESTINATION ${KARIX_TRANSLATIONS_DIR})
+file(GLOB example_designs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.krx)
+install(FILES ${example_designs} DESTINATION ${KARIX_DATA_DIR}/examples)
+
+install(FILES data/karix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/karix-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME karix.xml)
+install(DIRECTORY resources/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES data/karix-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME karix-cli)
+
+# Manual pages get the version from project() and are compressed, as Debian
+# installs them.
+set(man_pages)
+foreach(program karix karix-cli karix-sim)
+  set(page ${PROJECT_BINARY_DIR}/man/${program}.1)
+  configure_file(docs/man/${program}.1.in ${page} @ONLY)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND sh -c "gzip -9nc \"$1\" > \"$1.gz\"" sh ${page}
+    DEPENDS ${page}
+    VERBATIM)
+  list(APPEND man_pages ${page}.gz)
+endforeach()
+add_custom_target(karix_man_pages ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Installs into a temporary prefix and checks the installed tree.
+if(BUILD_TESTING)
+  add_test(NAME install
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/check-installed-tree.sh
+                   ${PROJECT_BINARY_DIR})
+  # 77: a tool the check needs is missing (scripts/install-deps.sh installs it).
+  set_tests_properties(install PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
+endif()
+
+# Debian package: cpack -G DEB in the build folder (see scripts/package.sh).
+# The Qt 6 and C++ runtime dependencies are computed from the programs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME karix)
+set(CPACK_PACKAGE_VENDOR Quorvex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "design tool for the programmable NIM trigger-logic module")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "KaRiX draws the signal path of the NIM trigger-logic module on sheets, saves
+it as an XML design document (.krx), checks it, compiles it into the module's
+registers, downloads and verifies it over UDP, and shows the measure counters
+live. The package holds the program, the command-line tool karix-cli for
+scripts, and the module simulator karix-sim.")
+set(KARIX_PACKAGE_MAINTAINER "KaRiX developers <karix@quorvex.invalid>" CACHE STRING
+    "Maintainer field of the Debian package")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KARIX_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
+include(CPack)
