@@ -180,10 +180,9 @@ void ProgramWidget::setIconImage(BlockItem *block, const QImage &image)
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
 {
-    const QString term = block->term();
-    if (term == QLatin1String("Input")) {
+    if (block->kind() == BlockKind::Input) {
         emit inputPortChangeRequested(block, newPortText);
-    } else if (term.startsWith(QLatin1String("NIM-OUT"))) {
+    } else if (block->kind() == BlockKind::Output) {
         block->setTerm(newPortText);
         block->setName(newPortText);
     }
@@ -195,7 +194,7 @@ void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
 void ProgramWidget::giveBackResources()
 {
     for (BlockItem *block : m_sheet->blocks()) {
-        const QString kind = ResourceCounters::kindOfTerm(block->term());
+        const QString kind = block->traits().resource;
         if (!kind.isEmpty())
             m_counters->useResource(+1, kind);
         for (BlockItem *source : block->inputs()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/blockkinds.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -85,7 +87,7 @@ public:
     bool isNameFree(const QString &name, bool alsoNames) const;
     // Appends the free names of "Input" (on the sheet; any sheet when
     // negative), of a kind starting with "NIM-OUT" or with "MsrCnt".
-    void freeResourceNames(const QString &kind, QStringList &names, int sheet) const;
+    void freeResourceNames(const QString &resourceKind, QStringList &names, int sheet) const;
 
     // The first block with this name on the sheet (any sheet when negative).
     BlockItem *findBlock(const QString &name, int sheet = -1) const;
@@ -107,6 +109,7 @@ private:
     bool takeOut(List &list, BlockItem *block);
     template<typename Block, typename List>
     Block *append(List &list, Block *block);
+    BlockItem *addOfKind(BlockKind kind, int id, int sheet, const QString &name);
     BlockItem *addNumberedOutput(const QString &prefix, int count, int id, int sheet,
                                  const QString &name, bool measureCounter);
     QString firstFreeOutputName(const QString &prefix, int count) const;

@@ -114,7 +114,9 @@ LabelRegistry::Look LabelRegistry::look(const Entry &entry) const
 {
     if (!entry.source || entry.presence.value(m_currentSheet, false))
         return Look::Off;
-    return entry.source->term().contains(preLabelPrefix) ? Look::LabelOn : Look::FunctionLabelOn;
+    const BlockKind kind = entry.source->kind();
+    const bool preLabel = kind == BlockKind::PreLabel || kind == BlockKind::PreLabelReference;
+    return preLabel ? Look::LabelOn : Look::FunctionLabelOn;
 }
 
 bool LabelRegistry::canDrag(const Entry &entry) const
@@ -124,7 +126,7 @@ bool LabelRegistry::canDrag(const Entry &entry) const
 
 QString LabelRegistry::dragKey(const Entry &entry)
 {
-    if (entry.source && entry.source->term() == preLabelPrefix)
+    if (entry.source && entry.source->kind() == BlockKind::PreLabel)
         return QStringLiteral("Pre") + entry.name;
     return entry.name;
 }

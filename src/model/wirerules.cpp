@@ -11,17 +11,23 @@ namespace {
 
 enum Column { InputColumn, PreLogicColumn, FunctionColumn, PostLogicColumn, OutputColumn };
 
+// A drop belongs to the column whose left edge it has passed, by these
+// margins (pixels): the wire end sits on the picture's left edge.
+constexpr int functionDropMargin = 0;
+constexpr int postLogicDropMargin = 3;
+constexpr int outputDropMargin = 3;
+
 const QString preLogicInfo = QStringLiteral("PreLogicInfo");
 const QString feedBackInfo = QStringLiteral("FeedBackInfo");
 
 bool isFeedback(const BlockItem *block)
 {
-    return block->term().startsWith(QLatin1String("FeedBack"));
+    return BlockKinds::isFeedback(block->kind());
 }
 
 bool isCountedFunction(const BlockItem *block)
 {
-    return block->term() == QLatin1String("CntFnc") || block->term() == QLatin1String("DlyFnc");
+    return BlockKinds::isCountedFunction(block->kind());
 }
 
 } // namespace
@@ -67,7 +73,7 @@ void WireRules::deleteBlock(BlockItem *block)
         giveBack(connectionUnit(source, block));
     for (BlockItem *destination : block->fanout())
         giveBack(connectionUnit(block, destination));
-    giveBack(ResourceCounters::kindOfTerm(block->term()));
+    giveBack(block->traits().resource);
     m_model.removeBlock(block);
 }
 
@@ -79,20 +85,20 @@ QString WireRules::connectionUnit(const BlockItem *source, const BlockItem *dest
         return QString();
     if (isFeedback(source))
         return feedBackInfo;
-    const bool preLogicSide = source->term() == QLatin1String("PreLogic")
-                              || source->term().contains(QLatin1String("Label"));
+    const bool preLogicSide = source->kind() == BlockKind::PreLogic
+                              || BlockKinds::isLabel(source->kind());
     return preLogicSide ? preLogicInfo : QString();
 }
 
 int WireRules::dropColumn(int x)
 {
-    if (x < 142)
+    if (x < Placement::columnX(SheetColumn::PreLogic))
         return InputColumn;
-    if (x <= 283)
+    if (x < Placement::columnX(SheetColumn::Function) - functionDropMargin)
         return PreLogicColumn;
-    if (x <= 421)
+    if (x < Placement::columnX(SheetColumn::PostLogic) - postLogicDropMargin)
         return FunctionColumn;
-    if (x <= 563)
+    if (x < Placement::columnX(SheetColumn::Output) - outputDropMargin)
         return PostLogicColumn;
     return OutputColumn;
 }
@@ -140,9 +146,9 @@ WireRules::DropResult WireRules::dropOnPostLogic(const QString &sourceName, int 
         return {};
     BlockItem *destination = *hit;
     int port = -1;
-    if (destination->term() == QLatin1String("PostLogic"))
+    if (destination->kind() == BlockKind::PostLogic)
         port = destination->connectSource(-1, source);
-    else if (destination->term() == QLatin1String("Label"))
+    else if (destination->kind() == BlockKind::Label)
         port = destination->connectSource(0, source);
     return port < 0 ? DropResult{} : DropResult{destination, port, {}};
 }
@@ -162,7 +168,7 @@ WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int she
         return {};
     BlockItem *destination = *hit;
     int port = 0;
-    if (destination->term().startsWith(QLatin1String("MsrCnt"))) {
+    if (destination->kind() == BlockKind::MeasureCounter) {
         const int middle = destination->position().y() + destination->pixmap().height() / 2;
         port = drop.y() < middle ? 0 : 1;
     }
@@ -171,14 +177,14 @@ WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int she
 
 WireRules::DropResult WireRules::connectFunction(BlockItem *destination, BlockItem *source)
 {
-    const QString term = destination->term();
-    if (term == QLatin1String("NonFnc")) {
+    const BlockKind kind = destination->kind();
+    if (kind == BlockKind::PassThrough) {
         if (source->name().startsWith(QLatin1String("FeedBack")))
             return {nullptr, -1,
                     tr("Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0.")};
         return {destination, destination->connectSource(0, source), {}};
     }
-    if (term == QLatin1String("PreLabel")) {
+    if (kind == BlockKind::PreLabel) {
         if (!source->name().startsWith(QLatin1String("PreLgc")))
             return {};
         return {destination, destination->connectSource(0, source), {}};
