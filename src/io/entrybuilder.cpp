@@ -24,7 +24,9 @@ QString tr(const char *text)
 } // namespace
 
 EntryBuilder::EntryBuilder(const DocumentContext &context)
-    : m_context(context), m_drivers(context, m_settingsApplied)
+    : m_context(context),
+      m_edits(*context.model, *context.resources, *context.labels, *context.sheets),
+      m_drivers(context, m_settingsApplied)
 {
 }
 
@@ -101,8 +103,7 @@ int EntryBuilder::rowFor(const EntryKeys &keys, const Sheet &sheet)
 
 BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
 {
-    BlockItem *block = m_context.model->createBlock(keys.term, row, sheetIndex,
-                                                    creationName(keys), m_context.resources);
+    BlockItem *block = m_edits.placeBlock(keys.term, sheetIndex, row, creationName(keys));
     if (!block) {
         if (BlockKinds::ofTerm(keys.term) == BlockKind::Input)
             m_messages.append(tr("There is no more Input resource."));
@@ -112,15 +113,8 @@ BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
     }
     applyNames(block, keys);
     if (!keys.property.isEmpty())
-        block->setProperty(keys.property);
+        m_context.model->setBlockProperty(block, keys.property);
     m_drivers.connectDrivers(block, keys.nets, sheetIndex);
-    Sheet *sheet = m_context.sheets->sheet(sheetIndex);
-    if (!sheet->place(block)) {
-        m_context.model->removeBlock(block);
-        m_settingsApplied = false;
-        return nullptr;
-    }
-    noteReferencePresence(block);
     m_created.append(block);
     return block;
 }
@@ -129,7 +123,7 @@ void EntryBuilder::applyNames(BlockItem *block, const EntryKeys &keys)
 {
     if (keys.userName.isEmpty())
         return;
-    block->setUserName(keys.userName);
+    m_context.model->setBlockUserName(block, keys.userName);
     if (isFeedbackOrLabel(block->kind()))
         m_context.labels->setUserName(block->name(), keys.userName);
 }
@@ -148,10 +142,4 @@ QString EntryBuilder::generatedName(const DesignModel &model, const QString &ter
 {
     const QString prefix = BlockKinds::traits(BlockKinds::ofTerm(term)).namePrefix;
     return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
-}
-
-void EntryBuilder::noteReferencePresence(const BlockItem *block)
-{
-    if (BlockKinds::isReference(block->kind()))
-        m_context.labels->setPresence(block->name(), true);
 }

@@ -87,6 +87,8 @@ public:
     virtual QString userName() const;
     virtual void setUserName(const QString &userName);
     virtual int sheet() const;
+    // Only when sheets are renumbered.
+    void setSheet(int sheet) { m_sheet = sheet; }
 
     // The kind follows the term; a term that names no kind keeps the kind
     // the block was created as.

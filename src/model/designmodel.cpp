@@ -276,6 +276,26 @@ BlockItem *DesignModel::findBlock(const QString &name, int sheet) const
     return nullptr;
 }
 
+void DesignModel::setBlockProperty(BlockItem *block, const QString &text)
+{
+    block->setProperty(text);
+    emit blockChanged(block);
+}
+
+void DesignModel::setBlockUserName(BlockItem *block, const QString &userName)
+{
+    block->setUserName(userName);
+    emit blockChanged(block);
+}
+
+void DesignModel::setBlockResource(BlockItem *block, const QString &name)
+{
+    block->setName(name);
+    if (BlockKinds::isNamedByResource(block->kind()))
+        block->setTerm(name);
+    emit blockChanged(block);
+}
+
 void DesignModel::removeBlock(BlockItem *block)
 {
     if (!block)

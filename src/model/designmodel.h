@@ -92,6 +92,13 @@ public:
     // The first block with this name on the sheet (any sheet when negative).
     BlockItem *findBlock(const QString &name, int sheet = -1) const;
 
+    // Changes of a block's names and parameters; each emits blockChanged.
+    void setBlockProperty(BlockItem *block, const QString &text);
+    void setBlockUserName(BlockItem *block, const QString &userName);
+    // The resource name (an input connector, "NIM-OUT<n>", "MsrCnt<n>"); the
+    // outputs and measure counters, termed by their resource, follow it.
+    void setBlockResource(BlockItem *block, const QString &name);
+
     // Deletes a block of this model, dropping every connection to it; a
     // block the model does not hold is left alone.
     void removeBlock(BlockItem *block);
@@ -103,6 +110,9 @@ signals:
     void labelBlockAdded(BlockItem *block);
     // Emitted while the block is still intact, before it is deleted.
     void blockAboutToBeRemoved(BlockItem *block);
+    // The block's names or parameters changed: its picture and caption may
+    // have to be redrawn.
+    void blockChanged(BlockItem *block);
 
 private:
     template<typename List>
