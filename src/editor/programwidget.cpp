@@ -3,11 +3,10 @@
 #include "editor/blockiconpainter.h"
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
-#include "model/labelregistry.h"
-#include "model/resourcecounters.h"
+#include "model/placement.h"
 #include "model/sheet.h"
-#include "model/wirerules.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -43,15 +42,21 @@ struct Header
     const char *text;
 };
 
+// Headers from y 37, at their column's left edge (the input header indented).
+QRect headerRect(SheetColumn column, int indent, const QSize &size)
+{
+    return QRect(QPoint(Placement::columnX(column) + indent, 37), size);
+}
+
 const Header kHeaders[] = {
-    {"label_0", QRect(QPoint(20, 37), QPoint(75, 52)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
-    {"label_1", QRect(QPoint(142, 37), QPoint(204, 66)),
+    {"label_0", headerRect(SheetColumn::Input, 20, QSize(56, 16)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
+    {"label_1", headerRect(SheetColumn::PreLogic, 0, QSize(63, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "PreLogic\nFeedBack")},
-    {"label_2", QRect(QPoint(284, 37), QPoint(339, 66)),
+    {"label_2", headerRect(SheetColumn::Function, 0, QSize(56, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "Function\n")},
-    {"label_3", QRect(QPoint(425, 37), QPoint(487, 52)),
+    {"label_3", headerRect(SheetColumn::PostLogic, 0, QSize(63, 16)),
      QT_TRANSLATE_NOOP("MainWindow", "PostLogic")},
-    {"label_4", QRect(QPoint(567, 37), QPoint(677, 81)),
+    {"label_4", headerRect(SheetColumn::Output, 0, QSize(111, 45)),
      QT_TRANSLATE_NOOP("MainWindow", "Output\nFeedBack\nMeasure Counter")},
 };
 
@@ -82,14 +87,12 @@ double distanceToLine(const QPoint &point, const QLine &line)
 
 } // namespace
 
-ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, ResourceCounters *counters,
-                             LabelRegistry *labels, const ConnectionSettings *settings,
-                             QWidget *parent)
+ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
+                             const ConnectionSettings *settings, QWidget *parent)
     : DragWidget(parent),
       m_sheet(sheet),
       m_design(design),
-      m_counters(counters),
-      m_labels(labels),
+      m_edits(edits),
       m_settings(settings),
       m_connectionLabel(new QLabel(this))
 {
@@ -102,6 +105,7 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, ResourceCounters
     connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::moveIcon);
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
+    connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
     for (BlockItem *block : sheet->blocks())
         showBlock(block);
 }
@@ -128,19 +132,17 @@ void ProgramWidget::createHeaders()
 
 QLabel *ProgramWidget::iconOf(const BlockItem *block) const
 {
-    return block ? qobject_cast<QLabel *>(block->iconWidget()) : nullptr;
+    return m_icons.value(block).label;
 }
 
 void ProgramWidget::showBlock(BlockItem *block)
 {
-    block->setPixmap(BlockIconPainter::placedImage(*block));
-    auto *icon = new QLabel(this);
-    icon->setAttribute(Qt::WA_DeleteOnClose);
-    icon->setPixmap(QPixmap::fromImage(block->pixmap()));
-    icon->resize(block->pixmap().size());
-    icon->move(block->position());
-    icon->show();
-    block->setIconWidget(icon);
+    auto *label = new QLabel(this);
+    label->setAttribute(Qt::WA_DeleteOnClose);
+    label->move(block->position());
+    label->show();
+    m_icons.insert(block, Icon{label, QPixmap()});
+    setIconPicture(block, BlockIconPainter::placedPicture(*block));
     markWiresDirty();
 }
 
@@ -151,14 +153,18 @@ void ProgramWidget::moveIcon(BlockItem *block)
     markWiresDirty();
 }
 
+void ProgramWidget::redrawBlock(BlockItem *block)
+{
+    if (m_icons.contains(block))
+        setIconPicture(block, BlockIconPainter::placedPicture(*block));
+}
+
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
-    if (!m_sheet->contains(block) && !iconOf(block))
+    if (!m_sheet->contains(block) && !m_icons.contains(block))
         return;
-    if (QLabel *icon = iconOf(block); icon && icon->parent() == this) {
+    if (QLabel *icon = m_icons.take(block).label)
         icon->close();
-        block->setIconWidget(nullptr);
-    }
     m_selection.removeAll(block);
     if (m_currentBlock == block) {
         m_currentBlock = nullptr;
@@ -169,50 +175,33 @@ void ProgramWidget::forgetBlock(BlockItem *block)
     markWiresDirty();
 }
 
-void ProgramWidget::setIconImage(BlockItem *block, const QImage &image)
+void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
 {
-    block->setPixmap(image);
-    if (QLabel *icon = iconOf(block)) {
-        icon->setPixmap(QPixmap::fromImage(image));
-        icon->resize(image.size());
-    }
+    const auto icon = m_icons.find(block);
+    if (icon == m_icons.end())
+        return;
+    icon->picture = picture;
+    icon->label->resize(picture.size());
+    showSelected(block, m_selection.contains(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
 {
-    const QString term = block->term();
-    if (term == QLatin1String("Input")) {
-        emit inputPortChangeRequested(block, newPortText);
-    } else if (term.startsWith(QLatin1String("NIM-OUT"))) {
-        block->setTerm(newPortText);
-        block->setName(newPortText);
-    }
-    setIconImage(block, BlockIconPainter::editedImage(*block));
+    if (block->kind() == BlockKind::Input)
+        m_edits->moveInputToPort(block, newPortText);
+    else if (block->kind() == BlockKind::Output)
+        m_edits->moveToResource(block, newPortText);
+    setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
     emit modified();
 }
 
-void ProgramWidget::giveBackResources()
-{
-    for (BlockItem *block : m_sheet->blocks()) {
-        const QString kind = ResourceCounters::kindOfTerm(block->term());
-        if (!kind.isEmpty())
-            m_counters->useResource(+1, kind);
-        for (BlockItem *source : block->inputs()) {
-            const QString unit = WireRules::connectionUnit(source, block);
-            if (!unit.isEmpty())
-                m_counters->useResource(+1, unit);
-        }
-    }
-}
-
 void ProgramWidget::showSelected(BlockItem *block, bool selected)
 {
-    QLabel *icon = iconOf(block);
-    if (!icon)
+    const Icon icon = m_icons.value(block);
+    if (!icon.label)
         return;
-    const QImage image = selected ? BlockIconPainter::selectedImage(block->pixmap()) : block->pixmap();
-    icon->setPixmap(QPixmap::fromImage(image));
+    icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
 }
 
 BlockItem *ProgramWidget::currentBlock() const
@@ -258,26 +247,9 @@ void ProgramWidget::deleteSelection()
     if (doomed.isEmpty())
         return;
     m_selection.clear();
-    for (BlockItem *block : std::as_const(doomed))
-        deleteBlock(block);
+    m_edits->deleteBlocks(doomed);
     emit itemSelect(false);
     emit modified();
-}
-
-void ProgramWidget::deleteBlock(BlockItem *block)
-{
-    const QString entry = LabelRegistry::entryName(block->name());
-    if (!entry.isEmpty()) {
-        if (m_design->labelBlocks().contains(block))
-            m_labels->setPresence(entry, false);
-        else
-            m_labels->removeLabel(entry);
-    }
-    if (QLabel *icon = iconOf(block)) {
-        icon->close();
-        block->setIconWidget(nullptr);
-    }
-    WireRules(*m_design, *m_counters).deleteBlock(block);
 }
 
 void ProgramWidget::refreshSelectionState()
@@ -385,7 +357,7 @@ void ProgramWidget::paintGestures(QPainter &painter) const
         painter.setPen(Qt::cyan);
         const QPoint offset = m_currentPoint - m_pressPoint;
         for (const BlockItem *block : m_selection)
-            painter.drawRect(QRect(block->position() + offset, block->pixmap().size()));
+            painter.drawRect(QRect(block->position() + offset, block->size()));
     }
 }
 

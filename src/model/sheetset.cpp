@@ -1,6 +1,9 @@
 #include "model/sheetset.h"
 
+#include "model/blockitem.h"
 #include "model/sheet.h"
+
+#include <QSet>
 
 SheetSet::SheetSet(QObject *parent) : QObject(parent)
 {
@@ -34,6 +37,20 @@ Sheet *SheetSet::ensureSheet(int index)
     return m_sheets.at(index);
 }
 
+bool SheetSet::removeSheet(int index)
+{
+    Sheet *doomed = sheet(index);
+    if (!doomed)
+        return false;
+    emit sheetAboutToBeRemoved(doomed);
+    m_sheets.removeAt(index);
+    delete doomed;
+    for (int later = index; later < m_sheets.size(); ++later)
+        m_sheets.at(later)->setIndex(later);
+    emit sheetRemoved(index);
+    return true;
+}
+
 void SheetSet::reset()
 {
     emit aboutToReset();
@@ -44,21 +61,18 @@ void SheetSet::reset()
 
 Sheet *SheetSet::sheetHolding(const BlockItem *block) const
 {
-    for (Sheet *sheet : m_sheets) {
-        if (sheet->contains(block))
-            return sheet;
-    }
-    return nullptr;
+    Sheet *onSheet = block ? sheet(block->sheet()) : nullptr;
+    return onSheet && onSheet->contains(block) ? onSheet : nullptr;
 }
 
 QString SheetSet::nextDefaultCaption() const
 {
+    QSet<QString> used;
+    for (const Sheet *sheet : m_sheets)
+        used.insert(sheet->caption());
     for (int number = 1;; ++number) {
         const QString caption = QStringLiteral("Sheet%1").arg(number);
-        bool used = false;
-        for (const Sheet *sheet : m_sheets)
-            used = used || sheet->caption() == caption;
-        if (!used)
+        if (!used.contains(caption))
             return caption;
     }
 }
