@@ -2,10 +2,10 @@
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"
+#include "model/measurecounterparameters.h"
 
 namespace {
 const QString measureCounterTerm = QStringLiteral("MsrCnt");
-constexpr int eventCountingBit = 0x08;
 }
 
 CounterConfig CounterAssignment::withoutDesign()
@@ -14,11 +14,6 @@ CounterConfig CounterAssignment::withoutDesign()
     for (int n = 0; n < CounterConfig::counterCount; ++n)
         config.names[size_t(n)] = measureCounterTerm + QString::number(n);
     return config;
-}
-
-bool CounterAssignment::isLoggingOn(const QString &fileSave)
-{
-    return fileSave != QLatin1String("0") && fileSave != QLatin1String("false");
 }
 
 CounterConfig CounterAssignment::fromDesign(const DesignModel &model)
@@ -33,14 +28,13 @@ CounterConfig CounterAssignment::fromDesign(const DesignModel &model)
         if (!ok || n < 0 || n >= CounterConfig::counterCount)
             continue;
         const auto index = size_t(n);
-        const int mode = block->propertyValue(QStringLiteral("Mode")).toInt();
-        config.sources[index] = mode & 0x0F;
+        const auto parameters = MeasureCounterParameters::fromProperty(block->property());
+        config.sources[index] = parameters.mode() & 0x0F;
         config.names[index] = block->displayName();
-        const bool hasProperty = !block->property().isEmpty();
-        if (hasProperty && isLoggingOn(block->propertyValue(QStringLiteral("FileSave"))))
-            config.dirs[index] = block->propertyValue(QStringLiteral("PATH"));
-        if (!(mode & eventCountingBit)) {
-            const QString unit = block->propertyValue(QStringLiteral("Unit"));
+        if (parameters.fileSave())
+            config.dirs[index] = parameters.path();
+        if (!parameters.countsEvents()) {
+            const QString unit = parameters.unit();
             config.units[index] = unit.isEmpty() ? QStringLiteral("nsec") : unit;
         }
     }
