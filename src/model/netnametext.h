@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Switches a logic expression between its port variables ("_A" .. "_K") and
+// the names of the blocks connected to those ports. Only whole words are
+// replaced (words end at white space and parentheses), so a name that is a
+// prefix of another name, or occurs inside another word, is never split;
+// everything between the words is kept as it is.
+class NetNameText
+{
+public:
+    struct Net
+    {
+        QString port; // "_A" .. "_K"
+        QString name; // display name of the connected block; empty: unconnected
+    };
+
+    static QString toNetNames(const QString &text, const QList<Net> &nets);
+    static QString toPortNames(const QString &text, const QList<Net> &nets);
+
+private:
+    // Replaces every word equal to a key of the pairs (from, to).
+    static QString replaceWords(const QString &text, const QList<std::pair<QString, QString>> &pairs);
+};
