@@ -97,7 +97,9 @@ void EditInputDialog::on_buttonBox_accepted()
         accept();
         return;
     }
-    if (ownPort || typed != m_rememberedName) {
+    // The block's own name is not taken by another block, so it may stay
+    // when the block moves.
+    if ((ownPort || typed != m_rememberedName) && typed != m_block->displayName()) {
         const QString message = NameMessages::text(BlockNaming::check(m_model, typed), typed);
         if (!message.isEmpty()) {
             warn(NameMessages::title(m_block->displayName()), message);

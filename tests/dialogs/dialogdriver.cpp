@@ -27,7 +27,7 @@ QComboBox *comboBox(QDialog &dialog, const char *name)
 void type(QDialog &dialog, const char *name, const QString &text)
 {
     QLineEdit *edit = lineEdit(dialog, name);
-    edit->selectAll();
+    edit->clear();
     QTest::keyClicks(edit, text);
 }
 
