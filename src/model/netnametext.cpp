@@ -1,5 +1,7 @@
 #include "model/netnametext.h"
 
+#include <algorithm>
+
 namespace {
 
 bool endsWord(QChar c)
@@ -32,6 +34,12 @@ QString NetNameText::toPortNames(const QString &text, const QList<Net> &nets)
 QString NetNameText::replaceWords(const QString &text,
                                   const QList<std::pair<QString, QString>> &pairs)
 {
+    // Longest first, so that a name is never taken for a shorter one that
+    // begins it; names may hold blanks, so they are matched at word starts
+    // rather than looked up word by word.
+    QList<std::pair<QString, QString>> longestFirst = pairs;
+    std::stable_sort(longestFirst.begin(), longestFirst.end(),
+                     [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
     QString result;
     int at = 0;
     while (at < text.size()) {
@@ -39,19 +47,18 @@ QString NetNameText::replaceWords(const QString &text,
             result += text.at(at++);
             continue;
         }
-        int end = at;
-        while (end < text.size() && !endsWord(text.at(end)))
-            ++end;
-        const QString word = text.mid(at, end - at);
-        QString replacement = word;
-        for (const auto &pair : pairs) {
-            if (pair.first == word) {
-                replacement = pair.second;
-                break;
-            }
+        const auto match = std::find_if(longestFirst.cbegin(), longestFirst.cend(), [&](const auto &pair) {
+            const int end = at + int(pair.first.size());
+            return QStringView(text).mid(at).startsWith(pair.first)
+                   && (end == text.size() || endsWord(text.at(end)));
+        });
+        if (match != longestFirst.cend()) {
+            result += match->second;
+            at += int(match->first.size());
+            continue;
         }
-        result += replacement;
-        at = end;
+        while (at < text.size() && !endsWord(text.at(at)))
+            result += text.at(at++);
     }
     return result;
 }

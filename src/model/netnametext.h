@@ -4,10 +4,11 @@
 #include <QString>
 
 // Switches a logic expression between its port variables ("_A" .. "_K") and
-// the names of the blocks connected to those ports. Only whole words are
-// replaced (words end at white space and parentheses), so a name that is a
-// prefix of another name, or occurs inside another word, is never split;
-// everything between the words is kept as it is.
+// the names of the blocks connected to those ports. Only whole words (or
+// runs of words, for names with blanks) are replaced: words end at white
+// space and parentheses, and the longest name wins, so a name that is a
+// prefix of another name, or occurs inside another word, is never split.
+// Everything between the words is kept as it is.
 class NetNameText
 {
 public:
@@ -21,6 +22,6 @@ public:
     static QString toPortNames(const QString &text, const QList<Net> &nets);
 
 private:
-    // Replaces every word equal to a key of the pairs (from, to).
+    // Replaces every whole-word occurrence of a key of the pairs (from, to).
     static QString replaceWords(const QString &text, const QList<std::pair<QString, QString>> &pairs);
 };

@@ -70,7 +70,9 @@ private slots:
     void cleanup();
     void netModeRoundTrip_data();
     void netModeRoundTrip();
+    void editsInNetModeKeepWholeNames_data();
     void editsInNetModeKeepWholeNames();
+    void portButtonsInNetMode();
     void okStoresVariables();
     void badExpressionKeepsDialogOpen();
     void validityLineFollowsTyping();
@@ -139,7 +141,38 @@ void TestEditLogicDialog::netModeRoundTrip()
     QCOMPARE(editor(dialog)->toPlainText(), text);
 }
 
+void TestEditLogicDialog::editsInNetModeKeepWholeNames_data()
+{
+    QTest::addColumn<QStringList>("names"); // for ports A, B, C
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed");     // appended in net mode
+    QTest::addColumn<QString>("result");
+    QTest::newRow("name inside a connector name") << QStringList{"S1", "", ""} << "_A and _B"
+                                                  << " or S1" << "_A and _B or _A";
+    QTest::newRow("names with blanks") << QStringList{"Detector A", "Detector", "A"} << "_A and _B or _C"
+                                       << " or (Detector A)" << "_A and _B or _C or (_A)";
+    QTest::newRow("unknown word kept") << QStringList{"start", "stop", ""} << "_A"
+                                       << " xor started" << "_A xor started";
+}
+
 void TestEditLogicDialog::editsInNetModeKeepWholeNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    for (int port = 0; port < names.size(); ++port)
+        connectInput(port, QStringLiteral("NIM-IN-S%1").arg(port), names.at(port));
+    m_logic->setProperty(text);
+    EditLogicDialog dialog(m_logic);
+    netButton(dialog)->setChecked(true);
+    editor(dialog)->moveCursor(QTextCursor::End);
+    editor(dialog)->insertPlainText(typed);
+    dialog.changeNetMode(false);
+    QCOMPARE(editor(dialog)->toPlainText(), result);
+}
+
+void TestEditLogicDialog::portButtonsInNetMode()
 {
     connectInput(0, QStringLiteral("NIM-IN-S0"), QStringLiteral("S1"));
     connectInput(1, QStringLiteral("NIM-IN-S1"), QString());
