@@ -14,9 +14,6 @@ private slots:
     void readsProperty();
     void loadsTimes_data();
     void loadsTimes();
-    void writesSubRegister_data();
-    void writesSubRegister();
-    void minimumSubTime();
     void oscillatorFormFromFrequency();
     void oscillatorFormRoundTrip();
     void randomValuesRoundTrip();
@@ -63,33 +60,8 @@ void TestCounterParameters::loadsTimes()
     QCOMPARE(time.unit, unit);
 }
 
-void TestCounterParameters::writesSubRegister_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<quint32>("written");
-    for (int mode = 0; mode < CounterParameters::ModeCount; ++mode) {
-        const bool oneLower = mode == 0 || mode == 1 || mode == 8 || mode == 9;
-        QTest::addRow("mode %d", mode) << mode << (oneLower ? 19u : 20u);
-    }
-}
 
-void TestCounterParameters::writesSubRegister()
-{
-    QFETCH(int, mode);
-    QFETCH(quint32, written);
-    auto parameters = CounterParameters::fromProperty(
-        QStringLiteral("Mode=%1 MainCnt=0nsec SubCnt=100nsec").arg(mode));
-    QCOMPARE(parameters.subRegister(), written);
-    parameters.setSubCount({0, QStringLiteral("nsec")});
-    QCOMPARE(parameters.subRegister(), 0u);
-}
 
-void TestCounterParameters::minimumSubTime()
-{
-    const QList<int> withMinimum = {0, 1, 8, 9};
-    for (int mode = 0; mode < CounterParameters::ModeCount; ++mode)
-        QCOMPARE(CounterParameters::minimumSubNs(mode), withMinimum.contains(mode) ? 5 : 0);
-}
 
 void TestCounterParameters::oscillatorFormFromFrequency()
 {

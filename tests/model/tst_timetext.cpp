@@ -8,31 +8,11 @@ class TestTimeText : public QObject
     Q_OBJECT
 
 private slots:
-    void roundsTo5_data();
-    void roundsTo5();
     void formatsNumbers_data();
     void formatsNumbers();
-    void rescaleKeepsTheTime();
 };
 
-void TestTimeText::roundsTo5_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("rounded");
-    QTest::newRow("multiple kept") << 100.0 << 100.0;
-    QTest::newRow("12 down") << 12.0 << 10.0;
-    QTest::newRow("13 up") << 13.0 << 15.0;
-    QTest::newRow("fraction on a multiple kept") << 10.4 << 10.4;
-    QTest::newRow("half way up") << 12.5 << 15.0;
-    QTest::newRow("zero") << 0.0 << 0.0;
-}
 
-void TestTimeText::roundsTo5()
-{
-    QFETCH(double, x);
-    QFETCH(double, rounded);
-    QCOMPARE(TimeText::roundTo5(x), rounded);
-}
 
 void TestTimeText::formatsNumbers_data()
 {
@@ -57,12 +37,6 @@ void TestTimeText::formatsNumbers()
     QCOMPARE(TimeText::formatNumber(x), text);
 }
 
-void TestTimeText::rescaleKeepsTheTime()
-{
-    QCOMPARE(TimeText::formatNumber(TimeText::rescale(1500, 1, 1000)), QStringLiteral("1.5"));
-    QCOMPARE(TimeText::formatNumber(TimeText::rescale(100, 1, 1000)), QStringLiteral("0.1"));
-    QCOMPARE(TimeText::formatNumber(TimeText::rescale(0.1, 1000, 1)), QStringLiteral("100"));
-}
 
 KARIX_TEST(TestTimeText)
 #include "tst_timetext.moc"
