@@ -253,8 +253,8 @@ void MainWindow::addSheetTab(Sheet *sheet)
     page->setObjectName(QStringLiteral("tab%1").arg(index));
     auto *layout = new QHBoxLayout(page);
     auto *scroll = new CustomScroll(page);
-    auto *canvas = new ProgramWidget(sheet, &m_document->model(), &m_document->resources(),
-                                     &m_document->labels(), &m_document->settings());
+    auto *canvas = new ProgramWidget(sheet, &m_document->model(), &m_document->edits(),
+                                     &m_document->settings());
     scroll->setWidget(canvas);
     layout->addWidget(scroll);
     m_canvases.insert(index, canvas);
@@ -262,7 +262,6 @@ void MainWindow::addSheetTab(Sheet *sheet)
 
     connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
     connect(canvas, &ProgramWidget::modified, this, &MainWindow::recordEditStep);
-    connect(canvas, &ProgramWidget::inputPortChangeRequested, this, &MainWindow::moveInput);
 }
 
 void MainWindow::syncTabCaption(Sheet *sheet)
@@ -363,7 +362,6 @@ void MainWindow::tabDelete(int index)
         resetDocument();
         return;
     }
-    canvas(index)->giveBackResources();
     // Blocks know their sheet by index: rebuilding from the document without
     // this sheet renumbers the sheets after it.
     const QByteArray remaining =
@@ -399,17 +397,6 @@ void MainWindow::on_actionSelect_All_triggered()
 {
     if (ProgramWidget *canvas = currentCanvas())
         canvas->selectAll();
-}
-
-void MainWindow::moveInput(BlockItem *block, const QString &portName)
-{
-    QStringList freePorts;
-    m_document->model().freeResourceNames(QStringLiteral("Input"), freePorts, block->sheet());
-    if (!freePorts.contains(portName))
-        return;
-    const bool namedAfterPort = block->userName() == block->name();
-    block->setName(portName);
-    block->setUserName(namedAfterPort ? portName : block->userName());
 }
 
 // Device, history, clipboard and dialog commands are handled elsewhere.

@@ -122,7 +122,6 @@ private:
     bool checkExtension(QString &fileName);
     QString fileFilter() const;
     void updateRecentFileActions();
-    void moveInput(BlockItem *block, const QString &portName);
     bool trackKey(QKeyEvent *event, bool pressed);
 
     Prompter &prompter();

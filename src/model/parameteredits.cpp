@@ -1,13 +1,16 @@
 #include "model/parameteredits.h"
 
 #include "model/blockitem.h"
+#include "model/blockkinds.h"
 #include "model/counterparameters.h"
 #include "model/delayparameters.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/measurecounterparameters.h"
 
-ParameterEdits::ParameterEdits(DesignModel &model)
-    : m_model(model)
+ParameterEdits::ParameterEdits(const DesignModel &model, DesignEdits &edits)
+    : m_model(model),
+      m_edits(edits)
 {
 }
 
@@ -15,12 +18,8 @@ bool ParameterEdits::setLogic(BlockItem *block, const QString &expression, const
 {
     bool changed = false;
     for (int port : removedPorts) {
-        BlockItem *source = block->source(port);
-        if (!source)
-            continue;
-        source->removeFanout(block);
-        block->eraseInput(port);
-        changed = true;
+        if (block->source(port))
+            changed = m_edits.disconnect(block, port) || changed;
     }
     return setProperty(block, expression) || changed;
 }
@@ -45,14 +44,41 @@ bool ParameterEdits::setMeasureCounter(BlockItem *block, const MeasureCounterPar
     bool changed = false;
     if (MeasureCounterParameters::fromProperty(block->property()) != parameters)
         changed = setProperty(block, parameters.toProperty());
-    QStringList free;
-    m_model.freeResourceNames(block->term(), free, block->sheet());
-    if (counterName.isEmpty() || !free.contains(counterName))
+    if (counterName.isEmpty())
         return changed;
-    if (block->name() == block->displayName())
-        block->setUserName(counterName);
-    block->setTerm(counterName);
-    block->setName(counterName);
+    const bool showsResourceName = block->name() == block->displayName();
+    if (!m_edits.moveToResource(block, counterName))
+        return changed;
+    if (showsResourceName)
+        m_edits.renameBlock(block, counterName);
+    return true;
+}
+
+bool ParameterEdits::setPort(BlockItem *block, const QString &port, const QString &name)
+{
+    if (port == block->name()) {
+        if (block->userName() == name)
+            return false;
+        m_edits.renameBlock(block, name);
+        return true;
+    }
+    if (block->kind() == BlockKind::Input)
+        return moveInput(block, port, name);
+    if (!m_edits.moveToResource(block, port))
+        return false;
+    m_edits.renameBlock(block, name);
+    return true;
+}
+
+bool ParameterEdits::moveInput(BlockItem *block, const QString &port, const QString &name)
+{
+    QString userName = name;
+    const BlockItem *connector = m_model.findBlock(port);
+    if (connector && connector->kind() == BlockKind::Input && name == port)
+        userName = connector->displayName();
+    if (!m_edits.moveInputToPort(block, port))
+        return false;
+    m_edits.renameBlock(block, userName);
     return true;
 }
 
@@ -60,6 +86,6 @@ bool ParameterEdits::setProperty(BlockItem *block, const QString &property)
 {
     if (block->property() == property)
         return false;
-    block->setProperty(property);
+    m_edits.setProperty(block, property);
     return true;
 }

@@ -6,16 +6,17 @@
 class BlockItem;
 class CounterParameters;
 class DelayParameters;
+class DesignEdits;
 class DesignModel;
 class MeasureCounterParameters;
 
-// Applies what a parameter dialog accepted to a block. Each function returns
-// whether the design changed; an unchanged value leaves the block alone, so
-// that no edit step is recorded for it.
+// Applies what a parameter dialog accepted to a block, through the design's
+// edit API. Each function returns whether the design changed; an unchanged
+// value leaves the block alone, so that no edit step is recorded for it.
 class ParameterEdits
 {
 public:
-    explicit ParameterEdits(DesignModel &model);
+    ParameterEdits(const DesignModel &model, DesignEdits &edits);
 
     // Drops the connections of removedPorts, then stores the expression
     // (already checked by the caller).
@@ -26,9 +27,16 @@ public:
     // a block showing its resource name keeps showing it (as user name).
     bool setMeasureCounter(BlockItem *block, const MeasureCounterParameters &parameters,
                            const QString &counterName);
+    // Names an input or output block and moves it to `port` when that is not
+    // its own. An input keeps the signal's name consistent: without a name of
+    // its own it takes over the name the connector has elsewhere; with one it
+    // gives that name to every input block of the connector.
+    bool setPort(BlockItem *block, const QString &port, const QString &name);
 
 private:
     bool setProperty(BlockItem *block, const QString &property);
+    bool moveInput(BlockItem *block, const QString &port, const QString &name);
 
-    DesignModel &m_model;
+    const DesignModel &m_model;
+    DesignEdits &m_edits;
 };

@@ -3,6 +3,7 @@
 #include "dialogdriver.h"
 #include "dialogs/editcntfncdialog.h"
 #include "model/blockitem.h"
+#include "io/designdocument.h"
 #include "model/designmodel.h"
 
 #include <QComboBox>
@@ -60,21 +61,21 @@ private slots:
     void unitChangeKeepsTheTime();
 
 private:
-    std::unique_ptr<DesignModel> m_model;
+    std::unique_ptr<DesignDocument> m_document;
     BlockItem *m_block = nullptr;
     ScriptedPrompter m_prompter;
 };
 
 void TestEditCntFncDialog::init()
 {
-    m_model = std::make_unique<DesignModel>();
-    m_block = m_model->createBlock(QStringLiteral("CntFnc"), 0, 0, QStringLiteral("CntFnc0"));
+    m_document = std::make_unique<DesignDocument>();
+    m_block = m_document->model().createBlock(QStringLiteral("CntFnc"), 0, 0, QStringLiteral("CntFnc0"));
     m_prompter = ScriptedPrompter();
 }
 
 void TestEditCntFncDialog::cleanup()
 {
-    m_model.reset();
+    m_document.reset();
 }
 
 void TestEditCntFncDialog::loads_data()

@@ -3,6 +3,7 @@
 #include "dialogdriver.h"
 #include "dialogs/editdlyfncdialog.h"
 #include "model/blockitem.h"
+#include "io/designdocument.h"
 #include "model/designmodel.h"
 
 #include <QComboBox>
@@ -26,21 +27,21 @@ private slots:
     void unitChangeKeepsTheTime();
 
 private:
-    std::unique_ptr<DesignModel> m_model;
+    std::unique_ptr<DesignDocument> m_document;
     BlockItem *m_block = nullptr;
     ScriptedPrompter m_prompter;
 };
 
 void TestEditDlyFncDialog::init()
 {
-    m_model = std::make_unique<DesignModel>();
-    m_block = m_model->createBlock(QStringLiteral("DlyFnc"), 0, 0, QStringLiteral("DlyFnc0"));
+    m_document = std::make_unique<DesignDocument>();
+    m_block = m_document->model().createBlock(QStringLiteral("DlyFnc"), 0, 0, QStringLiteral("DlyFnc0"));
     m_prompter = ScriptedPrompter();
 }
 
 void TestEditDlyFncDialog::cleanup()
 {
-    m_model.reset();
+    m_document.reset();
 }
 
 void TestEditDlyFncDialog::loads_data()

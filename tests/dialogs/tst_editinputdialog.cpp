@@ -1,9 +1,10 @@
 #include "app/scriptedprompter.h"
 #include "common/testrunner.h"
 #include "dialogdriver.h"
-#include "dialogs/blockeditor.h"
+#include "dialogs/blockdialogs.h"
 #include "dialogs/editinputdialog.h"
 #include "model/blockitem.h"
+#include "io/designdocument.h"
 #include "model/designmodel.h"
 
 #include <QComboBox>
@@ -33,27 +34,27 @@ private:
     bool editPort(BlockItem *block, const QString &port, const std::optional<QString> &name,
                   bool *accepted = nullptr);
 
-    std::unique_ptr<DesignModel> m_model;
+    std::unique_ptr<DesignDocument> m_document;
     BlockItem *m_input = nullptr;
     ScriptedPrompter m_prompter;
 };
 
 void TestEditInputDialog::init()
 {
-    m_model = std::make_unique<DesignModel>();
-    m_input = m_model->addInput(0, 0, QStringLiteral("NIM-IN-S0"));
+    m_document = std::make_unique<DesignDocument>();
+    m_input = m_document->model().addInput(0, 0, QStringLiteral("NIM-IN-S0"));
     m_prompter = ScriptedPrompter();
 }
 
 void TestEditInputDialog::cleanup()
 {
-    m_model.reset();
+    m_document.reset();
 }
 
 bool TestEditInputDialog::editPort(BlockItem *block, const QString &port,
                                    const std::optional<QString> &name, bool *accepted)
 {
-    BlockEditor editor(*m_model);
+    BlockDialogs editor(m_document->model(), m_document->edits());
     editor.setPrompter(&m_prompter);
     bool wasAccepted = false;
     editor.setRunner([&](EditDialog &dialog) {
@@ -90,7 +91,7 @@ void TestEditInputDialog::refusesNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, message);
-    m_model->addInput(1, 0, QStringLiteral("NIM-IN-S4"))->setUserName(QStringLiteral("veto"));
+    m_document->model().addInput(1, 0, QStringLiteral("NIM-IN-S4"))->setUserName(QStringLiteral("veto"));
     bool accepted = true;
     QVERIFY(!editPort(m_input, QString(), name, &accepted));
     QVERIFY(!accepted);
@@ -110,7 +111,7 @@ void TestEditInputDialog::unchangedClosesSilently()
 void TestEditInputDialog::ownNameMayStay()
 {
     m_input->setUserName(QStringLiteral("trig"));
-    m_model->addInput(0, 1, QStringLiteral("NIM-IN-S3"));
+    m_document->model().addInput(0, 1, QStringLiteral("NIM-IN-S3"));
     QVERIFY(editPort(m_input, QStringLiteral("NIM-IN-S3"), QStringLiteral("trig")));
     QVERIFY(m_prompter.shown.isEmpty());
     QCOMPARE(m_input->name(), QStringLiteral("NIM-IN-S3"));
@@ -119,7 +120,7 @@ void TestEditInputDialog::ownNameMayStay()
 
 void TestEditInputDialog::inputTakesOverConnectorName()
 {
-    m_model->addInput(0, 1, QStringLiteral("NIM-IN-S3"))->setUserName(QStringLiteral("veto"));
+    m_document->model().addInput(0, 1, QStringLiteral("NIM-IN-S3"))->setUserName(QStringLiteral("veto"));
     QVERIFY(editPort(m_input, QStringLiteral("NIM-IN-S3"), std::nullopt));
     QCOMPARE(m_input->name(), QStringLiteral("NIM-IN-S3"));
     QCOMPARE(m_input->displayName(), QStringLiteral("veto"));
@@ -127,8 +128,8 @@ void TestEditInputDialog::inputTakesOverConnectorName()
 
 void TestEditInputDialog::inputGivesItsNameToConnector()
 {
-    BlockItem *elsewhere = m_model->addInput(0, 1, QStringLiteral("NIM-IN-S3"));
-    BlockItem *third = m_model->addInput(0, 2, QStringLiteral("NIM-IN-S3"));
+    BlockItem *elsewhere = m_document->model().addInput(0, 1, QStringLiteral("NIM-IN-S3"));
+    BlockItem *third = m_document->model().addInput(0, 2, QStringLiteral("NIM-IN-S3"));
     QVERIFY(editPort(m_input, QStringLiteral("NIM-IN-S3"), QStringLiteral("start")));
     QCOMPARE(m_input->name(), QStringLiteral("NIM-IN-S3"));
     QCOMPARE(m_input->displayName(), QStringLiteral("start"));
@@ -138,7 +139,7 @@ void TestEditInputDialog::inputGivesItsNameToConnector()
 
 void TestEditInputDialog::outputMovesToOtherPort()
 {
-    BlockItem *output = m_model->addOutput(0, 0, QStringLiteral("NIM-OUT0"));
+    BlockItem *output = m_document->model().addOutput(0, 0, QStringLiteral("NIM-OUT0"));
     QVERIFY(editPort(output, QStringLiteral("NIM-OUT3"), std::nullopt));
     QCOMPARE(output->term(), QStringLiteral("NIM-OUT3"));
     QCOMPARE(output->name(), QStringLiteral("NIM-OUT3"));

@@ -1,9 +1,10 @@
 #include "app/scriptedprompter.h"
 #include "common/testrunner.h"
-#include "dialogs/blockeditor.h"
+#include "dialogs/blockdialogs.h"
 #include "dialogs/editlogicdialog.h"
 #include "dialogs/truthtabledialog.h"
 #include "model/blockitem.h"
+#include "io/designdocument.h"
 #include "model/designmodel.h"
 #include "model/logicevaluator.h"
 #include "model/prelogic.h"
@@ -84,26 +85,26 @@ private slots:
 private:
     BlockItem *connectInput(int port, const QString &connector, const QString &userName);
 
-    std::unique_ptr<DesignModel> m_model;
+    std::unique_ptr<DesignDocument> m_document;
     PreLogic *m_logic = nullptr;
     int m_row = 0;
 };
 
 void TestEditLogicDialog::init()
 {
-    m_model = std::make_unique<DesignModel>();
-    m_logic = m_model->addPreLogic(0, 0, QStringLiteral("PreLgc0"));
+    m_document = std::make_unique<DesignDocument>();
+    m_logic = m_document->model().addPreLogic(0, 0, QStringLiteral("PreLgc0"));
     m_row = 0;
 }
 
 void TestEditLogicDialog::cleanup()
 {
-    m_model.reset();
+    m_document.reset();
 }
 
 BlockItem *TestEditLogicDialog::connectInput(int port, const QString &connector, const QString &userName)
 {
-    BlockItem *input = m_model->addInput(m_row++, 0, connector);
+    BlockItem *input = m_document->model().addInput(m_row++, 0, connector);
     input->setUserName(userName);
     m_logic->connectSource(port, input);
     return input;
@@ -239,7 +240,7 @@ void TestEditLogicDialog::portMenuOnlyOnConnectedPorts()
 {
     BlockItem *input = connectInput(1, QStringLiteral("NIM-IN-S3"), QString());
     m_logic->setProperty(QStringLiteral("_B"));
-    BlockEditor editor(*m_model);
+    BlockDialogs editor(m_document->model(), m_document->edits());
     editor.setRunner([](EditDialog &dialog) {
         auto &logic = static_cast<EditLogicDialog &>(dialog);
         if (openPortMenu(logic, 'A', false))
@@ -260,7 +261,7 @@ void TestEditLogicDialog::cancelLeavesBlockUntouched()
 {
     BlockItem *input = connectInput(0, QStringLiteral("NIM-IN-S0"), QString());
     m_logic->setProperty(QStringLiteral("_A"));
-    BlockEditor editor(*m_model);
+    BlockDialogs editor(m_document->model(), m_document->edits());
     editor.setRunner([](EditDialog &dialog) {
         auto &logic = static_cast<EditLogicDialog &>(dialog);
         openPortMenu(logic, 'A', true);

@@ -1,9 +1,10 @@
 #include "app/scriptedprompter.h"
 #include "common/testrunner.h"
 #include "dialogdriver.h"
-#include "dialogs/blockeditor.h"
+#include "dialogs/blockdialogs.h"
 #include "dialogs/editmsrcntdialog.h"
 #include "model/blockitem.h"
+#include "io/designdocument.h"
 #include "model/designmodel.h"
 
 #include <QComboBox>
@@ -42,26 +43,26 @@ private slots:
     void otherCounterRenamesBlock();
 
 private:
-    std::unique_ptr<DesignModel> m_model;
+    std::unique_ptr<DesignDocument> m_document;
     BlockItem *m_block = nullptr;
     ScriptedPrompter m_prompter;
 };
 
 void TestEditMsrCntDialog::init()
 {
-    m_model = std::make_unique<DesignModel>();
-    m_block = m_model->addMeasureCounter(0, 0, QStringLiteral("MsrCnt0"));
+    m_document = std::make_unique<DesignDocument>();
+    m_block = m_document->model().addMeasureCounter(0, 0, QStringLiteral("MsrCnt0"));
     m_prompter = ScriptedPrompter();
 }
 
 void TestEditMsrCntDialog::cleanup()
 {
-    m_model.reset();
+    m_document.reset();
 }
 
 void TestEditMsrCntDialog::newCounterOpensEmpty()
 {
-    EditMsrCntDialog dialog(m_block, *m_model);
+    EditMsrCntDialog dialog(m_block, m_document->model());
     QCOMPARE(comboBox(dialog, "m_areaComboBox")->currentText(), QStringLiteral("User Control"));
     QCOMPARE(comboBox(dialog, "m_enbComboBox")->currentText(), QStringLiteral("Gate Time"));
     for (const QString unit : {"sec", "msec", "usec", "nsec"})
@@ -77,7 +78,7 @@ void TestEditMsrCntDialog::newCounterOpensEmpty()
 void TestEditMsrCntDialog::loadsMode()
 {
     m_block->setProperty(QStringLiteral("Mode=5 Unit=msec FileSave=true PATH=/tmp"));
-    EditMsrCntDialog dialog(m_block, *m_model);
+    EditMsrCntDialog dialog(m_block, m_document->model());
     QCOMPARE(comboBox(dialog, "m_areaComboBox")->currentText(), QStringLiteral("Measure During True"));
     QCOMPARE(comboBox(dialog, "m_enbComboBox")->currentText(), QStringLiteral("True Time"));
     QVERIFY(unitButton(dialog, "msec")->isChecked());
@@ -89,7 +90,7 @@ void TestEditMsrCntDialog::loadsMode()
 
 void TestEditMsrCntDialog::eventSourcesDisableUnits()
 {
-    EditMsrCntDialog dialog(m_block, *m_model);
+    EditMsrCntDialog dialog(m_block, m_document->model());
     QComboBox *source = comboBox(dialog, "m_enbComboBox");
     source->setCurrentText(QStringLiteral("Number of times that True appears"));
     QVERIFY(!unitButton(dialog, "sec")->isEnabled());
@@ -113,7 +114,7 @@ void TestEditMsrCntDialog::missingDirectoryIsOffered()
     QTemporaryDir root;
     const QString path = root.filePath(QStringLiteral("counts/today"));
     m_prompter.answer = QMessageBox::StandardButton(answer);
-    EditMsrCntDialog dialog(m_block, *m_model);
+    EditMsrCntDialog dialog(m_block, m_document->model());
     dialog.setPrompter(&m_prompter);
     dialog.findChild<QGroupBox *>(QStringLiteral("groupBox"))->setChecked(true);
     type(dialog, "lineEdit", path);
@@ -125,7 +126,7 @@ void TestEditMsrCntDialog::missingDirectoryIsOffered()
 
 void TestEditMsrCntDialog::directoryChooserGivesRelativePath()
 {
-    EditMsrCntDialog dialog(m_block, *m_model);
+    EditMsrCntDialog dialog(m_block, m_document->model());
     QString title;
     dialog.setDirectoryChooser([&title](QWidget *, const QString &caption, const QString &) {
         title = caption;
@@ -153,7 +154,7 @@ void TestEditMsrCntDialog::otherCounterRenamesBlock()
     QFETCH(QString, displayName);
     m_block->setUserName(userName);
     m_block->setProperty(QStringLiteral("Mode=0 FileSave=false PATH=log"));
-    BlockEditor editor(*m_model);
+    BlockDialogs editor(m_document->model(), m_document->edits());
     editor.setRunner([](EditDialog &dialog) {
         comboBox(dialog, "m_counterComboBox")->setCurrentText(QStringLiteral("MsrCnt2"));
         clickOk(dialog);

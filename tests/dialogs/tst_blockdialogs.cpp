@@ -2,13 +2,14 @@
 #include "common/testrunner.h"
 #include "compiler/imagecapture.h"
 #include "dialogdriver.h"
-#include "dialogs/blockeditor.h"
+#include "dialogs/blockdialogs.h"
 #include "dialogs/editdialog.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
 #include "model/blockitem.h"
 #include "model/counterparameters.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
 #include "model/sheet.h"
@@ -47,13 +48,17 @@ public:
 
 BlockItem *place(DesignDocument &document, int sheet, const QString &term, const QString &name)
 {
-    Sheet *onSheet = document.sheets().ensureSheet(sheet);
-    document.labels().setCurrentSheet(sheet);
-    BlockItem *block = document.model().createBlock(term, onSheet->lowestFreeRow(term), sheet, name,
-                                                    &document.resources());
-    if (!block || !onSheet->place(block))
+    document.sheets().ensureSheet(sheet);
+    BlockItem *block = document.edits().placeBlock(term, sheet, -1, name);
+    if (!block)
         qFatal("test design: %s refused", qPrintable(name));
     return block;
+}
+
+void wire(DesignDocument &document, BlockItem *source, BlockItem *destination, int port)
+{
+    if (!document.edits().connect(source, destination, port).connected())
+        qFatal("test design: wire into %s refused", qPrintable(destination->name()));
 }
 
 // The design of the end-to-end test; the parameters are set by the caller.
@@ -71,15 +76,15 @@ struct SmallDesign
         post = place(document, 0, "PostLogic", "PstLgc0");
         output = place(document, 0, "NIM-OUT", "NIM-OUT0");
         measure = place(document, 0, "MsrCnt", "MsrCnt0");
-        pre->connectSource(0, start);
-        pre->connectSource(1, stop);
-        counter->connectSource(0, pre);
-        delay->connectSource(0, pre);
-        post->connectSource(0, counter);
-        post->connectSource(1, delay);
-        output->connectSource(0, post);
-        measure->connectSource(0, post);
-        measure->connectSource(1, post);
+        wire(document, start, pre, 0);
+        wire(document, stop, pre, 1);
+        wire(document, pre, counter, 0);
+        wire(document, pre, delay, 0);
+        wire(document, counter, post, 0);
+        wire(document, delay, post, 1);
+        wire(document, post, output, 0);
+        wire(document, post, measure, 0);
+        wire(document, post, measure, 1);
     }
 };
 
@@ -91,7 +96,7 @@ int clickOkResult(EditDialog &dialog)
 
 } // namespace
 
-class TestBlockEditor : public QObject
+class TestBlockDialogs : public QObject
 {
     Q_OBJECT
 
@@ -105,7 +110,7 @@ private slots:
     void dialogsGiveHandWrittenImage();
 };
 
-void TestBlockEditor::renameSpreadsOverSheets()
+void TestBlockDialogs::renameSpreadsOverSheets()
 {
     DesignDocument document;
     BlockItem *feedback = place(document, 0, "FeedBack", "FeedBack0");
@@ -114,7 +119,7 @@ void TestBlockEditor::renameSpreadsOverSheets()
         references << place(document, sheet, "FeedBack0", "FeedBack0");
     AnsweringPrompter prompter;
     prompter.answers = {QStringLiteral("gate")};
-    BlockEditor editor(document.model(), &document.labels());
+    BlockDialogs editor(document.model(), document.edits());
     editor.setPrompter(&prompter);
     QVERIFY(editor.rename(references.at(1), nullptr));
     QCOMPARE(prompter.shown, QStringList{"FeedBack0|Please enter new name.|FeedBack0"});
@@ -122,10 +127,9 @@ void TestBlockEditor::renameSpreadsOverSheets()
     for (BlockItem *reference : references)
         QCOMPARE(reference->displayName(), QStringLiteral("gate"));
     QCOMPARE(document.labels().find(QStringLiteral("FeedBack0"))->userName, QStringLiteral("gate"));
-    QCOMPARE(editor.changedBlocks().size(), 4);
 }
 
-void TestBlockEditor::renamePromptAsksAgain()
+void TestBlockDialogs::renamePromptAsksAgain()
 {
     DesignDocument document;
     BlockItem *input = place(document, 0, "Input", "NIM-IN-S0");
@@ -133,7 +137,7 @@ void TestBlockEditor::renamePromptAsksAgain()
     place(document, 0, "Input", "NIM-IN-S1")->setUserName(QStringLiteral("veto"));
     AnsweringPrompter prompter;
     prompter.answers = {QStringLiteral("a b"), QStringLiteral("veto"), QStringLiteral("start")};
-    BlockEditor editor(document.model());
+    BlockDialogs editor(document.model(), document.edits());
     editor.setPrompter(&prompter);
     QVERIFY(editor.rename(input, nullptr));
     QCOMPARE(prompter.shown.size(), 5);
@@ -147,21 +151,21 @@ void TestBlockEditor::renamePromptAsksAgain()
     QCOMPARE(input->displayName(), QStringLiteral("start"));
 }
 
-void TestBlockEditor::renameKeepsReservedOwnName()
+void TestBlockDialogs::renameKeepsReservedOwnName()
 {
     DesignDocument document;
     BlockItem *input = place(document, 0, "Input", "NIM-IN-S0");
     input->setUserName(QStringLiteral("start"));
     AnsweringPrompter prompter;
     prompter.answers = {QStringLiteral("NIM-IN-S0")};
-    BlockEditor editor(document.model());
+    BlockDialogs editor(document.model(), document.edits());
     editor.setPrompter(&prompter);
     QVERIFY(editor.rename(input, nullptr));
     QCOMPARE(prompter.shown.size(), 1);
     QCOMPARE(input->displayName(), QStringLiteral("NIM-IN-S0"));
 }
 
-void TestBlockEditor::uneditedDialogsKeepProperty_data()
+void TestBlockDialogs::uneditedDialogsKeepProperty_data()
 {
     QTest::addColumn<QString>("term");
     QTest::addColumn<QString>("property");
@@ -176,24 +180,24 @@ void TestBlockEditor::uneditedDialogsKeepProperty_data()
     QTest::newRow("logic") << "PreLogic" << "_A  and (_B)";
 }
 
-void TestBlockEditor::uneditedDialogsKeepProperty()
+void TestBlockDialogs::uneditedDialogsKeepProperty()
 {
     QFETCH(QString, term);
     QFETCH(QString, property);
     DesignDocument document;
     BlockItem *block = place(document, 0, term, QString());
     block->setProperty(property);
-    BlockEditor editor(document.model());
+    BlockDialogs editor(document.model(), document.edits());
     editor.setRunner(clickOkResult);
     QVERIFY(!editor.edit(block, nullptr));
     QCOMPARE(block->property(), property);
 }
 
-void TestBlockEditor::randomUneditedCounterTexts()
+void TestBlockDialogs::randomUneditedCounterTexts()
 {
     DesignDocument document;
     BlockItem *block = place(document, 0, "CntFnc", "CntFnc0");
-    BlockEditor editor(document.model());
+    BlockDialogs editor(document.model(), document.edits());
     editor.setRunner(clickOkResult);
     QRandomGenerator random(11);
     const QStringList units = CounterParameters::units();
@@ -212,11 +216,11 @@ void TestBlockEditor::randomUneditedCounterTexts()
 
 // The parameters set through the dialogs compile to the image of the same
 // parameters written into the blocks by hand.
-void TestBlockEditor::dialogsGiveHandWrittenImage()
+void TestBlockDialogs::dialogsGiveHandWrittenImage()
 {
     DesignDocument edited;
     SmallDesign design(edited);
-    BlockEditor editor(edited.model());
+    BlockDialogs editor(edited.model(), edited.edits());
 
     editor.setRunner([](EditDialog &dialog) {
         auto *text = dialog.findChild<QTextEdit *>(QStringLiteral("textEdit"));
@@ -280,5 +284,5 @@ void TestBlockEditor::dialogsGiveHandWrittenImage()
     QVERIFY(ImageCapture::compile(byHand.model()) != ImageCapture::compile(DesignDocument().model()));
 }
 
-KARIX_TEST(TestBlockEditor)
-#include "tst_blockeditor.moc"
+KARIX_TEST(TestBlockDialogs)
+#include "tst_blockdialogs.moc"
