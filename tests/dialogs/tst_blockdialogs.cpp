@@ -107,6 +107,8 @@ private slots:
     void uneditedDialogsKeepProperty_data();
     void uneditedDialogsKeepProperty();
     void randomUneditedCounterTexts();
+    void cancelLeavesBlockUntouched_data();
+    void cancelLeavesBlockUntouched();
     void dialogsGiveHandWrittenImage();
 };
 
@@ -212,6 +214,41 @@ void TestBlockDialogs::randomUneditedCounterTexts()
         QVERIFY(!editor.edit(block, nullptr));
         QCOMPARE(block->property(), property);
     }
+}
+
+void TestBlockDialogs::cancelLeavesBlockUntouched_data()
+{
+    uneditedDialogsKeepProperty_data();
+    QTest::newRow("input") << "Input" << "";
+    QTest::newRow("output") << "NIM-OUT" << "";
+}
+
+// Every field typed over, every combo moved, then Cancel.
+void TestBlockDialogs::cancelLeavesBlockUntouched()
+{
+    QFETCH(QString, term);
+    QFETCH(QString, property);
+    DesignDocument document;
+    BlockItem *block = place(document, 0, term, QString());
+    block->setProperty(property);
+    const QString name = block->name();
+    const QString userName = block->userName();
+    BlockDialogs editor(document.model(), document.edits());
+    editor.setRunner([](EditDialog &dialog) {
+        for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+            QTest::keyClicks(edit, QStringLiteral("7"));
+        for (QComboBox *box : dialog.findChildren<QComboBox *>())
+            box->setCurrentIndex(box->count() - 1);
+        if (auto *text = dialog.findChild<QTextEdit *>())
+            text->setPlainText(QStringLiteral("true"));
+        dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+            ->button(QDialogButtonBox::Cancel)->click();
+        return dialog.result();
+    });
+    QVERIFY(!editor.edit(block, nullptr));
+    QCOMPARE(block->property(), property);
+    QCOMPARE(block->name(), name);
+    QCOMPARE(block->userName(), userName);
 }
 
 // The parameters set through the dialogs compile to the image of the same
