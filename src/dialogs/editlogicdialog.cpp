@@ -203,7 +203,7 @@ void EditLogicDialog::clicked_right() { insertText(QStringLiteral(")")); }
 void EditLogicDialog::insertPort(int port)
 {
     const Port &record = m_ports.at(port);
-    const bool showNet = m_netMode && !record.netName.isEmpty();
+    const bool showNet = m_netMode && NetNameText::isShown({record.portText, record.netName}, nets());
     insertText(QLatin1Char(' ') + (showNet ? record.netName : record.portText) + QLatin1Char(' '));
 }
 

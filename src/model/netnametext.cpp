@@ -1,5 +1,7 @@
 #include "model/netnametext.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -15,7 +17,7 @@ QString NetNameText::toNetNames(const QString &text, const QList<Net> &nets)
 {
     QList<std::pair<QString, QString>> pairs;
     for (const Net &net : nets) {
-        if (!net.name.isEmpty())
+        if (isShown(net, nets))
             pairs.append({net.port, net.name});
     }
     return replaceWords(text, pairs);
@@ -25,10 +27,23 @@ QString NetNameText::toPortNames(const QString &text, const QList<Net> &nets)
 {
     QList<std::pair<QString, QString>> pairs;
     for (const Net &net : nets) {
-        if (!net.name.isEmpty())
+        if (isShown(net, nets))
             pairs.append({net.name, net.port});
     }
     return replaceWords(text, pairs);
+}
+
+bool NetNameText::isShown(const Net &net, const QList<Net> &nets)
+{
+    static const QStringList words = {QStringLiteral("not"), QStringLiteral("and"), QStringLiteral("or"),
+                                      QStringLiteral("xor"), QStringLiteral("true"), QStringLiteral("false")};
+    const QString name = net.name;
+    if (name.isEmpty() || words.contains(name) || endsWord(name.front()) || endsWord(name.back())
+        || name.contains(QLatin1Char('(')) || name.contains(QLatin1Char(')')))
+        return false;
+    return std::none_of(nets.cbegin(), nets.cend(), [&](const Net &other) {
+        return other.port == name || (other.port != net.port && other.name == name);
+    });
 }
 
 QString NetNameText::replaceWords(const QString &text,

@@ -20,6 +20,10 @@ public:
 
     static QString toNetNames(const QString &text, const QList<Net> &nets);
     static QString toPortNames(const QString &text, const QList<Net> &nets);
+    // A name that could be read back as something else (an operator, a
+    // constant, a variable, another port's name, or containing a word end)
+    // is never shown: its port keeps the variable.
+    static bool isShown(const Net &net, const QList<Net> &nets);
 
 private:
     // Replaces every whole-word occurrence of a key of the pairs (from, to).

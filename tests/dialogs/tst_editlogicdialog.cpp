@@ -154,6 +154,10 @@ void TestEditLogicDialog::editsInNetModeKeepWholeNames_data()
                                        << " or (Detector A)" << "_A and _B or _C or (_A)";
     QTest::newRow("unknown word kept") << QStringList{"start", "stop", ""} << "_A"
                                        << " xor started" << "_A xor started";
+    QTest::newRow("names that read as something else") << QStringList{"and", "_C", "dup"} << "_A and _B"
+                                                        << " or _C" << "_A and _B or _C";
+    QTest::newRow("same name twice") << QStringList{"dup", "dup", "x"} << "_A xor _B"
+                                     << " or x" << "_A xor _B or _C";
 }
 
 void TestEditLogicDialog::editsInNetModeKeepWholeNames()
