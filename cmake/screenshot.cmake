@@ -1,3 +1,7 @@
 # karix-shot: renders the sheets of a design to PNG files (scripts/screenshot.sh).
 add_executable(karix-shot ${CMAKE_CURRENT_LIST_DIR}/../scripts/screenshot.cpp)
 target_link_libraries(karix-shot PRIVATE karix_gui)
+
+# karix-logicshot: the logic editor on one block of a design, as PNG.
+add_executable(karix-logicshot ${CMAKE_CURRENT_LIST_DIR}/../scripts/logiceditorshot.cpp)
+target_link_libraries(karix-logicshot PRIVATE karix_gui)

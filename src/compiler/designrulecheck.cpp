@@ -1,8 +1,10 @@
 #include "compiler/designrulecheck.h"
 
-#include "compiler/registerimage.h"
 #include "model/blockitem.h"
+#include "model/counterparameters.h"
 #include "model/designmodel.h"
+#include "model/logicevaluator.h"
+#include "model/measurecounterparameters.h"
 #include "model/postlogic.h"
 #include "model/prelogic.h"
 
@@ -16,12 +18,6 @@ const QString ErrorPrefix = QStringLiteral("error: ");
 QString variableToken(int port)
 {
     return QStringLiteral("_") + QChar(u'A' + port);
-}
-
-bool loggingEnabled(const BlockItem *counter)
-{
-    const QString fileSave = counter->propertyValue(QStringLiteral("FileSave"));
-    return fileSave != QLatin1String("0") && fileSave != QLatin1String("false");
 }
 
 } // namespace
@@ -92,7 +88,7 @@ void DesignRuleCheck::checkFunction(const BlockItem *block)
     checkOutportUsed(block);
     const bool connected = block->source(0) != nullptr;
     const bool oscillator = block->kind() == BlockKind::CounterFunction
-                            && RegisterImage::modeOf(block) == 9;
+                            && !CounterParameters::fromProperty(block->property()).takesInput();
     if (oscillator) {
         // An oscillator generates its own signal and takes no input.
         if (connected)
@@ -118,13 +114,11 @@ void DesignRuleCheck::checkOutput(const BlockItem *block)
 void DesignRuleCheck::checkMeasureCounter(const BlockItem *block)
 {
     const QString name = block->displayName().trimmed();
-    if (!block->property().isEmpty() && loggingEnabled(block)) {
-        if (!QDir(block->propertyValue(QStringLiteral("PATH"))).exists())
-            addError(tr("%1: Save path does not exist.").arg(name));
-    }
-    const int mode = RegisterImage::modeOf(block) & 0xff;
-    checkCounterInput(block, name, 0, mode & 3, QStringLiteral("GATE"));
-    checkCounterInput(block, name, 1, mode & 12, QStringLiteral("SRC"));
+    const auto parameters = MeasureCounterParameters::fromProperty(block->property());
+    if (parameters.fileSave() && !QDir(parameters.path()).exists())
+        addError(tr("%1: Save path does not exist.").arg(name));
+    checkCounterInput(block, name, 0, parameters.usesGateInput(), QStringLiteral("GATE"));
+    checkCounterInput(block, name, 1, parameters.usesSourceInput(), QStringLiteral("SRC"));
 }
 
 void DesignRuleCheck::checkCounterInput(const BlockItem *block, const QString &name, int port,

@@ -2,11 +2,12 @@
 
 #include "compiler/batchwriter.h"
 #include "model/blockitem.h"
+#include "model/counterparameters.h"
+#include "model/delayparameters.h"
 #include "model/designmodel.h"
+#include "model/measurecounterparameters.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
 
@@ -17,23 +18,6 @@ constexpr BlockKind PassKind = BlockKind::PassThrough;
 bool isFeedbackSource(const BlockItem *source)
 {
     return source && BlockKinds::isFeedback(source->kind());
-}
-
-// Truncates toward zero; a value off by rounding error just below a whole
-// step count still gives that count. The rounding error grows with the value
-// (a few units in the last place), so the tolerance does too: a 21 s count
-// read from "8.30125062sec" lands 2e-7 below its whole step. Out-of-range
-// values count as unconvertible.
-qint64 truncatedSteps(double steps)
-{
-    constexpr double limit = 9.2e18; // just inside the qint64 range
-    if (!std::isfinite(steps) || std::fabs(steps) >= limit)
-        return 0;
-    const double tolerance = std::max(1e-7, std::fabs(steps) * 1e-13);
-    const double nearest = std::round(steps);
-    if (std::fabs(steps - nearest) < tolerance)
-        return qint64(nearest);
-    return qint64(steps);
 }
 
 } // namespace
@@ -57,7 +41,7 @@ void RegisterImage::assignUnits(const DesignModel &model)
         if (block->kind() == CounterKind) {
             ++m_cntFncCount;
             counters << block;
-            if (modeOf(block) == 9)
+            if (!CounterParameters::fromProperty(block->property()).takesInput())
                 oscillators << block;
             else if (source)
                 (isFeedbackSource(source) ? feedbackCounters : plainCounters) << block;
@@ -346,90 +330,34 @@ quint8 RegisterImage::counterByte(int a) const
     return quint8(tableBits(CounterTable, a));
 }
 
-int RegisterImage::modeOf(const BlockItem *block)
-{
-    const QString text = block->propertyValue(QStringLiteral("Mode"));
-    return text.isEmpty() ? 0 : text.toInt(); // toInt gives 0 when it does not convert
-}
-
 quint8 RegisterImage::counterMode(int k) const
 {
     const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
-    return counter ? quint8(modeOf(counter)) : 0;
+    return counter ? quint8(CounterParameters::fromProperty(counter->property()).mode()) : 0;
 }
 
 quint32 RegisterImage::mainCount(int k) const
 {
     const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
-    return counter ? timeSteps(counter->propertyValue(QStringLiteral("MainCnt"))) : 0;
+    return counter ? CounterParameters::fromProperty(counter->property()).mainSteps() : 0;
 }
 
 quint32 RegisterImage::subCount(int k) const
 {
     const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
-    if (!counter)
-        return 0;
-    quint32 sub = timeSteps(counter->propertyValue(QStringLiteral("SubCnt")));
-    const int mode = modeOf(counter);
-    if ((mode == 0 || mode == 1 || mode == 8 || mode == 9) && sub != 0)
-        --sub;
-    return sub;
+    return counter ? CounterParameters::fromProperty(counter->property()).subRegister() : 0;
 }
 
 quint16 RegisterImage::delayValue(int k) const
 {
     const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayKind);
-    return delay ? quint16(delaySteps(delay)) : 0;
+    return delay ? quint16(DelayParameters::fromProperty(delay->property()).steps()) : 0;
 }
 
 quint8 RegisterImage::measureCounterMode(int k) const
 {
     const BlockItem *counter = firstOutput(BlockKind::MeasureCounter, k);
-    return counter ? quint8(modeOf(counter)) : 0;
-}
-
-int RegisterImage::delaySteps(const BlockItem *block)
-{
-    const QString property = block->property();
-    if (!property.startsWith(QLatin1String("Delay=")))
-        return 0;
-    QString text = property.mid(property.indexOf(QLatin1Char('=')) + 1);
-    if (text.lastIndexOf(QLatin1String("us")) >= 1) {
-        bool ok = false;
-        const double micro = text.remove(QLatin1String("us")).toDouble(&ok);
-        const qint64 steps = ok ? truncatedSteps(micro * 1000.0 / 5.0) : 0;
-        return steps >= std::numeric_limits<int>::min() && steps <= std::numeric_limits<int>::max()
-                   ? int(steps)
-                   : 0;
-    }
-    if (text.lastIndexOf(QLatin1String("ns")) >= 1)
-        return text.remove(QLatin1String("ns")).toInt() / 5;
-    return text.toInt();
-}
-
-quint32 RegisterImage::timeSteps(const QString &text)
-{
-    struct Unit
-    {
-        const char *suffix;
-        double nanoseconds;
-    };
-    static constexpr Unit units[] = {
-        {"nsec", 1.0}, {"usec", 1e3}, {"msec", 1e6}, {"sec", 1e9}};
-    QString number = text;
-    double scale = 5.0; // no suffix: already in steps
-    for (const Unit &unit : units) {
-        if (number.indexOf(QLatin1String(unit.suffix)) >= 1) {
-            number.remove(QLatin1String(unit.suffix));
-            scale = unit.nanoseconds;
-            break;
-        }
-    }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok)
-        return 0;
-    return quint32(quint64(truncatedSteps(value * scale / 5.0)));
+    return counter ? quint8(MeasureCounterParameters::fromProperty(counter->property()).mode()) : 0;
 }
 
 QList<RegisterImage::Register> RegisterImage::parameterRegisters() const

@@ -92,14 +92,6 @@ public:
     // block with the label's name. Other blocks stand for themselves.
     const BlockItem *resolveLabel(const BlockItem *source) const;
 
-    // "Delay=" property in 5 ns steps: "ns", "us" or a bare step count.
-    static int delaySteps(const BlockItem *block);
-    // A number with "nsec", "usec", "msec" or "sec" (or none: steps) in 5 ns
-    // steps; the low 32 bits of the truncated count.
-    static quint32 timeSteps(const QString &text);
-    // Decimal "Mode" property; empty or unconvertible is 0.
-    static int modeOf(const BlockItem *block);
-
 private:
     // Per logic block: its truth table and, split into two halves of the
     // pattern, which combination of the block's ports a pattern drives.

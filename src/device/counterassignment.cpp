@@ -2,10 +2,10 @@
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"
+#include "model/measurecounterparameters.h"
 
 namespace {
 const QString measureCounterTerm = QStringLiteral("MsrCnt");
-constexpr int eventCountingBit = 0x08;
 }
 
 CounterConfig CounterAssignment::withoutDesign()
@@ -16,11 +16,6 @@ CounterConfig CounterAssignment::withoutDesign()
     return config;
 }
 
-bool CounterAssignment::isLoggingOn(const QString &fileSave)
-{
-    return fileSave != QLatin1String("0") && fileSave != QLatin1String("false");
-}
-
 CounterConfig CounterAssignment::fromDesign(const DesignModel &model)
 {
     CounterConfig config;
@@ -29,14 +24,13 @@ CounterConfig CounterAssignment::fromDesign(const DesignModel &model)
         if (block->kind() != BlockKind::MeasureCounter || n < 0 || n >= CounterConfig::counterCount)
             continue;
         const auto index = size_t(n);
-        const int mode = block->propertyValue(QStringLiteral("Mode")).toInt();
-        config.sources[index] = mode & 0x0F;
+        const auto parameters = MeasureCounterParameters::fromProperty(block->property());
+        config.sources[index] = parameters.mode() & 0x0F;
         config.names[index] = block->displayName();
-        const bool hasProperty = !block->property().isEmpty();
-        if (hasProperty && isLoggingOn(block->propertyValue(QStringLiteral("FileSave"))))
-            config.dirs[index] = block->propertyValue(QStringLiteral("PATH"));
-        if (!(mode & eventCountingBit)) {
-            const QString unit = block->propertyValue(QStringLiteral("Unit"));
+        if (parameters.fileSave())
+            config.dirs[index] = parameters.path();
+        if (!parameters.countsEvents()) {
+            const QString unit = parameters.unit();
             config.units[index] = unit.isEmpty() ? QStringLiteral("nsec") : unit;
         }
     }

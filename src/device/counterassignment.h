@@ -15,7 +15,4 @@ public:
     static CounterConfig fromDesign(const DesignModel &model);
     // Every counter unused and named "MsrCnt<n>": raw counts, no log.
     static CounterConfig withoutDesign();
-
-    // FileSave: "0" and "false" are off, every other value is on.
-    static bool isLoggingOn(const QString &fileSave);
 };

@@ -1,6 +1,8 @@
 #include "model/blockimages.h"
 
 #include "model/blockitem.h"
+#include "model/counterparameters.h"
+#include "model/measurecounterparameters.h"
 
 #include <QHash>
 
@@ -55,10 +57,11 @@ QSize BlockImages::sizeOf(BlockKind kind)
 
 QString BlockImages::placedImageFile(const BlockItem &block)
 {
+    // The oscillator, which takes no input, has a picture without one.
     if (block.kind() == BlockKind::CounterFunction
-        && block.propertyValue(QStringLiteral("Mode")) == QLatin1String("9"))
+        && !CounterParameters::fromProperty(block.property()).takesInput())
         return QStringLiteral("Function0.png");
     if (block.kind() == BlockKind::MeasureCounter)
-        return measureCounterImage(block.propertyValue(QStringLiteral("Mode")).toInt());
+        return measureCounterImage(MeasureCounterParameters::fromProperty(block.property()).mode());
     return QString();
 }

@@ -1,6 +1,7 @@
 #include "model/blockitem.h"
 
 #include "model/blockimages.h"
+#include "model/propertytext.h"
 #include "model/xmltext.h"
 
 #include <QTextStream>
@@ -171,15 +172,7 @@ QList<QLine> BlockItem::wires() const
 
 QString BlockItem::propertyValue(const QString &key) const
 {
-    // A leading blank lets the first item match like every other one.
-    const QString items = QLatin1Char(' ') + m_property;
-    const QString marker = QLatin1Char(' ') + key + QLatin1Char('=');
-    const int at = items.indexOf(marker);
-    if (at < 0)
-        return QString();
-    const int start = at + marker.size();
-    const int blank = items.indexOf(QLatin1Char(' '), start);
-    return items.mid(start, blank < 0 ? -1 : blank - start);
+    return PropertyText::value(m_property, key);
 }
 
 void BlockItem::setCaption(const QString &text)

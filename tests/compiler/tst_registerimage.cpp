@@ -4,6 +4,8 @@
 #include "compiler/registerimage.h"
 #include "designbuilder.h"
 #include "model/blockitem.h"
+#include "model/counterparameters.h"
+#include "model/delayparameters.h"
 #include "model/designmodel.h"
 
 #include <QTest>
@@ -404,7 +406,7 @@ void TestRegisterImage::convertsDelays()
     DesignModel model;
     DesignBuilder design(model);
     BlockItem *delay = design.delay(property);
-    QCOMPARE(RegisterImage::delaySteps(delay), steps);
+    QCOMPARE(DelayParameters::fromProperty(delay->property()).steps(), steps);
 }
 
 void TestRegisterImage::convertsTimes_data()
@@ -434,7 +436,7 @@ void TestRegisterImage::convertsTimes()
 {
     QFETCH(QString, text);
     QFETCH(quint32, steps);
-    QCOMPARE(RegisterImage::timeSteps(text), steps);
+    QCOMPARE(CounterParameters::timeSteps(text), steps);
 }
 
 void TestRegisterImage::adjustsSubCount_data()

@@ -1,0 +1,122 @@
+#include "dialogs/blockdialogs.h"
+
+#include "app/dialogprompter.h"
+#include "dialogs/editcntfncdialog.h"
+#include "dialogs/editdlyfncdialog.h"
+#include "dialogs/editinputdialog.h"
+#include "dialogs/editlogicdialog.h"
+#include "dialogs/editmsrcntdialog.h"
+#include "dialogs/namemessages.h"
+#include "model/blockitem.h"
+#include "model/blockkinds.h"
+#include "model/blocknaming.h"
+#include "model/designedits.h"
+#include "model/designmodel.h"
+#include "model/parameteredits.h"
+
+BlockDialogs::BlockDialogs(DesignModel &model, DesignEdits &edits)
+    : m_model(model),
+      m_edits(edits),
+      m_ownPrompter(std::make_unique<DialogPrompter>()),
+      m_runner([](EditDialog &dialog) { return dialog.exec(); })
+{
+}
+
+BlockDialogs::~BlockDialogs() = default;
+
+void BlockDialogs::setPrompter(Prompter *prompter)
+{
+    m_prompter = prompter;
+}
+
+void BlockDialogs::setRunner(Runner runner)
+{
+    m_runner = std::move(runner);
+}
+
+Prompter &BlockDialogs::prompter()
+{
+    return m_prompter ? *m_prompter : *m_ownPrompter;
+}
+
+bool BlockDialogs::edit(BlockItem *block, QWidget *parent)
+{
+    if (!block)
+        return false;
+    switch (block->traits().editor) {
+    case BlockEditor::Logic:
+        return editLogic(block, parent);
+    case BlockEditor::CounterFunction:
+        return editCounter(block, parent);
+    case BlockEditor::DelayFunction:
+        return editDelay(block, parent);
+    case BlockEditor::MeasureCounter:
+        return editMeasureCounter(block, parent);
+    case BlockEditor::Port:
+        return editPort(block, parent);
+    case BlockEditor::None:
+        break;
+    }
+    return false;
+}
+
+bool BlockDialogs::run(EditDialog &dialog)
+{
+    dialog.setPrompter(m_prompter);
+    return m_runner(dialog) == QDialog::Accepted;
+}
+
+bool BlockDialogs::editLogic(BlockItem *block, QWidget *parent)
+{
+    EditLogicDialog dialog(block, parent);
+    return run(dialog)
+           && ParameterEdits(m_model, m_edits).setLogic(block, dialog.expression(), dialog.removedPorts());
+}
+
+bool BlockDialogs::editCounter(BlockItem *block, QWidget *parent)
+{
+    EditCntFncDialog dialog(block, parent);
+    return run(dialog) && ParameterEdits(m_model, m_edits).setCounter(block, dialog.parameters());
+}
+
+bool BlockDialogs::editDelay(BlockItem *block, QWidget *parent)
+{
+    EditDlyFncDialog dialog(block, parent);
+    return run(dialog) && ParameterEdits(m_model, m_edits).setDelay(block, dialog.parameters());
+}
+
+bool BlockDialogs::editMeasureCounter(BlockItem *block, QWidget *parent)
+{
+    EditMsrCntDialog dialog(block, m_model, parent);
+    return run(dialog)
+           && ParameterEdits(m_model, m_edits)
+                  .setMeasureCounter(block, dialog.parameters(), dialog.counterName());
+}
+
+bool BlockDialogs::editPort(BlockItem *block, QWidget *parent)
+{
+    EditInputDialog dialog(block, m_model, parent);
+    return run(dialog) && dialog.changed()
+           && ParameterEdits(m_model, m_edits).setPort(block, dialog.port(), dialog.name());
+}
+
+bool BlockDialogs::rename(BlockItem *block, QWidget *parent)
+{
+    const QString name = block->name();
+    const bool titledByName = name.contains(QLatin1String("-IN")) || name.contains(QLatin1String("NIM-OUT"));
+    const QString title = titledByName ? name : block->displayName();
+    for (;;) {
+        const std::optional<QString> answer =
+            prompter().askText(parent, title, tr("Please enter new name."), block->displayName());
+        if (!answer)
+            return false;
+        const QString message =
+            NameMessages::text(BlockNaming::checkRename(m_model, block, *answer), *answer);
+        if (message.isEmpty()) {
+            const bool changed = block->userName() != *answer;
+            m_edits.renameBlock(block, *answer);
+            return changed;
+        }
+        prompter().warning(parent, NameMessages::title(block->displayName()), message);
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <functional>
+#include <memory>
+
+class BlockItem;
+class DesignEdits;
+class DesignModel;
+class DialogPrompter;
+class EditDialog;
+class Prompter;
+class QWidget;
+
+// The entry point of block editing: opens the parameter dialog the block's
+// kind names (logic, counter function, delay, measure counter, input or
+// output port) or the rename prompt, and applies what the user accepted
+// through the design's edit API. The caller records one edit step when a
+// call returns true; the model's blockChanged signals tell the canvas which
+// pictures to redraw.
+class BlockDialogs
+{
+    Q_DECLARE_TR_FUNCTIONS(BlockDialogs)
+
+public:
+    // Shows a dialog and returns its result code; exec() unless replaced.
+    using Runner = std::function<int(EditDialog &dialog)>;
+
+    BlockDialogs(DesignModel &model, DesignEdits &edits);
+    ~BlockDialogs();
+
+    // Not owned; null returns to message boxes.
+    void setPrompter(Prompter *prompter);
+    void setRunner(Runner runner);
+
+    // True when the design changed. Blocks without a dialog return false.
+    bool edit(BlockItem *block, QWidget *parent);
+    // Asks for a new user name until one passes the naming rules or the user
+    // cancels, then spreads it over every block that stands for the signal.
+    bool rename(BlockItem *block, QWidget *parent);
+
+private:
+    bool editLogic(BlockItem *block, QWidget *parent);
+    bool editCounter(BlockItem *block, QWidget *parent);
+    bool editDelay(BlockItem *block, QWidget *parent);
+    bool editMeasureCounter(BlockItem *block, QWidget *parent);
+    bool editPort(BlockItem *block, QWidget *parent);
+    bool run(EditDialog &dialog);
+    Prompter &prompter();
+
+    DesignModel &m_model;
+    DesignEdits &m_edits;
+    std::unique_ptr<DialogPrompter> m_ownPrompter;
+    Prompter *m_prompter = nullptr;
+    Runner m_runner;
+};
