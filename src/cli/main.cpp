@@ -5,8 +5,13 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A closed pipe on standard output is seen as a failed write, which the
+    // reporter handles, instead of killing the process.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));

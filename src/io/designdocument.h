@@ -3,6 +3,8 @@
 #include "io/documentcontext.h"
 #include "model/connectionsettings.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class DesignModel;
@@ -29,9 +31,12 @@ public:
     LabelRegistry &labels() { return *m_labels; }
     SheetSet &sheets() { return *m_sheets; }
     ConnectionSettings &settings() { return m_settings; }
+    // The reader's notes on how the loaded design differs from its file.
+    const QStringList &loadRepairs() const { return m_loadRepairs; }
+    void setLoadRepairs(const QStringList &repairs) { m_loadRepairs = repairs; }
 
-    // Empties the design: one sheet "Sheet1", every counter free, no labels.
-    // The connection settings are left as they are.
+    // Empties the design: one sheet "Sheet1", every counter free, no labels,
+    // no load repairs. The connection settings are left as they are.
     void reset();
 
 private:
@@ -40,4 +45,5 @@ private:
     std::unique_ptr<LabelRegistry> m_labels;
     std::unique_ptr<SheetSet> m_sheets;
     ConnectionSettings m_settings;
+    QStringList m_loadRepairs;
 };

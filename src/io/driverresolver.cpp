@@ -9,6 +9,8 @@
 #include "model/sheet.h"
 #include "model/sheetset.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // First block of the list with this name on the sheet; any sheet when negative.
@@ -30,8 +32,9 @@ bool isFunctionTerm(const QString &term)
 
 } // namespace
 
-DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied)
-    : m_context(context), m_settingsApplied(settingsApplied)
+DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied,
+                               LoadNotes &notes)
+    : m_context(context), m_settingsApplied(settingsApplied), m_notes(notes)
 {
 }
 
@@ -40,8 +43,13 @@ void DriverResolver::connectDrivers(BlockItem *block, const EntryKeys::KeyMap &n
     const QString term = block->term();
     for (auto it = nets.cbegin(); it != nets.cend(); ++it) {
         const int port = portFor(*block, it.key());
-        if (port < 0)
+        if (port < 0) {
+            m_notes.repair(QCoreApplication::translate("DriverResolver",
+                                                       "%1: the input from '%2' names port %3, "
+                                                       "which it does not have; left out")
+                               .arg(block->name(), it.value(), it.key()));
             continue;
+        }
         const QString name = m_paste ? m_paste->translated(it.value()) : it.value();
         BlockItem *driver = findDriver(term, name, sheet);
         if (!driver || driver == block)

@@ -40,6 +40,17 @@ QString namePrefix(const QString &term)
     return QString();
 }
 
+// Outputs and counters are named after their resource in messages, whatever
+// number their term carries.
+QString kindWord(const QString &term)
+{
+    if (term.startsWith(outputPrefix))
+        return outputPrefix;
+    if (term.startsWith(counterPrefix))
+        return counterPrefix;
+    return term;
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("EntryBuilder", text);
@@ -48,7 +59,7 @@ QString tr(const char *text)
 } // namespace
 
 EntryBuilder::EntryBuilder(const DocumentContext &context)
-    : m_context(context), m_drivers(context, m_settingsApplied)
+    : m_context(context), m_drivers(context, m_settingsApplied, m_notes)
 {
 }
 
@@ -81,6 +92,7 @@ bool EntryBuilder::createDocumentEntry(const EntryKeys &keys, int sheetIndex)
     const int row = rowFor(keys, *sheet);
     if (row < 0) {
         m_settingsApplied = false;
+        noteDropped(keys, tr("no free row"));
         return true;
     }
     build(keys, row, sheetIndex);
@@ -93,7 +105,7 @@ bool EntryBuilder::createPastedEntry(EntryKeys keys)
     m_paste->translateEntry(keys);
     const int row = m_paste->freeRow(keys.term);
     if (row < 0) {
-        m_messages.append(tr("There's not enough space."));
+        m_notes.note(tr("There's not enough space."));
         return true;
     }
     if (isRefusedLabel(keys))
@@ -120,7 +132,13 @@ int EntryBuilder::rowFor(const EntryKeys &keys, const Sheet &sheet)
         return keys.id;
     // Rows beyond the canvas or taken twice: keep the block, not the row.
     m_settingsApplied = false;
-    return sheet.lowestFreeRow(keys.term);
+    const int row = sheet.lowestFreeRow(keys.term);
+    if (row >= 0 && !m_paste)
+        m_notes.repair(tr("%1 entry '%2' moved from row %3 to row %4")
+                           .arg(kindWord(keys.term), keys.name)
+                           .arg(keys.id)
+                           .arg(row));
+    return row;
 }
 
 BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
@@ -128,12 +146,15 @@ BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
     BlockItem *block = m_context.model->createBlock(keys.term, row, sheetIndex,
                                                     creationName(keys), m_context.resources);
     if (!block) {
-        if (keys.term == QLatin1String("Input"))
-            m_messages.append(tr("There is no more Input resource."));
-        else
+        if (keys.term == QLatin1String("Input")) {
+            m_notes.repair(tr("There is no more Input resource."));
+        } else {
             m_settingsApplied = false;
+            noteDropped(keys, tr("no free resource"));
+        }
         return nullptr;
     }
+    noteRenamed(keys, *block);
     applyNames(block, keys);
     if (!keys.property.isEmpty())
         block->setProperty(keys.property);
@@ -142,6 +163,7 @@ BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
     if (!sheet->place(block)) {
         m_context.model->removeBlock(block);
         m_settingsApplied = false;
+        noteDropped(keys, tr("no room on the sheet"));
         return nullptr;
     }
     noteReferencePresence(block);
@@ -174,6 +196,21 @@ QString EntryBuilder::generatedName(const DesignModel &model, const QString &ter
 {
     const QString prefix = namePrefix(term);
     return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
+}
+
+void EntryBuilder::noteRenamed(const EntryKeys &keys, const BlockItem &block)
+{
+    // A paste renames on purpose; a document must load as written.
+    if (m_paste || keys.name.isEmpty() || keys.name == block.name())
+        return;
+    m_notes.repair(tr("%1 entry '%2' renamed to %3")
+                       .arg(kindWord(keys.term), keys.name, block.name()));
+}
+
+void EntryBuilder::noteDropped(const EntryKeys &keys, const QString &reason)
+{
+    if (!m_paste)
+        m_notes.repair(tr("%1 entry '%2' left out: %3").arg(kindWord(keys.term), keys.name, reason));
 }
 
 void EntryBuilder::noteReferencePresence(const BlockItem *block)

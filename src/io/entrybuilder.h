@@ -3,6 +3,7 @@
 #include "io/documentcontext.h"
 #include "io/driverresolver.h"
 #include "io/entrykeys.h"
+#include "io/loadnotes.h"
 
 #include <QList>
 #include <QString>
@@ -40,7 +41,9 @@ public:
     bool settingsApplied() const { return m_settingsApplied; }
     void setSettingsApplied(bool applied) { m_settingsApplied = applied; }
     // Texts for the user, in order ("There is no more Input resource.", …).
-    const QStringList &messages() const { return m_messages; }
+    const QStringList &messages() const { return m_notes.messages; }
+    // Those of the messages that say how the design now differs from the file.
+    const QStringList &repairs() const { return m_notes.repairs; }
     // Blocks created so far, in document order.
     const QList<BlockItem *> &createdBlocks() const { return m_created; }
 
@@ -59,11 +62,13 @@ private:
     // A name the model can create the block under, for empty or foreign names.
     QString creationName(const EntryKeys &keys) const;
     void noteReferencePresence(const BlockItem *block);
+    void noteRenamed(const EntryKeys &keys, const BlockItem &block);
+    void noteDropped(const EntryKeys &keys, const QString &reason);
 
     DocumentContext m_context;
     bool m_settingsApplied = true;
+    LoadNotes m_notes;
     DriverResolver m_drivers;
     PasteSession *m_paste = nullptr;
-    QStringList m_messages;
     QList<BlockItem *> m_created;
 };

@@ -1,0 +1,92 @@
+#include "common/testrunner.h"
+
+#include "io/safefilewriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <future>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+// The file type bits of the path, 0 when it does not exist.
+mode_t typeOf(const QString &path)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return info.st_mode & S_IFMT;
+}
+
+// Nodes are made only in the scratch folder: the real /dev is never touched.
+bool makeNode(const QString &path, mode_t type, int minor)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (type == S_IFIFO)
+        return ::mkfifo(name.constData(), 0600) == 0;
+    return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, unsigned(minor))) == 0;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+class SafeFileWriterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keepsWhatIsNotARegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("typeAfter");
+        QTest::newRow("new name") << "new" << true << int(S_IFREG);
+        QTest::newRow("regular file") << "regular" << true << int(S_IFREG);
+        QTest::newRow("FIFO") << "fifo" << true << int(S_IFIFO);
+        QTest::newRow("null device") << "null" << true << int(S_IFCHR);
+        QTest::newRow("full device") << "full" << false << int(S_IFCHR);
+    }
+
+    void keepsWhatIsNotARegularFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, saved);
+        QFETCH(int, typeAfter);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(kind);
+        const QByteArray bytes(100000, 'k');
+        if (kind == QLatin1String("regular")) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old contents") > 0);
+        } else if (kind == QLatin1String("fifo")) {
+            QVERIFY(makeNode(path, S_IFIFO, 0));
+        } else if (kind != QLatin1String("new")
+                   && !makeNode(path, S_IFCHR, kind == QLatin1String("null") ? 3 : 7)) {
+            QSKIP("mknod is not permitted here: device nodes cannot be made");
+        }
+        // A FIFO needs its reader while the writer runs.
+        std::future<QByteArray> fifoReader;
+        if (kind == QLatin1String("fifo"))
+            fifoReader = std::async(std::launch::async, readAll, path);
+
+        const QString problem = SafeFileWriter::save(path, bytes);
+        QCOMPARE(problem.isEmpty(), saved);
+        QCOMPARE(int(typeOf(path)), typeAfter);
+        if (fifoReader.valid())
+            QCOMPARE(fifoReader.get(), bytes);
+        else if (typeAfter == S_IFREG)
+            QCOMPARE(readAll(path), bytes);
+    }
+};
+
+KARIX_TEST(SafeFileWriterTest)
+#include "tst_safefilewriter.moc"
