@@ -107,6 +107,7 @@ int main(int argc, char **argv)
     measureAttributes(1, 40000);
     measureAttributes(1, 100000);
     measureAttributes(1, 256);
+    measureAttributes(1000, 256);
     measureAttributes(4000, 256);
     return 0;
 }

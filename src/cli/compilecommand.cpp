@@ -9,7 +9,6 @@
 #include "io/safefilewriter.h"
 
 #include <QCryptographicHash>
-
 #include <QFile>
 
 #include <sys/stat.h>
@@ -60,7 +59,9 @@ QString CompileCommand::details() const
               "0x0004..0x0067, then 0x2000..0x3FFF. Without -o they go to standard output\n"
               "(refused on a terminal unless --hex). An error in a logic expression prints the\n"
               "evaluator's message with the block's name and exits with 1. With --json and\n"
-              "no -o the image is given as a hexadecimal string in the field \"image\".");
+              "no -o the image is given as a hexadecimal string in the field \"image\".\n"
+              "-o replaces a regular file only when the image is complete; a device or FIFO\n"
+              "is written through, never replaced. The design itself is refused as FILE.");
 }
 
 QList<CliOption> CompileCommand::options() const

@@ -70,6 +70,7 @@ private slots:
     void networkSettings();
     void countersInDesignUnits();
     void countersRefuseAGarbageStream();
+    void shortReplyNamesTheRead();
     void countersMemoryBoundedWhileOutputBlocks();
     void countersEndQuietlyOnAClosedPipe();
 
@@ -455,6 +456,17 @@ void TestCliModule::countersRefuseAGarbageStream()
     // Diagnostics of single records stay out of a normal run's output.
     QVERIFY2(!run.err.contains(QLatin1String("Kovix error")), qPrintable(run.err.left(2000)));
     QCOMPARE(run.json().value(QStringLiteral("ok")).toBool(true), false);
+}
+
+void TestCliModule::shortReplyNamesTheRead()
+{
+    SimulatorProcess sim({QStringLiteral("--short-every"), QStringLiteral("1")});
+    QVERIFY(sim.isRunning());
+    const CliRun run = cli(sim, {QStringLiteral("version")});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.contains(QLatin1String("address: 0x00000000\nrequest length: 4\nread length: 0\n\n"
+                                            "TOLA: Unable to read")),
+             qPrintable(run.err));
 }
 
 namespace {
