@@ -2,8 +2,6 @@
 
 #include "cli/designcommand.h"
 
-class DesignDocument;
-
 // check DESIGN: the design rule check report, as the DRC window shows it.
 class CheckCommand : public DesignCommand
 {

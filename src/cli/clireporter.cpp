@@ -26,9 +26,9 @@ void CliReporter::printBlock(const QString &text)
     write(stdout, text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
 }
 
-bool CliReporter::printRaw(const QByteArray &bytes)
+void CliReporter::printRaw(const QByteArray &bytes)
 {
-    return writeBytes(stdout, bytes);
+    writeBytes(stdout, bytes);
 }
 
 void CliReporter::set(const QString &key, const QJsonValue &value)
@@ -76,15 +76,14 @@ void CliReporter::write(FILE *stream, const QString &text)
     writeBytes(stream, text.toLocal8Bit());
 }
 
-bool CliReporter::writeBytes(FILE *stream, const QByteArray &bytes)
+void CliReporter::writeBytes(FILE *stream, const QByteArray &bytes)
 {
     // After the first failure nothing more is tried: the reason is kept.
     if (stream == stdout && m_outputError != 0)
-        return false;
+        return;
     errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     const bool ok = std::fflush(stream) == 0 && written == size_t(bytes.size());
     if (!ok && stream == stdout)
         m_outputError = errno != 0 ? errno : EIO;
-    return ok;
 }

@@ -27,8 +27,8 @@ public:
     void print(const QString &line);
     // Text already broken into lines, printed as it is.
     void printBlock(const QString &text);
-    // Bytes as they are (a binary image), in any mode; false when not written.
-    bool printRaw(const QByteArray &bytes);
+    // Bytes as they are (a binary image), in any mode.
+    void printRaw(const QByteArray &bytes);
     // True once something meant for standard output could not be written.
     bool outputFailed() const { return m_outputError != 0; }
     void set(const QString &key, const QJsonValue &value);
@@ -43,7 +43,7 @@ public:
 
 private:
     void write(FILE *stream, const QString &text);
-    bool writeBytes(FILE *stream, const QByteArray &bytes);
+    void writeBytes(FILE *stream, const QByteArray &bytes);
 
     QString m_command;
     bool m_json;

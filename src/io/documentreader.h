@@ -12,8 +12,8 @@ class SaxHandler;
 struct ReadResult
 {
     bool ok = false;
-    // "Parse error at line %1, column %2:\n%3." for malformed input (shown
-    // titled "SAX Handler"); empty otherwise.
+    // "Parse error at line %1, column %2:\n%3." for malformed input, or why
+    // DocumentLimits refused it (shown titled "SAX Handler"); empty otherwise.
     QString parseError;
     // The parse succeeded but no known root element was seen.
     bool noRoot = false;

@@ -21,7 +21,8 @@ class Sheet;
 // Documents: the block goes to the entry's sheet at row `id`; an id that is
 // unusable or already taken there moves the block to the column's lowest free
 // row, and an entry that finds no row, no resource or an unknown term is
-// dropped (settings-applied flag cleared for the first two).
+// dropped (settings-applied flag cleared for the first two). Each move, drop
+// and resource renaming of a document entry is noted as a repair.
 // Pastes: pass 1 (pastePass) only plans names in the session; pass 2 (with a
 // session set) creates the blocks on the session's sheet under the new names.
 class EntryBuilder
