@@ -14,7 +14,9 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 QByteArray record(int header, quint32 value)
@@ -63,6 +65,7 @@ private slots:
     void logsWithSharedSequenceNumber();
     void logFileErrors_data();
     void logFileErrors();
+    void logWriteErrorEndsTheStream();
     void streamsFromSimulatorUntilServerCloses();
     void refusedConnectionReportsAtOnce();
     void stopsWithinASecond();
@@ -264,6 +267,40 @@ void QKovixThreadTest::logFileErrors()
         QVERIFY(!continueOnError);
         QCOMPARE(message, missing + QStringLiteral(":\nNo such directory."));
     }
+}
+
+// A log that stops taking values (here: the file size limit, as on a full
+// disk) is an error, not a silent loss.
+void QKovixThreadTest::logWriteErrorEndsTheStream()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto thread = connectThread({dir.path(), QString(), QString(), QString()});
+    QTcpSocket *peer = acceptPeer();
+    QVERIFY(peer);
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 512;
+    auto *previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const auto restore = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    });
+    for (int burst = 0; burst < 20 && m_receiver.errors.isEmpty(); ++burst) {
+        QByteArray records;
+        for (int i = 0; i < 10; ++i)
+            records += record(0, quint32(1000 + i), true);
+        peer->write(records);
+        peer->flush();
+        QTest::qWait(50);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_receiver.errors.size(), 1, 3000);
+    QVERIFY2(m_receiver.errors.first().startsWith(QStringLiteral("Cannot write ") + thread->logPath(0)),
+             qPrintable(m_receiver.errors.first()));
+    QVERIFY(thread->wait(3000));
 }
 
 void QKovixThreadTest::streamsFromSimulatorUntilServerCloses()
