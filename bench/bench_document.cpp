@@ -105,6 +105,31 @@ void measure(const char *label, const QByteArray &bytes)
     Q_UNUSED(written);
 }
 
+// `elements` <tab> elements, each with `attributes` attributes.
+QByteArray attributeDocument(int elements, int attributes)
+{
+    QString extra;
+    for (int i = 0; i < attributes - 2; ++i)
+        extra += QStringLiteral(" a%1=\"\"").arg(i);
+    QString text = QStringLiteral("<?xml version=\"1.0\"?>\n<KaRiX addr=\"127.0.0.1\">\n");
+    for (int element = 0; element < elements; ++element)
+        text += QStringLiteral("<tab id=\"0\" name=\"S\"%1/>\n").arg(extra);
+    return (text + QStringLiteral("</KaRiX>\n")).toUtf8();
+}
+
+// Reading time must follow the document size, not the attributes per element.
+void measureAttributes(int elements, int attributes)
+{
+    const QByteArray bytes = attributeDocument(elements, attributes);
+    DesignDocument document;
+    QElapsedTimer timer;
+    timer.start();
+    const ReadResult result = DocumentReader(document.context()).read(bytes);
+    std::printf("%7d x %6d attributes  %8lld bytes  read %6lld ms  %s\n", elements, attributes,
+                static_cast<long long>(bytes.size()), static_cast<long long>(timer.elapsed()),
+                result.ok ? "loaded" : "refused");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -120,5 +145,10 @@ int main(int argc, char **argv)
     measure("4 sheets", fullDocument(4));
     measure("32 sheets", fullDocument(32));
     measure("256 sheets (most allowed)", fullDocument(256));
+    measureAttributes(1, 40000);
+    measureAttributes(1, 100000);
+    measureAttributes(1, 256);
+    measureAttributes(1000, 256);
+    measureAttributes(4000, 256);
     return 0;
 }

@@ -86,9 +86,9 @@ int main(int argc, char *argv[])
 
     auto *window = new MainWindow(commandLine.fileName,
                                   commandLine.optionsGiven ? &commandLine.settings : nullptr);
-    if (!commandLine.usageMessage.isEmpty())
+    if (!commandLine.warningText().isEmpty())
         QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
-                             commandLine.usageMessage, QMessageBox::Ok);
+                             commandLine.warningText(), QMessageBox::Ok);
     window->show();
     const int exitCode = app.exec();
     delete window;

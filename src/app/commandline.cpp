@@ -1,55 +1,10 @@
 #include "commandline.h"
 
+#include "device/connectionvalues.h"
+
 #include <QCoreApplication>
-#include <QHostAddress>
-#include <QRegularExpression>
 
 namespace {
-
-// Accepts plain decimal digits only, so "+5", " 5" or "0x10" are refused
-// rather than half-parsed.
-bool parseUnsigned(const QString &text, quint64 limit, quint64 &value)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(text).hasMatch())
-        return false;
-    bool ok = false;
-    value = text.toULongLong(&ok, 10);
-    return ok && value <= limit;
-}
-
-bool applyOption(QChar letter, const QString &argument, ConnectionSettings &settings)
-{
-    quint64 number = 0;
-    switch (letter.unicode()) {
-    case 'h': {
-        QHostAddress address;
-        if (!address.setAddress(argument))
-            return false;
-        settings.address = address.toString();
-        return true;
-    }
-    case 't':
-        if (!parseUnsigned(argument, 0xFFFF, number))
-            return false;
-        settings.tcpPort = quint16(number);
-        return true;
-    case 'u':
-        if (!parseUnsigned(argument, 0xFFFF, number))
-            return false;
-        settings.udpPort = quint16(number);
-        return true;
-    case 'o':
-        if (!parseUnsigned(argument, 0xFFFFFFFFu, number))
-            return false;
-        settings.timeout = quint32(number);
-        return true;
-    case 'a':
-        settings.autoConnect = argument.contains(QLatin1String("on"));
-        return true;
-    }
-    return false;
-}
 
 bool takesArgument(QChar letter)
 {
@@ -65,6 +20,43 @@ QString programName(const QString &word)
 }
 
 } // namespace
+
+bool CommandLine::applyOption(QChar letter, const QString &argument)
+{
+    switch (letter.unicode()) {
+    case 'h': {
+        const QString address = ConnectionValues::address(argument);
+        if (!address.isEmpty())
+            settings.address = address;
+        return !address.isEmpty();
+    }
+    case 't':
+        return ConnectionValues::port(argument, settings.tcpPort);
+    case 'u':
+        return ConnectionValues::port(argument, settings.udpPort);
+    case 'o':
+        return applyTimeout(argument);
+    case 'a':
+        settings.autoConnect = argument.contains(QLatin1String("on"));
+        return true;
+    }
+    return false;
+}
+
+bool CommandLine::applyTimeout(const QString &argument)
+{
+    const ConnectionValues::Verdict verdict = ConnectionValues::timeout(argument, settings.timeout);
+    if (verdict == ConnectionValues::Verdict::OutOfRange)
+        clampNote = ConnectionValues::clampedTimeoutText(argument, settings.timeout);
+    return verdict != ConnectionValues::Verdict::Invalid;
+}
+
+QString CommandLine::warningText() const
+{
+    QStringList parts{usageMessage, clampNote};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("\n\n"));
+}
 
 QString CommandLine::usage(const QString &programWord)
 {
@@ -97,7 +89,7 @@ int CommandLine::parseOptions(const QStringList &args, bool &badValue)
                 argument = args.at(index++);
             else
                 break; // missing argument: skipped silently
-            if (applyOption(letter, argument, settings))
+            if (applyOption(letter, argument))
                 optionsGiven = true;
             else
                 badValue = true;

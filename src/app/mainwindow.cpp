@@ -10,6 +10,7 @@
 #include "io/clipboardfragment.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
+#include "io/documentlimits.h"
 #include "io/documentwriter.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
@@ -577,7 +578,8 @@ void MainWindow::open(const QString &fileName)
                            tr("Cannot read file %1:\n%2.").arg(name, file.errorString()));
         return;
     }
-    m_baseBytes = file.readAll();
+    // Past the limit the reader refuses it; a device never fills memory.
+    m_baseBytes = file.read(DocumentLimits::maxBytes + 1);
     m_ui->actionSave->setEnabled(true);
 
     const ReadResult result = loadBytes(m_baseBytes);

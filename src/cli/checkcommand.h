@@ -17,4 +17,7 @@ public:
 
     // Exit code of a design rule check result (errors, -1 warnings, 0 clean).
     static int exitCodeOf(int checkResult);
+    // The design rule check of a loaded document, its load repairs counted
+    // and listed first as errors. Result and report as DesignRuleCheck's.
+    static int checkDocument(DesignDocument &document, QString &report);
 };

@@ -4,7 +4,8 @@
 
 #include <QJsonDocument>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 
 CliReporter::CliReporter(const QString &command, bool json)
     : m_command(command)
@@ -23,6 +24,11 @@ void CliReporter::printBlock(const QString &text)
     if (m_json || text.isEmpty())
         return;
     write(stdout, text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
+}
+
+void CliReporter::printRaw(const QByteArray &bytes)
+{
+    writeBytes(stdout, bytes);
 }
 
 void CliReporter::set(const QString &key, const QJsonValue &value)
@@ -53,12 +59,31 @@ int CliReporter::finish(int exitCode)
         write(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))
                           + QLatin1Char('\n'));
     }
-    return exitCode;
+    if (m_outputError == 0)
+        return exitCode;
+    // A reader that stopped reading (head, a closed pager) ends us quietly;
+    // any other failure to write the results is an error.
+    if (m_outputError != EPIPE)
+        write(stderr, tr("karix-cli: Cannot write to standard output: %1\n")
+                          .arg(QString::fromLocal8Bit(std::strerror(m_outputError))));
+    // Results that did not arrive are no success, nor mere warnings.
+    const bool reportedFine = exitCode == ExitCode::Success || exitCode == ExitCode::Warnings;
+    return reportedFine ? int(ExitCode::Failed) : exitCode;
 }
 
 void CliReporter::write(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    writeBytes(stream, text.toLocal8Bit());
+}
+
+void CliReporter::writeBytes(FILE *stream, const QByteArray &bytes)
+{
+    // After the first failure nothing more is tried: the reason is kept.
+    if (stream == stdout && m_outputError != 0)
+        return;
+    errno = 0;
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    const bool ok = std::fflush(stream) == 0 && written == size_t(bytes.size());
+    if (!ok && stream == stdout)
+        m_outputError = errno != 0 ? errno : EIO;
 }

@@ -64,8 +64,7 @@ int CommandTable::execute(const QStringList &words)
         return reportUsage(tr("No command given."), false);
     if (first == QLatin1String("--help") || first == QLatin1String("help")) {
         const CliCommand *command = find(words.value(1));
-        CliReporter(QString(), false).printBlock(command ? commandHelp(*command) : toolHelp());
-        return ExitCode::Success;
+        return printHelp(command ? commandHelp(*command) : toolHelp());
     }
     if (first.startsWith(QLatin1Char('-')))
         return reportUsage(tr("No command given."), words.contains(QLatin1String("--json")));
@@ -92,15 +91,20 @@ int CommandTable::runCommand(CliCommand &command, const QStringList &words)
     const bool json = args.isSet(QStringLiteral("json"))
                       || (!args.isValid() && words.contains(QLatin1String("--json")));
     CliReporter reporter(command.name(), json);
-    if (args.isSet(QStringLiteral("help")) && args.isValid()) {
-        CliReporter(QString(), false).printBlock(commandHelp(command));
-        return ExitCode::Success;
-    }
+    if (args.isSet(QStringLiteral("help")) && args.isValid())
+        return printHelp(commandHelp(command));
     if (!args.isValid()) {
         reporter.error(args.errorText() + QLatin1Char('\n') + command.usageLine());
         return reporter.finish(ExitCode::Usage);
     }
     return command.run(args, reporter);
+}
+
+int CommandTable::printHelp(const QString &text)
+{
+    CliReporter reporter(QString(), false);
+    reporter.printBlock(text);
+    return reporter.finish(ExitCode::Success);
 }
 
 int CommandTable::reportUsage(const QString &message, bool json) const

@@ -30,6 +30,7 @@ private:
     CliCommand *find(const QString &name) const;
     int runCommand(CliCommand &command, const QStringList &words);
     int reportUsage(const QString &message, bool json) const;
+    static int printHelp(const QString &text);
 
     std::vector<std::unique_ptr<CliCommand>> m_commands;
 };

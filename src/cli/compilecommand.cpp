@@ -6,11 +6,12 @@
 #include "compiler/imagecapture.h"
 #include "compiler/registerimage.h"
 #include "io/designdocument.h"
+#include "io/safefilewriter.h"
 
 #include <QCryptographicHash>
-#include <QSaveFile>
+#include <QFile>
 
-#include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,10 +31,14 @@ QString dumpArea(const QByteArray &image, int offset, int length, quint32 addres
     return text;
 }
 
-bool writeStandardOutput(const QByteArray &bytes)
+// Same file whatever the spelling: links and relative paths included.
+bool isSameFile(const QString &first, const QString &second)
 {
-    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    return std::fflush(stdout) == 0 && written == size_t(bytes.size());
+    struct stat a;
+    struct stat b;
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0
+           && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev
+           && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -54,7 +59,9 @@ QString CompileCommand::details() const
               "0x0004..0x0067, then 0x2000..0x3FFF. Without -o they go to standard output\n"
               "(refused on a terminal unless --hex). An error in a logic expression prints the\n"
               "evaluator's message with the block's name and exits with 1. With --json and\n"
-              "no -o the image is given as a hexadecimal string in the field \"image\".");
+              "no -o the image is given as a hexadecimal string in the field \"image\".\n"
+              "-o replaces a regular file only when the image is complete; a device or FIFO\n"
+              "is written through, never replaced. The design itself is refused as FILE.");
 }
 
 QList<CliOption> CompileCommand::options() const
@@ -78,6 +85,10 @@ int CompileCommand::run(const CliArguments &args, CliReporter &reporter)
     if (toStdout && !hex && !reporter.isJson() && ::isatty(STDOUT_FILENO) == 1)
         return usageError(reporter, tr("Refusing to write raw bytes to a terminal: give -o FILE "
                                        "or --hex."));
+
+    if (!toStdout && isSameFile(args.operand(0), output))
+        return usageError(reporter, tr("Refusing to overwrite the design %1 with its image: "
+                                       "give another -o FILE.").arg(args.operand(0)));
 
     int exitCode = ExitCode::Success;
     const auto document = loadDesign(args.operand(0), reporter, exitCode);
@@ -108,20 +119,17 @@ int CompileCommand::deliver(const QByteArray &image, const QString &output, bool
         reporter.set(QStringLiteral("image"), QString::fromLatin1(image.toHex()));
         return ExitCode::Success;
     }
-    if (!writeStandardOutput(bytes)) {
-        reporter.error(tr("Cannot write to standard output."));
-        return ExitCode::Failed;
-    }
+    // A failed write is reported by the reporter's finish().
+    reporter.printRaw(bytes);
     return ExitCode::Success;
 }
 
 int CompileCommand::writeImage(const QString &path, const QByteArray &bytes,
                                CliReporter &reporter) const
 {
-    // QSaveFile: a failed write never leaves a truncated image behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reporter.error(tr("Cannot write %1: %2").arg(path, file.errorString()));
+    const QString problem = SafeFileWriter::save(path, bytes);
+    if (!problem.isEmpty()) {
+        reporter.error(tr("Cannot write %1: %2").arg(path, problem));
         return ExitCode::Failed;
     }
     reporter.set(QStringLiteral("output"), path);

@@ -1,10 +1,8 @@
 #include "connectionoptions.h"
 
 #include "cli/cliarguments.h"
+#include "device/connectionvalues.h"
 #include "model/connectionsettings.h"
-
-#include <QHostAddress>
-#include <QRegularExpression>
 
 QList<CliOption> ConnectionOptions::options()
 {
@@ -16,17 +14,18 @@ QList<CliOption> ConnectionOptions::options()
         {QLatin1Char('t'), QStringLiteral("tcp-port"), tr("PORT"),
          tr("TCP port of the counter stream")},
         {QLatin1Char('o'), QStringLiteral("timeout"), tr("SECONDS"),
-         tr("time-out per request")},
+         tr("time-out per request, %1 to %2")
+             .arg(ConnectionValues::minTimeout)
+             .arg(ConnectionValues::maxTimeout)},
     };
 }
 
 bool ConnectionOptions::apply(const CliArguments &args, ConnectionSettings &settings,
                               QString &errorText)
 {
-    quint64 number = 0;
     if (args.isSet(QStringLiteral("host"))) {
         const QString text = args.value(QStringLiteral("host"));
-        const QString address = normalisedAddress(text);
+        const QString address = ConnectionValues::address(text);
         if (address.isEmpty()) {
             errorText = tr("Invalid module address: \"%1\"").arg(text);
             return false;
@@ -40,39 +39,21 @@ bool ConnectionOptions::apply(const CliArguments &args, ConnectionSettings &sett
     } ports[] = {{"udp-port", &settings.udpPort}, {"tcp-port", &settings.tcpPort}};
     for (const auto &port : ports) {
         const QString key = QLatin1String(port.key);
-        if (!args.isSet(key))
-            continue;
-        if (!parseDecimal(args.value(key), 0xFFFF, number)) {
-            errorText = tr("Invalid port (0 to 65535 expected): \"%1\"").arg(args.value(key));
+        if (args.isSet(key) && !ConnectionValues::port(args.value(key), *port.field)) {
+            errorText = ConnectionValues::invalidPortText(args.value(key));
             return false;
         }
-        *port.field = quint16(number);
     }
     if (args.isSet(QStringLiteral("timeout"))) {
+        // Out of range is refused here: a script should not run with a value
+        // other than the one it gave.
         const QString text = args.value(QStringLiteral("timeout"));
-        if (!parseDecimal(text, 0xFFFFFFFFu, number)) {
-            errorText = tr("Invalid time-out (whole seconds expected): \"%1\"").arg(text);
+        quint32 seconds = settings.timeout;
+        if (ConnectionValues::timeout(text, seconds) != ConnectionValues::Verdict::Valid) {
+            errorText = ConnectionValues::invalidTimeoutText(text);
             return false;
         }
-        settings.timeout = quint32(number);
+        settings.timeout = seconds;
     }
     return true;
-}
-
-QString ConnectionOptions::normalisedAddress(const QString &text)
-{
-    QHostAddress address;
-    if (!address.setAddress(text))
-        return QString();
-    return address.toString();
-}
-
-bool ConnectionOptions::parseDecimal(const QString &text, quint64 limit, quint64 &value)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
-    if (!digits.match(text).hasMatch())
-        return false;
-    bool ok = false;
-    value = text.toULongLong(&ok, 10);
-    return ok && value <= limit;
 }

@@ -2,7 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "cli/connectionoptions.h"
+#include "device/connectionvalues.h"
 #include "device/counterassignment.h"
 #include "cli/counterwatcher.h"
 #include "cli/exitcode.h"
@@ -57,7 +57,10 @@ QString CountersCommand::details() const
               "--stop switch counters 0..3 on the module first; given alone they end the\n"
               "command. Otherwise the stream is shown for --duration seconds, or until\n"
               "Ctrl-C (exit 130). --log DIR appends every value to one CSV file per counter,\n"
-              "named and formatted as the counter window does.");
+              "named and formatted as the counter window does. While output is slow only the\n"
+              "latest value of each counter is shown. %1 bad records in a row end the command\n"
+              "with \"The counter stream is not understood\" (exit 4).")
+        .arg(QKovixThread::badRecordLimit);
 }
 
 QList<CliOption> CountersCommand::commandOptions() const
@@ -75,7 +78,7 @@ bool CountersCommand::parseCounterList(const QString &text, QList<int> &counters
 {
     for (const QString &part : text.split(QLatin1Char(','))) {
         quint64 number = 0;
-        if (!ConnectionOptions::parseDecimal(part.trimmed(), CounterConfig::counterCount - 1,
+        if (!ConnectionValues::parseDecimal(part.trimmed(), CounterConfig::counterCount - 1,
                                              number))
             return false;
         counters << int(number);
@@ -94,7 +97,7 @@ int CountersCommand::readPlan(const CliArguments &args, Plan &plan, CliReporter 
     }
     if (args.isSet(QStringLiteral("duration"))) {
         quint64 seconds = 0;
-        if (!ConnectionOptions::parseDecimal(args.value(QStringLiteral("duration")), 86400 * 365,
+        if (!ConnectionValues::parseDecimal(args.value(QStringLiteral("duration")), 86400 * 365,
                                              seconds))
             return usageError(reporter, tr("Invalid duration (whole seconds expected): %1")
                                             .arg(args.value(QStringLiteral("duration"))));
@@ -190,8 +193,7 @@ int CountersCommand::watch(const ConnectionSettings &settings, const CounterConf
     try {
         stream = std::make_unique<QKovixThread>(texts(config.dirs), texts(config.names),
                                                 texts(config.units), settings.address,
-                                                settings.tcpPort, settings.udpPort, &watcher,
-                                                false);
+                                                settings.tcpPort, settings.udpPort, false);
     } catch (const QString &message) {
         reporter.error(message + tr("\nThe MsrCnt data cannot be saved."));
         return ExitCode::Failed;
@@ -202,6 +204,7 @@ int CountersCommand::watch(const ConnectionSettings &settings, const CounterConf
             logFiles.append(stream->logPath(n));
     }
     reporter.set(QStringLiteral("logFiles"), logFiles);
+    watcher.attach(*stream);
 
     runStream(*stream, watcher, plan, int(qMax<quint32>(settings.timeout, minimumConnectSeconds)));
     reportTotals(watcher, config, reporter);

@@ -1,6 +1,7 @@
 #include "counterwatcher.h"
 
 #include "cli/clireporter.h"
+#include "device/qkovixthread.h"
 
 #include <QTime>
 #include <QTimer>
@@ -77,16 +78,67 @@ void CounterWatcher::error(const QString &text)
     emit ended();
 }
 
+void CounterWatcher::attach(QKovixThread &stream)
+{
+    connect(&stream, &QKovixThread::connectedKovix, this, &CounterWatcher::connected);
+    connect(&stream, &QKovixThread::closedByServer, this,
+            &CounterWatcher::connectionClosedByServer);
+    connect(&stream, &QKovixThread::error, this, &CounterWatcher::error);
+    // Direct: a queued call per update would pile up while printing blocks.
+    connect(&stream, &QKovixThread::recived, this, &CounterWatcher::updateData,
+            Qt::DirectConnection);
+}
+
+int CounterWatcher::updates(int counter) const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_updates[size_t(counter)];
+}
+
+quint32 CounterWatcher::lastValue(int counter) const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_lastValues[size_t(counter)];
+}
+
 void CounterWatcher::updateData(int counter, quint32 value)
 {
     if (counter < 0 || counter >= CounterConfig::counterCount)
         return;
     const auto index = size_t(counter);
+    const QMutexLocker lock(&m_mutex);
     ++m_updates[index];
     m_lastValues[index] = value;
     if (!m_shown[index])
         return;
-    m_reporter.print(QStringLiteral("%1 %2 %3")
-                         .arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
-                              m_config.names[index], valueText(value, m_config.units[index])));
+    m_pending[index] = true;
+    if (m_printQueued)
+        return;
+    m_printQueued = true;
+    QMetaObject::invokeMethod(this, &CounterWatcher::printPending, Qt::QueuedConnection);
+}
+
+void CounterWatcher::printPending()
+{
+    std::array<bool, CounterConfig::counterCount> pending;
+    std::array<quint32, CounterConfig::counterCount> values;
+    {
+        const QMutexLocker lock(&m_mutex);
+        pending = m_pending;
+        values = m_lastValues;
+        m_pending.fill(false);
+        m_printQueued = false;
+    }
+    const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+    for (size_t index = 0; index < pending.size(); ++index) {
+        if (pending[index])
+            m_reporter.print(QStringLiteral("%1 %2 %3").arg(time, m_config.names[index],
+                                                           valueText(values[index],
+                                                                     m_config.units[index])));
+    }
+    // Nobody reads any more (a closed pipe, a full disk): end the command.
+    if (m_reporter.outputFailed() && !m_stopping) {
+        m_stopping = true;
+        emit ended();
+    }
 }

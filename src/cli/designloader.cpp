@@ -1,27 +1,19 @@
 #include "designloader.h"
 
 #include "io/designdocument.h"
+#include "io/documentfile.h"
 #include "io/documentreader.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 bool DesignLoader::load(const QString &path, DesignDocument &document, QString &errorText,
                         QStringList &warnings)
 {
-    errorText = pathProblem(path);
-    if (!errorText.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errorText = tr("Cannot read %1: %2").arg(path, file.errorString());
+    if (path.isEmpty()) {
+        errorText = tr("No design document given.");
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        errorText = tr("Cannot read %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    if (!DocumentFile::read(path, bytes, errorText))
         return false;
-    }
 
     document.reset();
     const ReadResult result = DocumentReader(document.context()).read(bytes);
@@ -34,21 +26,8 @@ bool DesignLoader::load(const QString &path, DesignDocument &document, QString &
         return false;
     }
     warnings = result.messages;
+    document.setLoadRepairs(result.repairs);
     if (!result.settingsApplied)
         warnings << tr("The loaded file is not correct. Some setting is ignored.");
     return true;
-}
-
-QString DesignLoader::pathProblem(const QString &path)
-{
-    if (path.isEmpty())
-        return tr("No design document given.");
-    const QFileInfo info(path);
-    if (!info.exists())
-        return tr("No such file: %1").arg(path);
-    if (info.isDir())
-        return tr("%1 is a directory, not a design document.").arg(path);
-    if (!info.isReadable())
-        return tr("Cannot read %1: permission denied").arg(path);
-    return QString();
 }

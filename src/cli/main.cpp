@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,9 @@ int main(int argc, char **argv)
         std::puts("karix-cli " KARIX_VERSION_TEXT);
         return 0;
     }
+    // A closed pipe on standard output is seen as a failed write, which the
+    // reporter handles, instead of killing the process.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));

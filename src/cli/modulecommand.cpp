@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
 #include "cli/connectionoptions.h"
+#include "device/connectionvalues.h"
 #include "cli/exitcode.h"
 #include "model/connectionsettings.h"
 
@@ -23,7 +24,7 @@ int ModuleCommand::resolveSettings(const CliArguments &args, ConnectionSettings 
     if (!ConnectionOptions::apply(args, settings, errorText))
         return usageError(reporter, errorText);
     // A document may store an address the protocol client cannot use.
-    const QString address = ConnectionOptions::normalisedAddress(settings.address);
+    const QString address = ConnectionValues::address(settings.address);
     if (address.isEmpty())
         return usageError(reporter, tr("Invalid module address: \"%1\" (give -h ADDRESS)")
                                         .arg(settings.address));

@@ -2,7 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "cli/connectionoptions.h"
+#include "device/connectionvalues.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
 #include "device/networksettingstext.h"
@@ -70,7 +70,7 @@ int NetSetupCommand::readNewValues(const CliArguments &args, HardwareSetup &setu
     for (const auto &port : ports) {
         const QString text = args.value(port.key, port.fallback);
         quint64 number = 0;
-        if (!ConnectionOptions::parseDecimal(text, 0xFFFF, number))
+        if (!ConnectionValues::parseDecimal(text, 0xFFFF, number))
             return usageError(reporter, text + tr(" is invalid port."));
         *port.field = quint16(number);
     }

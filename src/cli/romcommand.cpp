@@ -2,7 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "cli/connectionoptions.h"
+#include "device/connectionvalues.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
 #include "cli/progressbar.h"
@@ -107,7 +107,7 @@ int RomCommand::checkArguments(const CliArguments &args, int &page, CliReporter 
         return usageError(reporter, countError);
     quint64 number = 0;
     if (takesPage(action)) {
-        if (!ConnectionOptions::parseDecimal(args.operand(1), ModuleInterface::romPageCount - 1,
+        if (!ConnectionValues::parseDecimal(args.operand(1), ModuleInterface::romPageCount - 1,
                                              number))
             return usageError(reporter,
                               tr("Invalid ROM page (0 to 15 expected): %1").arg(args.operand(1)));

@@ -6,7 +6,6 @@
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
 #include "cli/progressbar.h"
-#include "compiler/designrulecheck.h"
 #include "compiler/imagecapture.h"
 #include "device/qudpthread.h"
 #include "io/designdocument.h"
@@ -89,7 +88,7 @@ int TransferCommand::checkDesign(DesignDocument &document, bool force,
                                  CliReporter &reporter) const
 {
     QString report;
-    const int result = DesignRuleCheck::checkDesign(document.model(), report);
+    const int result = CheckCommand::checkDocument(document, report);
     reporter.set(QStringLiteral("drcResult"), result);
     if (result == 0)
         return ExitCode::Success;

@@ -1,10 +1,12 @@
 #include "device/qkovixthread.h"
 
+#include "io/safefilewriter.h"
+
 #include <QDate>
 #include <QtEndian>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStringConverter>
 #include <QTcpSocket>
 #include <QTextStream>
@@ -13,6 +15,9 @@
 #include <cstring>
 
 namespace {
+// Bad records are diagnostics for developers (QT_LOGGING_RULES), not output.
+Q_LOGGING_CATEGORY(counterStream, "karix.counterstream", QtWarningMsg)
+
 constexpr int waitInterval = 1000;          // ms; also the stop latency
 constexpr int idleSecondsBeforeProbe = 10;
 constexpr long connectWaitLimit = 10000000; // one-second waits
@@ -78,23 +83,21 @@ void QKovixThread::createLogFiles(const Texts &dirs, const Texts &names, bool co
     for (int i = 0; i < counterCount; ++i) {
         if (paths[size_t(i)].isEmpty())
             continue;
-        QFile file(paths[size_t(i)]);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        QString header = QStringLiteral("Time[HH:MM:SS],") + names[size_t(i)];
+        if (m_scales[size_t(i)] != 1.0)
+            header += QLatin1Char('[') + m_units[size_t(i)] + QLatin1Char(']');
+        const QByteArray bytes = (header + QLatin1Char('\n')).toUtf8();
+        SafeFileWriter file(paths[size_t(i)]);
+        if (!file.open() || file.device()->write(bytes) != bytes.size() || !file.commit()) {
             if (!continueOnError)
                 throw fileError(dirs[size_t(i)], file);
             continue;
         }
-        QTextStream header(&file);
-        header.setEncoding(QStringConverter::Utf8);
-        header << "Time[HH:MM:SS]," << names[size_t(i)];
-        if (m_scales[size_t(i)] != 1.0)
-            header << '[' << m_units[size_t(i)] << ']';
-        header << '\n';
         m_logPaths[size_t(i)] = paths[size_t(i)];
     }
 }
 
-QString QKovixThread::fileError(const QString &dir, const QFile &file)
+QString QKovixThread::fileError(const QString &dir, const SafeFileWriter &file)
 {
     QString text = dir + QLatin1String(":\n");
     if (QDir(dir).exists())
@@ -109,19 +112,40 @@ void QKovixThread::openLogs()
     for (int i = 0; i < counterCount; ++i) {
         if (m_logPaths[size_t(i)].isEmpty())
             continue;
-        auto file = std::make_unique<QFile>(m_logPaths[size_t(i)]);
-        if (!file->open(QIODevice::Append | QIODevice::Text))
+        auto file = std::make_unique<SafeFileWriter>(m_logPaths[size_t(i)],
+                                                     SafeFileWriter::Mode::Append);
+        if (!file->open())
             continue;
-        m_logStreams[size_t(i)] = std::make_unique<QTextStream>(file.get());
+        m_logStreams[size_t(i)] = std::make_unique<QTextStream>(file->device());
         m_logStreams[size_t(i)]->setEncoding(QStringConverter::Utf8);
         m_logFiles[size_t(i)] = std::move(file);
     }
+}
+
+// A log that can no longer be written ends the stream: values would be lost
+// without a word otherwise.
+bool QKovixThread::flushLogs()
+{
+    for (int i = 0; i < counterCount; ++i) {
+        SafeFileWriter *file = m_logFiles[size_t(i)].get();
+        if (!file)
+            continue;
+        m_logStreams[size_t(i)]->flush();
+        if (!file->flush()) {
+            emit error(tr("Cannot write %1: %2").arg(m_logPaths[size_t(i)], file->errorString()));
+            m_stopFlag = 1;
+            return false;
+        }
+    }
+    return true;
 }
 
 void QKovixThread::closeLogs()
 {
     for (int i = 0; i < counterCount; ++i) {
         m_logStreams[size_t(i)].reset();
+        if (m_logFiles[size_t(i)])
+            m_logFiles[size_t(i)]->commit();
         m_logFiles[size_t(i)].reset();
     }
 }
@@ -138,6 +162,7 @@ void QKovixThread::run()
         m_attachReceiver();
     m_buffer = std::make_unique<char[]>(bufferSize);
     m_incomplete = 0;
+    m_badRecordsInRow = 0;
 
     if (waitUntilConnected()) {
         emit connectedKovix();
@@ -242,13 +267,22 @@ void QKovixThread::readKovix()
         for (int offset = 0; offset < whole; offset += recordSize) {
             if (!decodeRecord(offset, stamp, last, seen)) {
                 reportBadRecord(offset, whole);
+                if (++m_badRecordsInRow >= badRecordLimit) {
+                    emit error(tr("The counter stream is not understood (%1 bad records in a "
+                                  "row).").arg(m_badRecordsInRow));
+                    m_stopFlag = 1;
+                    return;
+                }
                 resynchronise(offset, size);
                 return;
             }
+            m_badRecordsInRow = 0;
         }
         m_incomplete = size - whole;
         std::memmove(m_buffer.get(), m_buffer.get() + whole, size_t(m_incomplete));
     }
+    if (!flushLogs())
+        return;
     for (int id = 0; id < counterCount; ++id) {
         if (seen[size_t(id)] > 0)
             emit recived(id, last[size_t(id)]);
@@ -271,11 +305,12 @@ bool QKovixThread::decodeRecord(int offset, const QString &stamp,
     return true;
 }
 
-// Diagnostic output only: the receiver is not told about bad records.
+// Diagnostic output only: the receiver hears of bad records only when too
+// many come in a row.
 void QKovixThread::reportBadRecord(int offset, int whole) const
 {
     const char *record = m_buffer.get() + offset;
-    qDebug().noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
+    qCDebug(counterStream).noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
                               .arg(whole)
                               .arg(quint8(record[0]))
                               .arg(quint8(record[1]))

@@ -7,14 +7,15 @@
 #include <functional>
 #include <memory>
 
-class QFile;
 class QTcpSocket;
+class SafeFileWriter;
 class QTextStream;
 
 // Client of the module's counter stream: 8-byte records (0x10 + counter id,
 // three reserved bytes, 32-bit count of 5 ns ticks, big-endian). Hands the last
 // value of each counter per read to its receiver and appends every value to
-// the counter's CSV log. Socket, buffer and log files are used only by this
+// the counter's CSV log; a log write error or a stream of bad records ends
+// the stream with error(). Socket, buffer and log files are used only by this
 // thread; stop() may be called from any thread and is noticed within a second.
 class QKovixThread : public QThread
 {
@@ -24,6 +25,9 @@ public:
     static constexpr int counterCount = 4;
     static constexpr int recordSize = 8;
     static constexpr int bufferSize = 4096;
+    // This many bad records with no good one between end the stream with an
+    // error: the peer is not a module's counter stream.
+    static constexpr int badRecordLimit = 32;
     using Texts = std::array<QString, counterCount>;
 
     // Counter i is logged when dirs[i] is non-empty. A log file that cannot be
@@ -74,8 +78,9 @@ protected:
 
 private:
     void createLogFiles(const Texts &dirs, const Texts &names, bool continueOnError);
-    static QString fileError(const QString &dir, const QFile &file);
+    static QString fileError(const QString &dir, const SafeFileWriter &file);
     void openLogs();
+    bool flushLogs();
     void closeLogs();
     bool waitUntilConnected();
     void receive();
@@ -95,9 +100,10 @@ private:
     Texts m_units;
     Texts m_names;
     Texts m_logPaths;
-    std::array<std::unique_ptr<QFile>, counterCount> m_logFiles;
+    std::array<std::unique_ptr<SafeFileWriter>, counterCount> m_logFiles;
     std::array<std::unique_ptr<QTextStream>, counterCount> m_logStreams;
     std::unique_ptr<char[]> m_buffer;
     int m_incomplete = 0;  // bytes of a partial record kept at the buffer start
+    int m_badRecordsInRow = 0;
     std::atomic<quint8> m_stopFlag{0};
 };

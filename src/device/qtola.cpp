@@ -47,7 +47,7 @@ void QTola::abort()
 void QTola::setTimeout(int seconds)
 {
     if (seconds > 0)
-        m_pollCount = seconds * 10;
+        m_pollCount = qint64(seconds) * (1000 / pollInterval);
 }
 
 void QTola::setRetry(int retries)
@@ -85,12 +85,16 @@ int QTola::readExact(quint32 address, char *dest, unsigned length)
 {
     const int count = read(address, dest, length);
     if (count != int(length)) {
-        m_detailLog += tr("address: 0x%1\n").arg(hexAddress(address));
-        m_detailLog += tr("request length: %1\n").arg(length);
-        m_detailLog += tr("read length: %1\n\n").arg(count);
+        m_detailLog += readFailureDetail(address, length, count);
         throw ErrSts{UnableToRead};
     }
     return count;
+}
+
+QString QTola::readFailureDetail(quint32 address, unsigned length, int count)
+{
+    return tr("address: 0x%1\n").arg(hexAddress(address))
+           + tr("request length: %1\n").arg(length) + tr("read length: %1\n\n").arg(count);
 }
 
 int QTola::writeByte(quint32 address, char value)
@@ -227,7 +231,7 @@ int QTola::transact(int id)
     throwIfAborted();
     if (m_socket->write(m_packet) <= 0)
         throw ErrSts{SocketFailure};
-    for (int poll = 0; poll < m_pollCount; ++poll) {
+    for (qint64 poll = 0; poll < m_pollCount; ++poll) {
         throwIfAborted();
         if (!waitForDatagram())
             continue;

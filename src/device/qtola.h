@@ -34,7 +34,7 @@ public:
     ~QTola() override;
 
     int maxChunk() const { return m_maxChunk; }
-    int pollCount() const { return m_pollCount; }
+    qint64 pollCount() const { return m_pollCount; }
     int attempts() const { return m_attempts; }
     const QString &detailLog() const { return m_detailLog; }
 
@@ -71,6 +71,8 @@ protected:
     // Text of a status code as reported to the user (socket error for -3).
     QString statusText(const ErrSts &status) const;
     bool isAborted() const { return m_abortFlag.load() != 0; }
+    // The lines a failed read adds to the detail log: address and both lengths.
+    static QString readFailureDetail(quint32 address, unsigned length, int count);
     const QHostAddress &host() const { return m_host; }
 
     QString m_detailLog;
@@ -92,7 +94,7 @@ private:
     QUdpSocket *m_socket = nullptr;
     std::atomic<quint8> m_abortFlag{0};
     qint32 m_maxChunk = 128;
-    qint32 m_pollCount = 40;  // 100 ms waits per attempt
+    qint64 m_pollCount = 40;  // 100 ms waits per attempt; 64 bits so no time-out overflows
     qint32 m_attempts = 3;
     QByteArray m_packet;      // request being sent, then the reply received
     bool m_unreachable = false;  // the last socket failure was an ICMP wake-up

@@ -210,7 +210,7 @@ void QUdpThread::readVersion()
 {
     m_versionData.resize(versionSize);
     if (read(versionAddress, m_versionData.data(), versionSize) == 0)
-        fail(unableToRead());
+        failRead(versionAddress, versionSize, 0);
     if (quint8(m_versionData[0]) == 0x20)
         m_versionData[0] = 0;
     if (qint8(m_versionData[0]) >= 2) {
@@ -221,8 +221,7 @@ void QUdpThread::readVersion()
         } else if (m_romInfo && (flags & writableFlag)) {
             m_versionData.append(char(readFlagByte(bootPage)));
             QByteArray comments(commentAreaSize, '\0');
-            if (read(commentArea, comments.data(), commentAreaSize) != commentAreaSize)
-                fail(unableToRead());
+            readAll(commentArea, comments.data(), commentAreaSize);
             m_versionData.append(comments);
             if (m_design)
                 emit setResult(verify() ? 1 : 0);
@@ -237,7 +236,7 @@ void QUdpThread::readBlock()
     m_batch.resize(std::max(m_bytesWritten, 0));
     const int count = read(m_nextAddress, m_batch.data(), unsigned(m_batch.size()));
     if (count <= 0)
-        fail(unableToRead());
+        failRead(m_nextAddress, int(m_batch.size()), count);
     // Only what the module actually returned is handed out.
     m_batch.truncate(count);
     emit readData(&m_batch);
@@ -391,8 +390,7 @@ int QUdpThread::waitReady(int finalValue, bool report)
     while (!m_romCancel) {
         msleep(romPollInterval);
         QByteArray status(romStatusSize, '\0');
-        if (read(romStatus, status.data(), romStatusSize) != romStatusSize)
-            fail(unableToRead());
+        readAll(romStatus, status.data(), romStatusSize);
         const bool busy = status[0] != 0;
         const int progress = busy ? int(qFromBigEndian<quint32>(status.constData() + 3)) : finalValue;
         if (report)
@@ -468,9 +466,20 @@ void QUdpThread::closeEepromAfterFailure()
 quint8 QUdpThread::readFlagByte(quint32 address)
 {
     char value = 0;
-    if (readByte(address, &value) != 1)
-        fail(unableToRead());
+    readAll(address, &value, 1);
     return quint8(value);
+}
+
+void QUdpThread::readAll(quint32 address, char *dest, int length)
+{
+    const int count = read(address, dest, unsigned(length));
+    if (count != length)
+        failRead(address, length, count);
+}
+
+void QUdpThread::failRead(quint32 address, int length, int count)
+{
+    fail(readFailureDetail(address, unsigned(std::max(length, 0)), count) + unableToRead());
 }
 
 void QUdpThread::sendByte(quint32 address, quint8 value)

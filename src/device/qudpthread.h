@@ -83,6 +83,10 @@ private:
     bool succeeds(const std::function<bool()> &exchange);
     void closeEepromAfterFailure();
     quint8 readFlagByte(quint32 address);
+    // Fails with "TOLA: Unable to read", led by the address and lengths,
+    // unless all length bytes arrive.
+    void readAll(quint32 address, char *dest, int length);
+    [[noreturn]] void failRead(quint32 address, int length, int count);
     void sendByte(quint32 address, quint8 value);
 
     QVector<Command> m_commandList;

@@ -46,4 +46,5 @@ void DesignDocument::reset()
     m_sheets->reset();
     m_labels->reset();
     m_resources->reset();
+    m_loadRepairs.clear();
 }

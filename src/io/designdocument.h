@@ -3,6 +3,8 @@
 #include "io/documentcontext.h"
 #include "model/connectionsettings.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class DesignEdits;
@@ -32,9 +34,12 @@ public:
     ConnectionSettings &settings() { return m_settings; }
     // The edit operations on this document's parts.
     DesignEdits &edits() { return *m_edits; }
+    // The reader's notes on how the loaded design differs from its file.
+    const QStringList &loadRepairs() const { return m_loadRepairs; }
+    void setLoadRepairs(const QStringList &repairs) { m_loadRepairs = repairs; }
 
-    // Empties the design: one sheet "Sheet1", every counter free, no labels.
-    // The connection settings are left as they are.
+    // Empties the design: one sheet "Sheet1", every counter free, no labels,
+    // no load repairs. The connection settings are left as they are.
     void reset();
 
 private:
@@ -44,4 +49,5 @@ private:
     std::unique_ptr<SheetSet> m_sheets;
     std::unique_ptr<DesignEdits> m_edits;
     ConnectionSettings m_settings;
+    QStringList m_loadRepairs;
 };

@@ -1,5 +1,6 @@
 #include "io/documentreader.h"
 
+#include "io/documentlimits.h"
 #include "io/entrybuilder.h"
 #include "io/saxhandler.h"
 #include "model/labelregistry.h"
@@ -41,12 +42,18 @@ ReadResult DocumentReader::read(const QByteArray &bytes)
     result.noRoot = parsed && handler.noRoot();
     result.ok = parsed && !handler.noRoot();
     result.settingsApplied = builder.settingsApplied();
-    result.messages = builder.messages();
+    result.messages = handler.messages() + builder.messages();
+    result.repairs = builder.repairs();
     return result;
 }
 
 bool DocumentReader::parse(const QByteArray &bytes, SaxHandler &handler)
 {
+    const QString limitProblem = DocumentLimits::problem(bytes);
+    if (!limitProblem.isEmpty()) {
+        handler.refuse(limitProblem);
+        return false;
+    }
     QXmlStreamReader xml(bytes);
     // Text arrives in pieces (around references and CDATA); the handler
     // sees each run of text once, whole.

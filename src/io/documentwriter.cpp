@@ -1,5 +1,6 @@
 #include "io/documentwriter.h"
 
+#include "io/safefilewriter.h"
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
 #include "model/sheet.h"
@@ -7,7 +8,6 @@
 #include "model/xmltext.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QTextStream>
 
 DocumentWriter::DocumentWriter(const DocumentContext &context) : m_context(context)
@@ -52,14 +52,9 @@ QByteArray DocumentWriter::toBytes() const
 
 QString DocumentWriter::save(const QString &fileName) const
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream stream(&file);
-        writeXml(stream);
-        stream.flush();
-        if (stream.status() == QTextStream::Ok && file.commit())
-            return QString();
-    }
+    const QString problem = SafeFileWriter::save(fileName, toBytes());
+    if (problem.isEmpty())
+        return QString();
     return QCoreApplication::translate("DocumentWriter", "Cannot write file %1:\n%2.")
-        .arg(fileName, file.errorString());
+        .arg(fileName, problem);
 }

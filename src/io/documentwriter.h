@@ -17,8 +17,8 @@ public:
 
     void writeXml(QTextStream &stream) const;
     QByteArray toBytes() const;
-    // Writes through a temporary file that replaces the target only when
-    // complete, so a failed save leaves the previous file intact. Returns an
+    // Saves by SafeFileWriter's rule: a regular file is replaced only when
+    // the new one is complete, anything else is written through. Returns an
     // empty text on success, else "Cannot write file %1:\n%2.".
     QString save(const QString &fileName) const;
 

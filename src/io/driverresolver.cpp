@@ -10,6 +10,8 @@
 #include "model/sheetset.h"
 #include "model/wirerules.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // First block of the list with this name on the sheet; any sheet when negative.
@@ -26,8 +28,9 @@ BlockItem *findIn(const QList<Block *> &list, const QString &name, int sheet)
 
 } // namespace
 
-DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied)
-    : m_context(context), m_settingsApplied(settingsApplied)
+DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied,
+                               LoadNotes &notes)
+    : m_context(context), m_settingsApplied(settingsApplied), m_notes(notes)
 {
 }
 
@@ -36,8 +39,13 @@ void DriverResolver::connectDrivers(BlockItem *block, const EntryKeys::KeyMap &n
     const BlockKind kind = block->kind();
     for (auto it = nets.cbegin(); it != nets.cend(); ++it) {
         const int port = portFor(*block, it.key());
-        if (port < 0)
+        if (port < 0) {
+            m_notes.repair(QCoreApplication::translate("DriverResolver",
+                                                       "%1: the input from '%2' names port %3, "
+                                                       "which it does not have; left out")
+                               .arg(block->name(), it.value(), it.key()));
             continue;
+        }
         const QString name = m_paste ? m_paste->translated(it.value()) : it.value();
         BlockItem *driver = findDriver(kind, name, sheet);
         if (!driver || driver == block)

@@ -3,6 +3,7 @@
 #include "io/documentcontext.h"
 #include "io/entrykeys.h"
 #include "model/blockkinds.h"
+#include "io/loadnotes.h"
 
 #include <QString>
 
@@ -13,12 +14,12 @@ class PasteSession;
 // driver is searched depends on the block's term, preferring the entry's
 // sheet; during a paste every name goes through the rename map first and only
 // the target sheet is searched. A driver that is not found, or a port the
-// block does not have, leaves the port unconnected.
+// block does not have, leaves the port unconnected; the latter is a repair.
 class DriverResolver
 {
 public:
     // `settingsApplied` is cleared when a connection counter refuses a take.
-    DriverResolver(const DocumentContext &context, bool &settingsApplied);
+    DriverResolver(const DocumentContext &context, bool &settingsApplied, LoadNotes &notes);
 
     void setPasteSession(const PasteSession *session) { m_paste = session; }
     void connectDrivers(BlockItem *block, const EntryKeys::KeyMap &nets, int sheet);
@@ -32,5 +33,6 @@ private:
 
     DocumentContext m_context;
     bool &m_settingsApplied;
+    LoadNotes &m_notes;
     const PasteSession *m_paste = nullptr;
 };

@@ -16,6 +16,14 @@ bool isFeedbackOrLabel(BlockKind kind)
     return BlockKinds::isFeedback(kind) || BlockKinds::isLabel(kind);
 }
 
+// Outputs and counters are named after their resource in messages, whatever
+// number their term carries.
+QString kindWord(const QString &term)
+{
+    const BlockKindTraits &traits = BlockKinds::traits(BlockKinds::ofTerm(term));
+    return BlockKinds::isNamedByResource(traits.kind) ? QString(traits.term) : term;
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("EntryBuilder", text);
@@ -26,7 +34,7 @@ QString tr(const char *text)
 EntryBuilder::EntryBuilder(const DocumentContext &context)
     : m_context(context),
       m_edits(*context.model, *context.resources, *context.labels, *context.sheets),
-      m_drivers(context, m_settingsApplied)
+      m_drivers(context, m_settingsApplied, m_notes)
 {
 }
 
@@ -59,6 +67,7 @@ bool EntryBuilder::createDocumentEntry(const EntryKeys &keys, int sheetIndex)
     const int row = rowFor(keys, *sheet);
     if (row < 0) {
         m_settingsApplied = false;
+        noteDropped(keys, tr("no free row"));
         return true;
     }
     build(keys, row, sheetIndex);
@@ -71,7 +80,7 @@ bool EntryBuilder::createPastedEntry(EntryKeys keys)
     m_paste->translateEntry(keys);
     const int row = m_paste->freeRow(keys.term);
     if (row < 0) {
-        m_messages.append(tr("There's not enough space."));
+        m_notes.note(tr("There's not enough space."));
         return true;
     }
     if (isRefusedLabel(keys))
@@ -98,19 +107,29 @@ int EntryBuilder::rowFor(const EntryKeys &keys, const Sheet &sheet)
         return keys.id;
     // Rows beyond the canvas or taken twice: keep the block, not the row.
     m_settingsApplied = false;
-    return sheet.lowestFreeRow(keys.term);
+    const int row = sheet.lowestFreeRow(keys.term);
+    if (row >= 0 && !m_paste)
+        m_notes.repair(tr("%1 entry '%2' moved from row %3 to row %4")
+                           .arg(kindWord(keys.term), keys.name)
+                           .arg(keys.id)
+                           .arg(row));
+    return row;
 }
 
 BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
 {
     BlockItem *block = m_edits.placeBlock(keys.term, sheetIndex, row, creationName(keys));
     if (!block) {
-        if (BlockKinds::ofTerm(keys.term) == BlockKind::Input)
-            m_messages.append(tr("There is no more Input resource."));
-        else
+        if (BlockKinds::ofTerm(keys.term) == BlockKind::Input) {
+            m_notes.repair(tr("There is no more Input resource."));
+        } else {
             m_settingsApplied = false;
+            noteDropped(keys, hasRoom(keys.term, row, sheetIndex) ? tr("no free resource")
+                                                                   : tr("no room on the sheet"));
+        }
         return nullptr;
     }
+    noteRenamed(keys, *block);
     applyNames(block, keys);
     if (!keys.property.isEmpty())
         m_context.model->setBlockProperty(block, keys.property);
@@ -142,4 +161,25 @@ QString EntryBuilder::generatedName(const DesignModel &model, const QString &ter
 {
     const QString prefix = BlockKinds::traits(BlockKinds::ofTerm(term)).namePrefix;
     return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
+}
+
+void EntryBuilder::noteRenamed(const EntryKeys &keys, const BlockItem &block)
+{
+    // A paste renames on purpose; a document must load as written.
+    if (m_paste || keys.name.isEmpty() || keys.name == block.name())
+        return;
+    m_notes.repair(tr("%1 entry '%2' renamed to %3")
+                       .arg(kindWord(keys.term), keys.name, block.name()));
+}
+
+void EntryBuilder::noteDropped(const EntryKeys &keys, const QString &reason)
+{
+    if (!m_paste)
+        m_notes.repair(tr("%1 entry '%2' left out: %3").arg(kindWord(keys.term), keys.name, reason));
+}
+
+bool EntryBuilder::hasRoom(const QString &term, int row, int sheetIndex) const
+{
+    const Sheet *sheet = m_context.sheets->sheet(sheetIndex);
+    return sheet && sheet->isRowFree(term, row < 0 ? sheet->lowestFreeRow(term) : row);
 }

@@ -3,6 +3,7 @@
 #include "io/documentcontext.h"
 #include "io/driverresolver.h"
 #include "io/entrykeys.h"
+#include "io/loadnotes.h"
 #include "model/designedits.h"
 
 #include <QList>
@@ -21,7 +22,8 @@ class Sheet;
 // Documents: the block goes to the entry's sheet at row `id`; an id that is
 // unusable or already taken there moves the block to the column's lowest free
 // row, and an entry that finds no row, no resource or an unknown term is
-// dropped (settings-applied flag cleared for the first two).
+// dropped (settings-applied flag cleared for the first two). Each move, drop
+// and resource renaming of a document entry is noted as a repair.
 // Pastes: pass 1 (pastePass) only plans names in the session; pass 2 (with a
 // session set) creates the blocks on the session's sheet under the new names.
 class EntryBuilder
@@ -41,7 +43,9 @@ public:
     bool settingsApplied() const { return m_settingsApplied; }
     void setSettingsApplied(bool applied) { m_settingsApplied = applied; }
     // Texts for the user, in order ("There is no more Input resource.", …).
-    const QStringList &messages() const { return m_messages; }
+    const QStringList &messages() const { return m_notes.messages; }
+    // Those of the messages that say how the design now differs from the file.
+    const QStringList &repairs() const { return m_notes.repairs; }
     // Blocks created so far, in document order.
     const QList<BlockItem *> &createdBlocks() const { return m_created; }
 
@@ -59,12 +63,15 @@ private:
     void applyNames(BlockItem *block, const EntryKeys &keys);
     // A name the model can create the block under, for empty or foreign names.
     QString creationName(const EntryKeys &keys) const;
+    void noteRenamed(const EntryKeys &keys, const BlockItem &block);
+    void noteDropped(const EntryKeys &keys, const QString &reason);
+    bool hasRoom(const QString &term, int row, int sheetIndex) const;
 
     DocumentContext m_context;
     DesignEdits m_edits;
     bool m_settingsApplied = true;
+    LoadNotes m_notes;
     DriverResolver m_drivers;
     PasteSession *m_paste = nullptr;
-    QStringList m_messages;
     QList<BlockItem *> m_created;
 };

@@ -1,5 +1,6 @@
 #include "io/saxhandler.h"
 
+#include "device/connectionvalues.h"
 #include "io/entrybuilder.h"
 #include "model/connectionsettings.h"
 #include "model/sheet.h"
@@ -67,10 +68,17 @@ bool SaxHandler::characters(const QString &text)
 
 void SaxHandler::fatalError(qint64 line, qint64 column, const QString &message)
 {
+    // Most of the parser's messages end in a period already: one is enough.
+    const QString sentence = message.endsWith(QLatin1Char('.')) ? message.chopped(1) : message;
     m_fatalErrorText = tr("Parse error at line %1, column %2:\n%3.")
                            .arg(line)
                            .arg(column)
-                           .arg(message);
+                           .arg(sentence);
+}
+
+void SaxHandler::refuse(const QString &message)
+{
+    m_fatalErrorText = message;
 }
 
 bool SaxHandler::isRootName(const QString &name)
@@ -86,15 +94,25 @@ void SaxHandler::applyRoot(const QXmlStreamAttributes &attributes)
     // Missing or unparsable numbers read as 0.
     settings.tcpPort = attributes.value(QLatin1String("tcpPort")).toUShort();
     settings.udpPort = attributes.value(QLatin1String("udpPort")).toUShort();
-    // Written as a signed 32-bit number; read back either way.
-    const QStringView timeout = attributes.value(QLatin1String("Timeout"));
-    bool ok = false;
-    quint32 seconds = static_cast<quint32>(timeout.toInt(&ok));
-    if (!ok)
-        seconds = timeout.toUInt(); // unparsable: 0
-    settings.timeout = seconds == 0 ? 1 : seconds;
+    settings.timeout = timeoutOf(attributes.value(QLatin1String("Timeout")));
     settings.autoConnect = attributes.value(QLatin1String("autoConnect")) == QLatin1String("true");
     m_noRoot = false;
+}
+
+quint32 SaxHandler::timeoutOf(QStringView text)
+{
+    // Written as a signed 32-bit number; read back either way. Unparsable
+    // text and 0 read as 1 second without a word, as files always have.
+    bool ok = false;
+    quint32 seconds = static_cast<quint32>(text.toInt(&ok));
+    if (!ok)
+        seconds = text.toUInt();
+    if (seconds == 0)
+        return ConnectionValues::minTimeout;
+    const quint32 used = ConnectionValues::clampedTimeout(seconds);
+    if (used != seconds)
+        m_messages.append(ConnectionValues::clampedTimeoutText(text.toString(), used));
+    return used;
 }
 
 bool SaxHandler::startTab(const QXmlStreamAttributes &attributes)

@@ -4,6 +4,7 @@
 #include "io/entrykeys.h"
 
 #include <QString>
+#include <QStringList>
 
 class EntryBuilder;
 class QXmlStreamAttributes;
@@ -33,16 +34,22 @@ public:
     bool characters(const QString &text);
     // The parser's own error: builds the message shown to the user.
     void fatalError(qint64 line, qint64 column, const QString &message);
+    // Input refused before parsing; message is shown as it is.
+    void refuse(const QString &message);
 
     QString errorString() const { return m_errorString; }
-    // "Parse error at line %1, column %2:\n%3." after a fatal error, else empty.
+    // "Parse error at line %1, column %2:\n%3." after a fatal error (one
+    // period at the end), the refusal message, else empty.
     QString fatalErrorText() const { return m_fatalErrorText; }
     // True until a known root element ("KaRiX", "Karix", "Tarvelon") started.
     bool noRoot() const { return m_noRoot; }
+    // Notes on values of the root that were changed to be usable, in order.
+    const QStringList &messages() const { return m_messages; }
 
 private:
     static bool isRootName(const QString &name);
     void applyRoot(const QXmlStreamAttributes &attributes);
+    quint32 timeoutOf(QStringView text);
     bool startTab(const QXmlStreamAttributes &attributes);
 
     DocumentContext m_context;
@@ -55,4 +62,5 @@ private:
     bool m_noRoot = true;
     QString m_errorString;
     QString m_fatalErrorText;
+    QStringList m_messages;
 };

@@ -1,11 +1,12 @@
 #include "sim/simregisterspace.h"
 
 #include "device/moduleinterface.h"
+#include "io/safefilewriter.h"
 
 #include <QDataStream>
+#include <QDebug>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <cstring>
 
 using namespace ModuleInterface;
@@ -256,17 +257,17 @@ void SimRegisterSpace::loadState()
     m_rom.storeComments(rom.comments());
 }
 
-// Written through a temporary file so that a crash never leaves half a state.
+// Saved by the program's rule, so that a crash never leaves half a state.
 void SimRegisterSpace::saveState() const
 {
     if (m_stateFile.isEmpty())
         return;
-    QSaveFile file(m_stateFile);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QDataStream stream(&file);
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_6_4);
     stream << stateMagic << m_eeprom;
     m_rom.save(stream);
-    file.commit();
+    const QString problem = SafeFileWriter::save(m_stateFile, bytes);
+    if (!problem.isEmpty())
+        qWarning().noquote() << "karix-sim: cannot save" << m_stateFile << ":" << problem;
 }

@@ -35,10 +35,17 @@ void TestCommandLine::options_data()
                                 << false << "" << true;
     QTest::newRow("udp empty") << QStringList{"-u", ""} << dflt << 24 << 4660 << 1LL << true
                                << false << "" << true;
+    // Out-of-range time-outs are clamped with a warning; text keeps the field.
+    QTest::newRow("timeout max") << QStringList{"-o", "3600"} << dflt << 24 << 4660 << 3600LL
+                                 << true << true << "" << false;
     QTest::newRow("timeout 32 bit") << QStringList{"-o", "4294967295"} << dflt << 24 << 4660
-                                    << 4294967295LL << true << true << "" << false;
-    QTest::newRow("timeout overflow") << QStringList{"-o", "4294967296"} << dflt << 24 << 4660
-                                      << 1LL << true << false << "" << true;
+                                    << 3600LL << true << true << "" << true;
+    QTest::newRow("timeout overflow") << QStringList{"-o", "99999999999999999999999"} << dflt << 24
+                                      << 4660 << 3600LL << true << true << "" << true;
+    QTest::newRow("timeout zero") << QStringList{"-o", "0"} << dflt << 24 << 4660 << 1LL << true
+                                  << true << "" << true;
+    QTest::newRow("timeout text") << QStringList{"-o", "9s"} << dflt << 24 << 4660 << 1LL << true
+                                  << false << "" << true;
     QTest::newRow("a off") << QStringList{"-a", "off"} << dflt << 24 << 4660 << 1LL << false << true
                            << "" << false;
     QTest::newRow("a on") << QStringList{"-a", "on"} << dflt << 24 << 4660 << 1LL << true << true
@@ -80,7 +87,7 @@ void TestCommandLine::options()
     QTEST(result.settings.autoConnect, "autoConnect");
     QTEST(result.optionsGiven, "given");
     QTEST(result.fileName, "fileName");
-    QTEST(!result.usageMessage.isEmpty(), "warned");
+    QTEST(!result.warningText().isEmpty(), "warned");
 }
 
 void TestCommandLine::usageNamesTheProgramOnly_data()

@@ -301,14 +301,18 @@ private slots:
     void openReports_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("messages"); // the start of each box, in order
         QTest::addColumn<int>("sheets");
 
         QTest::newRow("malformed") << QByteArray("<KaRiX><tab id=\"0\" name=\"a\">")
-                                   << QStringLiteral("SAX Handler|Parse error at line") << 1;
+                                   << QStringList{"SAX Handler|Parse error at line"} << 1;
         QTest::newRow("unknown root") << QByteArray("<Other/>")
-                                      << QStringLiteral("KaRiX|File specified in %1 is not a valid XML file for KaRiX.")
+                                      << QStringList{"KaRiX|File specified in %1 is not a valid XML file for KaRiX."}
                                       << 1;
+        QTest::newRow("renamed on load")
+            << QByteArray("<KaRiX addr=\"127.0.0.1\"><tab id=\"0\" name=\"S\"><entry term=\"MsrCnt\">"
+                          "<id>0</id><name>2147483648</name></entry></tab></KaRiX>")
+            << QStringList{"KaRiX|MsrCnt entry '2147483648' renamed to MsrCnt0"} << 1;
         QByteArray nineCounters = "<KaRiX addr=\"127.0.0.1\"><tab id=\"0\" name=\"S\">";
         for (int row = 0; row < 9; ++row)
             nineCounters += "<entry term=\"CntFnc\"><id>" + QByteArray::number(row)
@@ -316,13 +320,15 @@ private slots:
         nineCounters += "</tab></KaRiX>";
         QTest::newRow("more counters than the module has")
             << nineCounters
-            << QStringLiteral("KaRiX|The loaded file is not correct. Some setting is ignored.") << 1;
+            << QStringList{"KaRiX|CntFnc entry 'CntFnc8' left out: no free resource",
+                           "KaRiX|The loaded file is not correct. Some setting is ignored."}
+            << 1;
     }
 
     void openReports()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QString, message);
+        QFETCH(QStringList, messages);
         QFETCH(int, sheets);
         const QString path = writeFile(QStringLiteral("report.krx"), content);
         QVERIFY(!path.isEmpty());
@@ -330,9 +336,10 @@ private slots:
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
         window.open(path);
-        QCOMPARE(prompter.shown.size(), 1);
-        QVERIFY2(prompter.shown.first().startsWith(QString(message).replace(QLatin1String("%1"), path)),
-                 qPrintable(prompter.shown.first()));
+        QCOMPARE(prompter.shown.size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i)
+            QVERIFY2(prompter.shown.at(i).startsWith(QString(messages.at(i)).replace(QLatin1String("%1"), path)),
+                     qPrintable(prompter.shown.at(i)));
         QCOMPARE(window.sheetCount(), sheets);
     }
 

@@ -18,7 +18,36 @@ struct CliRun
     QJsonObject json() const;
 
     static CliRun run(const QStringList &args, int limitMs = 30000);
+    // Standard output goes to this file (a device such as /dev/full).
+    static CliRun runToFile(const QStringList &args, const QString &outputFile);
+    // Standard output is a pipe whose reader has already gone, and SIGPIPE
+    // has its default action, as in "karix-cli ... | head -1". A process
+    // killed by a signal reports exitCode -1.
+    static CliRun runIntoClosedPipe(const QStringList &args);
     static QString program();
+
+private:
+    static CliRun finish(QProcess &process, int limitMs);
+};
+
+// A pipe for a child's standard output that the test reads only when it
+// chooses; its reading end can be closed at once.
+class OutputPipe
+{
+public:
+    OutputPipe();
+    ~OutputPipe();
+
+    // Makes the pipe the child's standard output, SIGPIPE at its default.
+    void attach(QProcess &process);
+    // Call after the child started: the parent's writing end goes away.
+    void closeWriteEnd();
+    void closeReadEnd();
+    // Reads and drops what is there, without waiting.
+    void drain();
+
+private:
+    int m_fds[2] = {-1, -1};
 };
 
 // karix-sim on 127.0.0.1 with free ports and a duration limit; killed when

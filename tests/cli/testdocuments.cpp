@@ -76,6 +76,18 @@ QString TestDocuments::warningsOnly()
                   QString());
 }
 
+QString TestDocuments::renamedCounter()
+{
+    return clean().replace(QStringLiteral("<name>MsrCnt0</name>"),
+                           QStringLiteral("<name>2147483648</name>"));
+}
+
+QString TestDocuments::withTimeout(const QString &timeout)
+{
+    return clean().replace(QStringLiteral("Timeout=\"1\""),
+                           QStringLiteral("Timeout=\"%1\"").arg(timeout));
+}
+
 QString TestDocuments::withErrors()
 {
     return design(QStringLiteral("_A"), QString(),

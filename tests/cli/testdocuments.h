@@ -17,6 +17,10 @@ QString warningsOnly();
 QString withErrors();
 // clean() with a pre-logic expression the evaluator refuses.
 QString badExpression();
+// clean() with its measure counter named "2147483648": it loads, renamed.
+QString renamedCounter();
+// clean() storing this Timeout attribute.
+QString withTimeout(const QString &timeout);
 
 // The design documents shipped in examples/.
 QStringList exampleDesigns();

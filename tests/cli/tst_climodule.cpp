@@ -69,6 +69,10 @@ private slots:
     void romPages();
     void networkSettings();
     void countersInDesignUnits();
+    void countersRefuseAGarbageStream();
+    void shortReplyNamesTheRead();
+    void countersMemoryBoundedWhileOutputBlocks();
+    void countersEndQuietlyOnAClosedPipe();
 
 private:
     QString design(const QString &name, const QString &text);
@@ -183,6 +187,13 @@ void TestCliModule::downloadGatedByDesign_data()
     QTest::newRow("errors forced") << TestDocuments::withErrors() << true << 1
                                    << "The design has errors: nothing was downloaded.";
     QTest::newRow("expression") << TestDocuments::badExpression() << false << 1 << "PreLgc0";
+    // The design would differ from the file: never sent, forced or not.
+    QTest::newRow("repaired forced") << TestDocuments::renamedCounter() << true << 1
+                                     << "error: MsrCnt entry '2147483648' renamed to MsrCnt0";
+    // Clamped, not overflowed into an instant time-out.
+    QTest::newRow("huge stored time-out")
+        << TestDocuments::withTimeout(QStringLiteral("300000000")) << false << 0
+        << "Time-out 300000000 is out of range (1 to 3600 seconds); 3600 is used.";
 }
 
 void TestCliModule::downloadGatedByDesign()
@@ -428,6 +439,88 @@ void TestCliModule::countersInDesignUnits()
     const QJsonObject first = json.json().value(QStringLiteral("counters")).toArray().at(0).toObject();
     QCOMPARE(first.value(QStringLiteral("name")).toString(), QStringLiteral("Trigger"));
     QVERIFY(first.value(QStringLiteral("updates")).toInt() > 0);
+}
+
+
+void TestCliModule::countersRefuseAGarbageStream()
+{
+    SimulatorProcess sim({QStringLiteral("--stream-interval"), QStringLiteral("2"),
+                          QStringLiteral("--bad-record-every"), QStringLiteral("1")});
+    QVERIFY(sim.isRunning());
+    const CliRun run = cli(sim, {QStringLiteral("counters"), QStringLiteral("--start"),
+                                 QStringLiteral("0,1,2,3"), QStringLiteral("--duration"),
+                                 QStringLiteral("20"), QStringLiteral("--json")});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.contains(QLatin1String("The counter stream is not understood")),
+             qPrintable(run.err));
+    // Diagnostics of single records stay out of a normal run's output.
+    QVERIFY2(!run.err.contains(QLatin1String("Kovix error")), qPrintable(run.err.left(2000)));
+    QCOMPARE(run.json().value(QStringLiteral("ok")).toBool(true), false);
+}
+
+void TestCliModule::shortReplyNamesTheRead()
+{
+    SimulatorProcess sim({QStringLiteral("--short-every"), QStringLiteral("1")});
+    QVERIFY(sim.isRunning());
+    const CliRun run = cli(sim, {QStringLiteral("version")});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.contains(QLatin1String("address: 0x00000000\nrequest length: 4\nread length: 0\n\n"
+                                            "TOLA: Unable to read")),
+             qPrintable(run.err));
+}
+
+namespace {
+
+// Resident memory of a process in kB, from /proc; -1 when unknown.
+qint64 residentKb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression rss(QStringLiteral("VmRSS:\\s+(\\d+) kB"));
+    const QRegularExpressionMatch match = rss.match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+} // namespace
+
+void TestCliModule::countersMemoryBoundedWhileOutputBlocks()
+{
+    // A fast stream, and nobody reading standard output for seconds.
+    SimulatorProcess sim({QStringLiteral("--stream-interval"), QStringLiteral("1")});
+    QVERIFY(sim.isRunning());
+    OutputPipe pipe;
+    QProcess process;
+    pipe.attach(process);
+    process.start(CliRun::program(), QStringList{QStringLiteral("counters"), QStringLiteral("--start"),
+                                                 QStringLiteral("0,1,2,3"), QStringLiteral("--duration"),
+                                                 QStringLiteral("30")}
+                                         + sim.connection());
+    QVERIFY(process.waitForStarted(5000));
+    pipe.closeWriteEnd();
+    QTest::qWait(2000);
+    const qint64 before = residentKb(process.processId());
+    QTest::qWait(4000);
+    const qint64 after = residentKb(process.processId());
+    const bool stillRunning = process.state() == QProcess::Running;
+    process.kill();
+    process.waitForFinished(5000);
+    QVERIFY(stillRunning);
+    QVERIFY(before > 0 && after > 0);
+    // Queuing every update grew by some 0.7 MB a second here.
+    QVERIFY2(after - before < 1024, qPrintable(QStringLiteral("%1 kB -> %2 kB").arg(before).arg(after)));
+}
+
+void TestCliModule::countersEndQuietlyOnAClosedPipe()
+{
+    SimulatorProcess sim({QStringLiteral("--stream-interval"), QStringLiteral("10")});
+    QVERIFY(sim.isRunning());
+    const CliRun run = CliRun::runIntoClosedPipe(
+        QStringList{QStringLiteral("counters"), QStringLiteral("--start"), QStringLiteral("0"),
+                    QStringLiteral("--duration"), QStringLiteral("20")}
+        + sim.connection());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(!run.err.contains(QLatin1String("Cannot write")), qPrintable(run.err));
 }
 
 KARIX_TEST(TestCliModule)

@@ -10,8 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +68,13 @@ private slots:
     void compileOutputProblems();
     void jsonOnFailure();
     void countersLogDirectoryMissing();
+    void unreadablePaths_data();
+    void unreadablePaths();
+    void specialOutputFiles_data();
+    void specialOutputFiles();
+    void unwritableStandardOutput_data();
+    void unwritableStandardOutput();
+    void closedPipeEndsQuietly();
 
 private:
     QTemporaryDir m_dir;
@@ -102,6 +115,10 @@ void TestCliOffline::badArguments_data()
                                  << "Invalid module address: \"300.1.1.1\"";
     QTest::newRow("bad timeout") << QStringList{"version", "-o", "1s"} + local
                                  << "Invalid time-out";
+    QTest::newRow("timeout zero") << QStringList{"version", "-o", "0"} + local
+                                  << "Invalid time-out (whole seconds from 1 to 3600 expected): \"0\"";
+    QTest::newRow("timeout overflowing") << QStringList{"version", "-o", "214748365"} + local
+                                         << "Invalid time-out";
     QTest::newRow("rom page 16") << QStringList{"rom", "restore", "16"} + local
                                  << "Invalid ROM page (0 to 15 expected): 16";
     QTest::newRow("rom action") << QStringList{"rom", "erase"} + local << "Unknown action: erase";
@@ -214,6 +231,8 @@ void TestCliOffline::checkExitCodes_data()
                               << "warning: PreLgc1: Outport is not connected.\n" << -1;
     QTest::newRow("errors") << TestDocuments::withErrors() << 1
                             << "error: NIM-OUT1: InputPort is not connected.\n" << 1;
+    QTest::newRow("renamed on load") << TestDocuments::renamedCounter() << 1
+                                     << "error: MsrCnt entry '2147483648' renamed to MsrCnt0\n" << 1;
 }
 
 void TestCliOffline::checkExitCodes()
@@ -320,6 +339,135 @@ void TestCliOffline::countersLogDirectoryMissing()
                                     QStringLiteral("-h"), QStringLiteral("127.0.0.1")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(missing + QLatin1String(":\nNo such directory.")), qPrintable(run.err));
+}
+
+namespace {
+
+mode_t typeOf(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+}
+
+QByteArray readAvailable(int fd)
+{
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, got);
+    return bytes;
+}
+
+} // namespace
+
+void TestCliOffline::unreadablePaths_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("FIFO without writer") << "fifo" << "is not a regular file";
+    QTest::newRow("name too long") << "long" << "File name too long";
+    QTest::newRow("symlink loop") << "loop" << "Too many levels of symbolic links";
+    QTest::newRow("over the size cap") << "huge" << "is larger than 8 MB";
+}
+
+void TestCliOffline::unreadablePaths()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString path = dir.filePath(kind);
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == QLatin1String("long")) {
+        path = dir.filePath(QString(300, QLatin1Char('n')) + QStringLiteral(".krx"));
+    } else if (kind == QLatin1String("loop")) {
+        QCOMPARE(::symlink(name.constData(), name.constData()), 0);
+    } else {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(9 * 1024 * 1024));
+    }
+    const CliRun run = CliRun::run({QStringLiteral("check"), path}, 10000);
+    QVERIFY(!run.timedOut);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QLatin1String("No such file")), qPrintable(run.err));
+}
+
+void TestCliOffline::specialOutputFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("typeAfter");
+    QTest::newRow("FIFO") << "fifo" << 0 << int(S_IFIFO);
+    QTest::newRow("null device") << "null" << 0 << int(S_IFCHR);
+    QTest::newRow("full device") << "full" << 1 << int(S_IFCHR);
+    QTest::newRow("the design itself") << "design" << 2 << int(S_IFREG);
+}
+
+// Nodes are made in a scratch folder only: the real devices are never a target.
+void TestCliOffline::specialOutputFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    QFETCH(int, typeAfter);
+    QTemporaryDir dir;
+    const QString design = TestDocuments::write(dir, QStringLiteral("d.krx"), TestDocuments::clean());
+    QString output = dir.filePath(kind);
+    const QByteArray name = QFile::encodeName(output);
+    // Held open before the tool writes: the image fits the FIFO's buffer, so
+    // nothing blocks whatever the tool does with the name.
+    int fifoReader = -1;
+    const auto closeReader = qScopeGuard([&fifoReader] {
+        if (fifoReader >= 0)
+            ::close(fifoReader);
+    });
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        fifoReader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fifoReader >= 0);
+    } else if (kind == QLatin1String("design")) {
+        output = design;
+    } else if (::mknod(name.constData(), S_IFCHR | 0600,
+                       makedev(1, kind == QLatin1String("null") ? 3u : 7u)) != 0) {
+        QSKIP("mknod is not permitted here: device nodes cannot be made");
+    }
+    const CliRun run = CliRun::run({QStringLiteral("compile"), design, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(int(typeOf(output)), typeAfter);
+    if (fifoReader >= 0)
+        QCOMPARE(readAvailable(fifoReader), inMemoryImage(design));
+    if (kind == QLatin1String("design")) {
+        QVERIFY2(run.err.contains(QLatin1String("Refusing to overwrite the design")), qPrintable(run.err));
+        QCOMPARE(inMemoryImage(design), inMemoryImage(m_clean));
+    }
+}
+
+void TestCliOffline::unwritableStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("compile --json") << QStringList{"compile", "--json", m_clean};
+    QTest::newRow("compile --hex") << QStringList{"compile", "--hex", m_clean};
+    QTest::newRow("check") << QStringList{"check", m_clean};
+    QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("command help") << QStringList{"check", "--help"};
+}
+
+// Redirecting into /dev/full only opens the device; nothing replaces it.
+void TestCliOffline::unwritableStandardOutput()
+{
+    QFETCH(QStringList, args);
+    const CliRun run = CliRun::runToFile(args, QStringLiteral("/dev/full"));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QLatin1String("Cannot write to standard output")), qPrintable(run.err));
+}
+
+void TestCliOffline::closedPipeEndsQuietly()
+{
+    const CliRun run = CliRun::runIntoClosedPipe({QStringLiteral("compile"), QStringLiteral("--hex"), m_clean});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QString());
 }
 
 KARIX_TEST(TestCliOffline)

@@ -7,12 +7,16 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 QByteArray record(int header, quint32 value)
@@ -57,9 +61,11 @@ private slots:
     void splitRecordCompletedByNextRead();
     void badRecordDropsTheRead_data();
     void badRecordDropsTheRead();
+    void garbageStreamEndsWithAnError();
     void logsWithSharedSequenceNumber();
     void logFileErrors_data();
     void logFileErrors();
+    void logWriteErrorEndsTheStream();
     void streamsFromSimulatorUntilServerCloses();
     void refusedConnectionReportsAtOnce();
     void stopsWithinASecond();
@@ -149,6 +155,9 @@ void QKovixThreadTest::badRecordDropsTheRead()
 {
     QFETCH(QByteArray, burst);
     QFETCH(QString, message);
+    // The diagnostics are off in normal runs; switched on, they name the record.
+    QLoggingCategory::setFilterRules(QStringLiteral("karix.counterstream.debug=true"));
+    const auto rulesReset = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
     auto thread = connectThread();
     QTcpSocket *peer = acceptPeer();
     QVERIFY(peer);
@@ -164,6 +173,35 @@ void QKovixThreadTest::badRecordDropsTheRead()
     for (const auto &update : std::as_const(m_receiver.updates))
         QVERIFY(update.second >= 2);  // nothing of the bad read's whole records
     thread->stop();
+    QVERIFY(thread->wait(3000));
+}
+
+// Random bytes are no counter stream: after a run of bad records the
+// receiver is told, and the stream ends; one good record resets the run.
+void QKovixThreadTest::garbageStreamEndsWithAnError()
+{
+    auto thread = connectThread();
+    QTcpSocket *peer = acceptPeer();
+    QVERIFY(peer);
+    const QByteArray badRecord = record(0x77, 1);
+    for (int i = 0; i < QKovixThread::badRecordLimit - 1; ++i) {
+        peer->write(badRecord);
+        peer->flush();
+        QTest::qWait(20);
+    }
+    peer->write(record(2, 7, true));
+    peer->flush();
+    QTRY_COMPARE_WITH_TIMEOUT(m_receiver.updates.size(), 1, 3000);
+    QVERIFY(m_receiver.errors.isEmpty());
+    // Reads may merge records; a merged read counts once, so send more.
+    for (int i = 0; i < 3 * QKovixThread::badRecordLimit && m_receiver.errors.isEmpty(); ++i) {
+        peer->write(badRecord);
+        peer->flush();
+        QTest::qWait(20);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_receiver.errors.size(), 1, 3000);
+    QCOMPARE(m_receiver.errors.first(),
+             QStringLiteral("The counter stream is not understood (32 bad records in a row)."));
     QVERIFY(thread->wait(3000));
 }
 
@@ -229,6 +267,40 @@ void QKovixThreadTest::logFileErrors()
         QVERIFY(!continueOnError);
         QCOMPARE(message, missing + QStringLiteral(":\nNo such directory."));
     }
+}
+
+// A log that stops taking values (here: the file size limit, as on a full
+// disk) is an error, not a silent loss.
+void QKovixThreadTest::logWriteErrorEndsTheStream()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto thread = connectThread({dir.path(), QString(), QString(), QString()});
+    QTcpSocket *peer = acceptPeer();
+    QVERIFY(peer);
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 512;
+    auto *previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const auto restore = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    });
+    for (int burst = 0; burst < 20 && m_receiver.errors.isEmpty(); ++burst) {
+        QByteArray records;
+        for (int i = 0; i < 10; ++i)
+            records += record(0, quint32(1000 + i), true);
+        peer->write(records);
+        peer->flush();
+        QTest::qWait(50);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_receiver.errors.size(), 1, 3000);
+    QVERIFY2(m_receiver.errors.first().startsWith(QStringLiteral("Cannot write ") + thread->logPath(0)),
+             qPrintable(m_receiver.errors.first()));
+    QVERIFY(thread->wait(3000));
 }
 
 void QKovixThreadTest::streamsFromSimulatorUntilServerCloses()

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QUdpSocket>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -67,13 +68,16 @@ void QTolaTest::settersKeepDefaultsForZero()
     QUdpThread client;
     client.setTimeout(0);
     client.setRetry(0);
-    QCOMPARE(client.pollCount(), 40);
+    QCOMPARE(client.pollCount(), qint64(40));
     QCOMPARE(client.attempts(), 3);
     QCOMPARE(client.maxChunk(), 128);
     client.setTimeout(2);
     client.setRetry(4);
-    QCOMPARE(client.pollCount(), 20);
+    QCOMPARE(client.pollCount(), qint64(20));
     QCOMPARE(client.attempts(), 5);
+    // The largest time-out must not wrap into a short (or negative) wait.
+    client.setTimeout(std::numeric_limits<int>::max());
+    QCOMPARE(client.pollCount(), qint64(std::numeric_limits<int>::max()) * 10);
 }
 
 void QTolaTest::readsThroughReplyFaults_data()

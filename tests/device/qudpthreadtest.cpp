@@ -554,7 +554,8 @@ void QUdpThreadTest::negativeBlockReadSendsNothing()
     WorkerProbe probe;
     probe.run(worker, sim->udpPort());
     QVERIFY(!probe.ok);
-    QCOMPARE(probe.error(), QStringLiteral("TOLA: Unable to read"));
+    QCOMPARE(probe.error(), QStringLiteral("address: 0x00002000\nrequest length: 0\n"
+                                           "read length: 0\n\nTOLA: Unable to read"));
     QCOMPARE(sim->stats().requests.load(), qint64(0));
 }
 

@@ -24,6 +24,8 @@ QString loadProblem(const QByteArray &bytes)
         return QStringLiteral("failed without saying why");
     if (!result.parseError.isEmpty() && !result.parseError.startsWith(QStringLiteral("Parse error at line ")))
         return result.parseError;
+    if (result.parseError.endsWith(QLatin1String("..")))
+        return QStringLiteral("two periods: ") + result.parseError;
     QString problem = ConsistencyCheck::problem(document.context());
     if (!problem.isEmpty())
         return QStringLiteral("after load: ") + problem;

@@ -272,13 +272,18 @@ private slots:
         QTest::addColumn<QString>("autoConnect");
         QTest::addColumn<quint32>("expectedTimeout");
         QTest::addColumn<bool>("expectedAutoConnect");
-        QTest::newRow("KaRiX") << "KaRiX" << "5" << "true" << 5u << true;
-        QTest::newRow("Karix") << "Karix" << "2" << "false" << 2u << false;
-        QTest::newRow("Tarvelon") << "Tarvelon" << "1" << "true" << 1u << true;
-        QTest::newRow("timeout 0 is 1") << "KaRiX" << "0" << "true" << 1u << true;
-        QTest::newRow("unparsable timeout is 1") << "KaRiX" << "soon" << "true" << 1u << true;
-        QTest::newRow("negative timeout wraps") << "KaRiX" << "-1" << "true" << 0xffffffffu << true;
-        QTest::newRow("TRUE is false") << "KaRiX" << "1" << "TRUE" << 1u << false;
+        QTest::addColumn<bool>("warned"); // clamped, with a message
+        QTest::newRow("KaRiX") << "KaRiX" << "5" << "true" << 5u << true << false;
+        QTest::newRow("Karix") << "Karix" << "2" << "false" << 2u << false << false;
+        QTest::newRow("Tarvelon") << "Tarvelon" << "1" << "true" << 1u << true << false;
+        QTest::newRow("timeout 0 is 1") << "KaRiX" << "0" << "true" << 1u << true << false;
+        QTest::newRow("unparsable timeout is 1") << "KaRiX" << "soon" << "true" << 1u << true << false;
+        QTest::newRow("largest timeout") << "KaRiX" << "3600" << "true" << 3600u << true << false;
+        QTest::newRow("huge timeout clamped") << "KaRiX" << "300000000" << "true" << 3600u << true
+                                              << true;
+        QTest::newRow("negative timeout clamped") << "KaRiX" << "-1" << "true" << 3600u << true
+                                                  << true;
+        QTest::newRow("TRUE is false") << "KaRiX" << "1" << "TRUE" << 1u << false << false;
     }
 
     void rootAttributes()
@@ -288,19 +293,59 @@ private slots:
         QFETCH(QString, autoConnect);
         QFETCH(quint32, expectedTimeout);
         QFETCH(bool, expectedAutoConnect);
+        QFETCH(bool, warned);
         const QByteArray bytes =
             QStringLiteral("<%1 addr=\"127.0.0.1\" tcpPort=\"2424\" udpPort=\"x\" Timeout=\"%2\" "
                            "autoConnect=\"%3\"><tab id=\"0\" name=\"A\"/></%1>")
                 .arg(root, timeout, autoConnect)
                 .toUtf8();
         DesignDocument document;
-        QVERIFY(DocumentText::load(document, bytes).ok);
+        const ReadResult result = DocumentText::load(document, bytes);
+        QVERIFY(result.ok);
         const ConnectionSettings &settings = document.settings();
         QCOMPARE(settings.address, QStringLiteral("127.0.0.1"));
         QCOMPARE(settings.tcpPort, quint16(2424));
         QCOMPARE(settings.udpPort, quint16(0));
         QCOMPARE(settings.timeout, expectedTimeout);
         QCOMPARE(settings.autoConnect, expectedAutoConnect);
+        const QStringList expectedMessages{
+            QStringLiteral("Time-out %1 is out of range (1 to 3600 seconds); 3600 is used.").arg(timeout)};
+        QCOMPARE(result.messages, warned ? expectedMessages : QStringList());
+        QVERIFY(result.repairs.isEmpty());
+    }
+
+    // The design loads, but differs from the file: each change is a repair.
+    void repairsAreReported_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("repair");
+        const QString input0 = entry("Input", idName(0, "NIM-IN-S0"));
+        QTest::newRow("counter named by a number")
+            << entry("MsrCnt", idName(0, "2147483648")) << "MsrCnt entry '2147483648' renamed to MsrCnt0";
+        QTest::newRow("output with a foreign name")
+            << entry("NIM-OUT3", idName(0, "Foo")) << "NIM-OUT entry 'Foo' renamed to NIM-OUT0";
+        QTest::newRow("duplicate id")
+            << entry("PreLogic", idName(0, "PreLgc0")) + entry("PreLogic", idName(0, "PreLgc1"))
+            << "PreLogic entry 'PreLgc1' moved from row 0 to row 1";
+        QTest::newRow("port -1")
+            << input0 + entry("PreLogic", idName(0, "PreLgc0") + net(-1, "NIM-IN-S0"))
+            << "PreLgc0: the input from 'NIM-IN-S0' names port -1, which it does not have; left out";
+        QString nineFunctions;
+        for (int i = 0; i < 9; ++i)
+            nineFunctions += entry("CntFnc", idName(i, QStringLiteral("CntFnc%1").arg(i)));
+        QTest::newRow("no free resource")
+            << nineFunctions << "CntFnc entry 'CntFnc8' left out: no free resource";
+    }
+
+    void repairsAreReported()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, repair);
+        DesignDocument document;
+        const ReadResult result = DocumentText::load(document, wrap(tab(0, body)));
+        QVERIFY(result.ok);
+        QCOMPARE(result.repairs, QStringList{repair});
+        QVERIFY(result.messages.contains(repair));
     }
 
     void unknownRootFailsWithoutParseError()

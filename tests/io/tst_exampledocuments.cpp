@@ -192,6 +192,7 @@ private slots:
         const ReadResult result = DocumentReader(document.context()).read(stored);
         QVERIFY(result.ok);
         QVERIFY(result.settingsApplied);
+        QCOMPARE(result.repairs, QStringList());
         QCOMPARE(document.settings().address, QStringLiteral("127.0.0.1"));
         QCOMPARE(ConsistencyCheck::problem(document.context()), QString());
         QCOMPARE(DocumentWriter(document.context()).toBytes(), stored);

@@ -1,0 +1,89 @@
+#include "device/connectionvalues.h"
+
+#include <QHostAddress>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool isDecimal(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ConnectionValues::address(const QString &text)
+{
+    QHostAddress address;
+    if (!address.setAddress(text))
+        return QString();
+    return address.toString();
+}
+
+bool ConnectionValues::parseDecimal(const QString &text, quint64 limit, quint64 &value)
+{
+    if (!isDecimal(text))
+        return false;
+    bool ok = false;
+    const quint64 number = text.toULongLong(&ok, 10);
+    if (!ok || number > limit)
+        return false;
+    value = number;
+    return true;
+}
+
+bool ConnectionValues::port(const QString &text, quint16 &value)
+{
+    quint64 number = 0;
+    if (!parseDecimal(text, 0xFFFF, number))
+        return false;
+    value = quint16(number);
+    return true;
+}
+
+ConnectionValues::Verdict ConnectionValues::timeout(const QString &text, quint32 &value)
+{
+    if (!isDecimal(text))
+        return Verdict::Invalid;
+    bool ok = false;
+    const quint64 number = text.toULongLong(&ok, 10);
+    // Too many digits for 64 bits is still a number, just a huge one.
+    const quint64 seconds = ok ? number : std::numeric_limits<quint64>::max();
+    value = clampedTimeout(seconds);
+    return value == seconds ? Verdict::Valid : Verdict::OutOfRange;
+}
+
+quint32 ConnectionValues::clampedTimeout(quint64 seconds)
+{
+    return quint32(std::clamp<quint64>(seconds, minTimeout, maxTimeout));
+}
+
+QString ConnectionValues::invalidPortText(const QString &text)
+{
+    return tr("Invalid port (0 to 65535 expected): \"%1\"").arg(text);
+}
+
+QString ConnectionValues::invalidTimeoutText(const QString &text)
+{
+    return tr("Invalid time-out (whole seconds from %1 to %2 expected): \"%3\"")
+        .arg(minTimeout)
+        .arg(maxTimeout)
+        .arg(text);
+}
+
+QString ConnectionValues::clampedTimeoutText(const QString &text, quint32 used)
+{
+    return tr("Time-out %1 is out of range (%2 to %3 seconds); %4 is used.")
+        .arg(text)
+        .arg(minTimeout)
+        .arg(maxTimeout)
+        .arg(used);
+}
