@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
         QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
                              commandLine.usageMessage, QMessageBox::Ok);
     window->show();
+    window->restoreUnsavedChanges();
     const int exitCode = app.exec();
     delete window;
     return exitCode;

@@ -10,6 +10,7 @@
 #include "model/sheet.h"
 #include "model/sheetset.h"
 #include "scriptedprompter.h"
+#include "windowhelpers.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,12 +26,9 @@
 #include <QTest>
 #include <QToolBar>
 
-namespace {
+using namespace WindowHelpers;
 
-QAction *action(MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
+namespace {
 
 QStringList captions(MainWindow &window)
 {
@@ -38,16 +36,6 @@ QStringList captions(MainWindow &window)
     for (int i = 0; i < window.tabWidget()->count(); ++i)
         list << window.tabWidget()->tabText(i);
     return list;
-}
-
-// Puts a block of the term on a sheet, taking its resource.
-BlockItem *addBlock(MainWindow &window, const QString &term, int sheet, int row)
-{
-    DesignDocument &doc = window.document();
-    BlockItem *block = doc.model().createBlock(term, row, sheet, QString(), &doc.resources());
-    if (block)
-        doc.sheets().sheet(sheet)->place(block);
-    return block;
 }
 
 void clickPlusTab(MainWindow &window)
@@ -117,6 +105,9 @@ private:
     }
 
 private slots:
+    void initTestCase() { isolatePaths(); }
+    void cleanupTestCase() { isolatePaths(); }
+
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect|connectSlotsByName")));

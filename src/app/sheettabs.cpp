@@ -1,0 +1,187 @@
+#include "app/sheettabs.h"
+
+#include "app/keystate.h"
+#include "app/mainactions.h"
+#include "app/prompter.h"
+#include "editor/customscroll.h"
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QTabBar>
+#include <QTabWidget>
+
+SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
+                     QWidget *window)
+    : QObject(window),
+      m_document(document),
+      m_keys(keys),
+      m_actions(actions),
+      m_window(window),
+      m_tabs(new QTabWidget)
+{
+    m_tabs->setObjectName(QStringLiteral("tabWidget"));
+    m_tabs->setTabShape(QTabWidget::Rounded);
+    m_tabs->setTabsClosable(true);
+    m_tabs->setMovable(false);
+    m_tabs->setMaximumWidth(810);
+    m_tabs->setMinimumHeight(100);
+    m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tabs->addTab(new QWidget, QStringLiteral("+"));
+    m_tabs->tabBar()->setTabButton(0, QTabBar::LeftSide, nullptr);
+    m_tabs->tabBar()->setTabButton(0, QTabBar::RightSide, nullptr);
+
+    SheetSet &sheets = m_document.sheets();
+    connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
+    connect(&sheets, &SheetSet::aboutToReset, this, &SheetTabs::removeSheetTabs);
+    for (Sheet *sheet : sheets.sheets())
+        addSheetTab(sheet);
+    m_tabs->setCurrentIndex(0);
+    connectCurrentCanvas();
+
+    connect(m_tabs, &QTabWidget::tabCloseRequested, this, &SheetTabs::tabDelete);
+    connect(m_tabs, &QWidget::customContextMenuRequested, this, &SheetTabs::showTabMenu);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::setCurrentTab);
+}
+
+void SheetTabs::setPrompter(Prompter *prompter)
+{
+    m_prompter = prompter;
+}
+
+void SheetTabs::addSheetTab(Sheet *sheet)
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    const int index = sheet->index();
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("tab%1").arg(index));
+    auto *layout = new QHBoxLayout(page);
+    auto *scroll = new CustomScroll(page);
+    auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.resources(),
+                                     &m_document.labels(), &m_document.settings());
+    scroll->setWidget(canvas);
+    layout->addWidget(scroll);
+    m_canvases.insert(index, canvas);
+    m_tabs->insertTab(index, page, sheet->caption());
+    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+    emit canvasAdded(canvas);
+}
+
+void SheetTabs::syncTabCaption(Sheet *sheet)
+{
+    m_tabs->setTabText(sheet->index(), sheet->caption());
+}
+
+void SheetTabs::removeSheetTabs()
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    for (ProgramWidget *canvas : std::as_const(m_canvases))
+        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    while (m_tabs->count() > 1) {
+        QWidget *page = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete page;
+    }
+    m_canvases.clear();
+}
+
+void SheetTabs::connectCurrentCanvas()
+{
+    for (ProgramWidget *canvas : std::as_const(m_canvases))
+        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    if (ProgramWidget *canvas = currentCanvas())
+        connect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+}
+
+void SheetTabs::showFirstSheet()
+{
+    m_current = 0;
+    {
+        QScopedValueRollback<bool> guard(m_rebuilding, true);
+        m_tabs->setCurrentIndex(0);
+    }
+    emit currentTabChanged(0);
+    connectCurrentCanvas();
+    emit itemSelect(false);
+}
+
+void SheetTabs::selectSheet(int index)
+{
+    if (index >= 0 && index < count())
+        m_tabs->setCurrentIndex(index);
+}
+
+void SheetTabs::tabNew()
+{
+    tabNew(true);
+}
+
+void SheetTabs::tabNew(bool bModified)
+{
+    const Sheet *sheet = m_document.sheets().addSheet();
+    m_tabs->setCurrentIndex(sheet->index());
+    if (bModified)
+        emit editStepRequested();
+}
+
+void SheetTabs::setCurrentTab(int index)
+{
+    if (m_rebuilding || index < 0 || index == m_current)
+        return;
+    if (index == count()) {
+        // Ctrl+Tab cycles through the sheets; only a click on "+" adds one.
+        if (m_keys.tab)
+            m_tabs->setCurrentIndex(0);
+        else
+            tabNew(true);
+        return;
+    }
+    emit currentTabChanged(index);
+    canvas(index)->refreshSelectionState();
+    m_current = index;
+    connectCurrentCanvas();
+    emit itemSelect(false);
+}
+
+void SheetTabs::showTabMenu(const QPoint &point)
+{
+    QTabBar *bar = m_tabs->tabBar();
+    const int index = bar->tabAt(bar->mapFrom(m_tabs, point));
+    if (index < 0)
+        return;
+    m_tabs->setCurrentIndex(index);
+    QMenu menu(m_window);
+    menu.addAction(m_actions.actionTabNew);
+    menu.addAction(m_actions.actionRename);
+    menu.exec(m_tabs->mapToGlobal(point));
+}
+
+void SheetTabs::tabRename()
+{
+    Sheet *sheet = m_document.sheets().sheet(m_current);
+    if (!sheet)
+        return;
+    const std::optional<QString> name = m_prompter->askText(
+        m_window, tr("Tab Rename"), tr("Please enter a new name."), sheet->caption());
+    if (!name || name->trimmed().isEmpty())
+        return;
+    sheet->setCaption(*name);
+    emit editStepRequested();
+}
+
+void SheetTabs::tabDelete(int index)
+{
+    const Sheet *sheet = m_document.sheets().sheet(index);
+    if (!sheet)
+        return;
+    const QMessageBox::StandardButton answer = m_prompter->warning(
+        m_window, sheet->caption(), tr("Are you sure you want to remove this sheet?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+        m_window->mapToGlobal(QPoint(100, 100)));
+    if (answer == QMessageBox::Yes)
+        emit sheetDeletionConfirmed(index);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class DesignDocument;
+class MainActions;
+class ProgramWidget;
+class Prompter;
+class QPoint;
+class QTabWidget;
+class QWidget;
+class Sheet;
+struct KeyState;
+
+// The sheet tabs of the main window: one page with a canvas per sheet of the
+// document and a last "+" tab that adds a sheet. Follows the document's
+// sheets (pages appear as sheets are added and go when the document is
+// reset), keeps the current sheet and connects only the current canvas's
+// selection signal. Changes to the document are left to its receivers: an
+// edit step (editStepRequested) and the removal of a sheet
+// (sheetDeletionConfirmed, after the user agreed).
+class SheetTabs : public QObject
+{
+    Q_OBJECT
+public:
+    // keys: the window's held keys (Tab decides whether "+" cycles); the
+    // document, keys, actions and window outlive this object.
+    SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
+              QWidget *window);
+
+    // The tab widget; the caller puts it into the window's layout.
+    QTabWidget *widget() const { return m_tabs; }
+    void setPrompter(Prompter *prompter);
+
+    int count() const { return m_canvases.size(); }
+    int current() const { return m_current; }
+    ProgramWidget *canvas(int index) const { return m_canvases.value(index); }
+    ProgramWidget *currentCanvas() const { return canvas(m_current); }
+
+    // After the document was reset: sheet 0 is current and wired.
+    void showFirstSheet();
+    // Makes an existing sheet current; other indexes are ignored.
+    void selectSheet(int index);
+
+public slots:
+    void tabNew(bool bModified);
+    void tabNew();
+    void tabDelete(int index);
+    void tabRename();
+    void showTabMenu(const QPoint &point);
+    void setCurrentTab(int index);
+
+signals:
+    void currentTabChanged(int index);
+    // The current canvas's selection became empty or not.
+    void itemSelect(bool selected);
+    // A canvas was created for a new sheet; its signals want wiring.
+    void canvasAdded(ProgramWidget *canvas);
+    void editStepRequested();
+    void sheetDeletionConfirmed(int index);
+
+private:
+    void addSheetTab(Sheet *sheet);
+    void removeSheetTabs();
+    void connectCurrentCanvas();
+    void syncTabCaption(Sheet *sheet);
+
+    DesignDocument &m_document;
+    const KeyState &m_keys;
+    MainActions &m_actions;
+    QWidget *m_window;
+    Prompter *m_prompter = nullptr;
+    QTabWidget *m_tabs;
+    QList<ProgramWidget *> m_canvases;
+    int m_current = 0;
+    // The pages are being rebuilt; tab changes must not create or wire sheets.
+    bool m_rebuilding = false;
+};
