@@ -390,12 +390,94 @@ The MsrCnt data cannot be saved.</source>
     </message>
 </context>
 <context>
+    <name>DocumentController</name>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NewFile</source>
+        <translation>NeueDatei</translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAX Handler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loaded file is not correct. Some setting is ignored.</source>
+        <translation>Die geladene Datei ist nicht korrekt. Einige Einstellungen werden ignoriert.</translation>
+    </message>
+    <message>
+        <source>File specified in %1 is not a valid XML file for KaRiX.</source>
+        <translation>Die in %1 angegebene Datei ist keine gültige XML-Datei für KaRiX.</translation>
+    </message>
+    <message>
+        <source>Open KaRiX File</source>
+        <translation>KaRiX-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>%1: No such file or directory.</source>
+        <translation>%1: Datei oder Verzeichnis nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX Files (*.krx);;XML Files (*.xml)</source>
+        <translation>KaRiX-Dateien (*.krx);;XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Save KaRiX File</source>
+        <translation>KaRiX-Datei speichern</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes to %1?</source>
+        <translation>Ungespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>DocumentWriter</name>
     <message>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>SAX Handler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1290,21 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     <message>
         <source>sheet id %1 is out of range</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetTabs</name>
+    <message>
+        <source>Tab Rename</source>
+        <translation>Blatt umbenennen</translation>
+    </message>
+    <message>
+        <source>Please enter a new name.</source>
+        <translation>Bitte einen neuen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this sheet?</source>
+        <translation>Dieses Blatt wirklich entfernen?</translation>
     </message>
 </context>
 <context>
