@@ -9,6 +9,7 @@
 #include "io/designdocument.h"
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
+#include "model/labelregistry.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
+#include <QSignalBlocker>
 
 namespace {
 const char kRecentFilesKey[] = "recentFileList";
@@ -187,7 +189,15 @@ void DocumentController::openRecentFile()
 
 ReadResult DocumentController::loadBytes(const QByteArray &bytes)
 {
-    return DocumentReader(m_document.context()).read(bytes);
+    ReadResult result;
+    {
+        // The label bar redraws once for the whole document instead of once
+        // per label entry the reader adds.
+        const QSignalBlocker quiet(&m_document.labels());
+        result = DocumentReader(m_document.context()).read(bytes);
+    }
+    emit m_document.labels().changed();
+    return result;
 }
 
 void DocumentController::reportRead(const ReadResult &result, const QString &fileName)

@@ -3,10 +3,12 @@
 #include "app/recoveryfile.h"
 #include "app/undostack.h"
 #include "common/testrunner.h"
+#include "editor/labelwidget.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
+#include "model/labelregistry.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
 #include "model/wirerules.h"
@@ -38,6 +40,18 @@ const char kDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
     </tab>
 </KaRiX>
 )";
+
+// Feedback blocks of the design whose entry the label bar does not show.
+QStringList missingLabelEntries(MainWindow &window)
+{
+    QStringList missing;
+    for (BlockItem *block : window.document().model().outputBlocks()) {
+        const QString entry = LabelRegistry::entryName(block->name());
+        if (block->term() == QLatin1String("FeedBack") && !window.labelBar()->entryLabel(entry))
+            missing << entry;
+    }
+    return missing;
+}
 
 bool enabled(MainWindow &window, const char *name)
 {
@@ -227,6 +241,7 @@ private slots:
             QCOMPARE(w->history().currentIndex(), index);
             QCOMPARE(written(*w), recorded.at(index));
             QCOMPARE(resourceMismatch(*w), QString());
+            QCOMPARE(missingLabelEntries(*w), QStringList());
         }
         for (int index = recorded.size() - 2; index >= 0; --index) {
             action(*w, "action_Undo")->trigger();
