@@ -167,13 +167,19 @@ bool DocumentController::closeRequested()
 
 void DocumentController::newDiagram()
 {
+    startNew();
+}
+
+bool DocumentController::startNew()
+{
     m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
-        return;
+        return false;
     reset();
     setFileName(QString());
     setTitle(QString());
     clearHistory(QByteArray());
+    return true;
 }
 
 void DocumentController::open()
@@ -217,20 +223,30 @@ void DocumentController::reportRead(const ReadResult &result, const QString &fil
 
 void DocumentController::open(const QString &fileName)
 {
+    openFile(fileName);
+}
+
+bool DocumentController::openFile(const QString &fileName)
+{
     m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
-        return;
+        return false;
     QString name = fileName;
     if (name.isEmpty()) {
         name = m_prompter->openFileName(m_window, tr("Open KaRiX File"), QDir::currentPath(),
                                         fileFilter());
         if (name.isEmpty())
-            return;
+            return false;
     } else if (!QFileInfo::exists(name)) {
         m_prompter->warning(m_window, tr("KaRiX"), tr("%1: No such file or directory.").arg(name));
-        return;
+        return false;
     }
+    readFile(name);
+    return true;
+}
 
+void DocumentController::readFile(const QString &name)
+{
     reset();
     clearHistory(QByteArray());
     QFile file(name);
@@ -391,12 +407,11 @@ void DocumentController::restoreUnsavedChanges()
         const QMessageBox::StandardButton answer = m_prompter->warning(
             m_window, tr("KaRiX"), tr("Restore unsaved changes to %1?").arg(name),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        // Restored changes are kept in this program's own recovery file.
-        QFile::remove(found.path);
         if (answer == QMessageBox::Yes) {
             restore(found);
             return;
         }
+        QFile::remove(found.path);
     }
 }
 
@@ -404,13 +419,16 @@ void DocumentController::restore(const RecoveryFile::LeftBehind &found)
 {
     // The document as last saved is the state that undo returns to; the
     // file itself is written only when the user saves.
-    if (QFileInfo::exists(found.documentPath)) {
-        open(found.documentPath);
-    } else {
-        newDiagram();
+    const bool documentExists = QFileInfo::exists(found.documentPath);
+    if (!(documentExists ? openFile(found.documentPath) : startNew()))
+        return;
+    if (!documentExists && !found.documentPath.isEmpty()) {
         setFileName(found.documentPath);
         setTitle(found.documentPath);
     }
+    // From here on the changes live in this program's own recovery file.
+    if (!m_recovery.holds(found.path))
+        QFile::remove(found.path);
     rebuild(found.document);
     recordEditStep();
 }

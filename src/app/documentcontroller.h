@@ -60,6 +60,10 @@ public slots:
     void deleteSheet(int index);
 
 private:
+    // newDiagram() and open(), false when the user cancelled.
+    bool startNew();
+    bool openFile(const QString &fileName);
+    void readFile(const QString &fileName);
     void reset();
     void applyCommandLineSettings();
     void clearHistory(const QByteArray &baseBytes);

@@ -45,6 +45,8 @@ public:
     bool write(const QByteArray &document);
     void remove();
     QString path() const;
+    // Whether this object has written the file at that path.
+    bool holds(const QString &filePath) const { return m_lock && filePath == path(); }
 
     // Unlocked recovery files, newest first; unreadable ones are removed.
     static QList<LeftBehind> leftBehind();

@@ -322,6 +322,24 @@ private slots:
         QVERIFY(m_prompter.shown.isEmpty());
     }
 
+    void cancellingTheRestoreKeepsBothDesigns()
+    {
+        auto first = window();
+        edit(*first);
+        first.reset();
+        m_prompter.answers = {QMessageBox::Yes, QMessageBox::Cancel};
+        auto next = window();
+        edit(*next);
+        edit(*next);
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown,
+                 QStringList({"KaRiX|Restore unsaved changes to NewFile?",
+                              "|The document has been modified.\nDo you want to save your changes?"}));
+        QCOMPARE(next->document().model().functionBlocks().size(), 2);
+        next.reset();
+        QCOMPARE(RecoveryFile::leftBehind().size(), 2);
+    }
+
 private:
     void randomEdit(MainWindow &window, QRandomGenerator &random);
 };
