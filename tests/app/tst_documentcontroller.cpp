@@ -19,14 +19,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 
 using namespace WindowHelpers;
 
 namespace {
+
+const char kDieAfterEditing[] = "KARIX_TEST_DIE_AFTER_EDITING";
+const int kChildExitCode = 17;
 
 const char kDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
@@ -320,6 +325,40 @@ private slots:
         auto third = window();
         third->restoreUnsavedChanges();
         QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    // Run as a child process by recoveryAfterAKill: edits, then ends at once
+    // without any clean-up, its lock file left behind.
+    void diesAfterEditing()
+    {
+        const QString path = qEnvironmentVariable(kDieAfterEditing);
+        if (path.isEmpty())
+            QSKIP("runs only as the child of recoveryAfterAKill");
+        auto w = window();
+        w->open(path);
+        edit(*w);
+        std::_Exit(kChildExitCode);
+    }
+
+    void recoveryAfterAKill()
+    {
+        const QString path = writeDesign(QStringLiteral("killed.krx"));
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(kDieAfterEditing), path);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("-class"), QStringLiteral("TestDocumentController"),
+                     QStringLiteral("diesAfterEditing")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), kChildExitCode);
+        QCOMPARE(QDir(RecoveryFile::directory()).entryList({QStringLiteral("*.lock")}).size(), 1);
+
+        auto next = window();
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
+        QCOMPARE(next->document().model().functionBlocks().size(), 1);
+        QCOMPARE(next->currentFileName(), path);
     }
 
     void cancellingTheRestoreKeepsBothDesigns()
