@@ -89,9 +89,9 @@ void DocumentController::historyChanged()
         m_recovery.remove();
 }
 
-void DocumentController::clearHistory(const QByteArray &baseBytes)
+void DocumentController::clearHistory()
 {
-    m_history.setBaseBytes(baseBytes);
+    m_history.setBaseBytes(QByteArray());
     m_history.clear();
 }
 
@@ -178,7 +178,7 @@ bool DocumentController::startNew()
     reset();
     setFileName(QString());
     setTitle(QString());
-    clearHistory(QByteArray());
+    clearHistory();
     return true;
 }
 
@@ -248,7 +248,7 @@ bool DocumentController::openFile(const QString &fileName)
 void DocumentController::readFile(const QString &name)
 {
     reset();
-    clearHistory(QByteArray());
+    clearHistory();
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         forgetFile();

@@ -66,7 +66,7 @@ private:
     void readFile(const QString &fileName);
     void reset();
     void applyCommandLineSettings();
-    void clearHistory(const QByteArray &baseBytes);
+    void clearHistory();
     void historyChanged();
     QMessageBox::StandardButton askToSave();
     ReadResult loadBytes(const QByteArray &bytes);
