@@ -163,17 +163,6 @@ private slots:
         QVERIFY(w->isWindowModified());
     }
 
-    void editAfterUndoDropsTheRedoBranch()
-    {
-        auto w = window();
-        edit(*w);
-        action(*w, "action_Undo")->trigger();
-        QVERIFY(enabled(*w, "actionRe_do"));
-        edit(*w);
-        QVERIFY(!enabled(*w, "actionRe_do"));
-        QCOMPARE(w->history().count(), 1);
-    }
-
     void commandLineSettingsOverrideIsOneUndoableStep()
     {
         const QString path = writeDesign(QStringLiteral("override.krx"));
