@@ -3,12 +3,12 @@
 #include "app/keystate.h"
 #include "app/mainactions.h"
 #include "app/prompter.h"
-#include "app/sheetremover.h"
 #include "app/sheettabs.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
+#include "model/designedits.h"
 #include "model/labelregistry.h"
 
 #include <QAction>
@@ -106,17 +106,9 @@ void DocumentController::rebuild(const QByteArray &document)
 
 void DocumentController::deleteSheet(int index)
 {
-    if (m_tabs.count() > 1) {
-        // Blocks know their sheet by index: rebuilding from the document
-        // without this sheet renumbers the sheets after it.
-        const QByteArray remaining =
-            SheetRemover::removeSheet(DocumentWriter(m_document.context()).toBytes(), index);
+    // The last sheet cannot go: the document becomes a new, empty one.
+    if (!m_document.edits().deleteSheet(index))
         reset();
-        loadBytes(remaining);
-        m_tabs.selectSheet(qMin(index, m_tabs.count() - 1));
-    } else {
-        reset();
-    }
     recordEditStep();
 }
 

@@ -8,8 +8,6 @@
 #include "editor/programwidget.h"
 #include "io/clipboardfragment.h"
 #include "io/designdocument.h"
-#include "model/blockitem.h"
-#include "model/designmodel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,15 +102,4 @@ void EditCommands::isCopyText()
 {
     m_actions.actionPaste->setEnabled(
         ClipboardFragment::isFragment(QApplication::clipboard()->text()));
-}
-
-void EditCommands::moveInput(BlockItem *block, const QString &portName)
-{
-    QStringList freePorts;
-    m_document.model().freeResourceNames(QStringLiteral("Input"), freePorts, block->sheet());
-    if (!freePorts.contains(portName))
-        return;
-    const bool namedAfterPort = block->userName() == block->name();
-    block->setName(portName);
-    block->setUserName(namedAfterPort ? portName : block->userName());
 }

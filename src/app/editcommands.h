@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class BlockItem;
 class DesignDocument;
 class DocumentController;
 class MainActions;
@@ -38,8 +37,6 @@ public slots:
     void itemSelect(bool selected);
     // Paste is enabled exactly when the clipboard holds a fragment.
     void isCopyText();
-    // An input block's port was changed in its dialog.
-    void moveInput(BlockItem *block, const QString &portName);
 
 private:
     void report(const PasteResult &result);

@@ -9,7 +9,6 @@
 #include "editor/menuwidget.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
-#include "model/blockitem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,7 +113,6 @@ void MainWindow::buildCentralArea()
 void MainWindow::connectCanvas(ProgramWidget *canvas)
 {
     connect(canvas, &ProgramWidget::modified, this, &MainWindow::recordEditStep);
-    connect(canvas, &ProgramWidget::inputPortChangeRequested, m_edits, &EditCommands::moveInput);
 }
 
 void MainWindow::connectActions()

@@ -38,6 +38,8 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     SheetSet &sheets = m_document.sheets();
     connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
     connect(&sheets, &SheetSet::aboutToReset, this, &SheetTabs::removeSheetTabs);
+    connect(&sheets, &SheetSet::sheetAboutToBeRemoved, this, &SheetTabs::removeSheetTab);
+    connect(&sheets, &SheetSet::sheetRemoved, this, &SheetTabs::renumberSheetTabs);
     for (Sheet *sheet : sheets.sheets())
         addSheetTab(sheet);
     m_tabs->setCurrentIndex(0);
@@ -61,8 +63,8 @@ void SheetTabs::addSheetTab(Sheet *sheet)
     page->setObjectName(QStringLiteral("tab%1").arg(index));
     auto *layout = new QHBoxLayout(page);
     auto *scroll = new CustomScroll(page);
-    auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.resources(),
-                                     &m_document.labels(), &m_document.settings());
+    auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.edits(),
+                                     &m_document.settings());
     scroll->setWidget(canvas);
     layout->addWidget(scroll);
     m_canvases.insert(index, canvas);
@@ -87,6 +89,30 @@ void SheetTabs::removeSheetTabs()
         delete page;
     }
     m_canvases.clear();
+}
+
+void SheetTabs::removeSheetTab(Sheet *sheet)
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    const int index = sheet->index();
+    ProgramWidget *canvas = m_canvases.takeAt(index);
+    disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    QWidget *page = m_tabs->widget(index);
+    m_tabs->removeTab(index);
+    delete page;
+}
+
+void SheetTabs::renumberSheetTabs(int removedIndex)
+{
+    for (int index = 0; index < count(); ++index)
+        m_tabs->widget(index)->setObjectName(QStringLiteral("tab%1").arg(index));
+    // The sheet now at the removed place (or the new last one) is current.
+    const int current = qMin(removedIndex, count() - 1);
+    {
+        QScopedValueRollback<bool> guard(m_rebuilding, true);
+        m_tabs->setCurrentIndex(current);
+    }
+    makeCurrent(current);
 }
 
 void SheetTabs::connectCurrentCanvas()
@@ -140,6 +166,11 @@ void SheetTabs::setCurrentTab(int index)
             tabNew(true);
         return;
     }
+    makeCurrent(index);
+}
+
+void SheetTabs::makeCurrent(int index)
+{
     emit currentTabChanged(index);
     canvas(index)->refreshSelectionState();
     m_current = index;

@@ -63,6 +63,9 @@ signals:
 private:
     void addSheetTab(Sheet *sheet);
     void removeSheetTabs();
+    void removeSheetTab(Sheet *sheet);
+    void renumberSheetTabs(int removedIndex);
+    void makeCurrent(int index);
     void connectCurrentCanvas();
     void syncTabCaption(Sheet *sheet);
 

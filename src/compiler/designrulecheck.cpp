@@ -67,7 +67,7 @@ void DesignRuleCheck::checkOutportUsed(const BlockItem *block)
 
 void DesignRuleCheck::checkLogic(const BlockItem *block)
 {
-    if (!block->term().contains(QLatin1String("Logic")))
+    if (!BlockKinds::isLogic(block->kind()))
         return;
     checkOutportUsed(block);
     const QString name = block->displayName();
@@ -91,8 +91,7 @@ void DesignRuleCheck::checkFunction(const BlockItem *block)
 {
     checkOutportUsed(block);
     const bool connected = block->source(0) != nullptr;
-    const bool oscillator = !block->term().contains(QLatin1String("Label"))
-                            && block->term() == QLatin1String("CntFnc")
+    const bool oscillator = block->kind() == BlockKind::CounterFunction
                             && RegisterImage::modeOf(block) == 9;
     if (oscillator) {
         // An oscillator generates its own signal and takes no input.
@@ -105,14 +104,14 @@ void DesignRuleCheck::checkFunction(const BlockItem *block)
 
 void DesignRuleCheck::checkOutput(const BlockItem *block)
 {
-    if (block->term().contains(QLatin1String("MsrCnt"))) {
+    if (block->kind() == BlockKind::MeasureCounter) {
         checkMeasureCounter(block);
         return;
     }
     if (block->source(0))
         return;
-    const QString label = block->term().contains(QLatin1String("NIM-OUT")) ? block->term()
-                                                                          : block->displayName();
+    // Outputs are reported by their resource even when the user named them.
+    const QString label = block->kind() == BlockKind::Output ? block->term() : block->displayName();
     addError(tr("%1: InputPort is not connected.").arg(label));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compiler/batchwriter.h"
+#include "device/moduleinterface.h"
 
 #include <QByteArray>
 
@@ -12,7 +13,7 @@ class DesignModel;
 class ImageCapture : public BatchWriter
 {
 public:
-    static constexpr int ImageSize = 8292;
+    static constexpr int ImageSize = ModuleInterface::imageSize;
 
     ImageCapture();
 

@@ -10,14 +10,13 @@
 
 namespace {
 
-const QString CounterTerm = QStringLiteral("CntFnc");
-const QString DelayTerm = QStringLiteral("DlyFnc");
-const QString PassTerm = QStringLiteral("NonFnc");
-const QString FeedBackWord = QStringLiteral("FeedBack");
+constexpr BlockKind CounterKind = BlockKind::CounterFunction;
+constexpr BlockKind DelayKind = BlockKind::DelayFunction;
+constexpr BlockKind PassKind = BlockKind::PassThrough;
 
 bool isFeedbackSource(const BlockItem *source)
 {
-    return source && source->term().startsWith(FeedBackWord);
+    return source && BlockKinds::isFeedback(source->kind());
 }
 
 // Truncates toward zero; a value off by rounding error just below a whole
@@ -55,19 +54,19 @@ void RegisterImage::assignUnits(const DesignModel &model)
     QList<BlockItem *> counters, delays;
     for (BlockItem *block : model.functionBlocks()) {
         const BlockItem *source = block->source(0);
-        if (block->term() == CounterTerm) {
+        if (block->kind() == CounterKind) {
             ++m_cntFncCount;
             counters << block;
             if (modeOf(block) == 9)
                 oscillators << block;
             else if (source)
-                (source->term().contains(FeedBackWord) ? feedbackCounters : plainCounters) << block;
-        } else if (block->term() == DelayTerm) {
+                (isFeedbackSource(source) ? feedbackCounters : plainCounters) << block;
+        } else if (block->kind() == DelayKind) {
             ++m_dlyFncCount;
             delays << block;
             if (source)
-                (source->term().contains(QLatin1String("Logic")) ? logicDelays : plainDelays) << block;
-        } else if (block->term() == PassTerm) {
+                (BlockKinds::isLogic(source->kind()) ? logicDelays : plainDelays) << block;
+        } else if (block->kind() == PassKind) {
             ++m_nonFncCount;
         }
     }
@@ -112,7 +111,7 @@ void RegisterImage::placePassThroughs()
             ++scan;
         if (scan == passUnitOrder.size())
             return;
-        if (block->term() == PassTerm)
+        if (block->kind() == PassKind)
             m_units[passUnitOrder[scan]] = block;
     }
 }
@@ -124,16 +123,16 @@ void RegisterImage::computeMasks()
     m_dlyFeedbackMask = 0;
     for (int unit = 0; unit < UnitCount; ++unit) {
         const BlockItem *block = m_units[unit];
-        const bool modeBit = unit < 3 ? blockOnUnit(unit, DelayTerm) != nullptr
-                                      : (block ? block->term() != CounterTerm : unit > 7);
+        const bool modeBit = unit < 3 ? blockOnUnit(unit, DelayKind) != nullptr
+                                      : (block ? block->kind() != CounterKind : unit > 7);
         if (modeBit)
             m_unitModeMask |= 1u << unit;
     }
     for (int k = 0; k < 8; ++k) {
-        const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayTerm);
+        const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayKind);
         if (delay && isFeedbackSource(delay->source(0)))
             m_dlyFeedbackMask |= 1u << k;
-        const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
+        const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
         if (counter && isFeedbackSource(counter->source(0)))
             m_cntFeedbackMask |= 1u << k;
     }
@@ -145,27 +144,27 @@ void RegisterImage::resolveRouting()
     for (int bit = 0; bit < 16; ++bit)
         m_tables[PreLogicTable].blocks[bit] = preLogicSource(bit);
     for (int k = 0; k < 8; ++k) {
-        const BlockItem *output = firstOutputWithTerm(QStringLiteral("NIM-OUT%1").arg(k));
+        const BlockItem *output = firstOutput(BlockKind::Output, k);
         m_tables[OutputTable].blocks[k] = output ? output->source(0) : nullptr;
         m_tables[FeedbackTable].blocks[k] = feedbackLogic(k);
     }
     for (int k = 0; k < 4; ++k) {
-        const BlockItem *counter = firstOutputWithTerm(QStringLiteral("MsrCnt%1").arg(k));
+        const BlockItem *counter = firstOutput(BlockKind::MeasureCounter, k);
         m_tables[CounterTable].blocks[2 * k] = counter ? counter->source(0) : nullptr;
         m_tables[CounterTable].blocks[2 * k + 1] = counter ? counter->source(1) : nullptr;
     }
 }
 
-const BlockItem *RegisterImage::blockOnUnit(int unit, const QString &term) const
+const BlockItem *RegisterImage::blockOnUnit(int unit, BlockKind kind) const
 {
     const BlockItem *block = m_units[unit];
-    return block && block->term() == term ? block : nullptr;
+    return block && block->kind() == kind ? block : nullptr;
 }
 
-const BlockItem *RegisterImage::firstOutputWithTerm(const QString &term) const
+const BlockItem *RegisterImage::firstOutput(BlockKind kind, int resourceUnit) const
 {
     for (const BlockItem *block : m_model->outputBlocks()) {
-        if (block->term() == term)
+        if (block->kind() == kind && BlockKinds::resourceUnit(*block) == resourceUnit)
             return block;
     }
     return nullptr;
@@ -173,7 +172,7 @@ const BlockItem *RegisterImage::firstOutputWithTerm(const QString &term) const
 
 const BlockItem *RegisterImage::resolveLabel(const BlockItem *source) const
 {
-    if (!source || !source->term().contains(QLatin1String("Label")))
+    if (!source || !BlockKinds::isLabel(source->kind()))
         return source;
     for (const BlockItem *block : m_model->outputBlocks()) {
         if (block->name() == source->name())
@@ -187,7 +186,7 @@ const BlockItem *RegisterImage::resolveLabel(const BlockItem *source) const
 const BlockItem *RegisterImage::preLogicSource(int bit) const
 {
     if (bit < 6) {
-        const BlockItem *pass = blockOnUnit(passUnitOrder[bit], PassTerm);
+        const BlockItem *pass = blockOnUnit(passUnitOrder[bit], PassKind);
         return pass ? resolveLabel(pass->source(0)) : nullptr;
     }
     if (bit < 8)
@@ -198,10 +197,10 @@ const BlockItem *RegisterImage::preLogicSource(int bit) const
         const BlockItem *source = block ? block->source(0) : nullptr;
         return source && !isFeedbackSource(source) ? resolveLabel(source) : nullptr;
     }
-    const BlockItem *counter = blockOnUnit(unit, CounterTerm);
+    const BlockItem *counter = blockOnUnit(unit, CounterKind);
     if (counter && counter->source(0) && !isFeedbackSource(counter->source(0)))
         return resolveLabel(counter->source(0));
-    const BlockItem *delay = blockOnUnit(unit - 8, DelayTerm);
+    const BlockItem *delay = blockOnUnit(unit - 8, DelayKind);
     return delay && delay->source(0) ? resolveLabel(delay->source(0)) : nullptr;
 }
 
@@ -211,11 +210,11 @@ const BlockItem *RegisterImage::feedbackLogic(int bit) const
 {
     const BlockItem *feedback = nullptr;
     const BlockItem *block = m_units[3 + bit];
-    if (block && block->source(0) && block->source(0)->term().contains(FeedBackWord))
+    if (block && isFeedbackSource(block->source(0)))
         feedback = block->source(0);
     if (!feedback && bit >= 5) {
-        const BlockItem *delay = blockOnUnit(bit - 5, DelayTerm);
-        if (delay && delay->source(0) && delay->source(0)->term().contains(FeedBackWord))
+        const BlockItem *delay = blockOnUnit(bit - 5, DelayKind);
+        if (delay && isFeedbackSource(delay->source(0)))
             feedback = delay->source(0);
     }
     if (!feedback)
@@ -355,19 +354,19 @@ int RegisterImage::modeOf(const BlockItem *block)
 
 quint8 RegisterImage::counterMode(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
+    const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
     return counter ? quint8(modeOf(counter)) : 0;
 }
 
 quint32 RegisterImage::mainCount(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
+    const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
     return counter ? timeSteps(counter->propertyValue(QStringLiteral("MainCnt"))) : 0;
 }
 
 quint32 RegisterImage::subCount(int k) const
 {
-    const BlockItem *counter = blockOnUnit(3 + k, CounterTerm);
+    const BlockItem *counter = blockOnUnit(3 + k, CounterKind);
     if (!counter)
         return 0;
     quint32 sub = timeSteps(counter->propertyValue(QStringLiteral("SubCnt")));
@@ -379,13 +378,13 @@ quint32 RegisterImage::subCount(int k) const
 
 quint16 RegisterImage::delayValue(int k) const
 {
-    const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayTerm);
+    const BlockItem *delay = blockOnUnit(delayUnitOrder[k], DelayKind);
     return delay ? quint16(delaySteps(delay)) : 0;
 }
 
 quint8 RegisterImage::measureCounterMode(int k) const
 {
-    const BlockItem *counter = firstOutputWithTerm(QStringLiteral("MsrCnt%1").arg(k));
+    const BlockItem *counter = firstOutput(BlockKind::MeasureCounter, k);
     return counter ? quint8(modeOf(counter)) : 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/moduleinterface.h"
+#include "model/blockkinds.h"
 #include "model/logicevaluator.h"
 #include "model/truthtable.h"
 
@@ -38,15 +40,16 @@ public:
     static constexpr std::array<int, 8> delayUnitOrder{3, 4, 5, 6, 7, 0, 1, 2};
     static constexpr std::array<int, 6> passUnitOrder{0, 1, 2, 8, 9, 10};
 
-    static constexpr quint32 ParameterBase = 0x0004;
-    static constexpr int ParameterSize = 100; // 0x0004..0x0067
-    static constexpr quint32 ReservedBase = 0x0064; // four zero bytes, never compared
-    static constexpr quint32 PreLogicBase = 0x2000;
-    static constexpr int PreLogicEntries = 1024; // 16-bit words
-    static constexpr quint32 OutputTableBase = 0x2800;
-    static constexpr quint32 FeedbackTableBase = 0x3000;
-    static constexpr quint32 CounterTableBase = 0x3800;
-    static constexpr int TableEntries = 2048; // bytes per unit-output table
+    static constexpr quint32 ParameterBase = ModuleInterface::parameterBlock;
+    static constexpr int ParameterSize = ModuleInterface::parameterBlockSize; // 0x0004..0x0067
+    // Four zero bytes, never compared.
+    static constexpr quint32 ReservedBase = ModuleInterface::counterControl;
+    static constexpr quint32 PreLogicBase = ModuleInterface::preLogicTable;
+    static constexpr int PreLogicEntries = ModuleInterface::tableSize / 2; // 16-bit words
+    static constexpr quint32 OutputTableBase = ModuleInterface::outputTable;
+    static constexpr quint32 FeedbackTableBase = ModuleInterface::feedbackTable;
+    static constexpr quint32 CounterTableBase = ModuleInterface::counterTable;
+    static constexpr int TableEntries = ModuleInterface::tableSize; // bytes per unit-output table
 
     explicit RegisterImage(Evaluation evaluation = Evaluation::TruthTables);
 
@@ -132,8 +135,9 @@ private:
     void computeMasks();
     void resolveRouting();
 
-    const BlockItem *blockOnUnit(int unit, const QString &term) const;
-    const BlockItem *firstOutputWithTerm(const QString &term) const;
+    const BlockItem *blockOnUnit(int unit, BlockKind kind) const;
+    // The first output-side block of the kind on resource unit n ("NIM-OUT<n>").
+    const BlockItem *firstOutput(BlockKind kind, int resourceUnit) const;
     const BlockItem *preLogicSource(int bit) const;
     const BlockItem *feedbackLogic(int bit) const;
     int sourceUnit(const BlockItem *logic, int port) const;

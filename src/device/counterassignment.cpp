@@ -25,12 +25,8 @@ CounterConfig CounterAssignment::fromDesign(const DesignModel &model)
 {
     CounterConfig config;
     for (const BlockItem *block : model.outputBlocks()) {
-        const QString term = block->term();
-        if (!term.startsWith(measureCounterTerm))
-            continue;
-        bool ok = false;
-        const int n = term.mid(measureCounterTerm.size()).toInt(&ok);
-        if (!ok || n < 0 || n >= CounterConfig::counterCount)
+        const int n = BlockKinds::resourceUnit(*block);
+        if (block->kind() != BlockKind::MeasureCounter || n < 0 || n >= CounterConfig::counterCount)
             continue;
         const auto index = size_t(n);
         const int mode = block->propertyValue(QStringLiteral("Mode")).toInt();

@@ -27,7 +27,14 @@ constexpr int commentAreaSize = commentSize * romPageCount;
 constexpr quint32 tableArea = 0x2000;
 constexpr int tableSize = 0x800;
 constexpr int tableCount = 4;
-constexpr int imageSize = parameterBlockSize + tableSize * tableCount;  // 8292 bytes
+// The four tables in address order: pre-logic (1024 16-bit words), NIM
+// outputs, feedback lines, measure counters (2048 bytes each).
+constexpr quint32 preLogicTable = tableArea;
+constexpr quint32 outputTable = tableArea + tableSize;
+constexpr quint32 feedbackTable = tableArea + 2 * tableSize;
+constexpr quint32 counterTable = tableArea + 3 * tableSize;
+// What a download writes: the parameter block, then the tables (8292 bytes).
+constexpr int imageSize = parameterBlockSize + tableSize * tableCount;
 
 constexpr quint32 romAbort = 0x8000;
 constexpr quint32 romStatus = 0x8001;        // byte 0 busy, bytes 3..6 progress

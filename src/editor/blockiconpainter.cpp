@@ -19,12 +19,12 @@ QColor BlockIconPainter::selectionColour()
 
 bool BlockIconPainter::hasModeVariant(const BlockItem &block)
 {
-    return block.term() == QLatin1String("CntFnc") || block.term().startsWith(QLatin1String("MsrCnt"));
+    return block.kind() == BlockKind::CounterFunction || block.kind() == BlockKind::MeasureCounter;
 }
 
 bool BlockIconPainter::isLogic(const BlockItem &block)
 {
-    return block.term().contains(QLatin1String("Logic"));
+    return BlockKinds::isLogic(block.kind());
 }
 
 QImage BlockIconPainter::captioned(const QImage &picture, const QString &text, int weight)

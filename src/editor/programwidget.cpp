@@ -3,11 +3,9 @@
 #include "editor/blockiconpainter.h"
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
-#include "model/labelregistry.h"
-#include "model/resourcecounters.h"
 #include "model/sheet.h"
-#include "model/wirerules.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -82,14 +80,12 @@ double distanceToLine(const QPoint &point, const QLine &line)
 
 } // namespace
 
-ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, ResourceCounters *counters,
-                             LabelRegistry *labels, const ConnectionSettings *settings,
-                             QWidget *parent)
+ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
+                             const ConnectionSettings *settings, QWidget *parent)
     : DragWidget(parent),
       m_sheet(sheet),
       m_design(design),
-      m_counters(counters),
-      m_labels(labels),
+      m_edits(edits),
       m_settings(settings),
       m_connectionLabel(new QLabel(this))
 {
@@ -102,6 +98,7 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, ResourceCounters
     connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::moveIcon);
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
+    connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
     for (BlockItem *block : sheet->blocks())
         showBlock(block);
 }
@@ -151,6 +148,12 @@ void ProgramWidget::moveIcon(BlockItem *block)
     markWiresDirty();
 }
 
+void ProgramWidget::redrawBlock(BlockItem *block)
+{
+    if (m_sheet->contains(block))
+        setIconImage(block, BlockIconPainter::placedImage(*block));
+}
+
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
     if (!m_sheet->contains(block) && !iconOf(block))
@@ -180,30 +183,13 @@ void ProgramWidget::setIconImage(BlockItem *block, const QImage &image)
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
 {
-    const QString term = block->term();
-    if (term == QLatin1String("Input")) {
-        emit inputPortChangeRequested(block, newPortText);
-    } else if (term.startsWith(QLatin1String("NIM-OUT"))) {
-        block->setTerm(newPortText);
-        block->setName(newPortText);
-    }
+    if (block->kind() == BlockKind::Input)
+        m_edits->moveInputToPort(block, newPortText);
+    else if (block->kind() == BlockKind::Output)
+        m_edits->moveToResource(block, newPortText);
     setIconImage(block, BlockIconPainter::editedImage(*block));
     update();
     emit modified();
-}
-
-void ProgramWidget::giveBackResources()
-{
-    for (BlockItem *block : m_sheet->blocks()) {
-        const QString kind = ResourceCounters::kindOfTerm(block->term());
-        if (!kind.isEmpty())
-            m_counters->useResource(+1, kind);
-        for (BlockItem *source : block->inputs()) {
-            const QString unit = WireRules::connectionUnit(source, block);
-            if (!unit.isEmpty())
-                m_counters->useResource(+1, unit);
-        }
-    }
 }
 
 void ProgramWidget::showSelected(BlockItem *block, bool selected)
@@ -258,26 +244,9 @@ void ProgramWidget::deleteSelection()
     if (doomed.isEmpty())
         return;
     m_selection.clear();
-    for (BlockItem *block : std::as_const(doomed))
-        deleteBlock(block);
+    m_edits->deleteBlocks(doomed);
     emit itemSelect(false);
     emit modified();
-}
-
-void ProgramWidget::deleteBlock(BlockItem *block)
-{
-    const QString entry = LabelRegistry::entryName(block->name());
-    if (!entry.isEmpty()) {
-        if (m_design->labelBlocks().contains(block))
-            m_labels->setPresence(entry, false);
-        else
-            m_labels->removeLabel(entry);
-    }
-    if (QLabel *icon = iconOf(block)) {
-        icon->close();
-        block->setIconWidget(nullptr);
-    }
-    WireRules(*m_design, *m_counters).deleteBlock(block);
 }
 
 void ProgramWidget::refreshSelectionState()

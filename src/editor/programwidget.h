@@ -9,18 +9,17 @@
 #include <optional>
 
 class BlockItem;
+class DesignEdits;
 class DesignModel;
-class LabelRegistry;
 class QLabel;
-class ResourceCounters;
 class Sheet;
 struct ConnectionSettings;
 
 // The canvas of one sheet: five coloured column bands with their headers,
 // one child label per block at the block's position, and the wires drawn
-// from the blocks' connection data. The sheet, the design, the counters and
-// the label registry belong to the main window; the canvas follows the
-// sheet's signals to show, move and drop block icons.
+// from the blocks' connection data. The sheet and the design belong to the
+// document; the canvas follows the sheet's signals to show, move and drop
+// block icons, and changes the design only through the document's edits.
 class ProgramWidget : public DragWidget
 {
     Q_OBJECT
@@ -33,9 +32,8 @@ public:
 
     // settings: the main window's current connection settings, shown in the
     // caption and read at every paint; not owned.
-    ProgramWidget(Sheet *sheet, DesignModel *design, ResourceCounters *counters,
-                  LabelRegistry *labels, const ConnectionSettings *settings,
-                  QWidget *parent = nullptr);
+    ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
+                  const ConnectionSettings *settings, QWidget *parent = nullptr);
 
     Sheet *sheet() const;
     int sheetIndex() const;
@@ -62,12 +60,9 @@ public:
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
 
-    // After a parameter dialog changed the block: redraws its picture, or
-    // for an input asks the window to move it to `newPortText`.
+    // After a parameter dialog changed the block: moves an input or output
+    // to the port `newPortText` names (when not empty) and redraws it.
     void updateBlock(BlockItem *block, const QString &newPortText);
-    // Gives every unit held by the sheet's blocks and their connections back
-    // to the counters (the sheet is about to be removed).
-    void giveBackResources();
 
     QLabel *iconOf(const BlockItem *block) const;
 
@@ -75,7 +70,6 @@ signals:
     void itemSelect(bool selected);
     // The design changed through this canvas; the window records an edit step.
     void modified();
-    void inputPortChangeRequested(BlockItem *block, const QString &portName);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -84,8 +78,8 @@ private:
     void createHeaders();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
+    void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
-    void deleteBlock(BlockItem *block);
     void setIconImage(BlockItem *block, const QImage &image);
     void showSelected(BlockItem *block, bool selected);
     void rebuildWires();
@@ -95,8 +89,7 @@ private:
 
     Sheet *m_sheet;
     DesignModel *m_design;
-    ResourceCounters *m_counters;
-    LabelRegistry *m_labels;
+    DesignEdits *m_edits;
     const ConnectionSettings *m_settings;
 
     QList<Wire> m_wires;

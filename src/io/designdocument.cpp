@@ -1,6 +1,7 @@
 #include "io/designdocument.h"
 
 #include "model/blockitem.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
 #include "model/resourcecounters.h"
@@ -11,7 +12,8 @@ DesignDocument::DesignDocument()
     : m_model(std::make_unique<DesignModel>()),
       m_resources(std::make_unique<ResourceCounters>()),
       m_labels(std::make_unique<LabelRegistry>()),
-      m_sheets(std::make_unique<SheetSet>())
+      m_sheets(std::make_unique<SheetSet>()),
+      m_edits(std::make_unique<DesignEdits>(*m_model, *m_resources, *m_labels, *m_sheets))
 {
     SheetSet *sheets = m_sheets.get();
     LabelRegistry *labels = m_labels.get();

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class DesignEdits;
 class DesignModel;
 class LabelRegistry;
 class ResourceCounters;
@@ -29,6 +30,8 @@ public:
     LabelRegistry &labels() { return *m_labels; }
     SheetSet &sheets() { return *m_sheets; }
     ConnectionSettings &settings() { return m_settings; }
+    // The edit operations on this document's parts.
+    DesignEdits &edits() { return *m_edits; }
 
     // Empties the design: one sheet "Sheet1", every counter free, no labels.
     // The connection settings are left as they are.
@@ -39,5 +42,6 @@ private:
     std::unique_ptr<ResourceCounters> m_resources;
     std::unique_ptr<LabelRegistry> m_labels;
     std::unique_ptr<SheetSet> m_sheets;
+    std::unique_ptr<DesignEdits> m_edits;
     ConnectionSettings m_settings;
 };

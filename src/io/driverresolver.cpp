@@ -8,6 +8,7 @@
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
+#include "model/wirerules.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ BlockItem *findIn(const QList<Block *> &list, const QString &name, int sheet)
     return nullptr;
 }
 
-bool isFunctionTerm(const QString &term)
-{
-    return term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc")
-           || term == QLatin1String("NonFnc");
-}
-
 } // namespace
 
 DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApplied)
@@ -37,41 +32,41 @@ DriverResolver::DriverResolver(const DocumentContext &context, bool &settingsApp
 
 void DriverResolver::connectDrivers(BlockItem *block, const EntryKeys::KeyMap &nets, int sheet)
 {
-    const QString term = block->term();
+    const BlockKind kind = block->kind();
     for (auto it = nets.cbegin(); it != nets.cend(); ++it) {
         const int port = portFor(*block, it.key());
         if (port < 0)
             continue;
         const QString name = m_paste ? m_paste->translated(it.value()) : it.value();
-        BlockItem *driver = findDriver(term, name, sheet);
+        BlockItem *driver = findDriver(kind, name, sheet);
         if (!driver || driver == block)
             continue;
-        if (isFunctionTerm(term))
+        if (BlockKinds::isFunction(kind))
             connectFunctionInput(block, driver);
         else
             block->connectSource(port, driver);
     }
 }
 
-BlockItem *DriverResolver::findDriver(const QString &term, const QString &name, int sheet) const
+BlockItem *DriverResolver::findDriver(BlockKind kind, const QString &name, int sheet) const
 {
     const DesignModel &model = *m_context.model;
-    if (term == QLatin1String("PreLogic")) {
+    if (kind == BlockKind::PreLogic) {
         BlockItem *input = findIn(model.inputBlocks(), name, sheet);
         return input ? input : findOnSheet(name, sheet);
     }
-    if (term == QLatin1String("PostLogic") || term == QLatin1String("Label")) {
+    if (kind == BlockKind::PostLogic || kind == BlockKind::Label) {
         BlockItem *function = findIn(model.functionBlocks(), name, sheet);
         return function ? function : findIn(model.labelBlocks(), name, sheet);
     }
-    if (isFunctionTerm(term)) {
+    if (BlockKinds::isFunction(kind)) {
         if (BlockItem *preLogic = findIn(model.preLogics(), name, sheet))
             return preLogic;
         BlockItem *label = findIn(model.labelBlocks(), name, sheet);
         // A paste stays on its sheet; a document may name a label elsewhere.
         return label || m_paste ? label : findIn(model.labelBlocks(), name, -1);
     }
-    if (term == QLatin1String("PreLabel"))
+    if (kind == BlockKind::PreLabel)
         return findIn(model.preLogics(), name, sheet);
     return findIn(model.postLogics(), name, sheet);
 }
@@ -90,35 +85,24 @@ BlockItem *DriverResolver::findOnSheet(const QString &name, int sheet) const
 
 void DriverResolver::connectFunctionInput(BlockItem *function, BlockItem *driver)
 {
-    const QString term = function->term();
-    if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc")) {
+    if (BlockKinds::isCountedFunction(function->kind())) {
         // A replaced source gives its line back, so counts stay true to the wires.
         if (const BlockItem *previous = function->source(0)) {
-            const QString previousCounter = counterFor(*previous);
+            const QString previousCounter = WireRules::connectionUnit(previous, function);
             if (!previousCounter.isEmpty())
                 m_context.resources->useResource(+1, previousCounter);
         }
-        const QString counter = counterFor(*driver);
+        const QString counter = WireRules::connectionUnit(driver, function);
         if (!counter.isEmpty() && !m_context.resources->useResource(-1, counter))
             m_settingsApplied = false;
     }
     function->connectSource(0, driver);
 }
 
-QString DriverResolver::counterFor(const BlockItem &driver)
-{
-    const QString term = driver.term();
-    if (term.startsWith(QLatin1String("FeedBack")))
-        return QStringLiteral("FeedBackInfo");
-    if (term == QLatin1String("PreLogic") || term.contains(QLatin1String("Label")))
-        return QStringLiteral("PreLogicInfo");
-    return QString();
-}
-
 int DriverResolver::portFor(const BlockItem &block, const QString &key)
 {
     // A function has one input whatever port the entry names.
-    if (isFunctionTerm(block.term()))
+    if (BlockKinds::isFunction(block.kind()))
         return 0;
     bool ok = false;
     const int port = key.toInt(&ok);

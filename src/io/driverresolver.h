@@ -2,6 +2,7 @@
 
 #include "io/documentcontext.h"
 #include "io/entrykeys.h"
+#include "model/blockkinds.h"
 
 #include <QString>
 
@@ -23,12 +24,10 @@ public:
     void connectDrivers(BlockItem *block, const EntryKeys::KeyMap &nets, int sheet);
 
 private:
-    BlockItem *findDriver(const QString &term, const QString &name, int sheet) const;
+    BlockItem *findDriver(BlockKind kind, const QString &name, int sheet) const;
     BlockItem *findOnSheet(const QString &name, int sheet) const;
     void connectFunctionInput(BlockItem *function, BlockItem *driver);
-    // The connection counter a function input from this driver holds, if any.
-    static QString counterFor(const BlockItem &driver);
-    // The port a <net> key stands for on a block of this term, or -1.
+    // The port a <net> key stands for on a block of this kind, or -1.
     static int portFor(const BlockItem &block, const QString &key);
 
     DocumentContext m_context;

@@ -11,33 +11,9 @@
 
 namespace {
 
-const QLatin1String outputPrefix("NIM-OUT");
-const QLatin1String counterPrefix("MsrCnt");
-
-bool isFeedbackOrLabel(const QString &term)
+bool isFeedbackOrLabel(BlockKind kind)
 {
-    return term.contains(QLatin1String("FeedBack")) || term.contains(QLatin1String("Label"));
-}
-
-// References to a label or feedback path, as opposed to the blocks defining them.
-bool isReferenceLabel(const QString &term)
-{
-    return isFeedbackOrLabel(term) && term != QLatin1String("FeedBack")
-           && term != QLatin1String("Label") && term != QLatin1String("PreLabel");
-}
-
-QString namePrefix(const QString &term)
-{
-    if (term == QLatin1String("PreLogic"))
-        return QStringLiteral("PreLgc");
-    if (term == QLatin1String("PostLogic"))
-        return QStringLiteral("PstLgc");
-    if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc")
-        || term == QLatin1String("FeedBack"))
-        return term;
-    if (term == QLatin1String("Label") || term == QLatin1String("PreLabel"))
-        return QStringLiteral("Label");
-    return QString();
+    return BlockKinds::isFeedback(kind) || BlockKinds::isLabel(kind);
 }
 
 QString tr(const char *text)
@@ -48,7 +24,9 @@ QString tr(const char *text)
 } // namespace
 
 EntryBuilder::EntryBuilder(const DocumentContext &context)
-    : m_context(context), m_drivers(context, m_settingsApplied)
+    : m_context(context),
+      m_edits(*context.model, *context.resources, *context.labels, *context.sheets),
+      m_drivers(context, m_settingsApplied)
 {
 }
 
@@ -75,7 +53,7 @@ bool EntryBuilder::createEntry(const QString &term, int sheetIndex, const EntryK
 bool EntryBuilder::createDocumentEntry(const EntryKeys &keys, int sheetIndex)
 {
     Sheet *sheet = m_context.sheets->sheet(sheetIndex);
-    if (!sheet || !Placement::forTerm(keys.term).isPlaceable())
+    if (!sheet || BlockKinds::ofTerm(keys.term) == BlockKind::None)
         return true;
     m_context.labels->setCurrentSheet(sheetIndex);
     const int row = rowFor(keys, *sheet);
@@ -105,10 +83,10 @@ bool EntryBuilder::createPastedEntry(EntryKeys keys)
 
 bool EntryBuilder::isRefusedLabel(const EntryKeys &keys) const
 {
-    if (!isReferenceLabel(keys.term))
+    if (!BlockKinds::isReference(BlockKinds::ofTerm(keys.term)))
         return false;
     // The feedback block of a pasted label is created after it, in pass 2.
-    const bool followsPastedFeedback = keys.term.startsWith(QLatin1String("FeedBack"))
+    const bool followsPastedFeedback = BlockKinds::ofTerm(keys.term) == BlockKind::FeedBackReference
                                        && m_paste->pastedNames().contains(keys.term);
     return !followsPastedFeedback
            && m_context.labels->isPresent(keys.name, m_paste->sheetIndex());
@@ -125,10 +103,9 @@ int EntryBuilder::rowFor(const EntryKeys &keys, const Sheet &sheet)
 
 BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
 {
-    BlockItem *block = m_context.model->createBlock(keys.term, row, sheetIndex,
-                                                    creationName(keys), m_context.resources);
+    BlockItem *block = m_edits.placeBlock(keys.term, sheetIndex, row, creationName(keys));
     if (!block) {
-        if (keys.term == QLatin1String("Input"))
+        if (BlockKinds::ofTerm(keys.term) == BlockKind::Input)
             m_messages.append(tr("There is no more Input resource."));
         else
             m_settingsApplied = false;
@@ -136,15 +113,8 @@ BlockItem *EntryBuilder::build(const EntryKeys &keys, int row, int sheetIndex)
     }
     applyNames(block, keys);
     if (!keys.property.isEmpty())
-        block->setProperty(keys.property);
+        m_context.model->setBlockProperty(block, keys.property);
     m_drivers.connectDrivers(block, keys.nets, sheetIndex);
-    Sheet *sheet = m_context.sheets->sheet(sheetIndex);
-    if (!sheet->place(block)) {
-        m_context.model->removeBlock(block);
-        m_settingsApplied = false;
-        return nullptr;
-    }
-    noteReferencePresence(block);
     m_created.append(block);
     return block;
 }
@@ -153,31 +123,23 @@ void EntryBuilder::applyNames(BlockItem *block, const EntryKeys &keys)
 {
     if (keys.userName.isEmpty())
         return;
-    block->setUserName(keys.userName);
-    if (isFeedbackOrLabel(keys.term))
+    m_context.model->setBlockUserName(block, keys.userName);
+    if (isFeedbackOrLabel(block->kind()))
         m_context.labels->setUserName(block->name(), keys.userName);
 }
 
 QString EntryBuilder::creationName(const EntryKeys &keys) const
 {
-    const QString &term = keys.term;
+    const BlockKind kind = BlockKinds::ofTerm(keys.term);
     // Outputs and counters are named by their resource; a foreign name would
     // leave the block with a term that has no place on the sheet.
-    if (term.startsWith(outputPrefix))
-        return keys.name.startsWith(outputPrefix) ? keys.name : QString();
-    if (term.startsWith(counterPrefix))
-        return keys.name.startsWith(counterPrefix) ? keys.name : QString();
-    return keys.name.isEmpty() ? generatedName(*m_context.model, term) : keys.name;
+    if (BlockKinds::isNamedByResource(kind))
+        return BlockKinds::ofTerm(keys.name) == kind ? keys.name : QString();
+    return keys.name.isEmpty() ? generatedName(*m_context.model, keys.term) : keys.name;
 }
 
 QString EntryBuilder::generatedName(const DesignModel &model, const QString &term)
 {
-    const QString prefix = namePrefix(term);
+    const QString prefix = BlockKinds::traits(BlockKinds::ofTerm(term)).namePrefix;
     return prefix.isEmpty() ? QString() : model.nextFreeName(prefix);
-}
-
-void EntryBuilder::noteReferencePresence(const BlockItem *block)
-{
-    if (isReferenceLabel(block->term()))
-        m_context.labels->setPresence(block->name(), true);
 }

@@ -3,6 +3,7 @@
 #include "io/documentcontext.h"
 #include "io/driverresolver.h"
 #include "io/entrykeys.h"
+#include "model/designedits.h"
 
 #include <QList>
 #include <QString>
@@ -13,9 +14,9 @@ class DesignModel;
 class PasteSession;
 class Sheet;
 
-// Recreates one block from the keys of a document or clipboard entry: takes
-// its resource, creates it through the model, sets names and property,
-// connects its drivers and places it on its sheet.
+// Recreates one block from the keys of a document or clipboard entry: places
+// it through the design edits (resource, sheet, label bar), then sets names
+// and property and connects its drivers.
 //
 // Documents: the block goes to the entry's sheet at row `id`; an id that is
 // unusable or already taken there moves the block to the column's lowest free
@@ -58,9 +59,9 @@ private:
     void applyNames(BlockItem *block, const EntryKeys &keys);
     // A name the model can create the block under, for empty or foreign names.
     QString creationName(const EntryKeys &keys) const;
-    void noteReferencePresence(const BlockItem *block);
 
     DocumentContext m_context;
+    DesignEdits m_edits;
     bool m_settingsApplied = true;
     DriverResolver m_drivers;
     PasteSession *m_paste = nullptr;

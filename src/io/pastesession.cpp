@@ -1,6 +1,7 @@
 #include "io/pastesession.h"
 
 #include "io/entrykeys.h"
+#include "model/blockkinds.h"
 #include "model/designmodel.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
@@ -9,18 +10,10 @@ namespace {
 
 const int lastConnectorNumber = 7;
 
-bool hasUniqueName(const QString &term)
+// Blocks that define a name of their own; references keep the name they refer to.
+bool hasUniqueName(BlockKind kind)
 {
-    static const QStringList terms = {
-        QStringLiteral("Input"),  QStringLiteral("PreLogic"), QStringLiteral("PostLogic"),
-        QStringLiteral("CntFnc"), QStringLiteral("DlyFnc"),   QStringLiteral("NonFnc"),
-        QStringLiteral("FeedBack"), QStringLiteral("Label"),  QStringLiteral("PreLabel")};
-    return terms.contains(term);
-}
-
-bool isResourceTerm(const QString &term)
-{
-    return term.startsWith(QLatin1String("NIM-OUT")) || term.startsWith(QLatin1String("MsrCnt"));
+    return kind != BlockKind::None && !BlockKinds::traits(kind).numbered;
 }
 
 bool isInputConnector(const QString &name)
@@ -54,9 +47,10 @@ int PasteSession::placeAndName(const QString &term, QString &name) const
     const int row = freeRow(term);
     if (row < 0)
         return -1;
-    if (isResourceTerm(term))
+    const BlockKind kind = BlockKinds::ofTerm(term);
+    if (BlockKinds::isNamedByResource(kind))
         name.clear();
-    else if (hasUniqueName(term))
+    else if (hasUniqueName(kind))
         name = uniqueName(name);
     return row;
 }
@@ -66,7 +60,7 @@ void PasteSession::plan(const QString &term, const QString &name)
     QString proposed = name;
     if (placeAndName(term, proposed) < 0)
         return;
-    if (proposed != name || term == QLatin1String("FeedBack")) {
+    if (proposed != name || BlockKinds::ofTerm(term) == BlockKind::FeedBack) {
         m_pastedNames.append(proposed);
         m_renameMap.insert(name, proposed);
     }
@@ -83,8 +77,8 @@ void PasteSession::translateEntry(EntryKeys &keys) const
             keys.userName = uniqueName(keys.userName);
         keys.name = renamed.value();
         // Feedback labels follow the new name of their feedback block.
-        if (keys.term.startsWith(QLatin1String("FeedBack")) && m_pastedNames.contains(keys.name)
-            && keys.term != QLatin1String("FeedBack"))
+        if (BlockKinds::ofTerm(keys.term) == BlockKind::FeedBackReference
+            && m_pastedNames.contains(keys.name))
             keys.term = keys.name;
     }
 }

@@ -70,10 +70,10 @@ void BlockImages::drawCentred(QImage &image, const QString &text, int weight)
 
 QString BlockImages::placedImageFile(const BlockItem &block)
 {
-    const QString term = block.term();
-    if (term == QLatin1String("CntFnc") && block.propertyValue(QStringLiteral("Mode")) == QLatin1String("9"))
+    if (block.kind() == BlockKind::CounterFunction
+        && block.propertyValue(QStringLiteral("Mode")) == QLatin1String("9"))
         return QStringLiteral("Function0.png");
-    if (term.startsWith(QLatin1String("MsrCnt")))
+    if (block.kind() == BlockKind::MeasureCounter)
         return measureCounterImage(block.propertyValue(QStringLiteral("Mode")).toInt());
     return QString();
 }

@@ -7,11 +7,10 @@
 
 #include <algorithm>
 
-BlockItem::BlockItem(int id, int sheet, const QString &name, const QString &imageFile,
-                     bool drawName)
-    : m_id(id), m_sheet(sheet), m_name(name)
+BlockItem::BlockItem(int id, int sheet, const QString &name, BlockKind kind, bool drawName)
+    : m_id(id), m_sheet(sheet), m_kind(kind), m_name(name)
 {
-    m_basePixmap = BlockImages::load(imageFile);
+    m_basePixmap = BlockImages::load(BlockKinds::traits(kind).picture);
     m_pixmap = m_basePixmap;
     if (drawName)
         BlockItem::setCaption(QString());
@@ -125,7 +124,12 @@ void BlockItem::setUserName(const QString &userName)
 
 int BlockItem::sheet() const { return m_sheet; }
 
-void BlockItem::setTerm(const QString &term) { m_term = term; }
+void BlockItem::setTerm(const QString &term)
+{
+    m_term = term;
+    if (const BlockKind kind = BlockKinds::ofTerm(term); kind != BlockKind::None)
+        m_kind = kind;
+}
 QString BlockItem::term() const { return m_term; }
 
 QPoint BlockItem::outputPoint() const
@@ -205,7 +209,7 @@ QString BlockItem::indent(int level) const
     return QString(4 * qMax(level, 0), QLatin1Char(' '));
 }
 
-int BlockItem::inputCount() const { return 1; }
+int BlockItem::inputCount() const { return traits().inputCount; }
 
 QPoint BlockItem::wireEndPoint(int port) const { return inputPoint(port); }
 

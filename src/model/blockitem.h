@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/blockkinds.h"
+
 #include <QImage>
 #include <QLine>
 #include <QList>
@@ -85,9 +87,15 @@ public:
     virtual QString userName() const;
     virtual void setUserName(const QString &userName);
     virtual int sheet() const;
+    // Only when sheets are renumbered.
+    void setSheet(int sheet) { m_sheet = sheet; }
 
+    // The kind follows the term; a term that names no kind keeps the kind
+    // the block was created as.
     virtual void setTerm(const QString &term);
     virtual QString term() const;
+    BlockKind kind() const { return m_kind; }
+    const BlockKindTraits &traits() const { return BlockKinds::traits(m_kind); }
 
     virtual QPoint outputPoint() const;
     virtual QPoint inputPoint(int port) const;
@@ -119,14 +127,13 @@ public:
 
     virtual QString indent(int level) const;
 
-    // Number of input ports: 1 for most kinds (port 0).
+    // Number of input ports, as the kind table gives it: 1 for most kinds (port 0).
     virtual int inputCount() const;
 
 protected:
-    // Loads the image of the class (a file name under ":/images/") and draws
-    // `name` on it. Subclasses with their own caption rule pass drawName = false.
-    BlockItem(int id, int sheet, const QString &name, const QString &imageFile,
-              bool drawName = true);
+    // Loads the picture of the kind and draws `name` on it. Subclasses with
+    // their own caption rule pass drawName = false.
+    BlockItem(int id, int sheet, const QString &name, BlockKind kind, bool drawName = true);
 
     // Where the wire into `port` ends; logic blocks use their letter inputs.
     virtual QPoint wireEndPoint(int port) const;
@@ -157,6 +164,7 @@ private:
     QObject *m_iconWidget = nullptr;
     QPoint m_position;
     QString m_term;
+    BlockKind m_kind = BlockKind::None;
     QString m_name;
     QString m_userName;
     QString m_property;

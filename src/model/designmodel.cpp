@@ -145,43 +145,53 @@ BlockItem *DesignModel::addOutput(int id, int sheet, const QString &name)
 BlockItem *DesignModel::createBlock(const QString &term, int id, int sheet, const QString &name,
                                     ResourceCounters *counters)
 {
-    const QString kind = ResourceCounters::kindOfTerm(term);
-    if (counters && !kind.isEmpty() && !counters->useResource(-1, kind))
+    const BlockKind kind = BlockKinds::ofTerm(term);
+    const QString resource = BlockKinds::traits(kind).resource;
+    if (counters && !resource.isEmpty() && !counters->useResource(-1, resource))
         return nullptr;
 
-    BlockItem *block = nullptr;
-    if (term == QLatin1String("Input"))
-        block = addInput(id, sheet, name);
-    else if (term == QLatin1String("PreLogic"))
-        block = addPreLogic(id, sheet, name);
-    else if (term == QLatin1String("PostLogic"))
-        block = addPostLogic(id, sheet, name);
-    else if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc"))
-        block = addFunction(id, sheet, name);
-    else if (term == QLatin1String("NonFnc"))
-        block = addPassThrough(id, sheet, name);
-    else if (term == QLatin1String("FeedBack"))
-        block = addFeedBack(id, sheet, name);
-    else if (term == QLatin1String("Label") || term == QLatin1String("PreLabel"))
-        block = addLabelIn(id, sheet, name);
-    else if (term.startsWith(outputPrefix))
-        block = addOutput(id, sheet, name);
-    else if (term.startsWith(counterPrefix))
-        block = addMeasureCounter(id, sheet, name.trimmed());
-    else if (term.contains(QLatin1String("PreLabel")) || term.startsWith(QLatin1String("FeedBack")))
-        block = addLabel(id, sheet, name);
-    else if (term.contains(QLatin1String("Label")))
-        block = addFunctionLabel(id, sheet, name);
-
+    BlockItem *block = addOfKind(kind, id, sheet, name);
     if (!block) {
-        if (counters && !kind.isEmpty())
-            counters->useResource(1, kind);
+        if (counters && !resource.isEmpty())
+            counters->useResource(1, resource);
         return nullptr;
     }
-    // Outputs and measure counters go by their resource name.
-    const bool namedByResource = term.startsWith(outputPrefix) || term.startsWith(counterPrefix);
-    block->setTerm(namedByResource ? block->name() : term);
+    block->setTerm(BlockKinds::isNamedByResource(kind) ? block->name() : term);
     return block;
+}
+
+BlockItem *DesignModel::addOfKind(BlockKind kind, int id, int sheet, const QString &name)
+{
+    switch (kind) {
+    case BlockKind::Input:
+        return addInput(id, sheet, name);
+    case BlockKind::PreLogic:
+        return addPreLogic(id, sheet, name);
+    case BlockKind::PostLogic:
+        return addPostLogic(id, sheet, name);
+    case BlockKind::CounterFunction:
+    case BlockKind::DelayFunction:
+        return addFunction(id, sheet, name);
+    case BlockKind::PassThrough:
+        return addPassThrough(id, sheet, name);
+    case BlockKind::FeedBack:
+        return addFeedBack(id, sheet, name);
+    case BlockKind::Label:
+    case BlockKind::PreLabel:
+        return addLabelIn(id, sheet, name);
+    case BlockKind::Output:
+        return addOutput(id, sheet, name);
+    case BlockKind::MeasureCounter:
+        return addMeasureCounter(id, sheet, name.trimmed());
+    case BlockKind::FeedBackReference:
+    case BlockKind::PreLabelReference:
+        return addLabel(id, sheet, name);
+    case BlockKind::LabelReference:
+        return addFunctionLabel(id, sheet, name);
+    case BlockKind::None:
+        break;
+    }
+    return nullptr;
 }
 
 BlockItem *DesignModel::newNamed(const QString &prefix, int id, int sheet)
@@ -228,25 +238,27 @@ bool DesignModel::isNameFree(const QString &name, bool alsoNames) const
     return true;
 }
 
-void DesignModel::freeResourceNames(const QString &kind, QStringList &names, int sheet) const
+void DesignModel::freeResourceNames(const QString &resourceKind, QStringList &names,
+                                    int sheet) const
 {
-    if (kind == QLatin1String("Input")) {
+    if (BlockKinds::ofTerm(resourceKind) == BlockKind::Input) {
         for (const QString &connector : m_inputNames) {
             if (!hasInputOnSheet(connector, sheet))
                 names.append(connector);
         }
         return;
     }
-    const bool output = kind.startsWith(outputPrefix);
-    if (!output && !kind.startsWith(counterPrefix))
+    const BlockKind kind = BlockKinds::ofTerm(resourceKind);
+    if (!BlockKinds::isNamedByResource(kind))
         return;
+    const bool output = kind == BlockKind::Output;
     const QString prefix = output ? outputPrefix : counterPrefix;
     const int count = output ? outputCount : measureCounterCount;
     for (int unit = 0; unit < count; ++unit) {
         const QString candidate = prefix + QString::number(unit);
         const bool used = std::any_of(m_outputBlocks.cbegin(), m_outputBlocks.cend(),
                                       [&](const BlockItem *block) {
-                                          return block->term().startsWith(prefix)
+                                          return block->kind() == kind
                                                  && block->name() == candidate;
                                       });
         if (!used)
@@ -262,6 +274,26 @@ BlockItem *DesignModel::findBlock(const QString &name, int sheet) const
             return block;
     }
     return nullptr;
+}
+
+void DesignModel::setBlockProperty(BlockItem *block, const QString &text)
+{
+    block->setProperty(text);
+    emit blockChanged(block);
+}
+
+void DesignModel::setBlockUserName(BlockItem *block, const QString &userName)
+{
+    block->setUserName(userName);
+    emit blockChanged(block);
+}
+
+void DesignModel::setBlockResource(BlockItem *block, const QString &name)
+{
+    block->setName(name);
+    if (BlockKinds::isNamedByResource(block->kind()))
+        block->setTerm(name);
+    emit blockChanged(block);
 }
 
 void DesignModel::removeBlock(BlockItem *block)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/blockkinds.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -85,10 +87,17 @@ public:
     bool isNameFree(const QString &name, bool alsoNames) const;
     // Appends the free names of "Input" (on the sheet; any sheet when
     // negative), of a kind starting with "NIM-OUT" or with "MsrCnt".
-    void freeResourceNames(const QString &kind, QStringList &names, int sheet) const;
+    void freeResourceNames(const QString &resourceKind, QStringList &names, int sheet) const;
 
     // The first block with this name on the sheet (any sheet when negative).
     BlockItem *findBlock(const QString &name, int sheet = -1) const;
+
+    // Changes of a block's names and parameters; each emits blockChanged.
+    void setBlockProperty(BlockItem *block, const QString &text);
+    void setBlockUserName(BlockItem *block, const QString &userName);
+    // The resource name (an input connector, "NIM-OUT<n>", "MsrCnt<n>"); the
+    // outputs and measure counters, termed by their resource, follow it.
+    void setBlockResource(BlockItem *block, const QString &name);
 
     // Deletes a block of this model, dropping every connection to it; a
     // block the model does not hold is left alone.
@@ -101,12 +110,16 @@ signals:
     void labelBlockAdded(BlockItem *block);
     // Emitted while the block is still intact, before it is deleted.
     void blockAboutToBeRemoved(BlockItem *block);
+    // The block's names or parameters changed: its picture and caption may
+    // have to be redrawn.
+    void blockChanged(BlockItem *block);
 
 private:
     template<typename List>
     bool takeOut(List &list, BlockItem *block);
     template<typename Block, typename List>
     Block *append(List &list, Block *block);
+    BlockItem *addOfKind(BlockKind kind, int id, int sheet, const QString &name);
     BlockItem *addNumberedOutput(const QString &prefix, int count, int id, int sheet,
                                  const QString &name, bool measureCounter);
     QString firstFreeOutputName(const QString &prefix, int count) const;

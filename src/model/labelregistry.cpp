@@ -38,7 +38,7 @@ bool LabelRegistry::isPresent(const QString &name, int sheet) const
     return entry->presence.value(sheet < 0 ? m_currentSheet : sheet, false);
 }
 
-void LabelRegistry::setPresence(const QString &name, bool present)
+void LabelRegistry::setPresence(const QString &name, bool present, int sheet)
 {
     const QString key = entryName(name);
     if (key.isEmpty())
@@ -46,7 +46,7 @@ void LabelRegistry::setPresence(const QString &name, bool present)
     Entry *entry = findEntry(key);
     if (!entry)
         entry = &insertSorted(*listFor(key), key);
-    entry->presence.insert(m_currentSheet, present);
+    entry->presence.insert(sheet < 0 ? m_currentSheet : sheet, present);
     emit changed();
 }
 
@@ -74,6 +74,25 @@ void LabelRegistry::reset()
 {
     m_feedbackLabels.clear();
     m_labels.clear();
+    emit changed();
+}
+
+void LabelRegistry::removeSheet(int index)
+{
+    for (QList<Entry> *list : {&m_feedbackLabels, &m_labels}) {
+        for (Entry &entry : *list) {
+            QMap<int, bool> shifted;
+            for (auto it = entry.presence.cbegin(); it != entry.presence.cend(); ++it) {
+                if (it.key() != index)
+                    shifted.insert(it.key() > index ? it.key() - 1 : it.key(), it.value());
+            }
+            entry.presence = shifted;
+            if (entry.sheet > index)
+                --entry.sheet;
+        }
+    }
+    if (m_currentSheet > index)
+        --m_currentSheet;
     emit changed();
 }
 
@@ -114,7 +133,9 @@ LabelRegistry::Look LabelRegistry::look(const Entry &entry) const
 {
     if (!entry.source || entry.presence.value(m_currentSheet, false))
         return Look::Off;
-    return entry.source->term().contains(preLabelPrefix) ? Look::LabelOn : Look::FunctionLabelOn;
+    const BlockKind kind = entry.source->kind();
+    const bool preLabel = kind == BlockKind::PreLabel || kind == BlockKind::PreLabelReference;
+    return preLabel ? Look::LabelOn : Look::FunctionLabelOn;
 }
 
 bool LabelRegistry::canDrag(const Entry &entry) const
@@ -124,7 +145,7 @@ bool LabelRegistry::canDrag(const Entry &entry) const
 
 QString LabelRegistry::dragKey(const Entry &entry)
 {
-    if (entry.source && entry.source->term() == preLabelPrefix)
+    if (entry.source && entry.source->kind() == BlockKind::PreLabel)
         return QStringLiteral("Pre") + entry.name;
     return entry.name;
 }

@@ -44,13 +44,16 @@ public:
     // True when no entry of that name exists; a negative sheet means the
     // current sheet; a sheet without a record counts as not present.
     bool isPresent(const QString &name, int sheet = -1) const;
-    // A reference was placed on (true) or removed from the current sheet;
-    // creates an entry without source when none exists.
-    void setPresence(const QString &name, bool present);
+    // A reference was placed on (true) or removed from a sheet (the current
+    // one when negative); creates an entry without source when none exists.
+    void setPresence(const QString &name, bool present, int sheet = -1);
     // The defining block was deleted.
     void removeLabel(const QString &name);
     void setUserName(const QString &name, const QString &userName);
     void reset();
+    // The sheet at `index` was deleted: its presence records go, later sheets
+    // move down by one.
+    void removeSheet(int index);
     // Clears the source of every entry that refers to the block.
     void forgetBlock(BlockItem *block);
 

@@ -1,9 +1,8 @@
 #include "model/nim_in.h"
 
 NIM_IN::NIM_IN(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("label-IN.png"))
+    : BlockItem(id, sheet, name, BlockKind::Input)
 {
     setTerm(QStringLiteral("Input"));
 }
 
-int NIM_IN::inputCount() const { return 0; }

@@ -6,8 +6,6 @@
 class NIM_IN : public BlockItem
 {
 public:
+    // A physical input is fed by nothing: the kind table gives it no port.
     NIM_IN(int id, int sheet, const QString &name);
-
-    // A physical input is fed by nothing.
-    int inputCount() const override;
 };

@@ -6,7 +6,7 @@ const QString kindWord = QStringLiteral("FeedBack");
 } // namespace
 
 NIMFeedBackIN::NIMFeedBackIN(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("FeedBack.png"), false)
+    : BlockItem(id, sheet, name, BlockKind::FeedBack, false)
 {
     initDelayedCaption(delayText, kindWord);
     setTerm(kindWord);

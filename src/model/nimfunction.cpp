@@ -1,8 +1,14 @@
 #include "model/nimfunction.h"
 
-NIMFunction::NIMFunction(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("Function.png"))
+namespace {
+bool isDelay(const QString &name)
 {
-    setTerm(name.startsWith(QLatin1String("DlyFnc")) ? QStringLiteral("DlyFnc")
-                                                      : QStringLiteral("CntFnc"));
+    return name.startsWith(QLatin1String("DlyFnc"));
+}
+} // namespace
+
+NIMFunction::NIMFunction(int id, int sheet, const QString &name)
+    : BlockItem(id, sheet, name, isDelay(name) ? BlockKind::DelayFunction : BlockKind::CounterFunction)
+{
+    setTerm(BlockKinds::traits(kind()).term);
 }

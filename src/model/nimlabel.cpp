@@ -1,9 +1,17 @@
 #include "model/nimlabel.h"
 
+namespace {
+bool refersToFeedback(const QString &name)
+{
+    return name.startsWith(QLatin1String("FeedBack"));
+}
+} // namespace
+
 NIMLabel::NIMLabel(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("Label.png"))
+    : BlockItem(id, sheet, name,
+                refersToFeedback(name) ? BlockKind::FeedBackReference : BlockKind::PreLabelReference)
 {
     // A reference is dragged in under its key: the feedback name, or "Pre"
     // and the label name.
-    setTerm(name.startsWith(QLatin1String("FeedBack")) ? name : QStringLiteral("Pre") + name);
+    setTerm(refersToFeedback(name) ? name : QStringLiteral("Pre") + name);
 }

@@ -1,7 +1,7 @@
 #include "model/nimlabelin.h"
 
 NIMLabelIN::NIMLabelIN(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("LabelIN.png"))
+    : BlockItem(id, sheet, name, BlockKind::Label)
 {
     setTerm(QStringLiteral("Label"));
 }

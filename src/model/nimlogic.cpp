@@ -2,8 +2,8 @@
 
 #include "model/logicevaluator.h"
 
-NIMLogic::NIMLogic(int id, int sheet, const QString &name, const QString &imageFile)
-    : BlockItem(id, sheet, name, imageFile)
+NIMLogic::NIMLogic(int id, int sheet, const QString &name, BlockKind kind)
+    : BlockItem(id, sheet, name, kind)
 {
 }
 
@@ -16,7 +16,6 @@ int NIMLogic::connectSource(int port, BlockItem *source)
     return port < 0 ? -1 : BlockItem::connectSource(port, source);
 }
 
-int NIMLogic::inputCount() const { return portCount; }
 
 QPoint NIMLogic::logicInputPoint(int port) const
 {
@@ -45,7 +44,7 @@ QPoint NIMLogic::wireEndPoint(int port) const
 
 int NIMLogic::lowestFreePort() const
 {
-    for (int port = 0; port < portCount; ++port) {
+    for (int port = 0; port < inputCount(); ++port) {
         if (!source(port))
             return port;
     }

@@ -7,12 +7,9 @@
 class NIMLogic : public BlockItem
 {
 public:
-    static constexpr int portCount = 11;
-
     // Refuses (-1) a source that already feeds this block and ports above 10;
     // a negative port picks the lowest free one (-1 when all are used).
     int connectSource(int port, BlockItem *source) override;
-    int inputCount() const override;
 
     // Letter inputs lie 5 pixels apart from the image top + 3.
     virtual QPoint logicInputPoint(int port) const;
@@ -21,7 +18,7 @@ public:
     virtual bool setExpression(QString &text, bool check);
 
 protected:
-    NIMLogic(int id, int sheet, const QString &name, const QString &imageFile);
+    NIMLogic(int id, int sheet, const QString &name, BlockKind kind);
     QPoint wireEndPoint(int port) const override;
 
 private:

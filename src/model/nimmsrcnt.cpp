@@ -1,12 +1,11 @@
 #include "model/nimmsrcnt.h"
 
 NIMMsrCnt::NIMMsrCnt(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("MsrCnt3.png"))
+    : BlockItem(id, sheet, name, BlockKind::MeasureCounter)
 {
     setTerm(name);
 }
 
-int NIMMsrCnt::inputCount() const { return 2; }
 
 QPoint NIMMsrCnt::inputPoint(int port) const
 {

@@ -11,5 +11,4 @@ public:
 
     // Inputs lie 16 pixels apart from the image top + 6.
     QPoint inputPoint(int port) const override;
-    int inputCount() const override;
 };

@@ -1,7 +1,7 @@
 #include "model/nimnonfnc.h"
 
 NIMNonFnc::NIMNonFnc(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("NonFnc.png"), false)
+    : BlockItem(id, sheet, name, BlockKind::PassThrough, false)
 {
     setTerm(QStringLiteral("NonFnc"));
 }

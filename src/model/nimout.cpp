@@ -6,7 +6,7 @@ const QString kindWord = QStringLiteral("NIM-OUT");
 } // namespace
 
 NIMOut::NIMOut(int id, int sheet, const QString &name)
-    : BlockItem(id, sheet, name, QStringLiteral("NIMout.png"), false)
+    : BlockItem(id, sheet, name, BlockKind::Output, false)
 {
     initDelayedCaption(delayText, kindWord);
     setTerm(BlockItem::name());

@@ -1,58 +1,40 @@
 #include "model/placement.h"
 
+#include "model/blockkinds.h"
+
+#include <array>
+
 namespace {
 
-// A prefix rule matches longer terms only; the bare word has its own rule.
-bool extends(const QString &term, const QLatin1String &prefix)
+struct ColumnGeometry
 {
-    return term.startsWith(prefix) && term.size() > prefix.size();
-}
+    int x;
+    int pitch;
+};
 
-PlacementRule rule(SheetColumn column, int x, int pitch, int offset)
-{
-    return PlacementRule{column, x, pitch, offset};
-}
-
-PlacementRule exactTermRule(const QString &term)
-{
-    if (term == QLatin1String("Input"))
-        return rule(SheetColumn::Input, 0, 40, 104);
-    if (term == QLatin1String("PreLogic"))
-        return rule(SheetColumn::PreLogic, 142, 68, 90);
-    if (term == QLatin1String("PreLabel"))
-        return rule(SheetColumn::Function, 284, 40, 106);
-    if (term == QLatin1String("CntFnc") || term == QLatin1String("DlyFnc"))
-        return rule(SheetColumn::Function, 284, 40, 104);
-    if (term == QLatin1String("NonFnc"))
-        return rule(SheetColumn::Function, 284, 40, 116);
-    if (term == QLatin1String("PostLogic"))
-        return rule(SheetColumn::PostLogic, 425, 68, 90);
-    if (term == QLatin1String("Label"))
-        return rule(SheetColumn::PostLogic, 425, 68, 106);
-    if (term == QLatin1String("FeedBack"))
-        return rule(SheetColumn::Output, 567, 40, 104);
-    return PlacementRule();
-}
-
-PlacementRule prefixRule(const QString &term)
-{
-    if (extends(term, QLatin1String("FeedBack")) || extends(term, QLatin1String("PreLabel")))
-        return rule(SheetColumn::PreLogic, 142, 68, 106);
-    if (extends(term, QLatin1String("Label")))
-        return rule(SheetColumn::Function, 284, 40, 106);
-    if (term.startsWith(QLatin1String("NIM-OUT")))
-        return rule(SheetColumn::Output, 567, 40, 104);
-    if (term.startsWith(QLatin1String("MsrCnt")))
-        return rule(SheetColumn::Output, 567, 40, 106);
-    return PlacementRule();
-}
+// Input, PreLogic, Function, PostLogic, Output.
+constexpr std::array<ColumnGeometry, Placement::columnCount> columns = {{
+    {0, 40}, {142, 68}, {284, 40}, {425, 68}, {567, 40},
+}};
 
 } // namespace
 
 PlacementRule Placement::forTerm(const QString &term)
 {
-    const PlacementRule exact = exactTermRule(term);
-    return exact.isPlaceable() ? exact : prefixRule(term);
+    const BlockKindTraits &traits = BlockKinds::traits(BlockKinds::ofTerm(term));
+    if (traits.column == SheetColumn::None)
+        return PlacementRule();
+    return PlacementRule{traits.column, columnX(traits.column), rowPitch(traits.column), traits.offset};
+}
+
+int Placement::columnX(SheetColumn column)
+{
+    return column == SheetColumn::None ? 0 : columns[static_cast<size_t>(column)].x;
+}
+
+int Placement::rowPitch(SheetColumn column)
+{
+    return column == SheetColumn::None ? 0 : columns[static_cast<size_t>(column)].pitch;
 }
 
 bool Placement::isUsableRow(int pitch, int row)

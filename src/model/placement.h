@@ -30,6 +30,9 @@ public:
 
     // A term that matches no rule yields a rule whose column is None.
     static PlacementRule forTerm(const QString &term);
+    // x of the column's left edge and its row pitch, in pixels (0 for None).
+    static int columnX(SheetColumn column);
+    static int rowPitch(SheetColumn column);
     // Rows 0..13 at a pitch of 68, 0..23 at 40.
     static bool isUsableRow(int pitch, int row);
 };

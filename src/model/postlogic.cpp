@@ -1,7 +1,7 @@
 #include "model/postlogic.h"
 
 PostLogic::PostLogic(int id, int sheet, const QString &name)
-    : NIMLogic(id, sheet, name, QStringLiteral("PstLgc.png"))
+    : NIMLogic(id, sheet, name, BlockKind::PostLogic)
 {
     setTerm(QStringLiteral("PostLogic"));
 }

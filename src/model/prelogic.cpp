@@ -1,7 +1,7 @@
 #include "model/prelogic.h"
 
 PreLogic::PreLogic(int id, int sheet, const QString &name)
-    : NIMLogic(id, sheet, name, QStringLiteral("PreLgc.png"))
+    : NIMLogic(id, sheet, name, BlockKind::PreLogic)
 {
     setTerm(QStringLiteral("PreLogic"));
 }

@@ -1,5 +1,7 @@
 #include "model/resourcecounters.h"
 
+#include "model/blockkinds.h"
+
 namespace {
 
 struct CounterDefinition
@@ -93,15 +95,7 @@ QStringList ResourceCounters::kinds() const
 
 QString ResourceCounters::kindOfTerm(const QString &term)
 {
-    static const QStringList exact = {QStringLiteral("CntFnc"), QStringLiteral("DlyFnc"),
-                                      QStringLiteral("NonFnc"), QStringLiteral("FeedBack")};
-    if (exact.contains(term))
-        return term;
-    for (const QString &prefix : {QStringLiteral("NIM-OUT"), QStringLiteral("MsrCnt")}) {
-        if (term.startsWith(prefix))
-            return prefix;
-    }
-    return QString();
+    return BlockKinds::traits(BlockKinds::ofTerm(term)).resource;
 }
 
 bool ResourceCounters::apply(int delta, const QString &kind)
@@ -120,6 +114,5 @@ bool ResourceCounters::apply(int delta, const QString &kind)
 
 bool ResourceCounters::isFunctionKind(const QString &kind)
 {
-    return kind == QLatin1String("CntFnc") || kind == QLatin1String("DlyFnc")
-           || kind == QLatin1String("NonFnc");
+    return BlockKinds::isFunction(BlockKinds::ofTerm(kind));
 }

@@ -22,6 +22,8 @@ public:
     Sheet(int index, const QString &caption, QObject *parent = nullptr);
 
     int index() const { return m_index; }
+    // Only the SheetSet renumbers its sheets.
+    void setIndex(int index) { m_index = index; }
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 

@@ -34,6 +34,20 @@ Sheet *SheetSet::ensureSheet(int index)
     return m_sheets.at(index);
 }
 
+bool SheetSet::removeSheet(int index)
+{
+    Sheet *doomed = sheet(index);
+    if (!doomed)
+        return false;
+    emit sheetAboutToBeRemoved(doomed);
+    m_sheets.removeAt(index);
+    delete doomed;
+    for (int later = index; later < m_sheets.size(); ++later)
+        m_sheets.at(later)->setIndex(later);
+    emit sheetRemoved(index);
+    return true;
+}
+
 void SheetSet::reset()
 {
     emit aboutToReset();

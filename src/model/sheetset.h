@@ -23,6 +23,9 @@ public:
     Sheet *addSheet();
     // Adds sheets until one with this index exists; null for a negative index.
     Sheet *ensureSheet(int index);
+    // Deletes the sheet and renumbers the sheets after it; false for an
+    // index out of range. The sheet must hold no blocks any more.
+    bool removeSheet(int index);
     // Back to the state of a new document: one empty sheet "Sheet1".
     void reset();
     // The sheet whose column maps hold the block, or null.
@@ -32,6 +35,10 @@ signals:
     void sheetAdded(Sheet *sheet);
     // Emitted before the sheets are destroyed by reset().
     void aboutToReset();
+    // Emitted before removeSheet() deletes the sheet, and after the later
+    // sheets were renumbered.
+    void sheetAboutToBeRemoved(Sheet *sheet);
+    void sheetRemoved(int index);
 
 private:
     QString nextDefaultCaption() const;

@@ -11,17 +11,28 @@ namespace {
 
 enum Column { InputColumn, PreLogicColumn, FunctionColumn, PostLogicColumn, OutputColumn };
 
+// A drop belongs to the column whose left edge it has passed, by these
+// margins (pixels): the wire end sits on the picture's left edge.
+constexpr int functionDropMargin = 0;
+constexpr int postLogicDropMargin = 3;
+constexpr int outputDropMargin = 3;
+
+WireRules::DropResult connectedTo(BlockItem *destination, int port)
+{
+    return port < 0 ? WireRules::DropResult{} : WireRules::DropResult{destination, port, {}};
+}
+
 const QString preLogicInfo = QStringLiteral("PreLogicInfo");
 const QString feedBackInfo = QStringLiteral("FeedBackInfo");
 
 bool isFeedback(const BlockItem *block)
 {
-    return block->term().startsWith(QLatin1String("FeedBack"));
+    return BlockKinds::isFeedback(block->kind());
 }
 
 bool isCountedFunction(const BlockItem *block)
 {
-    return block->term() == QLatin1String("CntFnc") || block->term() == QLatin1String("DlyFnc");
+    return BlockKinds::isCountedFunction(block->kind());
 }
 
 } // namespace
@@ -47,17 +58,49 @@ WireRules::DropResult WireRules::dropWire(const QString &sourceName, int sheet, 
     }
 }
 
+WireRules::DropResult WireRules::connect(BlockItem *source, BlockItem *destination, int port)
+{
+    if (!source || !destination || source == destination || source->sheet() != destination->sheet())
+        return {};
+    const SheetColumn column = destination->traits().column;
+    if (static_cast<int>(source->traits().column) != static_cast<int>(column) - 1)
+        return {};
+    switch (column) {
+    case SheetColumn::PreLogic:
+        if (destination->kind() != BlockKind::PreLogic)
+            return {};
+        return connectedTo(destination, destination->connectSource(port, source));
+    case SheetColumn::Function:
+        return connectFunction(destination, source);
+    case SheetColumn::PostLogic:
+        if (destination->kind() == BlockKind::PostLogic)
+            return connectedTo(destination, destination->connectSource(port, source));
+        if (destination->kind() == BlockKind::Label)
+            return connectedTo(destination, destination->connectSource(0, source));
+        return {};
+    case SheetColumn::Output:
+        return connectedTo(destination, destination->connectSource(qMax(port, 0), source));
+    default:
+        return {};
+    }
+}
+
 bool WireRules::deleteWire(BlockItem *destination, const QLine &wire)
 {
     // The wire must be one of the destination's, so that inputs and fan-out
     // are changed together or not at all.
     const qsizetype index = destination->wires().indexOf(wire);
-    if (index < 0)
+    return index >= 0 && disconnect(destination, destination->inputs().keys().at(index));
+}
+
+bool WireRules::disconnect(BlockItem *destination, int port)
+{
+    BlockItem *source = destination->source(port);
+    if (!source)
         return false;
-    BlockItem *source = destination->inputs().values().at(index);
     giveBack(connectionUnit(source, destination));
     source->removeFanout(destination);
-    destination->disconnectAt(wire.p2());
+    destination->eraseInput(port);
     return true;
 }
 
@@ -67,7 +110,7 @@ void WireRules::deleteBlock(BlockItem *block)
         giveBack(connectionUnit(source, block));
     for (BlockItem *destination : block->fanout())
         giveBack(connectionUnit(block, destination));
-    giveBack(ResourceCounters::kindOfTerm(block->term()));
+    giveBack(block->traits().resource);
     m_model.removeBlock(block);
 }
 
@@ -79,20 +122,20 @@ QString WireRules::connectionUnit(const BlockItem *source, const BlockItem *dest
         return QString();
     if (isFeedback(source))
         return feedBackInfo;
-    const bool preLogicSide = source->term() == QLatin1String("PreLogic")
-                              || source->term().contains(QLatin1String("Label"));
+    const bool preLogicSide = source->kind() == BlockKind::PreLogic
+                              || BlockKinds::isLabel(source->kind());
     return preLogicSide ? preLogicInfo : QString();
 }
 
 int WireRules::dropColumn(int x)
 {
-    if (x < 142)
+    if (x < Placement::columnX(SheetColumn::PreLogic))
         return InputColumn;
-    if (x <= 283)
+    if (x < Placement::columnX(SheetColumn::Function) - functionDropMargin)
         return PreLogicColumn;
-    if (x <= 421)
+    if (x < Placement::columnX(SheetColumn::PostLogic) - postLogicDropMargin)
         return FunctionColumn;
-    if (x <= 563)
+    if (x < Placement::columnX(SheetColumn::Output) - outputDropMargin)
         return PostLogicColumn;
     return OutputColumn;
 }
@@ -105,10 +148,8 @@ WireRules::DropResult WireRules::dropOnPreLogic(const QString &sourceName, int s
         return {};
     for (BlockItem *destination : m_model.preLogics()) {
         const int y = destination->position().y();
-        if (destination->sheet() == sheet && y < drop.y() && drop.y() <= y + 67) {
-            const int port = destination->connectSource(-1, source);
-            return port < 0 ? DropResult{} : DropResult{destination, port, {}};
-        }
+        if (destination->sheet() == sheet && y < drop.y() && drop.y() <= y + 67)
+            return connect(source, destination, -1);
     }
     return {};
 }
@@ -123,7 +164,7 @@ WireRules::DropResult WireRules::dropOnFunction(const QString &sourceName, int s
     const auto hit = std::find_if(column.cbegin(), column.cend(), [&](const BlockItem *block) {
         return qAbs(block->position().y() - drop.y()) <= 29;
     });
-    return hit == column.cend() ? DropResult{} : connectFunction(*hit, source);
+    return hit == column.cend() ? DropResult{} : connect(source, *hit, 0);
 }
 
 WireRules::DropResult WireRules::dropOnPostLogic(const QString &sourceName, int sheet,
@@ -136,15 +177,7 @@ WireRules::DropResult WireRules::dropOnPostLogic(const QString &sourceName, int 
     const auto hit = std::find_if(column.cbegin(), column.cend(), [&](const BlockItem *block) {
         return block->containsPoint(sheet, drop.x(), drop.y());
     });
-    if (hit == column.cend())
-        return {};
-    BlockItem *destination = *hit;
-    int port = -1;
-    if (destination->term() == QLatin1String("PostLogic"))
-        port = destination->connectSource(-1, source);
-    else if (destination->term() == QLatin1String("Label"))
-        port = destination->connectSource(0, source);
-    return port < 0 ? DropResult{} : DropResult{destination, port, {}};
+    return hit == column.cend() ? DropResult{} : connect(source, *hit, -1);
 }
 
 WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int sheet,
@@ -162,26 +195,26 @@ WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int she
         return {};
     BlockItem *destination = *hit;
     int port = 0;
-    if (destination->term().startsWith(QLatin1String("MsrCnt"))) {
+    if (destination->kind() == BlockKind::MeasureCounter) {
         const int middle = destination->position().y() + destination->pixmap().height() / 2;
         port = drop.y() < middle ? 0 : 1;
     }
-    return {destination, destination->connectSource(port, source), {}};
+    return connect(source, destination, port);
 }
 
 WireRules::DropResult WireRules::connectFunction(BlockItem *destination, BlockItem *source)
 {
-    const QString term = destination->term();
-    if (term == QLatin1String("NonFnc")) {
+    const BlockKind kind = destination->kind();
+    if (kind == BlockKind::PassThrough) {
         if (source->name().startsWith(QLatin1String("FeedBack")))
             return {nullptr, -1,
                     tr("Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0.")};
-        return {destination, destination->connectSource(0, source), {}};
+        return connectedTo(destination, destination->connectSource(0, source));
     }
-    if (term == QLatin1String("PreLabel")) {
+    if (kind == BlockKind::PreLabel) {
         if (!source->name().startsWith(QLatin1String("PreLgc")))
             return {};
-        return {destination, destination->connectSource(0, source), {}};
+        return connectedTo(destination, destination->connectSource(0, source));
     }
     if (isCountedFunction(destination))
         return connectCountedFunction(destination, source);
@@ -200,7 +233,7 @@ WireRules::DropResult WireRules::connectCountedFunction(BlockItem *destination, 
         if (present)
             giveBack(isFeedback(present) ? feedBackInfo : preLogicInfo);
     }
-    return {destination, destination->connectSource(0, source), {}};
+    return connectedTo(destination, destination->connectSource(0, source));
 }
 
 QList<BlockItem *> WireRules::columnBlocks(int column, int sheet) const

@@ -34,9 +34,17 @@ public:
 
     // A wire from the block named `sourceName` dropped at `drop` on `sheet`.
     DropResult dropWire(const QString &sourceName, int sheet, const QPoint &drop);
+    // A wire from source into the destination's port (-1: the lowest free
+    // port of a logic block). Wires run on one sheet from a column into the
+    // next one; the destination's kind decides what it accepts and which
+    // connection unit the wire takes.
+    DropResult connect(BlockItem *source, BlockItem *destination, int port);
     // Deletes the wire into `destination` drawn as `wire` (one of its
     // wires()). False, changing nothing, for any other line.
     bool deleteWire(BlockItem *destination, const QLine &wire);
+    // Deletes the wire into the port, giving its connection unit back; false
+    // when the port is not connected.
+    bool disconnect(BlockItem *destination, int port);
     // Gives back what the block and its connections held, then the model
     // deletes it. The caller closes the block's icon first.
     void deleteBlock(BlockItem *block);

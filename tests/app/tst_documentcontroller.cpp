@@ -7,11 +7,11 @@
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
-#include "model/wirerules.h"
 #include "scriptedprompter.h"
 #include "windowhelpers.h"
 
@@ -93,9 +93,7 @@ private:
 
     static void edit(MainWindow &window)
     {
-        const Sheet *sheet = window.document().sheets().sheet(window.currentSheet());
-        const QString term = QStringLiteral("CntFnc");
-        QVERIFY(addBlock(window, term, sheet->index(), sheet->lowestFreeRow(term)));
+        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), window.currentSheet(), -1));
         window.recordEditStep();
     }
 
@@ -379,32 +377,35 @@ void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
     // post-logic drivers only), so it would not survive a rebuild.
     static const QStringList terms = {"Input", "PreLogic", "PostLogic", "CntFnc", "DlyFnc",
                                       "NonFnc", "FeedBack", "NIM-OUT", "MsrCnt"};
-    DesignDocument &doc = w.document();
-    Sheet *sheet = doc.sheets().sheet(w.currentSheet());
-    const QList<BlockItem *> blocks = sheet->blocks();
+    DesignEdits &edits = w.document().edits();
+    const int sheet = w.currentSheet();
+    const QList<BlockItem *> blocks = w.document().sheets().sheet(sheet)->blocks();
+    const auto anyBlock = [&] { return blocks.at(random.bounded(blocks.size())); };
     const int choice = random.bounded(100);
-    if (choice < 40) {
-        const QString term = terms.at(random.bounded(terms.size()));
-        if (addBlock(w, term, sheet->index(), sheet->lowestFreeRow(term)))
-            w.recordEditStep();
-    } else if (choice < 65 && blocks.size() > 1) {
-        BlockItem *destination = blocks.at(random.bounded(blocks.size()));
-        BlockItem *source = blocks.at(random.bounded(blocks.size()));
-        const QPoint drop = destination->position() + QPoint(5, random.bounded(20));
-        if (WireRules(doc.model(), doc.resources())
-                .dropWire(source->name(), sheet->index(), drop)
-                .connected())
-            w.recordEditStep();
-    } else if (choice < 85 && !blocks.isEmpty()) {
-        w.currentCanvas()->setSelection({blocks.at(random.bounded(blocks.size()))});
+    bool changed = false;
+    if (choice < 35) {
+        changed = addBlock(w, terms.at(random.bounded(terms.size())), sheet, -1);
+    } else if (choice < 55 && !blocks.isEmpty()) {
+        changed = edits.connect(anyBlock(), anyBlock(), -1).connected();
+    } else if (choice < 62 && !blocks.isEmpty()) {
+        changed = edits.disconnect(anyBlock(), random.bounded(11));
+    } else if (choice < 75 && !blocks.isEmpty()) {
+        w.currentCanvas()->setSelection({anyBlock()});
         action(w, "action_Delete")->trigger();
-    } else if (choice < 90) {
+    } else if (choice < 80 && !blocks.isEmpty()) {
+        edits.renameBlock(anyBlock(), QStringLiteral("U%1").arg(random.bounded(5)));
+        changed = true;
+    } else if (choice < 85) {
         w.tabNew(true);
-    } else if (choice < 95) {
+    } else if (choice < 88) {
+        w.tabDelete(random.bounded(w.sheetCount()));
+    } else if (choice < 94) {
         w.tabWidget()->setCurrentIndex(random.bounded(w.sheetCount()));
     } else {
         action(w, "action_Undo")->trigger();
     }
+    if (changed)
+        w.recordEditStep();
 }
 
 KARIX_TEST(TestDocumentController)

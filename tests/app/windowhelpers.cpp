@@ -5,10 +5,9 @@
 #include "io/designdocument.h"
 #include "io/documentwriter.h"
 #include "model/blockitem.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/resourcecounters.h"
-#include "model/sheet.h"
-#include "model/sheetset.h"
 #include "model/wirerules.h"
 
 #include <QAction>
@@ -31,13 +30,7 @@ BlockItem *addBlock(MainWindow &window, const QString &term, int sheet, int row)
     DesignDocument &doc = window.document();
     const QString name = prefixes.contains(term) ? doc.model().nextFreeName(prefixes.value(term))
                                                  : QString();
-    BlockItem *block = doc.model().createBlock(term, row, sheet, name, &doc.resources());
-    if (block && !doc.sheets().sheet(sheet)->place(block)) {
-        doc.resources().useResource(+1, ResourceCounters::kindOfTerm(term));
-        doc.model().removeBlock(block);
-        return nullptr;
-    }
-    return block;
+    return doc.edits().placeBlock(term, sheet, row, name);
 }
 
 QByteArray written(MainWindow &window)

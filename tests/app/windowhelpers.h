@@ -11,8 +11,9 @@ class QAction;
 namespace WindowHelpers {
 
 QAction *action(MainWindow &window, const char *name);
-// Puts a block of the term at a row of a sheet, taking its resource; named
-// kinds get the design's next free name. Null when refused.
+// Places a block of the term at a row of a sheet (-1: the lowest free one)
+// through the edit API; named kinds get the design's next free name. Null
+// when refused.
 BlockItem *addBlock(MainWindow &window, const QString &term, int sheet, int row);
 // The open design as the document writer puts it.
 QByteArray written(MainWindow &window);

@@ -23,8 +23,7 @@ struct Fixture
     ProgramWidget canvas;
 
     Fixture()
-        : canvas(doc.sheets().sheet(0), &doc.model(), &doc.resources(), &doc.labels(),
-                 &doc.settings())
+        : canvas(doc.sheets().sheet(0), &doc.model(), &doc.edits(), &doc.settings())
     {
     }
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/wirerules.h"
+
+#include <QList>
+#include <QString>
+
+class BlockItem;
+class DesignModel;
+class LabelRegistry;
+class ResourceCounters;
+class Sheet;
+class SheetSet;
+
+// The one way to change a design: the canvas, paste, the parameter dialogs
+// and the sheet commands all edit through here, so that resource counters,
+// the label bar and the sheets' column maps always agree with the blocks.
+// Refused edits change nothing and return false or null. Recording an edit
+// step is the caller's business (one step per user action).
+//
+// Non-owning; the parts belong to the document and must outlive this object.
+class DesignEdits
+{
+public:
+    DesignEdits(DesignModel &model, ResourceCounters &counters, LabelRegistry &labels,
+                SheetSet &sheets);
+
+    // Creates a block for the term on the sheet at the row (-1: the lowest
+    // free row of its column) and places it. `name` as DesignModel::createBlock
+    // takes it (empty: the model names it). Null, changing nothing, when the
+    // row is not free, the sheet does not exist or the resource is exhausted.
+    BlockItem *placeBlock(const QString &term, int sheet, int row, const QString &name = QString());
+    // Moves a block to another free row of its column.
+    bool moveBlock(BlockItem *block, int row);
+
+    // A wire from source into the destination's port (-1: the lowest free
+    // port of a logic block), by the wiring rules; the result carries the
+    // warning of a refusal the user is told about.
+    WireRules::DropResult connect(BlockItem *source, BlockItem *destination, int port);
+    bool disconnect(BlockItem *destination, int port);
+
+    // Deletes the block: its resource and the connection units of its wires
+    // go back to the counters, and the label bar forgets a label it defined
+    // or marks a reference gone from the block's sheet.
+    void deleteBlock(BlockItem *block);
+    void deleteBlocks(const QList<BlockItem *> &blocks);
+
+    // Sets the user name and spreads it by the block's name: a label or
+    // feedback name to its label-bar entry, its defining block and every
+    // reference to it on every sheet; an input connector name to every
+    // input block of that connector. The names are not checked here.
+    void renameBlock(BlockItem *block, const QString &userName);
+    // Moves an input block to another free connector of its sheet; a block
+    // without a user name of its own takes the new connector's name. False
+    // when the connector is not free.
+    bool moveInputToPort(BlockItem *block, const QString &connector);
+    // Gives an output or measure counter another free unit of its resource
+    // (term and name change together). False when the unit is not free.
+    bool moveToResource(BlockItem *block, const QString &resourceName);
+    void setProperty(BlockItem *block, const QString &text);
+
+    // Appends a sheet with the next free default caption.
+    Sheet *addSheet();
+    bool renameSheet(int index, const QString &caption);
+    // Deletes every block of the sheet as deleteBlock does, then the sheet;
+    // later sheets and their blocks move down by one. The last remaining
+    // sheet cannot be deleted (false).
+    bool deleteSheet(int index);
+
+private:
+    void forgetLabel(BlockItem *block);
+    void spreadUserName(const QString &name, const QString &userName);
+
+    DesignModel &m_model;
+    ResourceCounters &m_counters;
+    LabelRegistry &m_labels;
+    SheetSet &m_sheets;
+};
