@@ -6,6 +6,7 @@
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
+#include "model/designedits.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
 
@@ -148,7 +149,7 @@ void SheetTabs::tabNew()
 
 void SheetTabs::tabNew(bool bModified)
 {
-    const Sheet *sheet = m_document.sheets().addSheet();
+    const Sheet *sheet = m_document.edits().addSheet();
     m_tabs->setCurrentIndex(sheet->index());
     if (bModified)
         emit editStepRequested();
@@ -193,15 +194,13 @@ void SheetTabs::showTabMenu(const QPoint &point)
 
 void SheetTabs::tabRename()
 {
-    Sheet *sheet = m_document.sheets().sheet(m_current);
+    const Sheet *sheet = m_document.sheets().sheet(m_current);
     if (!sheet)
         return;
     const std::optional<QString> name = m_prompter->askText(
         m_window, tr("Tab Rename"), tr("Please enter a new name."), sheet->caption());
-    if (!name || name->trimmed().isEmpty())
-        return;
-    sheet->setCaption(*name);
-    emit editStepRequested();
+    if (name && m_document.edits().renameSheet(m_current, *name))
+        emit editStepRequested();
 }
 
 void SheetTabs::tabDelete(int index)
