@@ -62,20 +62,6 @@ private slots:
         QCOMPARE(stack.canRedo(), canRedo);
     }
 
-    void undoAndRedoGiveTheNeighbouringDocuments()
-    {
-        UndoStack stack;
-        stack.setBaseBytes("base");
-        stack.record("one");
-        stack.record("two");
-        QCOMPARE(stack.undo(), std::optional<QByteArray>("one"));
-        QCOMPARE(stack.undo(), std::optional<QByteArray>("base"));
-        QCOMPARE(stack.undo(), std::nullopt);
-        QCOMPARE(stack.redo(), std::optional<QByteArray>("one"));
-        QCOMPARE(stack.redo(), std::optional<QByteArray>("two"));
-        QCOMPARE(stack.redo(), std::nullopt);
-    }
-
     void suppressedStepsAreIgnoredUntilTheOuterBatchEnds()
     {
         UndoStack stack;
