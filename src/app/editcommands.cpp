@@ -48,13 +48,8 @@ void EditCommands::redo()
 void EditCommands::copy()
 {
     m_keys.control = false;
-    const ProgramWidget *canvas = m_tabs.currentCanvas();
-    if (!canvas)
-        return;
-    QList<BlockItem *> blocks = canvas->selection();
-    if (blocks.isEmpty() && canvas->currentBlock())
-        blocks << canvas->currentBlock();
-    QApplication::clipboard()->setText(ClipboardFragment::write(blocks));
+    if (ProgramWidget *canvas = m_tabs.currentCanvas())
+        canvas->copySelection();
 }
 
 void EditCommands::cut()

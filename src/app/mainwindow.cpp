@@ -369,29 +369,47 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     QWidget *focus = QApplication::focusWidget();
     if (!widget || widget->window() != this || widget != (focus ? focus : this))
         return false;
-    return trackKey(static_cast<QKeyEvent *>(event), type != QEvent::KeyRelease);
+    return trackKey(static_cast<QKeyEvent *>(event), widget);
 }
 
-bool MainWindow::trackKey(QKeyEvent *event, bool pressed)
+bool MainWindow::trackKey(QKeyEvent *event, QWidget *target)
 {
     bool *flag = m_keys.flagFor(event->key());
     if (!flag)
         return false;
     const bool wasHeld = *flag;
-    *flag = pressed;
-    if (!pressed || event->key() == Qt::Key_Tab)
-        return false;
-    // A press arrives as a shortcut override followed by the key press;
-    // modifiers go to the canvas once, with the key press.
-    const bool modifier = event->key() == Qt::Key_Control || event->key() == Qt::Key_Shift;
-    const bool forward = modifier ? event->type() == QEvent::KeyPress : !wasHeld;
+    *flag = event->type() != QEvent::KeyRelease;
     ProgramWidget *canvas = currentCanvas();
-    if (canvas && forward) {
-        QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
-        QScopedValueRollback<bool> guard(m_forwardingKey, true);
-        QCoreApplication::sendEvent(canvas, &copy);
+    if (!*flag || event->key() == Qt::Key_Tab || !canvas)
+        return false;
+    const bool isKeyPress = event->type() == QEvent::KeyPress;
+    if (event->key() == Qt::Key_Control || event->key() == Qt::Key_Shift) {
+        // Modifiers reach the canvas with every key press, once: by
+        // themselves when the canvas has the focus, else forwarded.
+        const bool reachesCanvas = target == canvas || canvas->isAncestorOf(target);
+        if (isKeyPress && !reachesCanvas)
+            forwardToCanvas(canvas, event);
+        return false;
     }
-    return false;
+    // A press arrives as a shortcut override followed by the key press; the
+    // canvas gets the first of them and neither goes on, so that neither
+    // the focus widget nor a shortcut of the same key handles it again.
+    // Auto-repeat presses of a held key are dropped.
+    if (wasHeld)
+        return isKeyPress;
+    if (forwardToCanvas(canvas, event) && !isKeyPress) {
+        event->accept();
+        return true;
+    }
+    return isKeyPress;
+}
+
+bool MainWindow::forwardToCanvas(ProgramWidget *canvas, QKeyEvent *event)
+{
+    QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
+    QScopedValueRollback<bool> guard(m_forwardingKey, true);
+    QCoreApplication::sendEvent(canvas, &copy);
+    return copy.isAccepted();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

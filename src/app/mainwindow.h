@@ -107,7 +107,11 @@ private:
     void connectActions();
     void connectCanvas(ProgramWidget *canvas);
     void restoreGeometryFromSettings();
-    bool trackKey(QKeyEvent *event, bool pressed);
+    // Filters the key events of the focus widget `target`: remembers held
+    // keys and hands the canvas keys to the current canvas exactly once.
+    bool trackKey(QKeyEvent *event, QWidget *target);
+    // True when the canvas accepted the key.
+    bool forwardToCanvas(ProgramWidget *canvas, QKeyEvent *event);
 
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;

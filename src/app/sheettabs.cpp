@@ -56,6 +56,13 @@ void SheetTabs::setPrompter(Prompter *prompter)
     m_prompter = prompter;
 }
 
+void SheetTabs::setEditorOpener(BlockEditorOpener *opener)
+{
+    m_editorOpener = opener;
+    for (ProgramWidget *canvas : std::as_const(m_canvases))
+        canvas->setEditorOpener(opener);
+}
+
 void SheetTabs::addSheetTab(Sheet *sheet)
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
@@ -66,6 +73,8 @@ void SheetTabs::addSheetTab(Sheet *sheet)
     auto *scroll = new CustomScroll(page);
     auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.edits(),
                                      &m_document.settings());
+    canvas->setPasteAction(m_actions.actionPaste);
+    canvas->setEditorOpener(m_editorOpener);
     scroll->setWidget(canvas);
     layout->addWidget(scroll);
     m_canvases.insert(index, canvas);

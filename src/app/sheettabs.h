@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class BlockEditorOpener;
 class DesignDocument;
 class MainActions;
 class ProgramWidget;
@@ -32,6 +33,8 @@ public:
     // The tab widget; the caller puts it into the window's layout.
     QTabWidget *widget() const { return m_tabs; }
     void setPrompter(Prompter *prompter);
+    // The block dialogs every canvas opens (not owned; null: none yet).
+    void setEditorOpener(BlockEditorOpener *opener);
 
     int count() const { return m_canvases.size(); }
     int current() const { return m_current; }
@@ -74,6 +77,7 @@ private:
     MainActions &m_actions;
     QWidget *m_window;
     Prompter *m_prompter = nullptr;
+    BlockEditorOpener *m_editorOpener = nullptr;
     QTabWidget *m_tabs;
     QList<ProgramWidget *> m_canvases;
     int m_current = 0;
