@@ -110,7 +110,9 @@ CanvasGesture CanvasHitTest::gestureOfKey(const QString &key)
 
 QRect CanvasHitTest::bandRect(const QPoint &press, const QPoint &drop)
 {
-    QRect band = QRect(press, drop).normalized();
+    // Both corners belong to the band whichever way it was drawn.
+    QRect band(QPoint(std::min(press.x(), drop.x()), std::min(press.y(), drop.y())),
+               QPoint(std::max(press.x(), drop.x()), std::max(press.y(), drop.y())));
     if (band.left() < kBandEdgeX)
         band.setLeft(0);
     if (band.top() < kBandEdgeY)

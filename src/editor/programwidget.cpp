@@ -462,7 +462,7 @@ void ProgramWidget::paintGestures(QPainter &painter) const
     if (m_gesture == CanvasGesture::Selecting) {
         painter.setPen(BlockIconPainter::selectionColour());
         painter.setBrush(BlockIconPainter::selectionColour());
-        painter.drawRect(QRect(m_pressPoint, m_currentPoint).normalized());
+        painter.drawRect(CanvasHitTest::bandRect(m_pressPoint, m_currentPoint));
         painter.setBrush(Qt::NoBrush);
     }
     if (m_gesture == CanvasGesture::Moving) {
@@ -527,7 +527,8 @@ void ProgramWidget::updateSelectionOnPress(Qt::KeyboardModifiers modifiers, Bloc
             setSelection(CanvasHitTest::blocksInBand(
                 *m_sheet, CanvasHitTest::bandRect(m_previousBlock->position(), pressed->position())));
     } else {
-        m_previousBlock = m_currentBlock;
+        // The anchor of Shift ranges: the block last pressed without Shift.
+        m_previousBlock = pressed;
         if (pressed && !m_selection.contains(pressed))
             clearSelection();
     }
