@@ -15,7 +15,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
@@ -360,8 +359,7 @@ void MainWindow::on_action_Change_Boot_ROM_Page_triggered() {}
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (m_forwardingKey
-        || (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride))
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
     // Key events travel up the parent chain; count each one once, where it
     // starts, and only for this window.
@@ -369,10 +367,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     QWidget *focus = QApplication::focusWidget();
     if (!widget || widget->window() != this || widget != (focus ? focus : this))
         return false;
-    return trackKey(static_cast<QKeyEvent *>(event), widget);
+    return trackKey(static_cast<QKeyEvent *>(event));
 }
 
-bool MainWindow::trackKey(QKeyEvent *event, QWidget *target)
+bool MainWindow::trackKey(QKeyEvent *event)
 {
     bool *flag = m_keys.flagFor(event->key());
     if (!flag)
@@ -380,36 +378,20 @@ bool MainWindow::trackKey(QKeyEvent *event, QWidget *target)
     const bool wasHeld = *flag;
     *flag = event->type() != QEvent::KeyRelease;
     ProgramWidget *canvas = currentCanvas();
-    if (!*flag || event->key() == Qt::Key_Tab || !canvas)
+    if (!*flag || !canvas || !KeyState::isCanvasKey(event->key()))
         return false;
-    const bool isKeyPress = event->type() == QEvent::KeyPress;
-    if (event->key() == Qt::Key_Control || event->key() == Qt::Key_Shift) {
-        // Modifiers reach the canvas with every key press, once: by
-        // themselves when the canvas has the focus, else forwarded.
-        const bool reachesCanvas = target == canvas || canvas->isAncestorOf(target);
-        if (isKeyPress && !reachesCanvas)
-            forwardToCanvas(canvas, event);
-        return false;
-    }
-    // A press arrives as a shortcut override followed by the key press; the
-    // canvas gets the first of them and neither goes on, so that neither
-    // the focus widget nor a shortcut of the same key handles it again.
+    // A press arrives as a shortcut override followed by the key press. The
+    // canvas handles the first of them and neither goes on, so that neither
+    // the focus widget nor a shortcut of the same key (Delete) acts again.
     // Auto-repeat presses of a held key are dropped.
+    const bool isKeyPress = event->type() == QEvent::KeyPress;
     if (wasHeld)
         return isKeyPress;
-    if (forwardToCanvas(canvas, event) && !isKeyPress) {
+    if (canvas->handleKey(event->key()) && !isKeyPress) {
         event->accept();
         return true;
     }
     return isKeyPress;
-}
-
-bool MainWindow::forwardToCanvas(ProgramWidget *canvas, QKeyEvent *event)
-{
-    QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
-    QScopedValueRollback<bool> guard(m_forwardingKey, true);
-    QCoreApplication::sendEvent(canvas, &copy);
-    return copy.isAccepted();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

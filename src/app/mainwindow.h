@@ -107,11 +107,9 @@ private:
     void connectActions();
     void connectCanvas(ProgramWidget *canvas);
     void restoreGeometryFromSettings();
-    // Filters the key events of the focus widget `target`: remembers held
-    // keys and hands the canvas keys to the current canvas exactly once.
-    bool trackKey(QKeyEvent *event, QWidget *target);
-    // True when the canvas accepted the key.
-    bool forwardToCanvas(ProgramWidget *canvas, QKeyEvent *event);
+    // Filters the key events of the focus widget: remembers held keys and
+    // hands the canvas keys to the current canvas exactly once per press.
+    bool trackKey(QKeyEvent *event);
 
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;
@@ -124,7 +122,4 @@ private:
     EditCommands *m_edits = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
-    // A key handed to the canvas that it ignores travels back up to this
-    // window; it must not be counted and forwarded again.
-    bool m_forwardingKey = false;
 };

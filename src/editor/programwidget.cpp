@@ -731,9 +731,9 @@ bool ProgramWidget::changeLabelSide(bool toLeft)
     return true;
 }
 
-void ProgramWidget::keyPressEvent(QKeyEvent *event)
+bool ProgramWidget::handleKey(int key)
 {
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_Delete:
         if (m_wireSelected)
             deleteLine();
@@ -743,19 +743,26 @@ void ProgramWidget::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        moveByRows(event->key() == Qt::Key_Up ? -1 : 1);
+        moveByRows(key == Qt::Key_Up ? -1 : 1);
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (changeLabelSide(event->key() == Qt::Key_Left))
+        if (changeLabelSide(key == Qt::Key_Left))
             commit();
         break;
     default:
-        DragWidget::keyPressEvent(event);
-        return;
+        return false;
     }
-    event->accept();
     update();
+    return true;
+}
+
+void ProgramWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (handleKey(event->key()))
+        event->accept();
+    else
+        DragWidget::keyPressEvent(event);
 }
 
 void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)

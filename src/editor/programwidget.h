@@ -91,6 +91,9 @@ public:
     // Moves the selection (or the current block) one free row up (-1) or
     // down (+1), keeping the blocks' order.
     bool moveByRows(int step);
+    // Delete, Up, Down, Left and Right; false for any other key. The window
+    // hands keys here directly, so no shortcut sees them a second time.
+    bool handleKey(int key);
     // The canvas menu for a point: "Delete" on a wire, else "Paste". The
     // caller owns it.
     QMenu *createMenu(const QPoint &point);

@@ -1,5 +1,7 @@
 #include "app/mainactions.h"
 #include "app/mainwindow.h"
+#include "app/undostack.h"
+#include "common/canvasdriver.h"
 #include "common/testrunner.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
@@ -13,6 +15,7 @@
 #include "windowhelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
@@ -49,20 +52,6 @@ void sendKey(MainWindow &window, QEvent::Type type, Qt::Key key)
     QCoreApplication::sendEvent(&window, &event);
 }
 
-// Counts the key presses that reach a widget.
-class KeyCounter : public QObject
-{
-public:
-    QList<int> keys;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress)
-            keys << static_cast<QKeyEvent *>(event)->key();
-        return false;
-    }
-};
 
 const char kTwoSheetDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
@@ -174,26 +163,47 @@ private slots:
     void heldKeysReachTheCanvasOnce()
     {
         MainWindow window(QString(), nullptr);
-        KeyCounter counter;
-        window.canvas(0)->installEventFilter(&counter);
+        CanvasDriver driver(*window.canvas(0));
+        BlockItem *block = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
+        driver.click(block->position() + QPoint(3, 3));
         // Auto-repeat sends presses without releases.
-        sendKey(window, QEvent::ShortcutOverride, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+        sendKey(window, QEvent::ShortcutOverride, Qt::Key_Down);
         sendKey(window, QEvent::KeyPress, Qt::Key_Down);
         sendKey(window, QEvent::KeyPress, Qt::Key_Down);
-        QCOMPARE(counter.keys, QList<int>({Qt::Key_Delete, Qt::Key_Down}));
-        sendKey(window, QEvent::KeyRelease, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
-        QCOMPARE(counter.keys.count(Qt::Key_Delete), 2);
+        QCOMPARE(block->id(), 1);
+        sendKey(window, QEvent::KeyRelease, Qt::Key_Down);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Down);
+        QCOMPARE(block->id(), 2);
 
-        // Modifiers always reach the canvas; the window remembers them.
+        // The window remembers the modifiers.
         sendKey(window, QEvent::KeyPress, Qt::Key_Control);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Control);
-        QCOMPARE(counter.keys.count(Qt::Key_Control), 2);
         QVERIFY(window.keyState().control);
         sendKey(window, QEvent::KeyRelease, Qt::Key_Control);
         QVERIFY(!window.keyState().control);
+    }
+
+    // The canvas has the focus: the key comes to it as a shortcut override
+    // and a key press, and Delete is also the Delete action's shortcut.
+    void focusedCanvasHandlesDeleteOnce()
+    {
+        MainWindow window(QString(), nullptr);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ProgramWidget *canvas = window.canvas(0);
+        CanvasDriver driver(*canvas);
+        BlockItem *selected = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
+        BlockItem *current = addBlock(window, QStringLiteral("NonFnc"), 0, 3);
+        driver.click(current->position() + QPoint(3, 3));
+        canvas->setSelection({selected});
+        QVERIFY(action(window, "action_Delete")->isEnabled());
+        canvas->setFocus();
+        QCOMPARE(QApplication::focusWidget(), canvas);
+        const int steps = window.history().count();
+
+        QTest::keyClick(canvas, Qt::Key_Delete);
+        QCOMPARE(window.document().model().functionBlocks(), QList<BlockItem *>{current});
+        QCOMPARE(window.history().count(), steps + 1);
     }
 
     void rename_data()

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <memory>
 
 // Answers the canvas's boxes: warnings are collected, the port list answers
@@ -75,13 +76,16 @@ public:
     // The canvas's gesture while its drag moved over it.
     CanvasGesture gestureWhileDragging = CanvasGesture::Idle;
 
-    explicit CanvasDriver(ProgramWidget &canvas) : m_canvas(canvas)
+    explicit CanvasDriver(ProgramWidget &canvas) : m_canvas(canvas), m_alive(&canvas)
     {
         canvas.setPrompts(&prompts);
         canvas.setDragRunner([this](QDrag &drag) { return runDrag(drag); });
     }
+    // The canvas may be gone already (a rebuilt document replaces them).
     ~CanvasDriver()
     {
+        if (!m_alive)
+            return;
         m_canvas.setDragRunner({});
         m_canvas.setPrompts(nullptr);
     }
@@ -147,5 +151,6 @@ private:
     }
 
     ProgramWidget &m_canvas;
+    QPointer<ProgramWidget> m_alive;
     QPoint m_dropAt;
 };
