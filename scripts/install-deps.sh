@@ -3,7 +3,7 @@
 # Does nothing (and needs no network) when they are all present.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libgl-dev xvfb xauth)
+          qt6-l10n-tools libgl-dev xvfb xauth xdotool imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,10 +1,12 @@
 #include "app/commandline.h"
+#include "app/layoutreport.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -32,6 +34,7 @@ int main(int argc, char *argv[])
                              commandLine.usageMessage, QMessageBox::Ok);
     window->show();
     window->restoreUnsavedChanges();
+    QTimer::singleShot(0, window, [window] { LayoutReport::writeIfRequested(*window); });
     const int exitCode = app.exec();
     delete window;
     return exitCode;
