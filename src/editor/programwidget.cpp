@@ -15,6 +15,7 @@
 #include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
+#include "model/placement.h"
 #include "model/rowsearch.h"
 #include "model/sheet.h"
 
@@ -63,15 +64,21 @@ struct Header
     const char *text;
 };
 
+// Headers from y 37, at their column's left edge (the input header indented).
+QRect headerRect(SheetColumn column, int indent, const QSize &size)
+{
+    return QRect(QPoint(Placement::columnX(column) + indent, 37), size);
+}
+
 const Header kHeaders[] = {
-    {"label_0", QRect(QPoint(20, 37), QPoint(75, 52)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
-    {"label_1", QRect(QPoint(142, 37), QPoint(204, 66)),
+    {"label_0", headerRect(SheetColumn::Input, 20, QSize(56, 16)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
+    {"label_1", headerRect(SheetColumn::PreLogic, 0, QSize(63, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "PreLogic\nFeedBack")},
-    {"label_2", QRect(QPoint(284, 37), QPoint(339, 66)),
+    {"label_2", headerRect(SheetColumn::Function, 0, QSize(56, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "Function\n")},
-    {"label_3", QRect(QPoint(425, 37), QPoint(487, 52)),
+    {"label_3", headerRect(SheetColumn::PostLogic, 0, QSize(63, 16)),
      QT_TRANSLATE_NOOP("MainWindow", "PostLogic")},
-    {"label_4", QRect(QPoint(567, 37), QPoint(677, 81)),
+    {"label_4", headerRect(SheetColumn::Output, 0, QSize(111, 45)),
      QT_TRANSLATE_NOOP("MainWindow", "Output\nFeedBack\nMeasure Counter")},
 };
 
@@ -189,20 +196,18 @@ void ProgramWidget::createHeaders()
 
 QLabel *ProgramWidget::iconOf(const BlockItem *block) const
 {
-    return block ? qobject_cast<QLabel *>(block->iconWidget()) : nullptr;
+    return m_icons.value(block).label;
 }
 
 void ProgramWidget::showBlock(BlockItem *block)
 {
-    block->setPixmap(BlockIconPainter::placedImage(*block));
-    auto *icon = new QLabel(this);
-    icon->setAttribute(Qt::WA_DeleteOnClose);
-    icon->setPixmap(QPixmap::fromImage(block->pixmap()));
-    icon->resize(block->pixmap().size());
-    icon->move(block->position());
-    icon->show();
-    block->setIconWidget(icon);
-    attachActions(block, icon);
+    auto *label = new QLabel(this);
+    label->setAttribute(Qt::WA_DeleteOnClose);
+    label->move(block->position());
+    label->show();
+    m_icons.insert(block, Icon{label, QPixmap()});
+    setIconPicture(block, BlockIconPainter::placedPicture(*block));
+    attachActions(block, label);
     markWiresDirty();
 }
 
@@ -227,18 +232,16 @@ void ProgramWidget::moveIcon(BlockItem *block)
 
 void ProgramWidget::redrawBlock(BlockItem *block)
 {
-    if (m_sheet->contains(block))
-        setIconImage(block, BlockIconPainter::placedImage(*block));
+    if (m_icons.contains(block))
+        setIconPicture(block, BlockIconPainter::placedPicture(*block));
 }
 
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
-    if (!m_sheet->contains(block) && !iconOf(block))
+    if (!m_sheet->contains(block) && !m_icons.contains(block))
         return;
-    if (QLabel *icon = iconOf(block); icon && icon->parent() == this) {
+    if (QLabel *icon = m_icons.take(block).label)
         icon->close();
-        block->setIconWidget(nullptr);
-    }
     m_selection.removeAll(block);
     if (m_currentBlock == block) {
         m_currentBlock = nullptr;
@@ -249,13 +252,14 @@ void ProgramWidget::forgetBlock(BlockItem *block)
     markWiresDirty();
 }
 
-void ProgramWidget::setIconImage(BlockItem *block, const QImage &image)
+void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
 {
-    block->setPixmap(image);
-    if (QLabel *icon = iconOf(block)) {
-        icon->setPixmap(QPixmap::fromImage(image));
-        icon->resize(image.size());
-    }
+    const auto icon = m_icons.find(block);
+    if (icon == m_icons.end())
+        return;
+    icon->picture = picture;
+    icon->label->resize(picture.size());
+    showSelected(block, m_selection.contains(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
@@ -265,18 +269,17 @@ void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
         m_edits->moveInputToPort(block, newPortText);
     else if (moved && BlockKinds::isNamedByResource(block->kind()))
         m_edits->moveToResource(block, newPortText);
-    setIconImage(block, BlockIconPainter::editedImage(*block));
+    setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
     emit modified();
 }
 
 void ProgramWidget::showSelected(BlockItem *block, bool selected)
 {
-    QLabel *icon = iconOf(block);
-    if (!icon)
+    const Icon icon = m_icons.value(block);
+    if (!icon.label)
         return;
-    const QImage image = selected ? BlockIconPainter::selectedImage(block->pixmap()) : block->pixmap();
-    icon->setPixmap(QPixmap::fromImage(image));
+    icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
 }
 
 BlockItem *ProgramWidget::currentBlock() const
@@ -469,7 +472,7 @@ void ProgramWidget::paintGestures(QPainter &painter) const
         painter.setPen(Qt::cyan);
         const QPoint offset = m_currentPoint - m_pressPoint;
         for (const BlockItem *block : blocksToMove())
-            painter.drawRect(QRect(block->position() + offset, block->pixmap().size()));
+            painter.drawRect(QRect(block->position() + offset, block->size()));
     }
 }
 
@@ -577,7 +580,7 @@ void ProgramWidget::pressOnBlock(BlockItem *block, Qt::MouseButton button)
         key = CanvasHitTest::wireKey(*block);
         m_pressPoint = m_currentPoint = block->outputPoint();
     }
-    startDrag(DragPayload{key, m_pressPoint}, QPixmap::fromImage(block->pixmap()), hotSpot);
+    startDrag(DragPayload{key, m_pressPoint}, m_icons.value(block).picture, hotSpot);
     m_gesture = CanvasGesture::Idle;
     update();
 }

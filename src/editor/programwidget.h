@@ -4,6 +4,8 @@
 #include "editor/dragwidget.h"
 
 #include <QColor>
+#include <QHash>
+#include <QPixmap>
 #include <QLine>
 #include <QList>
 #include <QPoint>
@@ -146,7 +148,7 @@ private:
     void moveIcon(BlockItem *block);
     void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
-    void setIconImage(BlockItem *block, const QImage &image);
+    void setIconPicture(BlockItem *block, const QPixmap &picture);
     void showSelected(BlockItem *block, bool selected);
     void rebuildWires();
     void paintBands(QPainter &painter) const;
@@ -158,6 +160,14 @@ private:
     DesignEdits *m_edits;
     const ConnectionSettings *m_settings;
 
+    // The child label showing each block of the sheet, and its picture when
+    // not selected.
+    struct Icon
+    {
+        QLabel *label = nullptr;
+        QPixmap picture;
+    };
+    QHash<const BlockItem *, Icon> m_icons;
     QList<Wire> m_wires;
     QList<BlockItem *> m_selection;
     BlockItem *m_currentBlock = nullptr;

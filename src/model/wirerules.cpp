@@ -62,6 +62,10 @@ WireRules::DropResult WireRules::connect(BlockItem *source, BlockItem *destinati
 {
     if (!source || !destination || source == destination || source->sheet() != destination->sheet())
         return {};
+    // A label or feedback definition is a sink: its signal leaves through
+    // the references, and a document cannot name it as a driver.
+    if (BlockKinds::definesLabel(source->kind()))
+        return {};
     const SheetColumn column = destination->traits().column;
     if (static_cast<int>(source->traits().column) != static_cast<int>(column) - 1)
         return {};
@@ -196,7 +200,7 @@ WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int she
     BlockItem *destination = *hit;
     int port = 0;
     if (destination->kind() == BlockKind::MeasureCounter) {
-        const int middle = destination->position().y() + destination->pixmap().height() / 2;
+        const int middle = destination->position().y() + destination->size().height() / 2;
         port = drop.y() < middle ? 0 : 1;
     }
     return connect(source, destination, port);
