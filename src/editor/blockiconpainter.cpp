@@ -5,7 +5,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 // Width kept free on each side of a block picture for its port stubs.
@@ -27,9 +29,36 @@ bool BlockIconPainter::isLogic(const BlockItem &block)
     return BlockKinds::isLogic(block.kind());
 }
 
-QImage BlockIconPainter::captioned(const QImage &picture, const QString &text, int weight)
+QImage BlockIconPainter::cleanPicture(const QString &fileName)
 {
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    static QHash<QString, QImage> pictures;
+    const auto cached = pictures.constFind(fileName);
+    if (cached != pictures.cend())
+        return cached.value();
+    QImage image(QStringLiteral(":/images/") + fileName);
+    if (image.isNull()) {
+        image = QImage(BlockImages::size(fileName), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    pictures.insert(fileName, image);
+    return image;
+}
+
+QPixmap BlockIconPainter::captioned(const QString &fileName, const QString &text, int weight)
+{
+    const QString key = QStringLiteral("block:%1:%2:%3").arg(fileName).arg(weight).arg(text);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap::fromImage(drawCaption(cleanPicture(fileName), text, weight));
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
+}
+
+QImage BlockIconPainter::drawCaption(const QImage &picture, const QString &text, int weight)
+{
+    QImage image = picture;
     if (text.isEmpty() || image.isNull())
         return image;
     QPainter painter(&image);
@@ -53,33 +82,34 @@ QImage BlockIconPainter::captioned(const QImage &picture, const QString &text, i
 QString BlockIconPainter::modeImageFile(const BlockItem &block)
 {
     const QString variant = BlockImages::placedImageFile(block);
-    return variant.isEmpty() ? QStringLiteral("Function.png") : variant;
+    return variant.isEmpty() ? QString(block.traits().picture) : variant;
 }
 
-QImage BlockIconPainter::placedImage(const BlockItem &block)
+QPixmap BlockIconPainter::placedPicture(const BlockItem &block)
 {
     const QString variant = BlockImages::placedImageFile(block);
     if (!variant.isEmpty())
-        return captioned(BlockImages::load(variant), block.displayName(), QFont::Normal);
+        return captioned(variant, block.displayName(), QFont::Normal);
+    const QString picture = block.traits().picture;
     if (isLogic(block) && block.property().isEmpty())
-        return captioned(block.basePixmap(), block.displayName(), QFont::Bold);
-    return captioned(block.basePixmap(), block.caption(), QFont::Normal);
+        return captioned(picture, block.displayName(), QFont::Bold);
+    return captioned(picture, block.caption(), QFont::Normal);
 }
 
-QImage BlockIconPainter::editedImage(const BlockItem &block)
+QPixmap BlockIconPainter::editedPicture(const BlockItem &block)
 {
     if (hasModeVariant(block))
-        return captioned(BlockImages::load(modeImageFile(block)), block.displayName(),
-                         QFont::Normal);
+        return captioned(modeImageFile(block), block.displayName(), QFont::Normal);
+    const QString picture = block.traits().picture;
     if (isLogic(block))
-        return captioned(block.basePixmap(), block.displayName(), QFont::Normal);
-    return captioned(block.basePixmap(), block.caption(), QFont::Normal);
+        return captioned(picture, block.displayName(), QFont::Normal);
+    return captioned(picture, block.caption(), QFont::Normal);
 }
 
-QImage BlockIconPainter::selectedImage(const QImage &image)
+QPixmap BlockIconPainter::selectedPicture(const QPixmap &picture)
 {
-    QImage washed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage washed = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&washed);
     painter.fillRect(washed.rect(), selectionColour());
-    return washed;
+    return QPixmap::fromImage(washed);
 }

@@ -125,19 +125,17 @@ void ProgramWidget::createHeaders()
 
 QLabel *ProgramWidget::iconOf(const BlockItem *block) const
 {
-    return block ? qobject_cast<QLabel *>(block->iconWidget()) : nullptr;
+    return m_icons.value(block).label;
 }
 
 void ProgramWidget::showBlock(BlockItem *block)
 {
-    block->setPixmap(BlockIconPainter::placedImage(*block));
-    auto *icon = new QLabel(this);
-    icon->setAttribute(Qt::WA_DeleteOnClose);
-    icon->setPixmap(QPixmap::fromImage(block->pixmap()));
-    icon->resize(block->pixmap().size());
-    icon->move(block->position());
-    icon->show();
-    block->setIconWidget(icon);
+    auto *label = new QLabel(this);
+    label->setAttribute(Qt::WA_DeleteOnClose);
+    label->move(block->position());
+    label->show();
+    m_icons.insert(block, Icon{label, QPixmap()});
+    setIconPicture(block, BlockIconPainter::placedPicture(*block));
     markWiresDirty();
 }
 
@@ -150,18 +148,16 @@ void ProgramWidget::moveIcon(BlockItem *block)
 
 void ProgramWidget::redrawBlock(BlockItem *block)
 {
-    if (m_sheet->contains(block))
-        setIconImage(block, BlockIconPainter::placedImage(*block));
+    if (m_icons.contains(block))
+        setIconPicture(block, BlockIconPainter::placedPicture(*block));
 }
 
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
-    if (!m_sheet->contains(block) && !iconOf(block))
+    if (!m_sheet->contains(block) && !m_icons.contains(block))
         return;
-    if (QLabel *icon = iconOf(block); icon && icon->parent() == this) {
+    if (QLabel *icon = m_icons.take(block).label)
         icon->close();
-        block->setIconWidget(nullptr);
-    }
     m_selection.removeAll(block);
     if (m_currentBlock == block) {
         m_currentBlock = nullptr;
@@ -172,13 +168,14 @@ void ProgramWidget::forgetBlock(BlockItem *block)
     markWiresDirty();
 }
 
-void ProgramWidget::setIconImage(BlockItem *block, const QImage &image)
+void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
 {
-    block->setPixmap(image);
-    if (QLabel *icon = iconOf(block)) {
-        icon->setPixmap(QPixmap::fromImage(image));
-        icon->resize(image.size());
-    }
+    const auto icon = m_icons.find(block);
+    if (icon == m_icons.end())
+        return;
+    icon->picture = picture;
+    icon->label->resize(picture.size());
+    showSelected(block, m_selection.contains(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
@@ -187,18 +184,17 @@ void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
         m_edits->moveInputToPort(block, newPortText);
     else if (block->kind() == BlockKind::Output)
         m_edits->moveToResource(block, newPortText);
-    setIconImage(block, BlockIconPainter::editedImage(*block));
+    setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
     emit modified();
 }
 
 void ProgramWidget::showSelected(BlockItem *block, bool selected)
 {
-    QLabel *icon = iconOf(block);
-    if (!icon)
+    const Icon icon = m_icons.value(block);
+    if (!icon.label)
         return;
-    const QImage image = selected ? BlockIconPainter::selectedImage(block->pixmap()) : block->pixmap();
-    icon->setPixmap(QPixmap::fromImage(image));
+    icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
 }
 
 BlockItem *ProgramWidget::currentBlock() const
@@ -354,7 +350,7 @@ void ProgramWidget::paintGestures(QPainter &painter) const
         painter.setPen(Qt::cyan);
         const QPoint offset = m_currentPoint - m_pressPoint;
         for (const BlockItem *block : m_selection)
-            painter.drawRect(QRect(block->position() + offset, block->pixmap().size()));
+            painter.drawRect(QRect(block->position() + offset, block->size()));
     }
 }
 

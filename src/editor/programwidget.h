@@ -3,6 +3,8 @@
 #include "editor/dragwidget.h"
 
 #include <QColor>
+#include <QHash>
+#include <QPixmap>
 #include <QLine>
 #include <QList>
 #include <QPoint>
@@ -80,7 +82,7 @@ private:
     void moveIcon(BlockItem *block);
     void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
-    void setIconImage(BlockItem *block, const QImage &image);
+    void setIconPicture(BlockItem *block, const QPixmap &picture);
     void showSelected(BlockItem *block, bool selected);
     void rebuildWires();
     void paintBands(QPainter &painter) const;
@@ -92,6 +94,14 @@ private:
     DesignEdits *m_edits;
     const ConnectionSettings *m_settings;
 
+    // The child label showing each block of the sheet, and its picture when
+    // not selected.
+    struct Icon
+    {
+        QLabel *label = nullptr;
+        QPixmap picture;
+    };
+    QHash<const BlockItem *, Icon> m_icons;
     QList<Wire> m_wires;
     QList<BlockItem *> m_selection;
     BlockItem *m_currentBlock = nullptr;

@@ -2,10 +2,9 @@
 
 #include "model/blockitem.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHash>
-#include <QPainter>
+
+#include <array>
 
 namespace {
 
@@ -42,30 +41,16 @@ QSize BlockImages::size(const QString &fileName)
     return imageSizes().value(fileName);
 }
 
-QImage BlockImages::load(const QString &fileName)
+QSize BlockImages::sizeOf(BlockKind kind)
 {
-    QImage image(QStringLiteral(":/images/") + fileName);
-    if (image.isNull()) {
-        const QSize listed = size(fileName);
-        if (listed.isEmpty())
-            return QImage();
-        image = QImage(listed, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        return image;
-    }
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-void BlockImages::drawCentred(QImage &image, const QString &text, int weight)
-{
-    // QPainter needs the font database of a GUI application to draw text.
-    if (image.isNull() || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return;
-    QPainter painter(&image);
-    QFont font = painter.font();
-    font.setWeight(QFont::Weight(weight));
-    painter.setFont(font);
-    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    // Geometry asks for sizes all the time; the file table is read once.
+    static const auto sizes = [] {
+        std::array<QSize, BlockKinds::kindCount> table{};
+        for (size_t k = 0; k < table.size(); ++k)
+            table[k] = size(BlockKinds::traits(static_cast<BlockKind>(k)).picture);
+        return table;
+    }();
+    return sizes[static_cast<size_t>(kind)];
 }
 
 QString BlockImages::placedImageFile(const BlockItem &block)

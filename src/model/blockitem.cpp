@@ -10,8 +10,6 @@
 BlockItem::BlockItem(int id, int sheet, const QString &name, BlockKind kind, bool drawName)
     : m_id(id), m_sheet(sheet), m_kind(kind), m_name(name)
 {
-    m_basePixmap = BlockImages::load(BlockKinds::traits(kind).picture);
-    m_pixmap = m_basePixmap;
     if (drawName)
         BlockItem::setCaption(QString());
 }
@@ -28,22 +26,10 @@ BlockItem::~BlockItem()
         source->removeFanout(this);
 }
 
-QObject *BlockItem::renameAction(QObject *) { return nullptr; }
-QObject *BlockItem::cutAction(QObject *) { return nullptr; }
-QObject *BlockItem::copyAction(QObject *) { return nullptr; }
-QObject *BlockItem::deleteAction(QObject *) { return nullptr; }
-QObject *BlockItem::editAction(QObject *) { return nullptr; }
-
-void BlockItem::setIconWidget(QObject *widget) { m_iconWidget = widget; }
-QObject *BlockItem::iconWidget() const { return m_iconWidget; }
-
 void BlockItem::setPosition(const QPoint &position) { m_position = position; }
 QPoint BlockItem::position() const { return m_position; }
 
-void BlockItem::setPixmap(const QImage &image) { m_pixmap = image; }
-void BlockItem::setBasePixmap(const QImage &image) { m_basePixmap = image; }
-QImage BlockItem::pixmap() const { return m_pixmap; }
-QImage BlockItem::basePixmap() const { return m_basePixmap; }
+QSize BlockItem::size() const { return BlockImages::sizeOf(m_kind); }
 
 bool BlockItem::setProperty(const QString &text)
 {
@@ -134,12 +120,13 @@ QString BlockItem::term() const { return m_term; }
 
 QPoint BlockItem::outputPoint() const
 {
-    return {m_position.x() + m_pixmap.width(), m_position.y() + m_pixmap.height() / 2};
+    const QSize picture = size();
+    return {m_position.x() + picture.width(), m_position.y() + picture.height() / 2};
 }
 
 QPoint BlockItem::inputPoint(int) const
 {
-    return {m_position.x(), m_position.y() + m_pixmap.height() / 2};
+    return {m_position.x(), m_position.y() + size().height() / 2};
 }
 
 void BlockItem::setRow(int row) { m_id = row; }
@@ -151,8 +138,9 @@ bool BlockItem::containsPoint(int sheet, int x, int y) const
 {
     if (sheet >= 0 && sheet != m_sheet)
         return false;
-    return x >= m_position.x() && x <= m_position.x() + m_pixmap.width()
-           && y >= m_position.y() && y <= m_position.y() + m_pixmap.height();
+    const QSize picture = size();
+    return x >= m_position.x() && x <= m_position.x() + picture.width()
+           && y >= m_position.y() && y <= m_position.y() + picture.height();
 }
 
 void BlockItem::writeEntry(QTextStream &stream, const QString &term, int level) const
@@ -196,10 +184,7 @@ QString BlockItem::propertyValue(const QString &key) const
 
 void BlockItem::setCaption(const QString &text)
 {
-    // Always redrawn on the clean picture, so that repeated captions never
-    // pile up on the image.
-    m_pixmap = m_basePixmap;
-    drawCaption(text.isEmpty() ? m_name : text);
+    m_caption = text.isEmpty() ? m_name : text;
 }
 
 QString BlockItem::caption() const { return m_caption; }
@@ -213,15 +198,8 @@ int BlockItem::inputCount() const { return traits().inputCount; }
 
 QPoint BlockItem::wireEndPoint(int port) const { return inputPoint(port); }
 
-void BlockItem::drawCaption(const QString &text)
-{
-    m_caption = text;
-    BlockImages::drawCentred(m_pixmap, text);
-}
-
 void BlockItem::clearCaption()
 {
-    m_pixmap = m_basePixmap;
     m_caption.clear();
 }
 

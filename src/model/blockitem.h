@@ -2,19 +2,20 @@
 
 #include "model/blockkinds.h"
 
-#include <QImage>
 #include <QLine>
 #include <QList>
 #include <QMap>
 #include <QMetaType>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 class QObject;
 class QTextStream;
 
 // One element of a sheet: a node of the design (kind, resource name,
-// parameters, input connections) and the image the canvas shows for it.
+// parameters, input connections) with its place and caption text. How it
+// looks is the canvas's business; its size comes from the kind's picture.
 //
 // Ownership: every block is owned by the DesignModel. `inputs` and `fanout`
 // are non-owning; the connection operations and the destructor keep them
@@ -37,26 +38,11 @@ public:
     BlockItem(const BlockItem &) = delete;
     BlockItem &operator=(const BlockItem &) = delete;
 
-    // Context actions bound to this block and a canvas. The widget layer
-    // supplies them; the core returns nullptr.
-    virtual QObject *renameAction(QObject *canvas);
-    virtual QObject *cutAction(QObject *canvas);
-    virtual QObject *copyAction(QObject *canvas);
-    virtual QObject *deleteAction(QObject *canvas);
-    virtual QObject *editAction(QObject *canvas);
-
-    // The canvas child that shows this block; not owned (the canvas owns it).
-    virtual void setIconWidget(QObject *widget);
-    virtual QObject *iconWidget() const;
-
-    // Top-left corner of the image on the canvas, in pixels.
+    // Top-left corner of the picture on the canvas, in pixels.
     virtual void setPosition(const QPoint &position);
     virtual QPoint position() const;
-
-    virtual void setPixmap(const QImage &image);
-    virtual void setBasePixmap(const QImage &image);
-    virtual QImage pixmap() const;
-    virtual QImage basePixmap() const;
+    // Size of the kind's picture, in pixels.
+    QSize size() const;
 
     virtual bool setProperty(const QString &text);
     virtual QString property() const;
@@ -106,7 +92,7 @@ public:
 
     virtual Identity identity() const;
 
-    // A negative sheet matches any sheet; edges of the image are inside.
+    // A negative sheet matches any sheet; edges of the picture are inside.
     virtual bool containsPoint(int sheet, int x, int y) const;
 
     // Writes the block's <entry> element, each line indented by `level`;
@@ -120,9 +106,9 @@ public:
     // must start an item, so a key inside a value (a path) is not taken.
     virtual QString propertyValue(const QString &key) const;
 
-    // Empty text draws `name`; any other text is drawn instead of it.
+    // Empty text shows `name`; any other text is shown instead of it.
     virtual void setCaption(const QString &text);
-    // The text last drawn on the image.
+    // The text the canvas shows on the block's picture.
     QString caption() const;
 
     virtual QString indent(int level) const;
@@ -131,15 +117,14 @@ public:
     virtual int inputCount() const;
 
 protected:
-    // Loads the picture of the kind and draws `name` on it. Subclasses with
-    // their own caption rule pass drawName = false.
+    // Captioned with `name`; subclasses with their own caption rule pass
+    // drawName = false.
     BlockItem(int id, int sheet, const QString &name, BlockKind kind, bool drawName = true);
 
     // Where the wire into `port` ends; logic blocks use their letter inputs.
     virtual QPoint wireEndPoint(int port) const;
 
-    void drawCaption(const QString &text);
-    // Back to the clean image with nothing drawn on it.
+    // No caption at all.
     void clearCaption();
 
     // Caption rule of the outputs with a fixed path delay (NIM-OUT, FeedBack):
@@ -161,15 +146,12 @@ private:
 
     int m_id;
     int m_sheet;
-    QObject *m_iconWidget = nullptr;
     QPoint m_position;
     QString m_term;
     BlockKind m_kind = BlockKind::None;
     QString m_name;
     QString m_userName;
     QString m_property;
-    QImage m_pixmap;
-    QImage m_basePixmap;
     InputMap m_inputs;
     QList<BlockItem *> m_fanout;
     QString m_caption;

@@ -12,7 +12,7 @@ using E = BlockEditor;
 
 // Numbered kinds come after every exact word, so that "FeedBack" and "Label"
 // find their defining kinds before their reference prefixes.
-const std::array<BlockKindTraits, 15> kindTable = {{
+const std::array<BlockKindTraits, BlockKinds::kindCount> kindTable = {{
     {BlockKind::None, L(""), false, C::None, 0, L(""), L(""), 0, L(""), BlockList::None, E::None, false},
     {BlockKind::Input, L("Input"), false, C::Input, 104, L(""), L("label-IN.png"), 0, L(""),
      BlockList::Inputs, E::Port, true},

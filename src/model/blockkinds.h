@@ -5,6 +5,8 @@
 #include <QLatin1String>
 #include <QString>
 
+#include <cstddef>
+
 class BlockItem;
 
 // What a block is. The term written in documents names the kind: an exact
@@ -57,6 +59,8 @@ struct BlockKindTraits
 class BlockKinds
 {
 public:
+    static constexpr size_t kindCount = static_cast<size_t>(BlockKind::LabelReference) + 1;
+
     // Traits of BlockKind::None for a term that names no kind.
     static BlockKind ofTerm(const QString &term);
     static const BlockKindTraits &traits(BlockKind kind);

@@ -196,7 +196,7 @@ WireRules::DropResult WireRules::dropOnOutput(const QString &sourceName, int she
     BlockItem *destination = *hit;
     int port = 0;
     if (destination->kind() == BlockKind::MeasureCounter) {
-        const int middle = destination->position().y() + destination->pixmap().height() / 2;
+        const int middle = destination->position().y() + destination->size().height() / 2;
         port = drop.y() < middle ? 0 : 1;
     }
     return connect(source, destination, port);

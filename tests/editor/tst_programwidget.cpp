@@ -1,14 +1,17 @@
 #include "common/testrunner.h"
+#include "editor/blockiconpainter.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockimages.h"
 #include "model/blockitem.h"
+#include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -106,7 +109,20 @@ private slots:
         const QImage normal = iconImage(f.canvas, logic);
         QVERIFY(bold != normal);
         // The edited picture is the clean image with the caption only.
-        QCOMPARE(normal.size(), logic->basePixmap().size());
+        QCOMPARE(normal.size(), logic->size());
+    }
+
+    void iconFollowsModelChanges()
+    {
+        Fixture f;
+        BlockItem *first = f.add(QStringLiteral("NonFnc"), 0);
+        BlockItem *second = f.add(QStringLiteral("NonFnc"), 1);
+        // Blocks that look the same share one picture.
+        QCOMPARE(f.canvas.iconOf(first)->pixmap().cacheKey(), f.canvas.iconOf(second)->pixmap().cacheKey());
+        f.doc.edits().renameBlock(first, QStringLiteral("Veto"));
+        QVERIFY(iconImage(f.canvas, first) != iconImage(f.canvas, second));
+        f.doc.edits().renameBlock(first, QString());
+        QCOMPARE(iconImage(f.canvas, first), iconImage(f.canvas, second));
     }
 
     void wireHitTest_data()
@@ -206,16 +222,17 @@ private slots:
         logic->setUserName(caption);
         f.doc.sheets().sheet(0)->place(logic);
         const QImage icon = iconImage(f.canvas, logic);
-        const QImage base = logic->basePixmap().convertToFormat(QImage::Format_ARGB32);
+        const QImage clean = BlockIconPainter::cleanPicture(logic->traits().picture);
+        const QImage base = clean.convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), base.size());
         for (int x : {0, 7, base.width() - 8, base.width() - 1}) {
             for (int y = 0; y < base.height(); ++y)
                 QVERIFY2(icon.pixel(x, y) == base.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
         if (oneLine) {
-            // A caption that fits looks exactly as the block draws it itself.
-            QImage own = logic->basePixmap();
-            BlockImages::drawCentred(own, caption);
+            // A caption that fits is drawn centred in the default font.
+            QImage own = clean;
+            QPainter(&own).drawText(own.rect(), Qt::AlignCenter, caption);
             QCOMPARE(icon, own.convertToFormat(QImage::Format_ARGB32));
         }
     }

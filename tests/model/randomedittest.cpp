@@ -126,7 +126,7 @@ void RandomEditTest::dropWire()
     if (!source)
         return;
     const QPoint drop = destination->position()
-                        + QPoint(5, m_random.bounded(destination->pixmap().height() + 1));
+                        + QPoint(5, m_random.bounded(destination->size().height() + 1));
     m_rules->dropWire(source->name(), destination->sheet(), drop);
 }
 
