@@ -116,6 +116,8 @@ void DocumentController::deleteSheet(int index)
 
 void DocumentController::reset()
 {
+    // The canvases go before the blocks, so they need not forget them one by one.
+    m_tabs.removeSheetTabs();
     m_document.reset();
     m_tabs.showFirstSheet();
     applyCommandLineSettings();

@@ -38,6 +38,9 @@ public:
     ProgramWidget *canvas(int index) const { return m_canvases.value(index); }
     ProgramWidget *currentCanvas() const { return canvas(m_current); }
 
+    // Removes every sheet page (the document is about to be reset); the
+    // pages of the new sheets appear as the document adds them.
+    void removeSheetTabs();
     // After the document was reset: sheet 0 is current and wired.
     void showFirstSheet();
     // Makes an existing sheet current; other indexes are ignored.
@@ -62,7 +65,6 @@ signals:
 
 private:
     void addSheetTab(Sheet *sheet);
-    void removeSheetTabs();
     void removeSheetTab(Sheet *sheet);
     void renumberSheetTabs(int removedIndex);
     void makeCurrent(int index);
