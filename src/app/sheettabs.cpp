@@ -62,16 +62,31 @@ void SheetTabs::addSheetTab(Sheet *sheet)
     const int index = sheet->index();
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tab%1").arg(index));
-    auto *layout = new QHBoxLayout(page);
-    auto *scroll = new CustomScroll(page);
-    auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.edits(),
-                                     &m_document.settings());
-    scroll->setWidget(canvas);
-    layout->addWidget(scroll);
-    m_canvases.insert(index, canvas);
+    new QHBoxLayout(page);
+    m_canvases.insert(index, nullptr);
     m_tabs->insertTab(index, page, sheet->caption());
     connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+}
+
+ProgramWidget *SheetTabs::canvas(int index)
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    if (!m_canvases.at(index))
+        m_canvases[index] = createCanvas(index);
+    return m_canvases.at(index);
+}
+
+ProgramWidget *SheetTabs::createCanvas(int index)
+{
+    QWidget *page = m_tabs->widget(index);
+    auto *scroll = new CustomScroll(page);
+    auto *canvas = new ProgramWidget(m_document.sheets().sheet(index), &m_document.model(),
+                                     &m_document.edits(), &m_document.settings());
+    scroll->setWidget(canvas);
+    page->layout()->addWidget(scroll);
     emit canvasAdded(canvas);
+    return canvas;
 }
 
 void SheetTabs::syncTabCaption(Sheet *sheet)
@@ -82,8 +97,6 @@ void SheetTabs::syncTabCaption(Sheet *sheet)
 void SheetTabs::removeSheetTabs()
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
-    for (ProgramWidget *canvas : std::as_const(m_canvases))
-        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
     while (m_tabs->count() > 1) {
         QWidget *page = m_tabs->widget(0);
         m_tabs->removeTab(0);
@@ -96,8 +109,7 @@ void SheetTabs::removeSheetTab(Sheet *sheet)
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
     const int index = sheet->index();
-    ProgramWidget *canvas = m_canvases.takeAt(index);
-    disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    m_canvases.removeAt(index);
     QWidget *page = m_tabs->widget(index);
     m_tabs->removeTab(index);
     delete page;
@@ -118,10 +130,11 @@ void SheetTabs::renumberSheetTabs(int removedIndex)
 
 void SheetTabs::connectCurrentCanvas()
 {
-    for (ProgramWidget *canvas : std::as_const(m_canvases))
-        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
-    if (ProgramWidget *canvas = currentCanvas())
-        connect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    if (m_connected)
+        disconnect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    m_connected = currentCanvas();
+    if (m_connected)
+        connect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
 }
 
 void SheetTabs::showFirstSheet()

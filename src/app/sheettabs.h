@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class DesignDocument;
 class MainActions;
@@ -35,8 +36,12 @@ public:
 
     int count() const { return m_canvases.size(); }
     int current() const { return m_current; }
-    ProgramWidget *canvas(int index) const { return m_canvases.value(index); }
-    ProgramWidget *currentCanvas() const { return canvas(m_current); }
+    // A sheet's canvas is made when it is first asked for (the sheet is
+    // shown, or a command needs it), so that a large document, and every
+    // undo of it, builds only the canvases the user looks at. Null for an
+    // index out of range.
+    ProgramWidget *canvas(int index);
+    ProgramWidget *currentCanvas() { return canvas(m_current); }
 
     // Removes every sheet page (the document is about to be reset); the
     // pages of the new sheets appear as the document adds them.
@@ -58,13 +63,14 @@ signals:
     void currentTabChanged(int index);
     // The current canvas's selection became empty or not.
     void itemSelect(bool selected);
-    // A canvas was created for a new sheet; its signals want wiring.
+    // A canvas was created; its signals want wiring.
     void canvasAdded(ProgramWidget *canvas);
     void editStepRequested();
     void sheetDeletionConfirmed(int index);
 
 private:
     void addSheetTab(Sheet *sheet);
+    ProgramWidget *createCanvas(int index);
     void removeSheetTab(Sheet *sheet);
     void renumberSheetTabs(int removedIndex);
     void makeCurrent(int index);
@@ -77,7 +83,9 @@ private:
     QWidget *m_window;
     Prompter *m_prompter = nullptr;
     QTabWidget *m_tabs;
+    // One per sheet; null until the canvas is first asked for.
     QList<ProgramWidget *> m_canvases;
+    QPointer<ProgramWidget> m_connected;
     int m_current = 0;
     // The pages are being rebuilt; tab changes must not create or wire sheets.
     bool m_rebuilding = false;
