@@ -195,6 +195,19 @@ private slots:
         QCOMPARE(w->tabWidget()->tabText(0), QStringLiteral("Front"));
     }
 
+    void canvasesMadeLaterRecordTheirEdits()
+    {
+        const QString path = writeDesign(QStringLiteral("later.krx"));
+        auto w = window();
+        w->open(path);
+        w->tabWidget()->setCurrentIndex(1);
+        QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 1, -1));
+        w->currentCanvas()->selectAll();
+        action(*w, "action_Delete")->trigger();
+        QVERIFY(w->document().sheets().sheet(1)->blocks().isEmpty());
+        QCOMPARE(w->history().count(), 1);
+    }
+
     // Random edits, each recorded; then every state is rebuilt from the
     // history by undoing to the base and redoing to the end.
     void everyStepRebuildsExactly_data()
