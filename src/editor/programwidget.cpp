@@ -5,6 +5,7 @@
 #include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
+#include "model/placement.h"
 #include "model/sheet.h"
 
 #include <QCoreApplication>
@@ -41,15 +42,21 @@ struct Header
     const char *text;
 };
 
+// Headers from y 37, at their column's left edge (the input header indented).
+QRect headerRect(SheetColumn column, int indent, const QSize &size)
+{
+    return QRect(QPoint(Placement::columnX(column) + indent, 37), size);
+}
+
 const Header kHeaders[] = {
-    {"label_0", QRect(QPoint(20, 37), QPoint(75, 52)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
-    {"label_1", QRect(QPoint(142, 37), QPoint(204, 66)),
+    {"label_0", headerRect(SheetColumn::Input, 20, QSize(56, 16)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
+    {"label_1", headerRect(SheetColumn::PreLogic, 0, QSize(63, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "PreLogic\nFeedBack")},
-    {"label_2", QRect(QPoint(284, 37), QPoint(339, 66)),
+    {"label_2", headerRect(SheetColumn::Function, 0, QSize(56, 30)),
      QT_TRANSLATE_NOOP("MainWindow", "Function\n")},
-    {"label_3", QRect(QPoint(425, 37), QPoint(487, 52)),
+    {"label_3", headerRect(SheetColumn::PostLogic, 0, QSize(63, 16)),
      QT_TRANSLATE_NOOP("MainWindow", "PostLogic")},
-    {"label_4", QRect(QPoint(567, 37), QPoint(677, 81)),
+    {"label_4", headerRect(SheetColumn::Output, 0, QSize(111, 45)),
      QT_TRANSLATE_NOOP("MainWindow", "Output\nFeedBack\nMeasure Counter")},
 };
 

@@ -17,7 +17,8 @@ template<typename Block>
 BlockItem *findIn(const QList<Block *> &list, const QString &name, int sheet)
 {
     for (Block *block : list) {
-        if (block->name() == name && (sheet < 0 || block->sheet() == sheet))
+        // The sheet first: comparing names is the expensive part.
+        if ((sheet < 0 || block->sheet() == sheet) && block->name() == name)
             return block;
     }
     return nullptr;

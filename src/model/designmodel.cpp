@@ -270,7 +270,7 @@ BlockItem *DesignModel::findBlock(const QString &name, int sheet) const
 {
     const QList<BlockItem *> blocks = allBlocks();
     for (BlockItem *block : blocks) {
-        if (block->name() == name && (sheet < 0 || block->sheet() == sheet))
+        if ((sheet < 0 || block->sheet() == sheet) && block->name() == name)
             return block;
     }
     return nullptr;

@@ -109,13 +109,11 @@ bool Sheet::remove(BlockItem *block)
 
 SheetColumn Sheet::findColumn(const BlockItem *block, int *row) const
 {
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        for (auto it = m_columns[i].cbegin(); it != m_columns[i].cend(); ++it) {
-            if (it.value() == block) {
-                *row = it.key();
-                return static_cast<SheetColumn>(i);
-            }
-        }
-    }
-    return SheetColumn::None;
+    // A placed block sits in its kind's column at row id(): the column maps
+    // are only changed by place, moveTo and remove, which keep it so.
+    const SheetColumn column = block ? block->traits().column : SheetColumn::None;
+    if (column == SheetColumn::None || this->column(column).value(block->id()) != block)
+        return SheetColumn::None;
+    *row = block->id();
+    return column;
 }

@@ -1,6 +1,9 @@
 #include "model/sheetset.h"
 
+#include "model/blockitem.h"
 #include "model/sheet.h"
+
+#include <QSet>
 
 SheetSet::SheetSet(QObject *parent) : QObject(parent)
 {
@@ -58,21 +61,18 @@ void SheetSet::reset()
 
 Sheet *SheetSet::sheetHolding(const BlockItem *block) const
 {
-    for (Sheet *sheet : m_sheets) {
-        if (sheet->contains(block))
-            return sheet;
-    }
-    return nullptr;
+    Sheet *onSheet = block ? sheet(block->sheet()) : nullptr;
+    return onSheet && onSheet->contains(block) ? onSheet : nullptr;
 }
 
 QString SheetSet::nextDefaultCaption() const
 {
+    QSet<QString> used;
+    for (const Sheet *sheet : m_sheets)
+        used.insert(sheet->caption());
     for (int number = 1;; ++number) {
         const QString caption = QStringLiteral("Sheet%1").arg(number);
-        bool used = false;
-        for (const Sheet *sheet : m_sheets)
-            used = used || sheet->caption() == caption;
-        if (!used)
+        if (!used.contains(caption))
             return caption;
     }
 }

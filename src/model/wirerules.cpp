@@ -62,6 +62,10 @@ WireRules::DropResult WireRules::connect(BlockItem *source, BlockItem *destinati
 {
     if (!source || !destination || source == destination || source->sheet() != destination->sheet())
         return {};
+    // A label or feedback definition is a sink: its signal leaves through
+    // the references, and a document cannot name it as a driver.
+    if (BlockKinds::definesLabel(source->kind()))
+        return {};
     const SheetColumn column = destination->traits().column;
     if (static_cast<int>(source->traits().column) != static_cast<int>(column) - 1)
         return {};
