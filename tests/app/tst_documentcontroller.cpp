@@ -385,11 +385,8 @@ private:
 
 void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
 {
-    // No "Label": a wire from a label into an output is accepted on the
-    // canvas but not read back from a document (the reader looks for
-    // post-logic drivers only), so it would not survive a rebuild.
     static const QStringList terms = {"Input", "PreLogic", "PostLogic", "CntFnc", "DlyFnc",
-                                      "NonFnc", "FeedBack", "NIM-OUT", "MsrCnt"};
+                                      "NonFnc", "FeedBack", "NIM-OUT", "MsrCnt", "Label"};
     DesignEdits &edits = w.document().edits();
     const int sheet = w.currentSheet();
     const QList<BlockItem *> blocks = w.document().sheets().sheet(sheet)->blocks();
