@@ -76,14 +76,20 @@ void coreRebuild(const QByteArray &bytes)
           }));
 }
 
+// The document as a file in the directory; empty when it cannot be written.
+QString writeDocument(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("design.krx"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 void windowSteps(const QByteArray &bytes)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ten.krx"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const QString path = writeDocument(dir, bytes);
+    if (path.isEmpty())
         return;
-    file.close();
     MainWindow window(path, nullptr);
     Sheet *sheet = window.document().sheets().sheet(0);
     int captions = 0;
@@ -103,11 +109,9 @@ void windowSteps(const QByteArray &bytes)
 void windowOpen(const QByteArray &bytes)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("largest.krx"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const QString path = writeDocument(dir, bytes);
+    if (path.isEmpty())
         return;
-    file.close();
     MainWindow window(QString(), nullptr);
     const double start = cpuMs();
     window.open(path);
