@@ -190,12 +190,14 @@ void DocumentController::openRecentFile()
 ReadResult DocumentController::loadBytes(const QByteArray &bytes)
 {
     ReadResult result;
+    m_tabs.setLoading(true);
     {
         // The label bar redraws once for the whole document instead of once
         // per label entry the reader adds.
         const QSignalBlocker quiet(&m_document.labels());
         result = DocumentReader(m_document.context()).read(bytes);
     }
+    m_tabs.setLoading(false);
     emit m_document.labels().changed();
     return result;
 }

@@ -33,8 +33,7 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     m_tabs->setMinimumHeight(100);
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tabs->addTab(new QWidget, QStringLiteral("+"));
-    m_tabs->tabBar()->setTabButton(0, QTabBar::LeftSide, nullptr);
-    m_tabs->tabBar()->setTabButton(0, QTabBar::RightSide, nullptr);
+    removePlusTabButtons();
 
     SheetSet &sheets = m_document.sheets();
     connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
@@ -49,6 +48,22 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     connect(m_tabs, &QTabWidget::tabCloseRequested, this, &SheetTabs::tabDelete);
     connect(m_tabs, &QWidget::customContextMenuRequested, this, &SheetTabs::showTabMenu);
     connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::setCurrentTab);
+}
+
+void SheetTabs::removePlusTabButtons()
+{
+    const int plus = m_tabs->count() - 1;
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::LeftSide, nullptr);
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::RightSide, nullptr);
+}
+
+void SheetTabs::setLoading(bool loading)
+{
+    // A close button added to one tab lays out every tab: with the buttons
+    // off while a document adds its sheets, loading stays linear in sheets.
+    m_tabs->setTabsClosable(!loading);
+    if (!loading)
+        removePlusTabButtons();
 }
 
 void SheetTabs::setPrompter(Prompter *prompter)

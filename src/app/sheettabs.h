@@ -50,6 +50,8 @@ public:
     void showFirstSheet();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
+    // Set while a document is read into the tabs.
+    void setLoading(bool loading);
 
 public slots:
     void tabNew(bool bModified);
@@ -70,6 +72,7 @@ signals:
 
 private:
     void addSheetTab(Sheet *sheet);
+    void removePlusTabButtons();
     ProgramWidget *createCanvas(int index);
     void removeSheetTab(Sheet *sheet);
     void renumberSheetTabs(int removedIndex);
