@@ -416,7 +416,9 @@ void DocumentController::restore(const RecoveryFile::LeftBehind &found)
     // The document as last saved is the state that undo returns to; the
     // file itself is written only when the user saves.
     const bool documentExists = QFileInfo::exists(found.documentPath);
-    if (!(documentExists ? openFile(found.documentPath) : startNew()))
+    // Opened from the command line already: its changes go on top of it.
+    const bool open = documentExists && found.documentPath == m_fileName;
+    if (!open && !(documentExists ? openFile(found.documentPath) : startNew()))
         return;
     if (!documentExists && !found.documentPath.isEmpty()) {
         setFileName(found.documentPath);

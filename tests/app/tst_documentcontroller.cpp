@@ -361,6 +361,26 @@ private slots:
         QCOMPARE(next->currentFileName(), path);
     }
 
+    void restoringTheDocumentOpenedAtStartAsksNothingElse()
+    {
+        const QString path = writeDesign(QStringLiteral("started.krx"));
+        ConnectionSettings options;
+        options.address = QStringLiteral("127.0.0.2");
+        auto first = std::make_unique<MainWindow>(path, &options);
+        first->setPrompter(&m_prompter);
+        edit(*first);
+        const QByteArray edited = written(*first);
+        first.reset();
+        // The settings from the command line make the new start modified too.
+        MainWindow next(path, &options);
+        next.setPrompter(&m_prompter);
+        QVERIFY(next.isWindowModified());
+        next.restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
+        QCOMPARE(written(next), edited);
+        QCOMPARE(RecoveryFile::leftBehind().size(), 0);
+    }
+
     void cancellingTheRestoreKeepsBothDesigns()
     {
         auto first = window();
