@@ -116,6 +116,8 @@ void DocumentController::deleteSheet(int index)
 
 void DocumentController::reset()
 {
+    // The canvases go before the blocks, so they need not forget them one by one.
+    m_tabs.removeSheetTabs();
     m_document.reset();
     m_tabs.showFirstSheet();
     applyCommandLineSettings();
@@ -188,12 +190,14 @@ void DocumentController::openRecentFile()
 ReadResult DocumentController::loadBytes(const QByteArray &bytes)
 {
     ReadResult result;
+    m_tabs.setLoading(true);
     {
         // The label bar redraws once for the whole document instead of once
         // per label entry the reader adds.
         const QSignalBlocker quiet(&m_document.labels());
         result = DocumentReader(m_document.context()).read(bytes);
     }
+    m_tabs.setLoading(false);
     emit m_document.labels().changed();
     return result;
 }
@@ -412,7 +416,9 @@ void DocumentController::restore(const RecoveryFile::LeftBehind &found)
     // The document as last saved is the state that undo returns to; the
     // file itself is written only when the user saves.
     const bool documentExists = QFileInfo::exists(found.documentPath);
-    if (!(documentExists ? openFile(found.documentPath) : startNew()))
+    // Opened from the command line already: its changes go on top of it.
+    const bool open = documentExists && found.documentPath == m_fileName;
+    if (!open && !(documentExists ? openFile(found.documentPath) : startNew()))
         return;
     if (!documentExists && !found.documentPath.isEmpty()) {
         setFileName(found.documentPath);

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -75,13 +75,21 @@ bool RecoveryFile::write(const QByteArray &document)
         m_lock = std::move(lock);
         keepLeftBehind();
     }
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside and renamed over the old file, so that a program that
+    // dies half-way leaves the previous state readable. Not synced to disk:
+    // this runs after every edit and must not wait for the disk.
+    const QString partial = path() + QStringLiteral(".part");
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     QDataStream stream(&file);
     stream.setVersion(kStreamVersion);
     stream << kMagic << kFormat << m_documentPath << qCompress(document);
-    return stream.status() == QDataStream::Ok && file.commit();
+    file.close();
+    return stream.status() == QDataStream::Ok && file.error() == QFile::NoError
+           && std::rename(QFile::encodeName(partial).constData(),
+                          QFile::encodeName(path()).constData())
+                  == 0;
 }
 
 void RecoveryFile::keepLeftBehind() const

@@ -33,8 +33,7 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     m_tabs->setMinimumHeight(100);
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tabs->addTab(new QWidget, QStringLiteral("+"));
-    m_tabs->tabBar()->setTabButton(0, QTabBar::LeftSide, nullptr);
-    m_tabs->tabBar()->setTabButton(0, QTabBar::RightSide, nullptr);
+    removePlusTabButtons();
 
     SheetSet &sheets = m_document.sheets();
     connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
@@ -51,6 +50,22 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::setCurrentTab);
 }
 
+void SheetTabs::removePlusTabButtons()
+{
+    const int plus = m_tabs->count() - 1;
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::LeftSide, nullptr);
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::RightSide, nullptr);
+}
+
+void SheetTabs::setLoading(bool loading)
+{
+    // A close button added to one tab lays out every tab: with the buttons
+    // off while a document adds its sheets, loading stays linear in sheets.
+    m_tabs->setTabsClosable(!loading);
+    if (!loading)
+        removePlusTabButtons();
+}
+
 void SheetTabs::setPrompter(Prompter *prompter)
 {
     m_prompter = prompter;
@@ -59,8 +74,11 @@ void SheetTabs::setPrompter(Prompter *prompter)
 void SheetTabs::setEditorOpener(BlockEditorOpener *opener)
 {
     m_editorOpener = opener;
-    for (ProgramWidget *canvas : std::as_const(m_canvases))
-        canvas->setEditorOpener(opener);
+    // Canvases not made yet take it when they are.
+    for (ProgramWidget *canvas : std::as_const(m_canvases)) {
+        if (canvas)
+            canvas->setEditorOpener(opener);
+    }
 }
 
 void SheetTabs::addSheetTab(Sheet *sheet)
@@ -69,18 +87,33 @@ void SheetTabs::addSheetTab(Sheet *sheet)
     const int index = sheet->index();
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tab%1").arg(index));
-    auto *layout = new QHBoxLayout(page);
+    new QHBoxLayout(page);
+    m_canvases.insert(index, nullptr);
+    m_tabs->insertTab(index, page, sheet->caption());
+    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+}
+
+ProgramWidget *SheetTabs::canvas(int index)
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    if (!m_canvases.at(index))
+        m_canvases[index] = createCanvas(index);
+    return m_canvases.at(index);
+}
+
+ProgramWidget *SheetTabs::createCanvas(int index)
+{
+    QWidget *page = m_tabs->widget(index);
     auto *scroll = new CustomScroll(page);
-    auto *canvas = new ProgramWidget(sheet, &m_document.model(), &m_document.edits(),
-                                     &m_document.settings());
+    auto *canvas = new ProgramWidget(m_document.sheets().sheet(index), &m_document.model(),
+                                     &m_document.edits(), &m_document.settings());
     canvas->setPasteAction(m_actions.actionPaste);
     canvas->setEditorOpener(m_editorOpener);
     scroll->setWidget(canvas);
-    layout->addWidget(scroll);
-    m_canvases.insert(index, canvas);
-    m_tabs->insertTab(index, page, sheet->caption());
-    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+    page->layout()->addWidget(scroll);
     emit canvasAdded(canvas);
+    return canvas;
 }
 
 void SheetTabs::syncTabCaption(Sheet *sheet)
@@ -91,8 +124,6 @@ void SheetTabs::syncTabCaption(Sheet *sheet)
 void SheetTabs::removeSheetTabs()
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
-    for (ProgramWidget *canvas : std::as_const(m_canvases))
-        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
     while (m_tabs->count() > 1) {
         QWidget *page = m_tabs->widget(0);
         m_tabs->removeTab(0);
@@ -105,8 +136,7 @@ void SheetTabs::removeSheetTab(Sheet *sheet)
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
     const int index = sheet->index();
-    ProgramWidget *canvas = m_canvases.takeAt(index);
-    disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    m_canvases.removeAt(index);
     QWidget *page = m_tabs->widget(index);
     m_tabs->removeTab(index);
     delete page;
@@ -127,10 +157,11 @@ void SheetTabs::renumberSheetTabs(int removedIndex)
 
 void SheetTabs::connectCurrentCanvas()
 {
-    for (ProgramWidget *canvas : std::as_const(m_canvases))
-        disconnect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
-    if (ProgramWidget *canvas = currentCanvas())
-        connect(canvas, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    if (m_connected)
+        disconnect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    m_connected = currentCanvas();
+    if (m_connected)
+        connect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
 }
 
 void SheetTabs::showFirstSheet()

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class BlockEditorOpener;
 class DesignDocument;
@@ -38,13 +39,22 @@ public:
 
     int count() const { return m_canvases.size(); }
     int current() const { return m_current; }
-    ProgramWidget *canvas(int index) const { return m_canvases.value(index); }
-    ProgramWidget *currentCanvas() const { return canvas(m_current); }
+    // A sheet's canvas is made when it is first asked for (the sheet is
+    // shown, or a command needs it), so that a large document, and every
+    // undo of it, builds only the canvases the user looks at. Null for an
+    // index out of range.
+    ProgramWidget *canvas(int index);
+    ProgramWidget *currentCanvas() { return canvas(m_current); }
 
+    // Removes every sheet page (the document is about to be reset); the
+    // pages of the new sheets appear as the document adds them.
+    void removeSheetTabs();
     // After the document was reset: sheet 0 is current and wired.
     void showFirstSheet();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
+    // Set while a document is read into the tabs.
+    void setLoading(bool loading);
 
 public slots:
     void tabNew(bool bModified);
@@ -58,14 +68,15 @@ signals:
     void currentTabChanged(int index);
     // The current canvas's selection became empty or not.
     void itemSelect(bool selected);
-    // A canvas was created for a new sheet; its signals want wiring.
+    // A canvas was created; its signals want wiring.
     void canvasAdded(ProgramWidget *canvas);
     void editStepRequested();
     void sheetDeletionConfirmed(int index);
 
 private:
     void addSheetTab(Sheet *sheet);
-    void removeSheetTabs();
+    void removePlusTabButtons();
+    ProgramWidget *createCanvas(int index);
     void removeSheetTab(Sheet *sheet);
     void renumberSheetTabs(int removedIndex);
     void makeCurrent(int index);
@@ -79,7 +90,9 @@ private:
     Prompter *m_prompter = nullptr;
     BlockEditorOpener *m_editorOpener = nullptr;
     QTabWidget *m_tabs;
+    // One per sheet; null until the canvas is first asked for.
     QList<ProgramWidget *> m_canvases;
+    QPointer<ProgramWidget> m_connected;
     int m_current = 0;
     // The pages are being rebuilt; tab changes must not create or wire sheets.
     bool m_rebuilding = false;

@@ -55,6 +55,7 @@ private:
 private slots:
     void initTestCase() { isolatePaths(); }
     void init() { m_prompter = ScriptedPrompter(); }
+    void cleanupTestCase() { isolatePaths(); }
 
     void pasteFollowsTheClipboardText_data()
     {

@@ -358,6 +358,9 @@ private slots:
         window.open(path);
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
         QCOMPARE(captions(window), QStringList({"Front", "Back", "+"}));
+        QTabBar *bar = window.tabWidget()->tabBar();
+        QVERIFY(bar->tabButton(1, QTabBar::RightSide) || bar->tabButton(1, QTabBar::LeftSide));
+        QVERIFY(!bar->tabButton(2, QTabBar::LeftSide) && !bar->tabButton(2, QTabBar::RightSide));
         QCOMPARE(window.windowTitle(), path + QStringLiteral("[*] - KaRiX"));
         QCOMPARE(window.currentFileName(), path);
         QCOMPARE(window.currentSheet(), 0);
