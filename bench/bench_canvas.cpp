@@ -5,6 +5,7 @@
 // milliseconds (targets: repaint under 4 ms, drop under 20 ms); never part
 // of the test run. Runs offscreen with test-mode data locations.
 
+#include "benchapplication.h"
 #include "fulldesign.h"
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
@@ -143,12 +144,7 @@ void run(const QString &path)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Quorvex-Bench"));
-    application.setApplicationName(QStringLiteral("KaRiX-Bench"));
+    BenchApplication application(argc, argv);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.krx"));

@@ -5,6 +5,7 @@
 // Prints milliseconds and bytes; never part of the test run. Runs offscreen
 // with test-mode data locations, so no user file is touched.
 
+#include "benchapplication.h"
 #include "fulldesign.h"
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
@@ -147,12 +148,7 @@ void historyMemory(const QByteArray &bytes)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication application(argc, argv);
-    application.setOrganizationName(QStringLiteral("Quorvex-Bench"));
-    application.setApplicationName(QStringLiteral("KaRiX-Bench"));
+    BenchApplication application(argc, argv);
 
     const QByteArray ten = FullDesign::fullDocument(10);
     coreRebuild(ten);
