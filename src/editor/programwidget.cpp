@@ -34,7 +34,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -259,7 +261,12 @@ void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
         return;
     icon->picture = picture;
     icon->label->resize(picture.size());
-    showSelected(block, m_selection.contains(block));
+    showSelected(block, isHighlighted(block));
+}
+
+bool ProgramWidget::isHighlighted(const BlockItem *block) const
+{
+    return block == m_currentBlock || m_selection.contains(block);
 }
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
@@ -294,9 +301,9 @@ const QList<BlockItem *> &ProgramWidget::selection() const
 
 void ProgramWidget::setSelection(const QList<BlockItem *> &blocks)
 {
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, false);
-    m_selection = blocks;
+    const QList<BlockItem *> previous = std::exchange(m_selection, blocks);
+    for (BlockItem *block : previous)
+        showSelected(block, isHighlighted(block));
     // Kept in column order, then row order: moves and copies rely on it.
     CanvasHitTest::sortByColumnAndRow(m_selection);
     for (BlockItem *block : std::as_const(m_selection))
@@ -501,9 +508,9 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
 
 void ProgramWidget::setCurrentBlock(BlockItem *block)
 {
-    if (m_currentBlock && !m_selection.contains(m_currentBlock))
-        showSelected(m_currentBlock, false);
-    m_currentBlock = block;
+    BlockItem *previous = std::exchange(m_currentBlock, block);
+    if (previous)
+        showSelected(previous, isHighlighted(previous));
     if (block)
         showSelected(block, true);
 }
@@ -635,8 +642,9 @@ void ProgramWidget::dropEvent(QDropEvent *event)
     } else if (own && key == CanvasHitTest::moveKey()) {
         if (dropMove(payload->point, drop))
             commit();
-    } else if (own && drop != payload->point) {
-        // A click near an output ends its drag where it began: no wire.
+    } else if (own) {
+        // A click near an output drops in the source's own column, where
+        // no wire can end.
         dropWire(CanvasHitTest::wireSourceName(key), drop);
     }
     if (own) {
@@ -702,9 +710,9 @@ void ProgramWidget::dropNewBlock(const QString &key)
     const DesignEdits::NewBlock placed = m_edits->placeNew(key, sheetIndex());
     if (placed.refusal == DesignEdits::Refusal::NoResource) {
         const QString kind = BlockKinds::traits(BlockKinds::ofTerm(key)).term;
-        m_prompts->warning(this, tr("There is no more %1 resource.").arg(kind));
+        warnAfterDrop(tr("There is no more %1 resource.").arg(kind));
     } else if (placed.refusal == DesignEdits::Refusal::ColumnFull) {
-        m_prompts->warning(this, tr("There is no free row left in this column."));
+        warnAfterDrop(tr("There is no free row left in this column."));
     }
     if (!placed.block)
         return;
@@ -713,11 +721,18 @@ void ProgramWidget::dropNewBlock(const QString &key)
     commit();
 }
 
+void ProgramWidget::warnAfterDrop(const QString &text)
+{
+    // A modal box inside the drop handler would run while the platform
+    // still finishes the drag: it waits for the event loop.
+    QTimer::singleShot(0, this, [this, text] { m_prompts->warning(this, text); });
+}
+
 void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
 {
     const WireRules::DropResult result = m_edits->dropWire(sourceName, sheetIndex(), drop);
     if (!result.warning.isEmpty())
-        m_prompts->warning(this, result.warning);
+        warnAfterDrop(result.warning);
     if (result.connected())
         commit();
 }

@@ -140,6 +140,7 @@ private:
                     const std::function<int(BlockItem *)> &targetRow);
     void dropNewBlock(const QString &key);
     void dropWire(const QString &sourceName, const QPoint &drop);
+    void warnAfterDrop(const QString &text);
     bool changeLabelSide(bool toLeft);
     QList<BlockItem *> blocksToMove() const;
     void commit();
@@ -150,6 +151,8 @@ private:
     void forgetBlock(BlockItem *block);
     void setIconPicture(BlockItem *block, const QPixmap &picture);
     void showSelected(BlockItem *block, bool selected);
+    // The current block and the selected ones show the selection colour.
+    bool isHighlighted(const BlockItem *block) const;
     void rebuildWires();
     void paintBands(QPainter &painter) const;
     void paintGestures(QPainter &painter) const;

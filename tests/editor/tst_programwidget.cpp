@@ -386,8 +386,9 @@ private slots:
         BlockItem *function = f.add(QStringLiteral("NonFnc"), 2);
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.drag(outputGrip(reference), function->position() + QPoint(5, 5));
-        QCOMPARE(driver.prompts.warnings,
-                 QStringList{"Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0."});
+        QTRY_COMPARE_WITH_TIMEOUT(
+            driver.prompts.warnings,
+            QStringList{"Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0."}, 1000);
         QVERIFY(function->inputs().isEmpty());
         QCOMPARE(steps.count(), 0);
     }
@@ -510,7 +511,7 @@ private slots:
         const int blocks = f.doc.model().allBlocks().size();
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.dropFromOutside(key, QPoint(300, 300));
-        QCOMPARE(driver.prompts.warnings, QStringList{warning});
+        QTRY_COMPARE_WITH_TIMEOUT(driver.prompts.warnings, QStringList{warning}, 1000);
         QCOMPARE(f.doc.model().allBlocks().size(), blocks);
         QCOMPARE(steps.count(), 0);
     }
