@@ -390,6 +390,13 @@ The MsrCnt data cannot be saved.</source>
     </message>
 </context>
 <context>
+    <name>DialogCanvasPrompts</name>
+    <message>
+        <source>KaRiX</source>
+        <translation>KaRiX</translation>
+    </message>
+</context>
+<context>
     <name>DocumentController</name>
     <message>
         <source>%1[*] - %2</source>
@@ -705,6 +712,45 @@ Messzähler</translation>
     </message>
 </context>
 <context>
+    <name>NIMActionCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionCut</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionDelete</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionEdit</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>select port</source>
+        <translation>Port wählen</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionRename</name>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+</context>
+<context>
     <name>NetSetupCommand</name>
     <message>
         <source>read or write the network settings in the module&apos;s EEPROM</source>
@@ -847,6 +893,22 @@ TCP Re-transmition Timer : %1msec</source>
     <message>
         <source>IP address: %1   TCP port: %2   UDP port: %3</source>
         <translation>IP-Adresse: %1   TCP-Port: %2   UDP-Port: %3</translation>
+    </message>
+    <message>
+        <source>There is no more %1 resource.</source>
+        <translation>Es ist kein %1 mehr frei.</translation>
+    </message>
+    <message>
+        <source>There is no free row left in this column.</source>
+        <translation>In dieser Spalte ist keine Zeile mehr frei.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
