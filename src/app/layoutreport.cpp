@@ -4,7 +4,6 @@
 #include "editor/menuwidget.h"
 #include "editor/programwidget.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QSaveFile>
 #include <QTextStream>
