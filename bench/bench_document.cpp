@@ -3,6 +3,7 @@
 // practice, with the process's peak resident memory after each. Prints
 // milliseconds and megabytes; never part of the test run.
 
+#include "fulldesign.h"
 #include "io/clipboardfragment.h"
 #include "io/designdocument.h"
 #include "io/documentreader.h"
@@ -19,38 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-QString entry(const QString &term, int id, const QString &name, const QString &net)
-{
-    QString text = QStringLiteral("        <entry term=\"%1\">\n            <id>%2</id>\n"
-                                  "            <name>%3</name>\n")
-                       .arg(term)
-                       .arg(id)
-                       .arg(name);
-    if (!net.isEmpty())
-        text += QStringLiteral("            <net port=\"0\">%1</net>\n").arg(net);
-    return text + QStringLiteral("        </entry>\n");
-}
-
-// Every logic row and every function row of every sheet filled, each block
-// fed by the one before it.
-QByteArray fullDocument(int sheets)
-{
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<KaRiX addr=\"127.0.0.1\" "
-                                  "tcpPort=\"24\" udpPort=\"4660\" Timeout=\"1\" autoConnect=\"false\">\n");
-    for (int sheet = 0; sheet < sheets; ++sheet) {
-        text += QStringLiteral("    <tab id=\"%1\" name=\"Sheet%2\">\n").arg(sheet).arg(sheet + 1);
-        for (int row = 0; row < 14; ++row)
-            text += entry(QStringLiteral("PreLogic"), row, QStringLiteral("PreLgc%1_%2").arg(sheet).arg(row), QString());
-        for (int row = 0; row < 24; ++row)
-            text += entry(QStringLiteral("Label%1").arg(row), row, QStringLiteral("Label%1").arg(row), QString());
-        for (int row = 0; row < 14; ++row)
-            text += entry(QStringLiteral("PostLogic"), row, QStringLiteral("PstLgc%1_%2").arg(sheet).arg(row),
-                          QStringLiteral("Label%1").arg(row));
-        text += QStringLiteral("    </tab>\n");
-    }
-    return (text + QStringLiteral("</KaRiX>\n")).toUtf8();
-}
 
 // Peak resident set size of this process so far, in MB (Linux; 0 elsewhere).
 double peakResidentMb()
@@ -140,11 +109,11 @@ int main(int argc, char **argv)
     const QStringList arguments = application.arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--write-largest")) {
         QFile file(arguments.at(2));
-        return file.open(QIODevice::WriteOnly) && file.write(fullDocument(256)) > 0 ? 0 : 1;
+        return file.open(QIODevice::WriteOnly) && file.write(FullDesign::fullDocument(256)) > 0 ? 0 : 1;
     }
-    measure("4 sheets", fullDocument(4));
-    measure("32 sheets", fullDocument(32));
-    measure("256 sheets (most allowed)", fullDocument(256));
+    measure("4 sheets", FullDesign::fullDocument(4));
+    measure("32 sheets", FullDesign::fullDocument(32));
+    measure("256 sheets (most allowed)", FullDesign::fullDocument(256));
     measureAttributes(1, 40000);
     measureAttributes(1, 100000);
     measureAttributes(1, 256);

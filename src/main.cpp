@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/layoutreport.h"
 #include "app/mainwindow.h"
 #include "karixversion.h"
 
@@ -7,6 +8,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -90,6 +92,8 @@ int main(int argc, char *argv[])
         QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
                              commandLine.warningText(), QMessageBox::Ok);
     window->show();
+    window->restoreUnsavedChanges();
+    QTimer::singleShot(0, window, [window] { LayoutReport::writeIfRequested(*window); });
     const int exitCode = app.exec();
     delete window;
     return exitCode;

@@ -390,49 +390,14 @@ The MsrCnt data cannot be saved.</source>
     </message>
 </context>
 <context>
-    <name>DocumentWriter</name>
+    <name>DialogCanvasPrompts</name>
     <message>
-        <source>Cannot write file %1:
-%2.</source>
-        <translation>Datei %1 kann nicht geschrieben werden:
-%2.</translation>
+        <source>KaRiX</source>
+        <translation>KaRiX</translation>
     </message>
 </context>
 <context>
-    <name>EntryBuilder</name>
-    <message>
-        <source>There&apos;s not enough space.</source>
-        <translation>Es ist nicht genug Platz.</translation>
-    </message>
-    <message>
-        <source>There is no more Input resource.</source>
-        <translation>Es ist kein Eingang mehr frei.</translation>
-    </message>
-</context>
-<context>
-    <name>ImageCapture</name>
-    <message>
-        <source>Register 0x%1 lies outside the image.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LogicEvaluator</name>
-    <message>
-        <source>invalid at &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>invalid at EOF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>invalid --- &apos;)&apos; is missimg.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
+    <name>DocumentController</name>
     <message>
         <source>%1[*] - %2</source>
         <translation type="unfinished"></translation>
@@ -444,18 +409,6 @@ The MsrCnt data cannot be saved.</source>
     <message>
         <source>KaRiX</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tab Rename</source>
-        <translation>Blatt umbenennen</translation>
-    </message>
-    <message>
-        <source>Please enter a new name.</source>
-        <translation>Bitte einen neuen Namen eingeben.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to remove this sheet?</source>
-        <translation>Dieses Blatt wirklich entfernen?</translation>
     </message>
     <message>
         <source>The document has been modified.
@@ -509,6 +462,66 @@ Do you want to replace it?</source>
         <source>file save</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Restore unsaved changes to %1?</source>
+        <translation>Ungespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentWriter</name>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>SAX Handler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EntryBuilder</name>
+    <message>
+        <source>There&apos;s not enough space.</source>
+        <translation>Es ist nicht genug Platz.</translation>
+    </message>
+    <message>
+        <source>There is no more Input resource.</source>
+        <translation>Es ist kein Eingang mehr frei.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCapture</name>
+    <message>
+        <source>Register 0x%1 lies outside the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogicEvaluator</name>
+    <message>
+        <source>invalid at &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid at EOF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid --- &apos;)&apos; is missimg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Input</source>
         <translation>Eingang</translation>
@@ -699,6 +712,45 @@ Messzähler</translation>
     </message>
 </context>
 <context>
+    <name>NIMActionCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionCut</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionDelete</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionEdit</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>select port</source>
+        <translation>Port wählen</translation>
+    </message>
+</context>
+<context>
+    <name>NIMActionRename</name>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+</context>
+<context>
     <name>NetSetupCommand</name>
     <message>
         <source>read or write the network settings in the module&apos;s EEPROM</source>
@@ -841,6 +893,22 @@ TCP Re-transmition Timer : %1msec</source>
     <message>
         <source>IP address: %1   TCP port: %2   UDP port: %3</source>
         <translation>IP-Adresse: %1   TCP-Port: %2   UDP-Port: %3</translation>
+    </message>
+    <message>
+        <source>There is no more %1 resource.</source>
+        <translation>Es ist kein %1 mehr frei.</translation>
+    </message>
+    <message>
+        <source>There is no free row left in this column.</source>
+        <translation>In dieser Spalte ist keine Zeile mehr frei.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1276,21 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     <message>
         <source>sheet id %1 is out of range</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetTabs</name>
+    <message>
+        <source>Tab Rename</source>
+        <translation>Blatt umbenennen</translation>
+    </message>
+    <message>
+        <source>Please enter a new name.</source>
+        <translation>Bitte einen neuen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this sheet?</source>
+        <translation>Dieses Blatt wirklich entfernen?</translation>
     </message>
 </context>
 <context>

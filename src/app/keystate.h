@@ -2,10 +2,10 @@
 
 #include <qnamespace.h>
 
-// Which keys the user is holding, as the main window tracks them. The
-// canvas reads Control and Shift on a press; Tab decides whether reaching
-// the "+" tab cycles or creates a sheet; Delete, Up and Down stop
-// auto-repeat from reaching the canvas.
+// Which keys the user is holding, as the main window tracks them. Tab
+// decides whether reaching the "+" tab cycles or creates a sheet; Delete, Up
+// and Down go to the current canvas wherever the focus is, once per press
+// (auto-repeat does not reach the canvas).
 struct KeyState
 {
     bool deleteHeld = false;
@@ -14,6 +14,11 @@ struct KeyState
     bool shift = false;
     bool up = false;
     bool down = false;
+
+    static bool isCanvasKey(int key)
+    {
+        return key == Qt::Key_Delete || key == Qt::Key_Up || key == Qt::Key_Down;
+    }
 
     // The flag of a tracked key, or null for any other key.
     bool *flagFor(int key)

@@ -3,28 +3,28 @@
 #include "app/keystate.h"
 #include "model/connectionsettings.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <memory>
 
-class BlockItem;
 class DesignDocument;
 class DialogPrompter;
+class DocumentController;
+class EditCommands;
 class LabelWidget;
 class MainActions;
 class MenuWidget;
 class ProgramWidget;
 class Prompter;
 class QTabWidget;
-class Sheet;
-struct ReadResult;
+class SheetTabs;
+class UndoStack;
 
-// The program's only top-level window: the sheets with their canvases, the
-// palette, the label bar, the menus and the tool bar. It owns the open
-// document (design, sheets, counters, labels and connection settings) and
-// routes every command to the part that does the work.
+// The program's only top-level window: the menus, the tool bar, the sheet
+// tabs, the palette and the label bar. It owns the open document and the
+// objects that act on it, and wires the actions to them: the document's
+// life cycle and history (DocumentController), the sheets (SheetTabs) and
+// the Edit menu (EditCommands). The device commands' slots stay here until
+// their own object takes them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -37,6 +37,8 @@ public:
     // Questions and warnings go through the prompter (not owned; null
     // restores the real dialogs).
     void setPrompter(Prompter *prompter);
+    // Offers to restore changes that a program which died left unsaved.
+    void restoreUnsavedChanges();
 
     DesignDocument &document() const;
     const ConnectionSettings &connectionSettings() const;
@@ -49,8 +51,10 @@ public:
     MenuWidget *palette() const;
     LabelWidget *labelBar() const;
     const KeyState &keyState() const;
+    UndoStack &history() const;
+    DocumentController &documentController() const;
 
-    // Every completed change calls this once; the document shows as modified.
+    // Every completed change calls this once.
     void recordEditStep();
 
 signals:
@@ -101,49 +105,21 @@ protected:
 private:
     void buildCentralArea();
     void connectActions();
+    void connectCanvas(ProgramWidget *canvas);
     void restoreGeometryFromSettings();
-    void addSheetTab(Sheet *sheet);
-    void removeSheetTabs();
-    void connectCurrentCanvas();
-    void syncTabCaption(Sheet *sheet);
-    void setTitle(const QString &fileName);
-
-    void resetDocument();
-    void applyCommandLineSettings();
-    QMessageBox::StandardButton askToSave();
-    ReadResult loadBytes(const QByteArray &bytes);
-    void reportRead(const ReadResult &result, const QString &fileName);
-    void showLoadedDocument(const QString &fileName);
-    void forgetFile();
-    void addRecentFile(const QString &fileName);
-    QString askSaveFileName();
-    // Appends ".krx" unless the name ends in ".krx" or ".xml" (case matters)
-    // and asks before an existing file is replaced; false when declined.
-    bool checkExtension(QString &fileName);
-    QString fileFilter() const;
-    void updateRecentFileActions();
-    bool trackKey(QKeyEvent *event, bool pressed);
-
-    Prompter &prompter();
+    // Filters the key events of the focus widget: remembers held keys and
+    // hands the canvas keys to the current canvas exactly once per press.
+    bool trackKey(QKeyEvent *event);
 
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;
     std::unique_ptr<DialogPrompter> m_dialogPrompter;
-    Prompter *m_prompter = nullptr;
-    // Empty address: no connection options on the command line.
-    ConnectionSettings m_commandLineSettings;
-    QList<ProgramWidget *> m_canvases;
-    QTabWidget *m_tabs = nullptr;
-    QWidget *m_plusPage = nullptr;
+    KeyState m_keys;
+    // Children of the window, created in this order; each refers to the
+    // ones before it.
+    SheetTabs *m_tabs = nullptr;
+    DocumentController *m_controller = nullptr;
+    EditCommands *m_edits = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
-    QString m_fileName;
-    QByteArray m_baseBytes;
-    KeyState m_keys;
-    int m_currentSheet = 0;
-    // The sheet tabs are rebuilt; tab changes must not create or wire sheets.
-    bool m_rebuildingTabs = false;
-    // A key handed to the canvas that it ignores travels back up to this
-    // window; it must not be counted and forwarded again.
-    bool m_forwardingKey = false;
 };

@@ -6,10 +6,21 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 DragWidget::DragWidget(QWidget *parent) : QFrame(parent)
 {
     setAcceptDrops(true);
+}
+
+void DragWidget::setDragRunner(DragRunner runner)
+{
+    m_runner = std::move(runner);
+}
+
+bool DragWidget::isOwnDrag(const QDropEvent *event) const
+{
+    return m_dragging || event->source() == this;
 }
 
 void DragWidget::dragEnterEvent(QDragEnterEvent *event)
@@ -28,7 +39,7 @@ void DragWidget::acceptEditorDrag(QDropEvent *event)
         event->ignore();
         return;
     }
-    if (event->source() == this) {
+    if (isOwnDrag(event)) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
     } else {
@@ -43,5 +54,11 @@ Qt::DropAction DragWidget::startDrag(const DragPayload &payload, const QPixmap &
     drag->setMimeData(payload.toMimeData());
     drag->setPixmap(picture);
     drag->setHotSpot(hotSpot);
+    QScopedValueRollback<bool> dragging(m_dragging, true);
+    if (m_runner) {
+        const Qt::DropAction action = m_runner(*drag);
+        drag->deleteLater();
+        return action;
+    }
     return drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
 }

@@ -2,8 +2,11 @@
 
 #include <QFrame>
 
+#include <functional>
+
 struct DragPayload;
 class QLabel;
+class QDrag;
 class QPixmap;
 
 // Framed widget that takes part in the editor's drag and drop: it accepts
@@ -13,7 +16,15 @@ class DragWidget : public QFrame
 {
     Q_OBJECT
 public:
+    // Runs a drag to its end. Offscreen QDrag::exec returns at once, so
+    // tests run the drag themselves: they send the drag events while
+    // isOwnDrag() holds.
+    using DragRunner = std::function<Qt::DropAction(QDrag &drag)>;
+
     explicit DragWidget(QWidget *parent = nullptr);
+
+    // An empty runner restores QDrag::exec.
+    void setDragRunner(DragRunner runner);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -22,7 +33,12 @@ protected:
     // Runs a modal drag; copy and move are allowed, copy is the default.
     Qt::DropAction startDrag(const DragPayload &payload, const QPixmap &picture,
                              const QPoint &hotSpot);
+    // The event belongs to a drag this widget started.
+    bool isOwnDrag(const QDropEvent *event) const;
 
 private:
     void acceptEditorDrag(QDropEvent *event);
+
+    DragRunner m_runner;
+    bool m_dragging = false;
 };

@@ -1,18 +1,42 @@
 #include "editor/programwidget.h"
 
+#include "editor/blockeditoropener.h"
 #include "editor/blockiconpainter.h"
+#include "editor/canvashittest.h"
+#include "editor/dialogcanvasprompts.h"
+#include "editor/dragpayload.h"
+#include "editor/nimactioncopy.h"
+#include "editor/nimactioncut.h"
+#include "editor/nimactiondelete.h"
+#include "editor/nimactionedit.h"
+#include "editor/nimactionrename.h"
+#include "io/clipboardfragment.h"
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/placement.h"
+#include "model/rowsearch.h"
 #include "model/sheet.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -94,10 +118,14 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_design(design),
       m_edits(edits),
       m_settings(settings),
-      m_connectionLabel(new QLabel(this))
+      m_connectionLabel(new QLabel(this)),
+      m_dialogPrompts(std::make_unique<DialogCanvasPrompts>()),
+      m_prompts(m_dialogPrompts.get())
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    // Left and Right come by the focus; the window forwards the other keys.
+    setFocusPolicy(Qt::ClickFocus);
     createHeaders();
     m_connectionLabel->setGeometry(20, 8, 700, 18);
 
@@ -106,8 +134,46 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
+    connect(this, &QWidget::customContextMenuRequested, this, &ProgramWidget::showMenu);
     for (BlockItem *block : sheet->blocks())
         showBlock(block);
+}
+
+ProgramWidget::~ProgramWidget() = default;
+
+DesignModel *ProgramWidget::design() const
+{
+    return m_design;
+}
+
+void ProgramWidget::setEditorOpener(BlockEditorOpener *opener)
+{
+    m_opener = opener;
+}
+
+BlockEditorOpener *ProgramWidget::editorOpener() const
+{
+    return m_opener;
+}
+
+void ProgramWidget::setPrompts(CanvasPrompts *prompts)
+{
+    m_prompts = prompts ? prompts : m_dialogPrompts.get();
+}
+
+CanvasPrompts *ProgramWidget::prompts() const
+{
+    return m_prompts;
+}
+
+void ProgramWidget::setPasteAction(QAction *paste)
+{
+    m_paste = paste;
+}
+
+CanvasGesture ProgramWidget::gesture() const
+{
+    return m_gesture;
 }
 
 Sheet *ProgramWidget::sheet() const
@@ -143,7 +209,20 @@ void ProgramWidget::showBlock(BlockItem *block)
     label->show();
     m_icons.insert(block, Icon{label, QPixmap()});
     setIconPicture(block, BlockIconPainter::placedPicture(*block));
+    attachActions(block, label);
     markWiresDirty();
+}
+
+void ProgramWidget::attachActions(BlockItem *block, QLabel *icon)
+{
+    icon->setContextMenuPolicy(Qt::ActionsContextMenu);
+    if (block->traits().hasEditor())
+        icon->addAction(new NIMActionEdit(block, this, icon));
+    icon->addAction(new NIMActionCut(block, this, icon));
+    icon->addAction(new NIMActionCopy(block, this, icon));
+    icon->addAction(new NIMActionDelete(block, this, icon));
+    if (block->traits().renamable)
+        icon->addAction(new NIMActionRename(block, this, icon));
 }
 
 void ProgramWidget::moveIcon(BlockItem *block)
@@ -182,14 +261,20 @@ void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
         return;
     icon->picture = picture;
     icon->label->resize(picture.size());
-    showSelected(block, m_selection.contains(block));
+    showSelected(block, isHighlighted(block));
+}
+
+bool ProgramWidget::isHighlighted(const BlockItem *block) const
+{
+    return block == m_currentBlock || m_selection.contains(block);
 }
 
 void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
 {
-    if (block->kind() == BlockKind::Input)
+    const bool moved = !newPortText.isEmpty() && newPortText != block->name();
+    if (moved && block->kind() == BlockKind::Input)
         m_edits->moveInputToPort(block, newPortText);
-    else if (block->kind() == BlockKind::Output)
+    else if (moved && BlockKinds::isNamedByResource(block->kind()))
         m_edits->moveToResource(block, newPortText);
     setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
@@ -216,14 +301,11 @@ const QList<BlockItem *> &ProgramWidget::selection() const
 
 void ProgramWidget::setSelection(const QList<BlockItem *> &blocks)
 {
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, false);
-    m_selection = blocks;
+    const QList<BlockItem *> previous = std::exchange(m_selection, blocks);
+    for (BlockItem *block : previous)
+        showSelected(block, isHighlighted(block));
     // Kept in column order, then row order: moves and copies rely on it.
-    std::sort(m_selection.begin(), m_selection.end(), [](BlockItem *a, BlockItem *b) {
-        return a->position().x() != b->position().x() ? a->position().x() < b->position().x()
-                                                       : a->id() < b->id();
-    });
+    CanvasHitTest::sortByColumnAndRow(m_selection);
     for (BlockItem *block : std::as_const(m_selection))
         showSelected(block, true);
     emit itemSelect(!m_selection.isEmpty());
@@ -249,6 +331,46 @@ void ProgramWidget::deleteSelection()
     m_selection.clear();
     m_edits->deleteBlocks(doomed);
     emit itemSelect(false);
+    commit();
+}
+
+void ProgramWidget::copySelection()
+{
+    QApplication::clipboard()->setText(ClipboardFragment::write(blocksToMove()));
+}
+
+void ProgramWidget::cutSelection()
+{
+    copySelection();
+    deleteSelection();
+}
+
+void ProgramWidget::deleteBlock(BlockItem *block)
+{
+    if (BlockKinds::definesLabel(block->kind()))
+        m_edits->deleteBlocksNamed(block->name());
+    else
+        m_edits->deleteBlock(block);
+    emit itemSelect(!m_selection.isEmpty());
+    commit();
+}
+
+void ProgramWidget::renameBlock(BlockItem *block)
+{
+    if (m_opener && m_opener->rename(block, this) == BlockEditorOpener::Outcome::Changed)
+        updateBlock(block, QString());
+}
+
+QList<BlockItem *> ProgramWidget::blocksToMove() const
+{
+    if (!m_selection.isEmpty() || !m_currentBlock)
+        return m_selection;
+    return {m_currentBlock};
+}
+
+void ProgramWidget::commit()
+{
+    markWiresDirty();
     emit modified();
 }
 
@@ -343,20 +465,20 @@ void ProgramWidget::paintBands(QPainter &painter) const
 
 void ProgramWidget::paintGestures(QPainter &painter) const
 {
-    if (m_drawingWire) {
+    if (m_gesture == CanvasGesture::DrawingWire) {
         painter.setPen(Qt::cyan);
         painter.drawLine(m_pressPoint, m_currentPoint);
     }
-    if (m_selecting) {
+    if (m_gesture == CanvasGesture::Selecting) {
         painter.setPen(BlockIconPainter::selectionColour());
         painter.setBrush(BlockIconPainter::selectionColour());
-        painter.drawRect(QRect(m_pressPoint, m_currentPoint).normalized());
+        painter.drawRect(CanvasHitTest::bandRect(m_pressPoint, m_currentPoint));
         painter.setBrush(Qt::NoBrush);
     }
-    if (m_moving) {
+    if (m_gesture == CanvasGesture::Moving) {
         painter.setPen(Qt::cyan);
         const QPoint offset = m_currentPoint - m_pressPoint;
-        for (const BlockItem *block : m_selection)
+        for (const BlockItem *block : blocksToMove())
             painter.drawRect(QRect(block->position() + offset, block->size()));
     }
 }
@@ -380,4 +502,329 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
         painter.drawLine(selectedWire());
     }
     paintGestures(painter);
+}
+
+// ---- gestures ----
+
+void ProgramWidget::setCurrentBlock(BlockItem *block)
+{
+    BlockItem *previous = std::exchange(m_currentBlock, block);
+    if (previous)
+        showSelected(previous, isHighlighted(previous));
+    if (block)
+        showSelected(block, true);
+}
+
+void ProgramWidget::updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed)
+{
+    if (m_wireSelected) {
+        m_wireSelected = false;
+        update();
+    }
+    if (modifiers & Qt::ControlModifier) {
+        // Ctrl-presses build a selection block by block.
+        QList<BlockItem *> grown = m_selection;
+        if (grown.isEmpty() && m_currentBlock)
+            grown << m_currentBlock;
+        if (pressed && !grown.contains(pressed))
+            grown << pressed;
+        setSelection(grown);
+    } else if (modifiers & Qt::ShiftModifier) {
+        // Shift selects the band from the anchor block to the pressed one.
+        if (!m_previousBlock)
+            m_previousBlock = m_currentBlock;
+        if (pressed && m_previousBlock)
+            setSelection(CanvasHitTest::blocksInBand(
+                *m_sheet, CanvasHitTest::bandRect(m_previousBlock->position(), pressed->position())));
+    } else {
+        // The anchor of Shift ranges: the block last pressed without Shift.
+        m_previousBlock = pressed;
+        if (pressed && !m_selection.contains(pressed))
+            clearSelection();
+    }
+}
+
+void ProgramWidget::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint press = event->position().toPoint();
+    BlockItem *pressed = CanvasHitTest::inHeaderStrip(press) ? nullptr
+                                                             : CanvasHitTest::blockAt(*m_sheet, press);
+    updateSelectionOnPress(event->modifiers(), pressed);
+    setCurrentBlock(nullptr);
+    m_pressPoint = m_currentPoint = press;
+    if (CanvasHitTest::inHeaderStrip(press))
+        clearSelection();
+    else if (pressed)
+        pressOnBlock(pressed, event->button());
+    else
+        pressOnEmptyCanvas(event->button());
+    event->accept();
+}
+
+void ProgramWidget::pressOnEmptyCanvas(Qt::MouseButton button)
+{
+    clearSelection();
+    if (button != Qt::LeftButton || selectWireAt(m_pressPoint))
+        return;
+    QPixmap divider(QStringLiteral(":/images/settings_divider.png"));
+    if (divider.isNull())
+        divider = QPixmap(1, 1);
+    startDrag(DragPayload{CanvasHitTest::bandKey(), m_pressPoint}, divider, QPoint());
+    m_gesture = CanvasGesture::Idle;
+    update();
+}
+
+void ProgramWidget::pressOnBlock(BlockItem *block, Qt::MouseButton button)
+{
+    setCurrentBlock(block);
+    // The right button opens the block's menu; only the left one drags.
+    if (button != Qt::LeftButton)
+        return;
+    const CanvasGesture gesture = CanvasHitTest::pressGesture(*block, m_pressPoint);
+    const QPoint hotSpot = m_pressPoint - block->position();
+    QString key = CanvasHitTest::moveKey();
+    if (gesture == CanvasGesture::DrawingWire) {
+        key = CanvasHitTest::wireKey(*block);
+        m_pressPoint = m_currentPoint = block->outputPoint();
+    }
+    startDrag(DragPayload{key, m_pressPoint}, m_icons.value(block).picture, hotSpot);
+    m_gesture = CanvasGesture::Idle;
+    update();
+}
+
+void ProgramWidget::followDrag(QDropEvent *event)
+{
+    if (!isOwnDrag(event))
+        return;
+    if (const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData()))
+        m_gesture = CanvasHitTest::gestureOfKey(payload->key);
+    m_currentPoint = event->position().toPoint();
+    update();
+}
+
+void ProgramWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    DragWidget::dragEnterEvent(event);
+    followDrag(event);
+}
+
+void ProgramWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    DragWidget::dragMoveEvent(event);
+    followDrag(event);
+}
+
+void ProgramWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    m_currentPoint = m_pressPoint;
+    update();
+    event->accept();
+}
+
+void ProgramWidget::dropEvent(QDropEvent *event)
+{
+    const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData());
+    if (!payload) {
+        event->ignore();
+        return;
+    }
+    const bool own = isOwnDrag(event);
+    const QPoint drop = event->position().toPoint();
+    m_currentPoint = drop;
+    const QString &key = payload->key;
+    // The canvas's own gestures are only taken from its own drags; a palette
+    // key dragged from here (a label definer's output) creates nothing.
+    if (CanvasHitTest::isNewBlockKey(key)) {
+        if (!own)
+            dropNewBlock(key);
+    } else if (own && key == CanvasHitTest::bandKey()) {
+        selectBand(payload->point, drop);
+    } else if (own && key == CanvasHitTest::moveKey()) {
+        if (dropMove(payload->point, drop))
+            commit();
+    } else if (own) {
+        // A click near an output drops in the source's own column, where
+        // no wire can end.
+        dropWire(CanvasHitTest::wireSourceName(key), drop);
+    }
+    if (own) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
+    m_gesture = CanvasGesture::Idle;
+    update();
+}
+
+void ProgramWidget::selectBand(const QPoint &press, const QPoint &drop)
+{
+    setSelection(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(press, drop)));
+}
+
+bool ProgramWidget::dropMove(const QPoint &press, const QPoint &drop)
+{
+    const QPoint offset = drop - press;
+    if (m_selection.isEmpty() && m_currentBlock) {
+        const BlockKind kind = m_currentBlock->kind();
+        const int postLogicX = Placement::columnX(SheetColumn::PostLogic);
+        if ((kind == BlockKind::Label && drop.x() < postLogicX)
+            || (kind == BlockKind::PreLabel && drop.x() >= postLogicX))
+            return changeLabelSide(kind == BlockKind::Label);
+    }
+    const int step = offset.y() >= 0 ? 1 : -1;
+    return moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
+        return RowSearch::rowToward(*m_sheet, *block, block->position().y() + offset.y());
+    });
+}
+
+bool ProgramWidget::moveByRows(int step)
+{
+    const bool moved = moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
+        return RowSearch::nextFreeRow(*m_sheet, *block, step);
+    });
+    if (moved)
+        commit();
+    return moved;
+}
+
+bool ProgramWidget::moveBlocks(const QList<BlockItem *> &blocks, int step,
+                               const std::function<int(BlockItem *)> &targetRow)
+{
+    // The block furthest in the direction of the move goes first, so the
+    // others keep their order behind it.
+    QList<BlockItem *> ordered = blocks;
+    if (step > 0)
+        std::reverse(ordered.begin(), ordered.end());
+    bool moved = false;
+    for (BlockItem *block : std::as_const(ordered)) {
+        const int row = targetRow(block);
+        if (row >= 0)
+            moved = m_edits->moveBlock(block, row) || moved;
+    }
+    return moved;
+}
+
+void ProgramWidget::dropNewBlock(const QString &key)
+{
+    const DesignEdits::NewBlock placed = m_edits->placeNew(key, sheetIndex());
+    if (placed.refusal == DesignEdits::Refusal::NoResource) {
+        const QString kind = BlockKinds::traits(BlockKinds::ofTerm(key)).term;
+        warnAfterDrop(tr("There is no more %1 resource.").arg(kind));
+    } else if (placed.refusal == DesignEdits::Refusal::ColumnFull) {
+        warnAfterDrop(tr("There is no free row left in this column."));
+    }
+    if (!placed.block)
+        return;
+    setCurrentBlock(placed.block);
+    emit itemSelect(true);
+    commit();
+}
+
+void ProgramWidget::warnAfterDrop(const QString &text)
+{
+    // A modal box inside the drop handler would run while the platform
+    // still finishes the drag: it waits for the event loop.
+    QTimer::singleShot(0, this, [this, text] { m_prompts->warning(this, text); });
+}
+
+void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
+{
+    const WireRules::DropResult result = m_edits->dropWire(sourceName, sheetIndex(), drop);
+    if (!result.warning.isEmpty())
+        warnAfterDrop(result.warning);
+    if (result.connected())
+        commit();
+}
+
+bool ProgramWidget::changeLabelSide(bool toLeft)
+{
+    const BlockKind from = toLeft ? BlockKind::Label : BlockKind::PreLabel;
+    if (!m_selection.isEmpty() || !m_currentBlock || m_currentBlock->kind() != from)
+        return false;
+    BlockItem *moved = m_edits->changeLabelSide(m_currentBlock);
+    if (!moved)
+        return false;
+    setCurrentBlock(moved);
+    return true;
+}
+
+bool ProgramWidget::handleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Delete:
+        if (m_wireSelected)
+            deleteLine();
+        else
+            deleteSelection();
+        emit itemSelect(false);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        moveByRows(key == Qt::Key_Up ? -1 : 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (changeLabelSide(key == Qt::Key_Left))
+            commit();
+        break;
+    default:
+        return false;
+    }
+    update();
+    return true;
+}
+
+void ProgramWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (handleKey(event->key()))
+        event->accept();
+    else
+        DragWidget::keyPressEvent(event);
+}
+
+void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QPoint point = event->position().toPoint();
+    BlockItem *block = CanvasHitTest::inHeaderStrip(point) ? nullptr
+                                                           : CanvasHitTest::blockAt(*m_sheet, point);
+    if (block && block->traits().hasEditor())
+        NIMActionEdit(QString(), block, this);
+    event->accept();
+}
+
+// ---- canvas menu ----
+
+QMenu *ProgramWidget::createMenu(const QPoint &point)
+{
+    auto *menu = new QMenu(this);
+    const bool onSelectedWire = m_wireSelected && hitRect(selectedWire()).contains(point);
+    if (onSelectedWire || selectWireAt(point)) {
+        QAction *remove = menu->addAction(QIcon(QStringLiteral(":/images/delbutton.png")), tr("Delete"));
+        connect(remove, &QAction::triggered, this, &ProgramWidget::deleteLine);
+        return menu;
+    }
+    QAction *paste = menu->addAction(QIcon(QStringLiteral(":/KaRiX_icon/KaRiX_paste.png")), tr("Paste"));
+    paste->setEnabled(m_paste && m_paste->isEnabled());
+    if (m_paste)
+        connect(paste, &QAction::triggered, m_paste, &QAction::trigger);
+    return menu;
+}
+
+void ProgramWidget::showMenu(const QPoint &point)
+{
+    QMenu *menu = createMenu(point);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(mapToGlobal(point));
+}
+
+void ProgramWidget::deleteLine()
+{
+    if (!m_wireSelected || !m_currentBlock)
+        return;
+    const bool removed = m_edits->deleteWire(m_currentBlock, selectedWire());
+    m_wireSelected = false;
+    if (removed)
+        commit();
+    update();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/canvasgesture.h"
 #include "editor/dragwidget.h"
 
 #include <QColor>
@@ -8,9 +9,15 @@
 #include <QLine>
 #include <QList>
 #include <QPoint>
+#include <functional>
+#include <memory>
 #include <optional>
 
+class BlockEditorOpener;
 class BlockItem;
+class CanvasPrompts;
+class QAction;
+class QMenu;
 class DesignEdits;
 class DesignModel;
 class QLabel;
@@ -22,6 +29,11 @@ struct ConnectionSettings;
 // from the blocks' connection data. The sheet and the design belong to the
 // document; the canvas follows the sheet's signals to show, move and drop
 // block icons, and changes the design only through the document's edits.
+//
+// Editing: a press on empty canvas starts a rubber band, a press on a block
+// moves it or, near its output, draws a wire; palette and label-bar drops
+// create blocks; keys delete and move; each block's icon carries its
+// context actions. Every completed change emits modified() once.
 class ProgramWidget : public DragWidget
 {
     Q_OBJECT
@@ -36,6 +48,18 @@ public:
     // caption and read at every paint; not owned.
     ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                   const ConnectionSettings *settings, QWidget *parent = nullptr);
+    ~ProgramWidget() override;
+
+    DesignModel *design() const;
+    // Not owned; null: blocks without a dialog get the port list.
+    void setEditorOpener(BlockEditorOpener *opener);
+    BlockEditorOpener *editorOpener() const;
+    // Not owned; null restores the real boxes.
+    void setPrompts(CanvasPrompts *prompts);
+    CanvasPrompts *prompts() const;
+    // The window's paste command, offered by the canvas menu; not owned.
+    void setPasteAction(QAction *paste);
+    CanvasGesture gesture() const;
 
     Sheet *sheet() const;
     int sheetIndex() const;
@@ -59,6 +83,22 @@ public:
     // Deletes the selected blocks, or the current block when nothing is
     // selected, giving their resources back.
     void deleteSelection();
+    // The selected blocks, or the current block, as a clipboard fragment.
+    void copySelection();
+    void cutSelection();
+    // Deletes one block; a label or feedback path goes with every reference
+    // to it on every sheet, as one change.
+    void deleteBlock(BlockItem *block);
+    void renameBlock(BlockItem *block);
+    // Moves the selection (or the current block) one free row up (-1) or
+    // down (+1), keeping the blocks' order.
+    bool moveByRows(int step);
+    // Delete, Up, Down, Left and Right; false for any other key. The window
+    // hands keys here directly, so no shortcut sees them a second time.
+    bool handleKey(int key);
+    // The canvas menu for a point: "Delete" on a wire, else "Paste". The
+    // caller owns it.
+    QMenu *createMenu(const QPoint &point);
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
 
@@ -68,6 +108,10 @@ public:
 
     QLabel *iconOf(const BlockItem *block) const;
 
+public slots:
+    void showMenu(const QPoint &point);
+    void deleteLine();
+
 signals:
     void itemSelect(bool selected);
     // The design changed through this canvas; the window records an edit step.
@@ -75,8 +119,31 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void attachActions(BlockItem *block, QLabel *icon);
+    void updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed);
+    void setCurrentBlock(BlockItem *block);
+    void pressOnEmptyCanvas(Qt::MouseButton button);
+    void pressOnBlock(BlockItem *block, Qt::MouseButton button);
+    void followDrag(QDropEvent *event);
+    void selectBand(const QPoint &press, const QPoint &drop);
+    bool dropMove(const QPoint &press, const QPoint &drop);
+    bool moveBlocks(const QList<BlockItem *> &blocks, int step,
+                    const std::function<int(BlockItem *)> &targetRow);
+    void dropNewBlock(const QString &key);
+    void dropWire(const QString &sourceName, const QPoint &drop);
+    void warnAfterDrop(const QString &text);
+    bool changeLabelSide(bool toLeft);
+    QList<BlockItem *> blocksToMove() const;
+    void commit();
     void createHeaders();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
@@ -84,6 +151,8 @@ private:
     void forgetBlock(BlockItem *block);
     void setIconPicture(BlockItem *block, const QPixmap &picture);
     void showSelected(BlockItem *block, bool selected);
+    // The current block and the selected ones show the selection colour.
+    bool isHighlighted(const BlockItem *block) const;
     void rebuildWires();
     void paintBands(QPainter &painter) const;
     void paintGestures(QPainter &painter) const;
@@ -106,12 +175,14 @@ private:
     QList<BlockItem *> m_selection;
     BlockItem *m_currentBlock = nullptr;
     BlockItem *m_previousBlock = nullptr;
+    CanvasGesture m_gesture = CanvasGesture::Idle;
     bool m_wireSelected = false;
     bool m_wiresDirty = true;
-    bool m_drawingWire = false;
-    bool m_moving = false;
-    bool m_selecting = false;
     QPoint m_pressPoint;
     QPoint m_currentPoint;
     QLabel *m_connectionLabel;
+    BlockEditorOpener *m_opener = nullptr;
+    std::unique_ptr<CanvasPrompts> m_dialogPrompts;
+    CanvasPrompts *m_prompts;
+    QAction *m_paste = nullptr;
 };

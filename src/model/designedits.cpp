@@ -55,6 +55,58 @@ BlockItem *DesignEdits::placeBlock(const QString &term, int sheet, int row, cons
     return block;
 }
 
+DesignEdits::NewBlock DesignEdits::placeNew(const QString &key, int sheet)
+{
+    const BlockKind kind = BlockKinds::ofTerm(key);
+    Sheet *target = m_sheets.sheet(sheet);
+    if (kind == BlockKind::None || !target)
+        return {nullptr, Refusal::NotABlock};
+    const bool reference = BlockKinds::traits(kind).list == BlockList::References;
+    const QString name = newBlockName(key);
+    if (reference && m_labels.isPresent(name, sheet))
+        return {nullptr, Refusal::AlreadyOnSheet};
+    if (target->lowestFreeRow(key) < 0)
+        return {nullptr, Refusal::ColumnFull};
+    BlockItem *block = placeBlock(key, sheet, -1, name);
+    if (!block)
+        return {nullptr, Refusal::NoResource};
+    if (const LabelRegistry::Entry *entry = m_labels.find(name); reference && entry
+        && !entry->userName.isEmpty())
+        m_model.setBlockUserName(block, entry->userName);
+    return {block, Refusal::None};
+}
+
+QString DesignEdits::newBlockName(const QString &key) const
+{
+    const BlockKindTraits &traits = BlockKinds::traits(BlockKinds::ofTerm(key));
+    if (traits.list == BlockList::References)
+        return LabelRegistry::entryName(key);
+    return traits.namePrefix.isEmpty() ? QString() : m_model.nextFreeName(traits.namePrefix);
+}
+
+BlockItem *DesignEdits::changeLabelSide(BlockItem *block)
+{
+    const BlockKind kind = block->kind();
+    if (kind != BlockKind::Label && kind != BlockKind::PreLabel)
+        return nullptr;
+    const QString name = block->name();
+    const QList<BlockItem *> &references = m_model.labelBlocks();
+    const bool referenced = std::any_of(references.cbegin(), references.cend(), [&](const BlockItem *r) {
+        return LabelRegistry::entryName(r->name()) == name;
+    });
+    const QString term = QLatin1String(kind == BlockKind::Label ? "PreLabel" : "Label");
+    Sheet *sheet = m_sheets.sheet(block->sheet());
+    if (referenced || !block->inputs().isEmpty() || !sheet || sheet->lowestFreeRow(term) < 0)
+        return nullptr;
+    const QString userName = block->userName();
+    const int sheetIndex = block->sheet();
+    deleteBlock(block);
+    BlockItem *moved = placeBlock(term, sheetIndex, -1, name);
+    if (moved && !userName.isEmpty())
+        renameBlock(moved, userName);
+    return moved;
+}
+
 bool DesignEdits::moveBlock(BlockItem *block, int row)
 {
     Sheet *sheet = m_sheets.sheet(block->sheet());
@@ -69,6 +121,28 @@ WireRules::DropResult DesignEdits::connect(BlockItem *source, BlockItem *destina
 bool DesignEdits::disconnect(BlockItem *destination, int port)
 {
     return WireRules(m_model, m_counters).disconnect(destination, port);
+}
+
+WireRules::DropResult DesignEdits::dropWire(const QString &sourceName, int sheet,
+                                           const QPoint &drop)
+{
+    return WireRules(m_model, m_counters).dropWire(sourceName, sheet, drop);
+}
+
+bool DesignEdits::deleteWire(BlockItem *destination, const QLine &wire)
+{
+    return WireRules(m_model, m_counters).deleteWire(destination, wire);
+}
+
+int DesignEdits::deleteBlocksNamed(const QString &name)
+{
+    QList<BlockItem *> named;
+    for (BlockItem *block : m_model.allBlocks()) {
+        if (block->name() == name)
+            named << block;
+    }
+    deleteBlocks(named);
+    return named.size();
 }
 
 void DesignEdits::deleteBlock(BlockItem *block)

@@ -2,7 +2,9 @@
 
 #include "model/wirerules.h"
 
+#include <QLine>
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 class BlockItem;
@@ -22,6 +24,14 @@ class SheetSet;
 class DesignEdits
 {
 public:
+    // Why a new block was not placed.
+    enum class Refusal { None, NotABlock, AlreadyOnSheet, ColumnFull, NoResource };
+    struct NewBlock
+    {
+        BlockItem *block = nullptr;
+        Refusal refusal = Refusal::None;
+    };
+
     DesignEdits(DesignModel &model, ResourceCounters &counters, LabelRegistry &labels,
                 SheetSet &sheets);
 
@@ -30,20 +40,36 @@ public:
     // takes it (empty: the model names it). Null, changing nothing, when the
     // row is not free, the sheet does not exist or the resource is exhausted.
     BlockItem *placeBlock(const QString &term, int sheet, int row, const QString &name = QString());
+    // A new block for a palette kind or a label-bar key, in the lowest free
+    // row of its column: named kinds take the next free name, a label
+    // reference takes the label's name and user name.
+    NewBlock placeNew(const QString &key, int sheet);
     // Moves a block to another free row of its column.
     bool moveBlock(BlockItem *block, int row);
+    // An unconnected Label (post-logic column) becomes a PreLabel in the
+    // function column's lowest free row, or the other way round, keeping
+    // name and user name. Null, changing nothing, for other blocks, a label
+    // with a source or with references, or a full column.
+    BlockItem *changeLabelSide(BlockItem *block);
 
     // A wire from source into the destination's port (-1: the lowest free
     // port of a logic block), by the wiring rules; the result carries the
     // warning of a refusal the user is told about.
     WireRules::DropResult connect(BlockItem *source, BlockItem *destination, int port);
     bool disconnect(BlockItem *destination, int port);
+    // A wire from the block named sourceName dropped at a canvas point.
+    WireRules::DropResult dropWire(const QString &sourceName, int sheet, const QPoint &drop);
+    // Deletes the wire into destination drawn as `wire` (one of its wires()).
+    bool deleteWire(BlockItem *destination, const QLine &wire);
 
     // Deletes the block: its resource and the connection units of its wires
     // go back to the counters, and the label bar forgets a label it defined
     // or marks a reference gone from the block's sheet.
     void deleteBlock(BlockItem *block);
     void deleteBlocks(const QList<BlockItem *> &blocks);
+    // Deletes every block of that name on every sheet (a label with all its
+    // references); the number deleted.
+    int deleteBlocksNamed(const QString &name);
 
     // Sets the user name and spreads it by the block's name: a label or
     // feedback name to its label-bar entry, its defining block and every
@@ -69,6 +95,7 @@ public:
 
 private:
     void forgetLabel(BlockItem *block);
+    QString newBlockName(const QString &key) const;
     void spreadUserName(const QString &name, const QString &userName);
 
     DesignModel &m_model;

@@ -2,6 +2,7 @@
 
 #include "app/prompter.h"
 
+#include <QList>
 #include <QStringList>
 
 // Answers the main window's questions from a script and records every box
@@ -11,6 +12,8 @@ class ScriptedPrompter : public Prompter
 {
 public:
     QMessageBox::StandardButton answer = QMessageBox::Yes;
+    // Answers for warnings, used up one per box before `answer`.
+    QList<QMessageBox::StandardButton> answers;
     std::optional<QString> textAnswer;
     QString fileAnswer;
     // Answers for the save dialog, used up one per question before fileAnswer.
@@ -22,7 +25,7 @@ public:
                                         std::optional<QPoint>) override
     {
         shown << title + QLatin1Char('|') + text;
-        return answer;
+        return answers.isEmpty() ? answer : answers.takeFirst();
     }
     std::optional<QString> askText(QWidget *, const QString &title, const QString &label,
                                    const QString &text) override

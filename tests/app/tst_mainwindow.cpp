@@ -1,5 +1,7 @@
 #include "app/mainactions.h"
 #include "app/mainwindow.h"
+#include "app/undostack.h"
+#include "common/canvasdriver.h"
 #include "common/testrunner.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
@@ -10,8 +12,10 @@
 #include "model/sheet.h"
 #include "model/sheetset.h"
 #include "scriptedprompter.h"
+#include "windowhelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
@@ -23,14 +27,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 #include <QToolBar>
 
-namespace {
+using namespace WindowHelpers;
 
-QAction *action(MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
+namespace {
 
 QStringList captions(MainWindow &window)
 {
@@ -38,16 +41,6 @@ QStringList captions(MainWindow &window)
     for (int i = 0; i < window.tabWidget()->count(); ++i)
         list << window.tabWidget()->tabText(i);
     return list;
-}
-
-// Puts a block of the term on a sheet, taking its resource.
-BlockItem *addBlock(MainWindow &window, const QString &term, int sheet, int row)
-{
-    DesignDocument &doc = window.document();
-    BlockItem *block = doc.model().createBlock(term, row, sheet, QString(), &doc.resources());
-    if (block)
-        doc.sheets().sheet(sheet)->place(block);
-    return block;
 }
 
 void clickPlusTab(MainWindow &window)
@@ -61,20 +54,6 @@ void sendKey(MainWindow &window, QEvent::Type type, Qt::Key key)
     QCoreApplication::sendEvent(&window, &event);
 }
 
-// Counts the key presses that reach a widget.
-class KeyCounter : public QObject
-{
-public:
-    QList<int> keys;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress)
-            keys << static_cast<QKeyEvent *>(event)->key();
-        return false;
-    }
-};
 
 const char kTwoSheetDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
@@ -117,6 +96,9 @@ private:
     }
 
 private slots:
+    void initTestCase() { isolatePaths(); }
+    void cleanupTestCase() { isolatePaths(); }
+
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect|connectSlotsByName")));
@@ -183,26 +165,47 @@ private slots:
     void heldKeysReachTheCanvasOnce()
     {
         MainWindow window(QString(), nullptr);
-        KeyCounter counter;
-        window.canvas(0)->installEventFilter(&counter);
+        CanvasDriver driver(*window.canvas(0));
+        BlockItem *block = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
+        driver.click(block->position() + QPoint(3, 3));
         // Auto-repeat sends presses without releases.
-        sendKey(window, QEvent::ShortcutOverride, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+        sendKey(window, QEvent::ShortcutOverride, Qt::Key_Down);
         sendKey(window, QEvent::KeyPress, Qt::Key_Down);
         sendKey(window, QEvent::KeyPress, Qt::Key_Down);
-        QCOMPARE(counter.keys, QList<int>({Qt::Key_Delete, Qt::Key_Down}));
-        sendKey(window, QEvent::KeyRelease, Qt::Key_Delete);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Delete);
-        QCOMPARE(counter.keys.count(Qt::Key_Delete), 2);
+        QCOMPARE(block->id(), 1);
+        sendKey(window, QEvent::KeyRelease, Qt::Key_Down);
+        sendKey(window, QEvent::KeyPress, Qt::Key_Down);
+        QCOMPARE(block->id(), 2);
 
-        // Modifiers always reach the canvas; the window remembers them.
+        // The window remembers the modifiers.
         sendKey(window, QEvent::KeyPress, Qt::Key_Control);
-        sendKey(window, QEvent::KeyPress, Qt::Key_Control);
-        QCOMPARE(counter.keys.count(Qt::Key_Control), 2);
         QVERIFY(window.keyState().control);
         sendKey(window, QEvent::KeyRelease, Qt::Key_Control);
         QVERIFY(!window.keyState().control);
+    }
+
+    // The canvas has the focus: the key comes to it as a shortcut override
+    // and a key press, and Delete is also the Delete action's shortcut.
+    void focusedCanvasHandlesDeleteOnce()
+    {
+        MainWindow window(QString(), nullptr);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ProgramWidget *canvas = window.canvas(0);
+        CanvasDriver driver(*canvas);
+        BlockItem *selected = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
+        BlockItem *current = addBlock(window, QStringLiteral("NonFnc"), 0, 3);
+        driver.click(current->position() + QPoint(3, 3));
+        canvas->setSelection({selected});
+        QVERIFY(action(window, "action_Delete")->isEnabled());
+        canvas->setFocus();
+        QCOMPARE(QApplication::focusWidget(), canvas);
+        const int steps = window.history().count();
+
+        QTest::keyClick(canvas, Qt::Key_Delete);
+        QCOMPARE(window.document().model().functionBlocks(), QList<BlockItem *>{current});
+        QCOMPARE(window.history().count(), steps + 1);
     }
 
     void rename_data()
@@ -364,6 +367,9 @@ private slots:
         window.open(path);
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
         QCOMPARE(captions(window), QStringList({"Front", "Back", "+"}));
+        QTabBar *bar = window.tabWidget()->tabBar();
+        QVERIFY(bar->tabButton(1, QTabBar::RightSide) || bar->tabButton(1, QTabBar::LeftSide));
+        QVERIFY(!bar->tabButton(2, QTabBar::LeftSide) && !bar->tabButton(2, QTabBar::RightSide));
         QCOMPARE(window.windowTitle(), path + QStringLiteral("[*] - KaRiX"));
         QCOMPARE(window.currentFileName(), path);
         QCOMPARE(window.currentSheet(), 0);
@@ -621,7 +627,7 @@ private slots:
         QTest::addColumn<bool>("readable");
         QTest::addColumn<QString>("message");
         QTest::newRow("not a design") << true << QStringLiteral("KaRiX|File specified in ");
-        QTest::newRow("unreadable") << false << QStringLiteral("KaRiX|Cannot read file ");
+        QTest::newRow("a directory") << false << QStringLiteral("KaRiX|");
     }
 
     void failedOpenForgetsThePreviousFile()
@@ -651,6 +657,20 @@ private slots:
         QFile file(good);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(kTwoSheetDesign));
+    }
+
+    void openingAFifoNeitherBlocksNorLoads()
+    {
+        const QString fifo = m_dir.filePath(QStringLiteral("pipe.krx"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        window.open(fifo);
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY2(prompter.shown.first().contains(QLatin1String("not a regular file")),
+                 qPrintable(prompter.shown.first()));
+        QVERIFY(window.currentFileName().isEmpty());
     }
 
     void recentFilesKeepTheSevenNewestOnce()

@@ -1,20 +1,26 @@
+#include "common/canvasdriver.h"
 #include "common/testrunner.h"
 #include "editor/blockiconpainter.h"
+#include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockimages.h"
 #include "model/blockitem.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
+#include "model/labelregistry.h"
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -29,6 +35,8 @@ struct Fixture
         : canvas(doc.sheets().sheet(0), &doc.model(), &doc.edits(), &doc.settings())
     {
     }
+
+    Sheet *sheet() { return doc.sheets().sheet(0); }
 
     BlockItem *add(const QString &term, int row, const QString &name = QString())
     {
@@ -298,4 +306,452 @@ private slots:
 };
 
 KARIX_TEST(TestProgramWidget)
+
+namespace {
+
+// A press point on the block far from its output: starts a move.
+QPoint grip(const BlockItem *block)
+{
+    return block->position() + QPoint(3, 3);
+}
+
+// A press point 9 px left of the block's output: starts a wire.
+QPoint outputGrip(const BlockItem *block)
+{
+    return block->outputPoint() - QPoint(9, 0);
+}
+
+QStringList actionTexts(const QWidget *widget)
+{
+    QStringList texts;
+    for (const QAction *action : widget->actions())
+        texts << action->text();
+    return texts;
+}
+
+} // namespace
+
+class TestCanvasGestures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
+    }
+
+    void pressNearOutputDrawsWireFurtherLeftMoves_data()
+    {
+        QTest::addColumn<int>("leftOfOutput");
+        QTest::addColumn<bool>("wired");
+        QTest::newRow("9 px: wire") << 9 << true;
+        QTest::newRow("11 px: move") << 11 << false;
+    }
+
+    void pressNearOutputDrawsWireFurtherLeftMoves()
+    {
+        QFETCH(int, leftOfOutput);
+        QFETCH(bool, wired);
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *function = f.add(QStringLiteral("CntFnc"), 3, QStringLiteral("CntFnc0"));
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.drag(logic->outputPoint() - QPoint(leftOfOutput, 0), function->position() + QPoint(5, 5));
+        QCOMPARE(driver.gestureWhileDragging,
+                 wired ? CanvasGesture::DrawingWire : CanvasGesture::Moving);
+        QCOMPARE(function->source(0) == logic, wired);
+        QCOMPARE(f.doc.resources().free(QStringLiteral("PreLogicInfo")), wired ? 7 : 8);
+        QCOMPARE(steps.count(), 1); // the wire, or the move to row 1 or 2
+        QCOMPARE(f.canvas.gesture(), CanvasGesture::Idle);
+    }
+
+    void clickOnAnOutputDrawsNoWire()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);
+        driver.click(outputGrip(logic));
+        QVERIFY(function->inputs().isEmpty());
+    }
+
+    void feedbackIntoPassThroughIsRefusedWithWarning()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        QVERIFY(f.add(QStringLiteral("FeedBack"), 0, QStringLiteral("FeedBack0")));
+        BlockItem *reference = f.add(QStringLiteral("FeedBack0"), 1, QStringLiteral("FeedBack0"));
+        BlockItem *function = f.add(QStringLiteral("NonFnc"), 2);
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.drag(outputGrip(reference), function->position() + QPoint(5, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            driver.prompts.warnings,
+            QStringList{"Cannot connect FeedBack and NonFnc. Please use DlyFnc with delay value 0."}, 1000);
+        QVERIFY(function->inputs().isEmpty());
+        QCOMPARE(steps.count(), 0);
+    }
+
+    void movedSelectionKeepsOrderAndIsOneStep()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *first = f.add(QStringLiteral("Input"), 0);
+        BlockItem *second = f.add(QStringLiteral("Input"), 1);
+        f.add(QStringLiteral("Input"), 4);
+        driver.drag(QPoint(1, 90), QPoint(120, 150)); // band over rows 0 and 1
+        QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Selecting);
+        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{first, second}));
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.drag(grip(second), grip(second) + QPoint(0, 3 * 40));
+        // Row 4 is taken: the lower block stops in row 3 before it, and the
+        // upper one takes the free row nearest its own target.
+        QCOMPARE(second->id(), 3);
+        QCOMPARE(first->id(), 2);
+        QCOMPARE(steps.count(), 1);
+    }
+
+    void upAndDownMoveOneFreeRowKeepingOrder_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("rows");     // selected blocks, top to bottom
+        QTest::addColumn<QList<int>>("expected");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("down") << int(Qt::Key_Down) << QList<int>{0, 1} << QList<int>{1, 2} << 1;
+        QTest::newRow("up") << int(Qt::Key_Up) << QList<int>{1, 2} << QList<int>{0, 1} << 1;
+        QTest::newRow("last usable row down") << int(Qt::Key_Down) << QList<int>{23}
+                                              << QList<int>{23} << 0;
+        QTest::newRow("first row up") << int(Qt::Key_Up) << QList<int>{0} << QList<int>{0} << 0;
+    }
+
+    void upAndDownMoveOneFreeRowKeepingOrder()
+    {
+        QFETCH(int, key);
+        QFETCH(QList<int>, rows);
+        QFETCH(QList<int>, expected);
+        QFETCH(int, steps);
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        QList<BlockItem *> blocks;
+        for (int row : rows)
+            blocks << f.add(QStringLiteral("NonFnc"), row);
+        f.canvas.setSelection(blocks);
+        QSignalSpy modified(&f.canvas, &ProgramWidget::modified);
+        QVERIFY(driver.key(Qt::Key(key)));
+        QList<int> moved;
+        for (BlockItem *block : blocks)
+            moved << block->id();
+        QCOMPARE(moved, expected);
+        QCOMPARE(modified.count(), steps);
+    }
+
+    void pressInHeaderStripOnlyClearsSelection()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *input = f.add(QStringLiteral("Input"), 0);
+        f.canvas.setSelection({input});
+        driver.drag(QPoint(300, 81), QPoint(300, 400));
+        QVERIFY(f.canvas.selection().isEmpty());
+        QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Idle);
+        QCOMPARE(input->id(), 0);
+    }
+
+    void controlAndShiftPressesBuildSelection()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *a = f.add(QStringLiteral("Input"), 0);
+        BlockItem *b = f.add(QStringLiteral("Input"), 2);
+        BlockItem *c = f.add(QStringLiteral("Input"), 5);
+        driver.click(grip(a));
+        driver.click(grip(c), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, c}));
+        driver.click(grip(a), Qt::LeftButton);
+        driver.click(grip(c), Qt::LeftButton, Qt::ShiftModifier);
+        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, b, c}));
+    }
+
+    void paletteDropTakesLowestFreeRowWhereverDropped()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        QSignalSpy selected(&f.canvas, &ProgramWidget::itemSelect);
+        driver.dropFromOutside(QStringLiteral("PreLogic"), QPoint(600, 900));
+        BlockItem *placed = f.canvas.currentBlock();
+        QVERIFY(placed);
+        QCOMPARE(placed->name(), QStringLiteral("PreLgc1"));
+        QCOMPARE(placed->id(), 1);
+        QCOMPARE(steps.count(), 1);
+        QCOMPARE(selected.last().first().toBool(), true);
+    }
+
+    void refusedDropsSayWhy_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("present");   // blocks of that kind already placed
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no input left") << "Input" << 10 << "There is no more Input resource.";
+        QTest::newRow("no output left") << "NIM-OUT" << 8 << "There is no more NIM-OUT resource.";
+        QTest::newRow("column full") << "PostLogic" << 14 << "There is no free row left in this column.";
+    }
+
+    void refusedDropsSayWhy()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, present);
+        QFETCH(QString, warning);
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        for (int i = 0; i < present; ++i)
+            QVERIFY(f.doc.edits().placeNew(key, 0).block);
+        const int blocks = f.doc.model().allBlocks().size();
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.dropFromOutside(key, QPoint(300, 300));
+        QTRY_COMPARE_WITH_TIMEOUT(driver.prompts.warnings, QStringList{warning}, 1000);
+        QCOMPARE(f.doc.model().allBlocks().size(), blocks);
+        QCOMPARE(steps.count(), 0);
+    }
+
+    void paletteKeyDraggedFromThisCanvasIsIgnored()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        // A post-logic label's output drags under its name, which is also
+        // the label bar's key for it.
+        BlockItem *label = f.add(QStringLiteral("Label"), 0, QStringLiteral("Label0"));
+        BlockItem *output = f.add(QStringLiteral("NIM-OUT"), 0);
+        const int blocks = f.doc.model().allBlocks().size();
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.drag(outputGrip(label), output->position() + QPoint(5, 5));
+        QCOMPARE(f.doc.model().allBlocks().size(), blocks);
+        QVERIFY(output->inputs().isEmpty());
+        QCOMPARE(steps.count(), 0);
+    }
+
+    void labelBarDropPlacesReferenceWithUserName()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *feedback = f.add(QStringLiteral("FeedBack"), 0, QStringLiteral("FeedBack0"));
+        f.doc.edits().renameBlock(feedback, QStringLiteral("veto"));
+        driver.dropFromOutside(QStringLiteral("FeedBack0"), QPoint(150, 500));
+        BlockItem *reference = f.canvas.currentBlock();
+        QVERIFY(reference);
+        QCOMPARE(reference->kind(), BlockKind::FeedBackReference);
+        QCOMPARE(reference->displayName(), QStringLiteral("veto"));
+        QVERIFY(f.doc.labels().isPresent(QStringLiteral("FeedBack0"), 0));
+        // A second reference on the same sheet is not offered.
+        driver.dropFromOutside(QStringLiteral("FeedBack0"), QPoint(150, 500));
+        QCOMPARE(f.doc.model().labelBlocks().size(), 1);
+    }
+
+    void deleteKeyTakesWireFirstThenSelectionThenCurrent()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *function = f.add(QStringLiteral("DlyFnc"), 0, QStringLiteral("DlyFnc0"));
+        BlockItem *other = f.add(QStringLiteral("DlyFnc"), 5, QStringLiteral("DlyFnc1"));
+        QVERIFY(f.doc.edits().connect(logic, function, 0).connected());
+        const QLine wire = f.canvas.wireMap().first().line;
+        f.canvas.setSelection({other});
+        driver.click(wire.center());
+        QVERIFY(f.canvas.isWireSelected());
+        QVERIFY(driver.key(Qt::Key_Delete));
+        QVERIFY(function->inputs().isEmpty());
+        QCOMPARE(f.doc.resources().free(QStringLiteral("PreLogicInfo")), 8);
+        QCOMPARE(f.doc.model().functionBlocks().size(), 2);
+
+        f.canvas.setSelection({other});
+        driver.key(Qt::Key_Delete);
+        QCOMPARE(f.doc.model().functionBlocks(), QList<BlockItem *>{function});
+        driver.click(grip(function));
+        driver.key(Qt::Key_Delete);
+        QVERIFY(f.doc.model().functionBlocks().isEmpty());
+        QCOMPARE(f.doc.resources().free(QStringLiteral("DlyFnc")), 8);
+    }
+
+    void leftAndRightMoveUnconnectedLabelsAcross()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *label = f.add(QStringLiteral("Label"), 3, QStringLiteral("Label0"));
+        f.doc.edits().renameBlock(label, QStringLiteral("trigger"));
+        driver.click(grip(label));
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.key(Qt::Key_Left);
+        BlockItem *moved = f.canvas.currentBlock();
+        QVERIFY(moved);
+        QCOMPARE(moved->kind(), BlockKind::PreLabel);
+        QCOMPARE(moved->position(), QPoint(284, 106));
+        QCOMPARE(moved->name(), QStringLiteral("Label0"));
+        QCOMPARE(moved->displayName(), QStringLiteral("trigger"));
+        QCOMPARE(steps.count(), 1);
+        QCOMPARE(actionTexts(f.canvas.iconOf(moved)).last(), QStringLiteral("&Rename"));
+
+        // With a source it stays.
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        QVERIFY(f.doc.edits().connect(logic, moved, 0).connected());
+        driver.key(Qt::Key_Right);
+        QCOMPARE(f.canvas.currentBlock(), moved);
+        QCOMPARE(moved->kind(), BlockKind::PreLabel);
+        QCOMPARE(steps.count(), 1);
+    }
+
+    void doubleClickAndEditActionOpenTheSameEditor_data()
+    {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<int>("editor");
+        QTest::newRow("pre-logic") << "PreLogic" << int(BlockEditor::Logic);
+        QTest::newRow("post-logic") << "PostLogic" << int(BlockEditor::Logic);
+        QTest::newRow("counter") << "CntFnc" << int(BlockEditor::CounterFunction);
+        QTest::newRow("delay") << "DlyFnc" << int(BlockEditor::DelayFunction);
+        QTest::newRow("measure counter") << "MsrCnt" << int(BlockEditor::MeasureCounter);
+        QTest::newRow("output") << "NIM-OUT" << int(BlockEditor::Port);
+        QTest::newRow("input") << "Input" << int(BlockEditor::Port);
+        QTest::newRow("pass-through: none") << "NonFnc" << -1;
+        QTest::newRow("feedback: none") << "FeedBack" << -1;
+    }
+
+    void doubleClickAndEditActionOpenTheSameEditor()
+    {
+        QFETCH(QString, term);
+        QFETCH(int, editor);
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        FakeOpener opener;
+        f.canvas.setEditorOpener(&opener);
+        BlockItem *block = f.doc.edits().placeNew(term, 0).block;
+        QVERIFY(block);
+        driver.doubleClick(grip(block));
+        const QList<QAction *> actions = f.canvas.iconOf(block)->actions();
+        if (editor < 0) {
+            QVERIFY(opener.calls.isEmpty());
+            QVERIFY(driver.prompts.offeredItems.isEmpty());
+            QVERIFY(actionTexts(f.canvas.iconOf(block)).first() != QLatin1String("&Edit"));
+            return;
+        }
+        actions.first()->trigger();
+        QCOMPARE(opener.calls.size(), 2);
+        for (const FakeOpener::Call &call : std::as_const(opener.calls)) {
+            QCOMPARE(int(call.editor), editor);
+            QCOMPARE(call.block, block);
+        }
+    }
+
+    void blockMenusFollowTheKind_data()
+    {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList all{"&Edit", "Cu&t", "&Copy", "&Delete", "&Rename"};
+        QTest::newRow("pre-logic") << "PreLogic" << all;
+        QTest::newRow("measure counter") << "MsrCnt" << all;
+        QTest::newRow("pass-through") << "NonFnc" << QStringList{"Cu&t", "&Copy", "&Delete"};
+        QTest::newRow("label") << "Label" << QStringList{"Cu&t", "&Copy", "&Delete", "&Rename"};
+    }
+
+    void blockMenusFollowTheKind()
+    {
+        QFETCH(QString, term);
+        QFETCH(QStringList, texts);
+        Fixture f;
+        BlockItem *block = f.doc.edits().placeNew(term, 0).block;
+        QLabel *icon = f.canvas.iconOf(block);
+        QCOMPARE(icon->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(actionTexts(icon), texts);
+    }
+
+    void portListForBlocksWithoutDialog()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        f.add(QStringLiteral("Input"), 0);
+        BlockItem *input = f.add(QStringLiteral("Input"), 10);
+        QCOMPARE(input->name(), QStringLiteral("NIM-IN-S1"));
+        driver.prompts.choice = QStringLiteral("BNC-IN");
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        driver.doubleClick(grip(input));
+        QCOMPARE(driver.prompts.listTitle, QStringLiteral("NIM-IN-S1"));
+        QCOMPARE(driver.prompts.offeredItems.first(), QStringLiteral("NIM-IN-S1"));
+        QVERIFY(driver.prompts.offeredItems.contains(QStringLiteral("BNC-IN")));
+        QVERIFY(!driver.prompts.offeredItems.contains(QStringLiteral("NIM-IN-S0")));
+        // 100 px left of the block, but no lower than y 300.
+        const QPoint corner = f.canvas.mapToGlobal(input->position());
+        QVERIFY(corner.y() > 300);
+        QCOMPARE(driver.prompts.listAt, QPoint(corner.x() - 100, 300));
+        QCOMPARE(input->name(), QStringLiteral("BNC-IN"));
+        QCOMPARE(steps.count(), 1);
+    }
+
+    void deletingLabelRemovesEveryReferenceAsOneStep()
+    {
+        Fixture f;
+        DesignDocument &doc = f.doc;
+        doc.sheets().addSheet();
+        BlockItem *label = f.add(QStringLiteral("PreLabel"), 0, QStringLiteral("Label0"));
+        QVERIFY(doc.edits().placeBlock(QStringLiteral("PreLabel0"), 1, 0, QStringLiteral("Label0")));
+        QVERIFY(f.add(QStringLiteral("PreLabel0"), 2, QStringLiteral("Label0")));
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        static_cast<QAction *>(f.canvas.iconOf(label)->actions().at(2))->trigger();
+        QVERIFY(doc.model().allBlocks().isEmpty());
+        QVERIFY(!doc.labels().find(QStringLiteral("Label0")));
+        QCOMPARE(steps.count(), 1);
+    }
+
+    void canvasMenuDeletesWireElsePastes()
+    {
+        Fixture f;
+        QAction paste(QStringLiteral("&Paste"));
+        paste.setEnabled(false);
+        f.canvas.setPasteAction(&paste);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);
+        f.doc.edits().connect(logic, function, 0);
+        const QLine wire = f.canvas.wireMap().first().line;
+
+        std::unique_ptr<QMenu> onWire(f.canvas.createMenu(wire.center()));
+        QCOMPARE(actionTexts(onWire.get()), QStringList{"Delete"});
+        onWire->actions().first()->trigger();
+        QVERIFY(function->inputs().isEmpty());
+
+        std::unique_ptr<QMenu> elsewhere(f.canvas.createMenu(QPoint(700, 900)));
+        QCOMPARE(actionTexts(elsewhere.get()), QStringList{"Paste"});
+        QVERIFY(!elsewhere->actions().first()->isEnabled());
+        paste.setEnabled(true);
+        QSignalSpy pasted(&paste, &QAction::triggered);
+        std::unique_ptr<QMenu> enabled(f.canvas.createMenu(QPoint(700, 900)));
+        enabled->actions().first()->trigger();
+        QCOMPARE(pasted.count(), 1);
+    }
+
+    void scrollAreaLeavesUpAndDownToTheCanvas_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("scrolled");
+        QTest::newRow("up") << int(Qt::Key_Up) << false;
+        QTest::newRow("down") << int(Qt::Key_Down) << false;
+        QTest::newRow("page down") << int(Qt::Key_PageDown) << true;
+    }
+
+    void scrollAreaLeavesUpAndDownToTheCanvas()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, scrolled);
+        CustomScroll scroll;
+        auto *content = new QWidget;
+        content->setMinimumSize(300, 3000);
+        scroll.setWidget(content);
+        scroll.resize(300, 200);
+        scroll.show();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&scroll, &press);
+        QCOMPARE(scroll.verticalScrollBar()->value() > 0, scrolled);
+    }
+};
+
+KARIX_TEST(TestCanvasGestures)
 #include "tst_programwidget.moc"

@@ -1,0 +1,257 @@
+#include "app/sheettabs.h"
+
+#include "app/keystate.h"
+#include "app/mainactions.h"
+#include "app/prompter.h"
+#include "editor/customscroll.h"
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+#include "model/designedits.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QTabBar>
+#include <QTabWidget>
+
+SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
+                     QWidget *window)
+    : QObject(window),
+      m_document(document),
+      m_keys(keys),
+      m_actions(actions),
+      m_window(window),
+      m_tabs(new QTabWidget)
+{
+    m_tabs->setObjectName(QStringLiteral("tabWidget"));
+    m_tabs->setTabShape(QTabWidget::Rounded);
+    m_tabs->setTabsClosable(true);
+    m_tabs->setMovable(false);
+    m_tabs->setMaximumWidth(810);
+    m_tabs->setMinimumHeight(100);
+    m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tabs->addTab(new QWidget, QStringLiteral("+"));
+    removePlusTabButtons();
+
+    SheetSet &sheets = m_document.sheets();
+    connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
+    connect(&sheets, &SheetSet::aboutToReset, this, &SheetTabs::removeSheetTabs);
+    connect(&sheets, &SheetSet::sheetAboutToBeRemoved, this, &SheetTabs::removeSheetTab);
+    connect(&sheets, &SheetSet::sheetRemoved, this, &SheetTabs::renumberSheetTabs);
+    for (Sheet *sheet : sheets.sheets())
+        addSheetTab(sheet);
+    m_tabs->setCurrentIndex(0);
+    connectCurrentCanvas();
+
+    connect(m_tabs, &QTabWidget::tabCloseRequested, this, &SheetTabs::tabDelete);
+    connect(m_tabs, &QWidget::customContextMenuRequested, this, &SheetTabs::showTabMenu);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::setCurrentTab);
+}
+
+void SheetTabs::removePlusTabButtons()
+{
+    const int plus = m_tabs->count() - 1;
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::LeftSide, nullptr);
+    m_tabs->tabBar()->setTabButton(plus, QTabBar::RightSide, nullptr);
+}
+
+void SheetTabs::setLoading(bool loading)
+{
+    // A close button added to one tab lays out every tab: with the buttons
+    // off while a document adds its sheets, loading stays linear in sheets.
+    m_tabs->setTabsClosable(!loading);
+    if (!loading)
+        removePlusTabButtons();
+}
+
+void SheetTabs::setPrompter(Prompter *prompter)
+{
+    m_prompter = prompter;
+}
+
+void SheetTabs::setEditorOpener(BlockEditorOpener *opener)
+{
+    m_editorOpener = opener;
+    // Canvases not made yet take it when they are.
+    for (ProgramWidget *canvas : std::as_const(m_canvases)) {
+        if (canvas)
+            canvas->setEditorOpener(opener);
+    }
+}
+
+void SheetTabs::addSheetTab(Sheet *sheet)
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    const int index = sheet->index();
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("tab%1").arg(index));
+    new QHBoxLayout(page);
+    m_canvases.insert(index, nullptr);
+    m_tabs->insertTab(index, page, sheet->caption());
+    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+}
+
+ProgramWidget *SheetTabs::canvas(int index)
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    if (!m_canvases.at(index))
+        m_canvases[index] = createCanvas(index);
+    return m_canvases.at(index);
+}
+
+ProgramWidget *SheetTabs::createCanvas(int index)
+{
+    QWidget *page = m_tabs->widget(index);
+    auto *scroll = new CustomScroll(page);
+    auto *canvas = new ProgramWidget(m_document.sheets().sheet(index), &m_document.model(),
+                                     &m_document.edits(), &m_document.settings());
+    canvas->setPasteAction(m_actions.actionPaste);
+    canvas->setEditorOpener(m_editorOpener);
+    scroll->setWidget(canvas);
+    page->layout()->addWidget(scroll);
+    emit canvasAdded(canvas);
+    return canvas;
+}
+
+void SheetTabs::syncTabCaption(Sheet *sheet)
+{
+    m_tabs->setTabText(sheet->index(), sheet->caption());
+}
+
+void SheetTabs::removeSheetTabs()
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    while (m_tabs->count() > 1) {
+        QWidget *page = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete page;
+    }
+    m_canvases.clear();
+}
+
+void SheetTabs::removeSheetTab(Sheet *sheet)
+{
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    const int index = sheet->index();
+    m_canvases.removeAt(index);
+    QWidget *page = m_tabs->widget(index);
+    m_tabs->removeTab(index);
+    delete page;
+}
+
+void SheetTabs::renumberSheetTabs(int removedIndex)
+{
+    for (int index = 0; index < count(); ++index)
+        m_tabs->widget(index)->setObjectName(QStringLiteral("tab%1").arg(index));
+    // The sheet now at the removed place (or the new last one) is current.
+    const int current = qMin(removedIndex, count() - 1);
+    {
+        QScopedValueRollback<bool> guard(m_rebuilding, true);
+        m_tabs->setCurrentIndex(current);
+    }
+    makeCurrent(current);
+}
+
+void SheetTabs::connectCurrentCanvas()
+{
+    if (m_connected)
+        disconnect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+    m_connected = currentCanvas();
+    if (m_connected)
+        connect(m_connected, &ProgramWidget::itemSelect, this, &SheetTabs::itemSelect);
+}
+
+void SheetTabs::showFirstSheet()
+{
+    m_current = 0;
+    {
+        QScopedValueRollback<bool> guard(m_rebuilding, true);
+        m_tabs->setCurrentIndex(0);
+    }
+    emit currentTabChanged(0);
+    connectCurrentCanvas();
+    emit itemSelect(false);
+}
+
+void SheetTabs::selectSheet(int index)
+{
+    if (index >= 0 && index < count())
+        m_tabs->setCurrentIndex(index);
+}
+
+void SheetTabs::tabNew()
+{
+    tabNew(true);
+}
+
+void SheetTabs::tabNew(bool bModified)
+{
+    const Sheet *sheet = m_document.edits().addSheet();
+    m_tabs->setCurrentIndex(sheet->index());
+    if (bModified)
+        emit editStepRequested();
+}
+
+void SheetTabs::setCurrentTab(int index)
+{
+    if (m_rebuilding || index < 0 || index == m_current)
+        return;
+    if (index == count()) {
+        // Ctrl+Tab cycles through the sheets; only a click on "+" adds one.
+        if (m_keys.tab)
+            m_tabs->setCurrentIndex(0);
+        else
+            tabNew(true);
+        return;
+    }
+    makeCurrent(index);
+}
+
+void SheetTabs::makeCurrent(int index)
+{
+    emit currentTabChanged(index);
+    canvas(index)->refreshSelectionState();
+    m_current = index;
+    connectCurrentCanvas();
+    emit itemSelect(false);
+}
+
+void SheetTabs::showTabMenu(const QPoint &point)
+{
+    QTabBar *bar = m_tabs->tabBar();
+    const int index = bar->tabAt(bar->mapFrom(m_tabs, point));
+    if (index < 0)
+        return;
+    m_tabs->setCurrentIndex(index);
+    QMenu menu(m_window);
+    menu.addAction(m_actions.actionTabNew);
+    menu.addAction(m_actions.actionRename);
+    menu.exec(m_tabs->mapToGlobal(point));
+}
+
+void SheetTabs::tabRename()
+{
+    const Sheet *sheet = m_document.sheets().sheet(m_current);
+    if (!sheet)
+        return;
+    const std::optional<QString> name = m_prompter->askText(
+        m_window, tr("Tab Rename"), tr("Please enter a new name."), sheet->caption());
+    if (name && m_document.edits().renameSheet(m_current, *name))
+        emit editStepRequested();
+}
+
+void SheetTabs::tabDelete(int index)
+{
+    const Sheet *sheet = m_document.sheets().sheet(index);
+    if (!sheet)
+        return;
+    const QMessageBox::StandardButton answer = m_prompter->warning(
+        m_window, sheet->caption(), tr("Are you sure you want to remove this sheet?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+        m_window->mapToGlobal(QPoint(100, 100)));
+    if (answer == QMessageBox::Yes)
+        emit sheetDeletionConfirmed(index);
+}

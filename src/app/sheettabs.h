@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class BlockEditorOpener;
+class DesignDocument;
+class MainActions;
+class ProgramWidget;
+class Prompter;
+class QPoint;
+class QTabWidget;
+class QWidget;
+class Sheet;
+struct KeyState;
+
+// The sheet tabs of the main window: one page with a canvas per sheet of the
+// document and a last "+" tab that adds a sheet. Follows the document's
+// sheets (pages appear as sheets are added and go when the document is
+// reset), keeps the current sheet and connects only the current canvas's
+// selection signal. Changes to the document are left to its receivers: an
+// edit step (editStepRequested) and the removal of a sheet
+// (sheetDeletionConfirmed, after the user agreed).
+class SheetTabs : public QObject
+{
+    Q_OBJECT
+public:
+    // keys: the window's held keys (Tab decides whether "+" cycles); the
+    // document, keys, actions and window outlive this object.
+    SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
+              QWidget *window);
+
+    // The tab widget; the caller puts it into the window's layout.
+    QTabWidget *widget() const { return m_tabs; }
+    void setPrompter(Prompter *prompter);
+    // The block dialogs every canvas opens (not owned; null: none yet).
+    void setEditorOpener(BlockEditorOpener *opener);
+
+    int count() const { return m_canvases.size(); }
+    int current() const { return m_current; }
+    // A sheet's canvas is made when it is first asked for (the sheet is
+    // shown, or a command needs it), so that a large document, and every
+    // undo of it, builds only the canvases the user looks at. Null for an
+    // index out of range.
+    ProgramWidget *canvas(int index);
+    ProgramWidget *currentCanvas() { return canvas(m_current); }
+
+    // Removes every sheet page (the document is about to be reset); the
+    // pages of the new sheets appear as the document adds them.
+    void removeSheetTabs();
+    // After the document was reset: sheet 0 is current and wired.
+    void showFirstSheet();
+    // Makes an existing sheet current; other indexes are ignored.
+    void selectSheet(int index);
+    // Set while a document is read into the tabs.
+    void setLoading(bool loading);
+
+public slots:
+    void tabNew(bool bModified);
+    void tabNew();
+    void tabDelete(int index);
+    void tabRename();
+    void showTabMenu(const QPoint &point);
+    void setCurrentTab(int index);
+
+signals:
+    void currentTabChanged(int index);
+    // The current canvas's selection became empty or not.
+    void itemSelect(bool selected);
+    // A canvas was created; its signals want wiring.
+    void canvasAdded(ProgramWidget *canvas);
+    void editStepRequested();
+    void sheetDeletionConfirmed(int index);
+
+private:
+    void addSheetTab(Sheet *sheet);
+    void removePlusTabButtons();
+    ProgramWidget *createCanvas(int index);
+    void removeSheetTab(Sheet *sheet);
+    void renumberSheetTabs(int removedIndex);
+    void makeCurrent(int index);
+    void connectCurrentCanvas();
+    void syncTabCaption(Sheet *sheet);
+
+    DesignDocument &m_document;
+    const KeyState &m_keys;
+    MainActions &m_actions;
+    QWidget *m_window;
+    Prompter *m_prompter = nullptr;
+    BlockEditorOpener *m_editorOpener = nullptr;
+    QTabWidget *m_tabs;
+    // One per sheet; null until the canvas is first asked for.
+    QList<ProgramWidget *> m_canvases;
+    QPointer<ProgramWidget> m_connected;
+    int m_current = 0;
+    // The pages are being rebuilt; tab changes must not create or wire sheets.
+    bool m_rebuilding = false;
+};

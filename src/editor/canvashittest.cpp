@@ -1,0 +1,140 @@
+#include "editor/canvashittest.h"
+
+#include "model/blockitem.h"
+#include "model/blockkinds.h"
+#include "model/sheet.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHeaderBottom = 82;
+// A press this close left of an output point starts a wire.
+constexpr int kWireGrip = 10;
+constexpr int kBandEdgeX = 30;
+constexpr int kBandEdgeY = 100;
+
+// Right edges of the press columns, left to right; the output column is open.
+constexpr int kPressColumnEnds[] = {141, 283, 424, 566};
+
+bool containsAfterFirst(const QString &key, QLatin1String word)
+{
+    return key.indexOf(word) > 0;
+}
+
+} // namespace
+
+QString CanvasHitTest::bandKey()
+{
+    return QStringLiteral("KaRiXrect");
+}
+
+QString CanvasHitTest::moveKey()
+{
+    return QStringLiteral("KaRiXmove");
+}
+
+bool CanvasHitTest::inHeaderStrip(const QPoint &point)
+{
+    return point.y() < kHeaderBottom;
+}
+
+SheetColumn CanvasHitTest::pressColumn(int x)
+{
+    int column = 0;
+    for (int end : kPressColumnEnds) {
+        if (x <= end)
+            return SheetColumn(column);
+        ++column;
+    }
+    return SheetColumn::Output;
+}
+
+BlockItem *CanvasHitTest::blockAt(const Sheet &sheet, const QPoint &point)
+{
+    for (BlockItem *block : sheet.column(pressColumn(point.x()))) {
+        if (block->containsPoint(-1, point.x(), point.y()))
+            return block;
+    }
+    return nullptr;
+}
+
+CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &press)
+{
+    const SheetColumn column = pressColumn(press.x());
+    if (column == SheetColumn::Output || block.kind() == BlockKind::PreLabel)
+        return CanvasGesture::Moving;
+    return press.x() >= block.outputPoint().x() - kWireGrip ? CanvasGesture::DrawingWire
+                                                            : CanvasGesture::Moving;
+}
+
+QString CanvasHitTest::wireKey(const BlockItem &block)
+{
+    const QString name = block.name();
+    const SheetColumn column = block.traits().column;
+    const bool preLogicLabel = column == SheetColumn::PreLogic
+                               && (name.startsWith(QLatin1String("FeedBack"))
+                                   || name.startsWith(QLatin1String("Label")));
+    const bool functionLabel = column == SheetColumn::Function
+                               && name.startsWith(QLatin1String("Label"));
+    return preLogicLabel || functionLabel ? QStringLiteral("OUT") + name : name;
+}
+
+QString CanvasHitTest::wireSourceName(const QString &key)
+{
+    if (containsAfterFirst(key, QLatin1String("FeedBack")))
+        return key.mid(key.indexOf(QLatin1String("FeedBack")));
+    if (containsAfterFirst(key, QLatin1String("Label")))
+        return key.mid(key.indexOf(QLatin1String("Label")));
+    return key;
+}
+
+bool CanvasHitTest::isNewBlockKey(const QString &key)
+{
+    static const char *const exact[] = {"PreLogic", "PostLogic", "Input", "NonFnc", "DlyFnc", "CntFnc"};
+    static const char *const prefixes[] = {"MsrCnt", "NIM-OUT", "FeedBack", "PreLabel", "Label"};
+    const auto is = [&](const char *word) { return key == QLatin1String(word); };
+    const auto starts = [&](const char *word) { return key.startsWith(QLatin1String(word)); };
+    return std::any_of(std::begin(exact), std::end(exact), is)
+           || std::any_of(std::begin(prefixes), std::end(prefixes), starts);
+}
+
+CanvasGesture CanvasHitTest::gestureOfKey(const QString &key)
+{
+    if (key == bandKey())
+        return CanvasGesture::Selecting;
+    if (key == moveKey())
+        return CanvasGesture::Moving;
+    return isNewBlockKey(key) ? CanvasGesture::Idle : CanvasGesture::DrawingWire;
+}
+
+QRect CanvasHitTest::bandRect(const QPoint &press, const QPoint &drop)
+{
+    // Both corners belong to the band whichever way it was drawn.
+    QRect band(QPoint(std::min(press.x(), drop.x()), std::min(press.y(), drop.y())),
+               QPoint(std::max(press.x(), drop.x()), std::max(press.y(), drop.y())));
+    if (band.left() < kBandEdgeX)
+        band.setLeft(0);
+    if (band.top() < kBandEdgeY)
+        band.setTop(0);
+    return band;
+}
+
+QList<BlockItem *> CanvasHitTest::blocksInBand(const Sheet &sheet, const QRect &band)
+{
+    QList<BlockItem *> inside;
+    for (BlockItem *block : sheet.blocks()) {
+        if (band.contains(block->position()))
+            inside << block;
+    }
+    sortByColumnAndRow(inside);
+    return inside;
+}
+
+void CanvasHitTest::sortByColumnAndRow(QList<BlockItem *> &blocks)
+{
+    std::sort(blocks.begin(), blocks.end(), [](const BlockItem *a, const BlockItem *b) {
+        return a->position().x() != b->position().x() ? a->position().x() < b->position().x()
+                                                       : a->id() < b->id();
+    });
+}

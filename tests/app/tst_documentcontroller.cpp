@@ -1,0 +1,442 @@
+#include "app/documentcontroller.h"
+#include "app/mainwindow.h"
+#include "app/recoveryfile.h"
+#include "app/undostack.h"
+#include "common/testrunner.h"
+#include "editor/labelwidget.h"
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+#include "model/blockitem.h"
+#include "model/designedits.h"
+#include "model/designmodel.h"
+#include "model/labelregistry.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+#include "scriptedprompter.h"
+#include "windowhelpers.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+
+using namespace WindowHelpers;
+
+namespace {
+
+const char kDieAfterEditing[] = "KARIX_TEST_DIE_AFTER_EDITING";
+const int kChildExitCode = 17;
+
+const char kDesign[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<KaRiX addr="127.0.0.1" tcpPort="24" udpPort="4660" Timeout="1" autoConnect="false">
+    <tab id="0" name="Front">
+        <entry term="PreLogic">
+            <id>0</id>
+            <name>PreLgc0</name>
+        </entry>
+    </tab>
+    <tab id="1" name="Back">
+    </tab>
+</KaRiX>
+)";
+
+// Feedback blocks of the design whose entry the label bar does not show.
+QStringList missingLabelEntries(MainWindow &window)
+{
+    QStringList missing;
+    for (BlockItem *block : window.document().model().outputBlocks()) {
+        const QString entry = LabelRegistry::entryName(block->name());
+        if (block->term() == QLatin1String("FeedBack") && !window.labelBar()->entryLabel(entry))
+            missing << entry;
+    }
+    return missing;
+}
+
+bool enabled(MainWindow &window, const char *name)
+{
+    return action(window, name)->isEnabled();
+}
+
+} // namespace
+
+// The edit history as the window shows it, and the recovery of unsaved
+// changes after the program died.
+class TestDocumentController : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedPrompter m_prompter;
+
+    QString writeDesign(const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(kDesign) != qint64(strlen(kDesign)))
+            return QString();
+        return path;
+    }
+
+    std::unique_ptr<MainWindow> window(const ConnectionSettings *options = nullptr)
+    {
+        auto made = std::make_unique<MainWindow>(QString(), options);
+        made->setPrompter(&m_prompter);
+        return made;
+    }
+
+    static void edit(MainWindow &window)
+    {
+        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), window.currentSheet(), -1));
+        window.recordEditStep();
+    }
+
+private slots:
+    void initTestCase() { isolatePaths(); }
+    void init()
+    {
+        m_prompter = ScriptedPrompter();
+        isolatePaths();
+    }
+    void cleanupTestCase() { isolatePaths(); }
+
+    void newDocumentEditUndoRedo()
+    {
+        auto w = window();
+        QVERIFY(!enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+        edit(*w);
+        QVERIFY(enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+        QVERIFY(w->isWindowModified());
+        action(*w, "action_Undo")->trigger();
+        QVERIFY(w->document().model().allBlocks().isEmpty());
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(!enabled(*w, "action_Undo") && enabled(*w, "actionRe_do"));
+        action(*w, "actionRe_do")->trigger();
+        QCOMPARE(w->document().model().functionBlocks().size(), 1);
+        QVERIFY(w->isWindowModified());
+        QVERIFY(enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+    }
+
+    void undoAfterOpenReturnsToTheFile()
+    {
+        const QString path = writeDesign(QStringLiteral("open.krx"));
+        auto w = window();
+        w->open(path);
+        const QByteArray opened = written(*w);
+        w->tabWidget()->setCurrentIndex(1);
+        edit(*w);
+        w->document().settings().udpPort = 5000;
+        w->recordEditStep();
+        action(*w, "action_Undo")->trigger();
+        action(*w, "action_Undo")->trigger();
+        QCOMPARE(written(*w), opened);
+        QVERIFY(!w->isWindowModified());
+        // The sheet the user was on stays current.
+        QCOMPARE(w->currentSheet(), 1);
+        QCOMPARE(w->tabWidget()->currentIndex(), 1);
+        action(*w, "actionRe_do")->trigger();
+        action(*w, "actionRe_do")->trigger();
+        QCOMPARE(w->connectionSettings().udpPort, quint16(5000));
+    }
+
+    void saveEditUndoClearsTheMark()
+    {
+        auto w = window();
+        m_prompter.fileAnswer = m_dir.filePath(QStringLiteral("saved.krx"));
+        edit(*w);
+        QVERIFY(w->save());
+        QVERIFY(!w->isWindowModified());
+        edit(*w);
+        QVERIFY(w->isWindowModified());
+        action(*w, "action_Undo")->trigger();
+        QVERIFY(!w->isWindowModified());
+        // Before the save: modified again.
+        action(*w, "action_Undo")->trigger();
+        QVERIFY(w->isWindowModified());
+    }
+
+    void commandLineSettingsOverrideIsOneUndoableStep()
+    {
+        const QString path = writeDesign(QStringLiteral("override.krx"));
+        ConnectionSettings options;
+        options.address = QStringLiteral("127.0.0.2");
+        auto w = window(&options);
+        w->open(path);
+        QVERIFY(w->isWindowModified());
+        QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.2"));
+        action(*w, "action_Undo")->trigger();
+        QVERIFY(!w->isWindowModified());
+        QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.1"));
+    }
+
+    void deletingASheetIsUndoable()
+    {
+        const QString path = writeDesign(QStringLiteral("sheets.krx"));
+        auto w = window();
+        w->open(path);
+        w->tabDelete(0);
+        QCOMPARE(w->sheetCount(), 1);
+        QCOMPARE(w->tabWidget()->tabText(0), QStringLiteral("Back"));
+        QVERIFY(w->isWindowModified());
+        action(*w, "action_Undo")->trigger();
+        QCOMPARE(w->sheetCount(), 2);
+        QCOMPARE(w->document().model().preLogics().size(), 1);
+        // Deleting the only sheet is a step as well.
+        w->tabDelete(1);
+        w->tabDelete(0);
+        QVERIFY(w->document().model().allBlocks().isEmpty());
+        action(*w, "action_Undo")->trigger();
+        QCOMPARE(w->tabWidget()->tabText(0), QStringLiteral("Front"));
+    }
+
+    void canvasesMadeLaterRecordTheirEdits()
+    {
+        const QString path = writeDesign(QStringLiteral("later.krx"));
+        auto w = window();
+        w->open(path);
+        w->tabWidget()->setCurrentIndex(1);
+        QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 1, -1));
+        w->currentCanvas()->selectAll();
+        action(*w, "action_Delete")->trigger();
+        QVERIFY(w->document().sheets().sheet(1)->blocks().isEmpty());
+        QCOMPARE(w->history().count(), 1);
+    }
+
+    // Random edits, each recorded; then every state is rebuilt from the
+    // history by undoing to the base and redoing to the end.
+    void everyStepRebuildsExactly_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {3u, 17u, 2026u})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void everyStepRebuildsExactly()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        auto w = window();
+        QList<QByteArray> recorded;
+        constexpr int steps = 150;
+        for (int i = 0; i < steps; ++i) {
+            const int before = w->history().currentIndex();
+            randomEdit(*w, random);
+            const int now = w->history().currentIndex();
+            if (now == before + 1) {
+                recorded.resize(now);
+                recorded << written(*w);
+            }
+            QCOMPARE(w->history().count(), recorded.size());
+        }
+        QVERIFY(recorded.size() > steps / 4);
+        for (int index = recorded.size() - 1; index >= 0; --index)
+            QCOMPARE(w->history().document(index), recorded.at(index));
+        while (w->history().canUndo())
+            action(*w, "action_Undo")->trigger();
+        QVERIFY(w->document().model().allBlocks().isEmpty());
+        QCOMPARE(w->sheetCount(), 1);
+        for (int index = 0; index < recorded.size(); ++index) {
+            action(*w, "actionRe_do")->trigger();
+            QCOMPARE(w->history().currentIndex(), index);
+            QCOMPARE(written(*w), recorded.at(index));
+            QCOMPARE(resourceMismatch(*w), QString());
+            QCOMPARE(missingLabelEntries(*w), QStringList());
+        }
+        for (int index = recorded.size() - 2; index >= 0; --index) {
+            action(*w, "action_Undo")->trigger();
+            QCOMPARE(written(*w), recorded.at(index));
+            QCOMPARE(resourceMismatch(*w), QString());
+        }
+    }
+
+    // ---- recovery ----
+
+    void recoveryAfterTheProgramEnds_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("died") << "died" << true;
+        QTest::newRow("saved") << "saved" << false;
+        QTest::newRow("discarded at close") << "discarded" << false;
+        QTest::newRow("still running") << "running" << false;
+        QTest::newRow("file changed afterwards") << "touched" << false;
+    }
+
+    void recoveryAfterTheProgramEnds()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, offered);
+        const QString path = writeDesign(QStringLiteral("recover-%1.krx").arg(ending));
+        auto first = window();
+        first->open(path);
+        edit(*first);
+        const QByteArray edited = written(*first);
+        QVERIFY(QFileInfo::exists(first->documentController().recoveryPath()));
+        if (ending == "saved") {
+            QVERIFY(first->save());
+        } else if (ending == "discarded") {
+            m_prompter.answer = QMessageBox::Discard;
+            QVERIFY(first->close());
+        } else if (ending == "touched") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
+        }
+        // Destroyed without the close path, as when the program dies.
+        if (ending != "running")
+            first.reset();
+
+        m_prompter = ScriptedPrompter();
+        auto next = window();
+        next->restoreUnsavedChanges();
+        const QString offer = "KaRiX|Restore unsaved changes to " + path + "?";
+        QCOMPARE(m_prompter.shown, offered ? QStringList({offer}) : QStringList());
+        if (!offered)
+            return;
+        QCOMPARE(written(*next), edited);
+        QCOMPARE(next->currentFileName(), path);
+        QVERIFY(next->isWindowModified());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(kDesign));
+        // Undo goes back to the file as saved.
+        action(*next, "action_Undo")->trigger();
+        QCOMPARE(next->document().model().functionBlocks().size(), 0);
+    }
+
+    void decliningTheOfferRemovesTheChanges()
+    {
+        auto first = window();
+        edit(*first);
+        first.reset();
+        m_prompter.answer = QMessageBox::No;
+        auto next = window();
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to NewFile?"}));
+        QVERIFY(next->document().model().allBlocks().isEmpty());
+        m_prompter.shown.clear();
+        auto third = window();
+        third->restoreUnsavedChanges();
+        QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    // Run as a child process by recoveryAfterAKill: edits, then ends at once
+    // without any clean-up, its lock file left behind.
+    void diesAfterEditing()
+    {
+        const QString path = qEnvironmentVariable(kDieAfterEditing);
+        if (path.isEmpty())
+            QSKIP("runs only as the child of recoveryAfterAKill");
+        auto w = window();
+        w->open(path);
+        edit(*w);
+        std::_Exit(kChildExitCode);
+    }
+
+    void recoveryAfterAKill()
+    {
+        const QString path = writeDesign(QStringLiteral("killed.krx"));
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(kDieAfterEditing), path);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("-class"), QStringLiteral("TestDocumentController"),
+                     QStringLiteral("diesAfterEditing")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), kChildExitCode);
+        QCOMPARE(QDir(RecoveryFile::directory()).entryList({QStringLiteral("*.lock")}).size(), 1);
+
+        auto next = window();
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
+        QCOMPARE(next->document().model().functionBlocks().size(), 1);
+        QCOMPARE(next->currentFileName(), path);
+    }
+
+    void restoringTheDocumentOpenedAtStartAsksNothingElse()
+    {
+        const QString path = writeDesign(QStringLiteral("started.krx"));
+        ConnectionSettings options;
+        options.address = QStringLiteral("127.0.0.2");
+        auto first = std::make_unique<MainWindow>(path, &options);
+        first->setPrompter(&m_prompter);
+        edit(*first);
+        const QByteArray edited = written(*first);
+        first.reset();
+        // The settings from the command line make the new start modified too.
+        MainWindow next(path, &options);
+        next.setPrompter(&m_prompter);
+        QVERIFY(next.isWindowModified());
+        next.restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
+        QCOMPARE(written(next), edited);
+        QCOMPARE(RecoveryFile::leftBehind().size(), 0);
+    }
+
+    void cancellingTheRestoreKeepsBothDesigns()
+    {
+        auto first = window();
+        edit(*first);
+        first.reset();
+        m_prompter.answers = {QMessageBox::Yes, QMessageBox::Cancel};
+        auto next = window();
+        edit(*next);
+        edit(*next);
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown,
+                 QStringList({"KaRiX|Restore unsaved changes to NewFile?",
+                              "|The document has been modified.\nDo you want to save your changes?"}));
+        QCOMPARE(next->document().model().functionBlocks().size(), 2);
+        next.reset();
+        QCOMPARE(RecoveryFile::leftBehind().size(), 2);
+    }
+
+private:
+    void randomEdit(MainWindow &window, QRandomGenerator &random);
+};
+
+void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
+{
+    static const QStringList terms = {"Input", "PreLogic", "PostLogic", "CntFnc", "DlyFnc",
+                                      "NonFnc", "FeedBack", "NIM-OUT", "MsrCnt", "Label"};
+    DesignEdits &edits = w.document().edits();
+    const int sheet = w.currentSheet();
+    const QList<BlockItem *> blocks = w.document().sheets().sheet(sheet)->blocks();
+    const auto anyBlock = [&] { return blocks.at(random.bounded(blocks.size())); };
+    const int choice = random.bounded(100);
+    bool changed = false;
+    if (choice < 35) {
+        changed = addBlock(w, terms.at(random.bounded(terms.size())), sheet, -1);
+    } else if (choice < 55 && !blocks.isEmpty()) {
+        changed = edits.connect(anyBlock(), anyBlock(), -1).connected();
+    } else if (choice < 62 && !blocks.isEmpty()) {
+        changed = edits.disconnect(anyBlock(), random.bounded(11));
+    } else if (choice < 75 && !blocks.isEmpty()) {
+        w.currentCanvas()->setSelection({anyBlock()});
+        action(w, "action_Delete")->trigger();
+    } else if (choice < 80 && !blocks.isEmpty()) {
+        edits.renameBlock(anyBlock(), QStringLiteral("U%1").arg(random.bounded(5)));
+        changed = true;
+    } else if (choice < 85) {
+        w.tabNew(true);
+    } else if (choice < 88) {
+        w.tabDelete(random.bounded(w.sheetCount()));
+    } else if (choice < 94) {
+        w.tabWidget()->setCurrentIndex(random.bounded(w.sheetCount()));
+    } else {
+        action(w, "action_Undo")->trigger();
+    }
+    if (changed)
+        w.recordEditStep();
+}
+
+KARIX_TEST(TestDocumentController)
+#include "tst_documentcontroller.moc"

@@ -1,0 +1,179 @@
+#include "app/mainwindow.h"
+#include "app/undostack.h"
+#include "common/testrunner.h"
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "model/prelogic.h"
+#include "model/sheet.h"
+#include "model/sheetset.h"
+#include "scriptedprompter.h"
+#include "windowhelpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+using namespace WindowHelpers;
+
+namespace {
+
+const QString kEmptyFragment = QStringLiteral("<KaRiX_Copy_Items>\n</KaRiX_Copy_Items>\n");
+
+} // namespace
+
+// Cut, copy and paste through the clipboard, as the Edit menu runs them.
+class TestEditCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    ScriptedPrompter m_prompter;
+
+    std::unique_ptr<MainWindow> window()
+    {
+        auto made = std::make_unique<MainWindow>(QString(), nullptr);
+        made->setPrompter(&m_prompter);
+        return made;
+    }
+
+    // An input driving port 0 of a pre-logic block on sheet 0.
+    static PreLogic *inputAndLogic(MainWindow &w)
+    {
+        BlockItem *input = addBlock(w, QStringLiteral("Input"), 0, 0);
+        BlockItem *logic = addBlock(w, QStringLiteral("PreLogic"), 0, 0);
+        if (!input || !logic)
+            return nullptr;
+        logic->connectSource(0, input);
+        logic->setProperty(QStringLiteral("_A"));
+        w.recordEditStep();
+        return static_cast<PreLogic *>(logic);
+    }
+
+private slots:
+    void initTestCase() { isolatePaths(); }
+    void init() { m_prompter = ScriptedPrompter(); }
+    void cleanupTestCase() { isolatePaths(); }
+
+    void pasteFollowsTheClipboardText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("fragment") << kEmptyFragment << true;
+        QTest::newRow("another program's text") << QStringLiteral("hello") << false;
+        QTest::newRow("opening tag without line feed") << QStringLiteral("<KaRiX_Copy_Items>") << false;
+        QTest::newRow("indented") << QStringLiteral(" <KaRiX_Copy_Items>\n") << false;
+    }
+
+    void pasteFollowsTheClipboardText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, enabled);
+        auto w = window();
+        QApplication::clipboard()->setText(text);
+        QCOMPARE(action(*w, "actionPaste")->isEnabled(), enabled);
+    }
+
+    void copyingNothingPastesNothingAsOneStep()
+    {
+        auto w = window();
+        QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 0, 0));
+        // The action is disabled without a selection; the command still works.
+        w->on_actionCopy_triggered();
+        QCOMPARE(QApplication::clipboard()->text(), kEmptyFragment);
+        QVERIFY(action(*w, "actionPaste")->isEnabled());
+        action(*w, "actionPaste")->trigger();
+        QCOMPARE(w->document().model().allBlocks().size(), 1);
+        QCOMPARE(w->history().count(), 1);
+        QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    void pastedLogicIsFedByThePastedInput()
+    {
+        auto w = window();
+        PreLogic *logic = inputAndLogic(*w);
+        QVERIFY(logic);
+        w->currentCanvas()->selectAll();
+        action(*w, "actionCopy")->trigger();
+        action(*w, "actionPaste")->trigger();
+        QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join('\n')));
+        const QList<PreLogic *> logics = w->document().model().preLogics();
+        QCOMPARE(logics.size(), 2);
+        PreLogic *pasted = logics.at(logics.at(0) == logic ? 1 : 0);
+        QVERIFY(pasted->name() != logic->name());
+        QCOMPARE(pasted->property(), logic->property());
+        BlockItem *source = pasted->inputs().value(0);
+        QVERIFY(source);
+        QVERIFY(source != logic->inputs().value(0));
+        QCOMPARE(source->term(), QStringLiteral("Input"));
+        QCOMPARE(w->history().count(), 2);
+        action(*w, "action_Undo")->trigger();
+        QCOMPARE(w->document().model().preLogics().size(), 1);
+    }
+
+    void cutPutsTheBlocksOnTheClipboardAndDeletesThem()
+    {
+        auto w = window();
+        QVERIFY(inputAndLogic(*w));
+        w->currentCanvas()->selectAll();
+        action(*w, "actionCut")->trigger();
+        QVERIFY(w->document().model().allBlocks().isEmpty());
+        QCOMPARE(w->history().count(), 2);
+        action(*w, "actionPaste")->trigger();
+        QCOMPARE(w->document().model().allBlocks().size(), 2);
+        QCOMPARE(w->history().count(), 3);
+    }
+
+    void namesOutsideLatin1SurviveThePaste()
+    {
+        auto w = window();
+        PreLogic *logic = inputAndLogic(*w);
+        QVERIFY(logic);
+        logic->setUserName(QStringLiteral("Zähler→Ω"));
+        w->currentCanvas()->setSelection({logic});
+        action(*w, "actionCopy")->trigger();
+        action(*w, "actionPaste")->trigger();
+        QStringList userNames;
+        for (PreLogic *block : w->document().model().preLogics())
+            userNames << block->userName();
+        QVERIFY2(userNames.contains(QStringLiteral("Zähler→Ω0")), qPrintable(userNames.join(',')));
+    }
+
+    void everyEntryWithoutRoomIsReportedOnce()
+    {
+        auto w = window();
+        Sheet *sheet = w->document().sheets().sheet(0);
+        QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 0, 0));
+        w->currentCanvas()->selectAll();
+        action(*w, "actionCopy")->trigger();
+        const QString one = QApplication::clipboard()->text();
+        QString two = one;
+        two.insert(two.indexOf(QLatin1String("</KaRiX_Copy_Items>")),
+                   one.mid(one.indexOf('\n') + 1).remove(QLatin1String("</KaRiX_Copy_Items>\n")));
+        QApplication::clipboard()->setText(two);
+        while (addBlock(*w, QStringLiteral("PreLogic"), 0, -1)) {
+        }
+        QCOMPARE(sheet->lowestFreeRow(QStringLiteral("PreLogic")), -1);
+        const int before = w->document().model().preLogics().size();
+        action(*w, "actionPaste")->trigger();
+        QCOMPARE(m_prompter.shown, QStringList(2, QStringLiteral("KaRiX|There's not enough space.")));
+        QCOMPARE(w->document().model().preLogics().size(), before);
+        QCOMPARE(w->history().count(), 1);
+    }
+
+    void malformedFragmentIsReportedAndStillOneStep()
+    {
+        auto w = window();
+        QApplication::clipboard()->setText(QStringLiteral("<KaRiX_Copy_Items>\n<entry term=\"PreLogic\">\n"));
+        action(*w, "actionPaste")->trigger();
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY2(m_prompter.shown.first().startsWith(QLatin1String("SAX Handler|Parse error at line")),
+                 qPrintable(m_prompter.shown.first()));
+        QCOMPARE(w->history().count(), 1);
+    }
+};
+
+KARIX_TEST(TestEditCommands)
+#include "tst_editcommands.moc"
