@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/devicecommands.h"
 #include "app/dialogprompter.h"
 #include "app/mainactions.h"
 #include "app/sheetremover.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
       m_dialogPrompter(std::make_unique<DialogPrompter>())
 {
     setObjectName(QStringLiteral("MainWindow"));
+    m_device = new DeviceCommands(*this, *m_dialogPrompter);
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     setGeometry(9, 36, 950, 690);
     restoreGeometryFromSettings();
@@ -169,6 +171,7 @@ void MainWindow::connectActions()
 void MainWindow::setPrompter(Prompter *prompter)
 {
     m_prompter = prompter;
+    m_device->setPrompter(this->prompter());
 }
 
 Prompter &MainWindow::prompter()
@@ -412,24 +415,30 @@ void MainWindow::moveInput(BlockItem *block, const QString &portName)
     block->setUserName(namedAfterPort ? portName : block->userName());
 }
 
-// Device, history, clipboard and dialog commands are handled elsewhere.
-void MainWindow::on_action_Download_triggered() {}
-void MainWindow::on_action_Property_triggered() {}
+// History, clipboard and dialog commands are handled elsewhere.
 void MainWindow::on_action_Undo_triggered() {}
 void MainWindow::on_actionRe_do_triggered() {}
-void MainWindow::on_actionKovix_triggered() {}
-void MainWindow::on_action_About_triggered() {}
-void MainWindow::on_action_DRC_triggered() {}
-void MainWindow::on_actionHardware_Setup_triggered() {}
 void MainWindow::on_actionCut_triggered() {}
 void MainWindow::on_actionCopy_triggered() {}
 void MainWindow::on_actionPaste_triggered() {}
-void MainWindow::on_action_Verify_triggered() {}
-void MainWindow::on_action_Save_triggered() {}
-void MainWindow::on_action_Restore_triggered() {}
-void MainWindow::on_action_Clear_ROM_triggered() {}
-void MainWindow::on_action_Write_Protect_triggered() {}
-void MainWindow::on_action_Change_Boot_ROM_Page_triggered() {}
+
+void MainWindow::on_action_Download_triggered()
+{
+    m_keys.control = false;
+    m_device->download();
+}
+
+void MainWindow::on_action_Property_triggered() { m_device->ethernetSetting(); }
+void MainWindow::on_actionKovix_triggered() { m_device->counters(); }
+void MainWindow::on_action_About_triggered() { m_device->about(); }
+void MainWindow::on_action_DRC_triggered() { m_device->showDrc(); }
+void MainWindow::on_actionHardware_Setup_triggered() { m_device->hardwareSetup(); }
+void MainWindow::on_action_Verify_triggered() { m_device->verify(); }
+void MainWindow::on_action_Save_triggered() { m_device->saveToRom(); }
+void MainWindow::on_action_Restore_triggered() { m_device->restoreFromRom(); }
+void MainWindow::on_action_Clear_ROM_triggered() { m_device->initializeRom(); }
+void MainWindow::on_action_Write_Protect_triggered() { m_device->writeProtect(); }
+void MainWindow::on_action_Change_Boot_ROM_Page_triggered() { m_device->changeBootPage(); }
 
 // ---- keys and closing ----
 

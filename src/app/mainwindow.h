@@ -10,6 +10,7 @@
 #include <memory>
 
 class BlockItem;
+class DeviceCommands;
 class DesignDocument;
 class DialogPrompter;
 class LabelWidget;
@@ -49,6 +50,7 @@ public:
     MenuWidget *palette() const;
     LabelWidget *labelBar() const;
     const KeyState &keyState() const;
+    DeviceCommands &deviceCommands() const { return *m_device; }
 
     // Every completed change calls this once; the document shows as modified.
     void recordEditStep();
@@ -130,6 +132,7 @@ private:
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;
     std::unique_ptr<DialogPrompter> m_dialogPrompter;
+    DeviceCommands *m_device = nullptr;  // child of this window
     Prompter *m_prompter = nullptr;
     // Empty address: no connection options on the command line.
     ConnectionSettings m_commandLineSettings;

@@ -3,7 +3,7 @@
 // network settings, counters, time-outs and Ctrl-C.
 #include "cliprocess.h"
 #include "common/testrunner.h"
-#include "testdocuments.h"
+#include "common/testdocuments.h"
 
 #include "compiler/imagecapture.h"
 #include "device/qudpthread.h"
