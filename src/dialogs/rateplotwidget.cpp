@@ -13,6 +13,7 @@ const QColor curveColours[CounterRates::counterCount] = {
     QColor(0x94, 0x67, 0xbd)};
 constexpr int margin = 8;
 constexpr int axisLabelWidth = 64;
+constexpr double minimumSpanMs = 10000.0;
 
 // 1, 2 or 5 times a power of ten, at least value.
 double niceCeiling(double value)
@@ -60,6 +61,18 @@ double RatePlotWidget::largestRate() const
     return largest;
 }
 
+double RatePlotWidget::spanMs() const
+{
+    // Until the window is full the plot spans the readings so far.
+    double earliest = double(m_rates.latestMs());
+    for (int counter = 0; counter < CounterRates::counterCount; ++counter) {
+        if (!m_rates.history(counter).isEmpty())
+            earliest = std::min(earliest, m_rates.history(counter).first().x());
+    }
+    const double span = double(m_rates.latestMs()) - earliest;
+    return span < minimumSpanMs ? minimumSpanMs : std::min(span, double(m_rates.windowMs()));
+}
+
 void RatePlotWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -83,15 +96,14 @@ void RatePlotWidget::drawAxes(QPainter &painter, const QRectF &area, double top)
     const QRectF zeroLabel(margin, area.bottom() - 8, axisLabelWidth - 4, 16);
     painter.drawText(zeroLabel, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
     const QRectF timeLabel(area.left(), area.bottom() + 2, area.width(), 16);
-    painter.drawText(timeLabel, Qt::AlignLeft,
-                     tr("-%1 min").arg(double(m_rates.windowMs()) / 60000.0, 0, 'g', 3));
+    painter.drawText(timeLabel, Qt::AlignLeft, tr("-%1 s").arg(qRound(spanMs() / 1000.0)));
     painter.drawText(timeLabel, Qt::AlignRight, tr("now"));
 }
 
 void RatePlotWidget::drawCurves(QPainter &painter, const QRectF &area, double top) const
 {
     const double end = double(m_rates.latestMs());
-    const double start = end - double(m_rates.windowMs());
+    const double start = end - spanMs();
     const auto toPixel = [&](const QPointF &point) {
         return QPointF(area.left() + (point.x() - start) / (end - start) * area.width(),
                        area.bottom() - point.y() / top * area.height());

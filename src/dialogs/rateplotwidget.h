@@ -6,8 +6,8 @@
 class CounterRates;
 class QPainter;
 
-// Plots each measure counter's rate over the rates' time window, newest at
-// the right edge, one colour per counter with a legend of their names.
+// Plots each measure counter's rate over the rates' time window (or the
+// readings so far, at least ten seconds), newest at the right edge, one colour per counter with a legend of their names.
 class RatePlotWidget : public QWidget
 {
     Q_OBJECT
@@ -24,6 +24,8 @@ protected:
 
 private:
     double largestRate() const;
+    // Milliseconds shown across the plot.
+    double spanMs() const;
     void drawAxes(QPainter &painter, const QRectF &area, double top) const;
     void drawCurves(QPainter &painter, const QRectF &area, double top) const;
     void drawLegend(QPainter &painter, const QRectF &area) const;
