@@ -325,7 +325,6 @@ void DeviceCommands::counters()
 void DeviceCommands::openCounterWindow(const CounterConfig &config)
 {
     auto *window = new MsrCntWidget(config, *m_prompter, &m_window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MsrCntWidget::closedKovix, window, &QObject::deleteLater);
     m_counterWindow = window;
     window->show();

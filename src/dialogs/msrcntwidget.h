@@ -36,7 +36,6 @@ public:
     QString valueText(int counter) const;
     QString rateText(int counter) const;
     QPushButton *startButton(int counter) const { return m_rows[size_t(counter)].start; }
-    const CounterRates &rates() const { return m_rates; }
 
     // The shown number: ticks of 5 ns in the unit, fixed decimals, a space
     // and the unit ("0.015 usec"); raw counts for any other unit.

@@ -26,7 +26,6 @@ public:
     // After a successful write: copies the new address and ports into
     // settings; true when anything changed.
     bool applyTo(ConnectionSettings &settings) const;
-    bool isBusy() const { return m_runner.isRunning(); }
     QString information() const;
 
 public slots:

@@ -21,7 +21,6 @@ public:
                   QWidget *parent = nullptr);
 
     QString versionText() const;
-    bool isBusy() const { return m_runner.isRunning(); }
 
 public slots:
     void on_pushButton_clicked();
