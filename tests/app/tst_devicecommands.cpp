@@ -1,5 +1,6 @@
 #include "app/devicecommands.h"
 #include "app/mainwindow.h"
+#include "common/simulatorprocess.h"
 #include "common/testdocuments.h"
 #include "common/testrunner.h"
 #include "compiler/imagecapture.h"
@@ -114,6 +115,26 @@ private slots:
                  QStringList({QStringLiteral("KaRiX|The output may become unstable during verify."
                                              "|Do you want to continue?"),
                               QStringLiteral("info:KaRiX|Verify: The Register data is matched.")}));
+    }
+
+    // The same through the simulator program, as a user's run would.
+    void downloadAndVerifyAgainstTheSimulatorProgram()
+    {
+        SimulatorProcess program({}, 60);
+        QVERIFY(program.isRunning());
+        m_window.reset();
+        ConnectionSettings settings;
+        settings.address = QStringLiteral("127.0.0.1");
+        settings.udpPort = program.udpPort();
+        settings.tcpPort = program.tcpPort();
+        settings.autoConnect = false;
+        m_window = std::make_unique<MainWindow>(TestDocuments::exampleDesigns().first(), &settings);
+        m_window->setPrompter(&m_prompter);
+        m_prompter.dialogAnswer = [](QDialog &dialog) { return answerDrc(dialog, true); };
+        run(&DeviceCommands::download);
+        run(&DeviceCommands::verify);
+        QCOMPARE(m_prompter.shown.last(),
+                 QStringLiteral("info:KaRiX|Verify: The Register data is matched."));
     }
 
     void designRuleGate_data()
