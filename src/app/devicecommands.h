@@ -98,12 +98,14 @@ private:
 
     MainWindow &m_window;
     Prompter *m_prompter;
+    // Declared before the runner: a worker still reading it is waited for
+    // when the runner goes.
+    std::unique_ptr<DesignDocument> m_snapshot;
     OperationRunner m_runner;
     Stage m_next;
     bool m_busy = false;
     LinkHealth m_link;
     LinkHealth m_lastLink;
-    std::unique_ptr<DesignDocument> m_snapshot;
     QPointer<QProgressDialog> m_progress;
     QPointer<MsrCntWidget> m_counterWindow;
     QPointer<DrcDialog> m_drcDialog;

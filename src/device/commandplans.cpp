@@ -141,16 +141,15 @@ QByteArray commentSlot(const QString &comment)
 
 QString networkAccessFailure(const HardwareSetup &setup)
 {
-    const char *context = "NetSetupDialog";
-    return QCoreApplication::translate(context, "Can't access Kovix Module(%1:%2).\n")
+    return QCoreApplication::translate("NetSetupDialog", "Can't access Kovix Module(%1:%2).\n")
                .arg(setup.targetAddress)
                .arg(setup.targetPort)
            + (setup.targetIsDefault()
                   ? QCoreApplication::translate(
-                      context, "Please check network connectivity, and set DIP switch to ON.")
+                      "NetSetupDialog", "Please check network connectivity, and set DIP switch to ON.")
                   : QCoreApplication::translate(
-                      context, "Please push Default Button, or set target address and port "
-                               "correctly."));
+                      "NetSetupDialog",
+                      "Please push Default Button, or set target address and port correctly."));
 }
 
 }

@@ -4,10 +4,10 @@
 
 void OperationPlan::configure(QUdpThread &worker) const
 {
-    if (versionMode == 6)
-        worker.setRomInfoRead(romInfo);
-    else if (versionMode >= 0)
+    if (versionMode >= 0)
         worker.setVersionRead(versionMode);
+    if (romInfo)
+        worker.setRomInfoRead(true);
     if (blockLength != 0)
         worker.setBlockRead(blockAddress, blockLength);
     if (design)

@@ -4,7 +4,9 @@
 #include "common/testdocuments.h"
 #include "common/testrunner.h"
 #include "compiler/imagecapture.h"
+#include "device/commandplans.h"
 #include "device/moduleinterface.h"
+#include "device/operationrunner.h"
 #include "dialogs/drcdialog.h"
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/netsetupdialog.h"
@@ -378,6 +380,38 @@ private slots:
         run(&DeviceCommands::download);
         QVERIFY(m_prompter.shown.isEmpty());
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
+    }
+
+    // The window keeps handling events while a download runs, and may be
+    // closed in the middle of one.
+    void eventLoopRunsDuringADownload()
+    {
+        SimConfig slow;
+        slow.faults.replyDelayMs = 5;
+        startModule(slow, false);
+        openText(TestDocuments::clean());
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(1);
+        QSignalSpy finished(&devices(), &DeviceCommands::commandFinished);
+        devices().download();
+        QVERIFY(finished.wait(commandLimitMs));
+        ticker.stop();
+        QVERIFY2(ticks > 50, qPrintable(QString::number(ticks)));
+
+        devices().download();
+        QTRY_VERIFY_WITH_TIMEOUT(devices().progressDialog() && devices().progressDialog()->value() > 0,
+                                 commandLimitMs);
+        m_window.reset();
+        ConnectionSettings settings;
+        settings.address = QStringLiteral("127.0.0.1");
+        settings.udpPort = m_sim->udpPort();
+        OperationRunner runner;
+        QSignalSpy read(&runner, &OperationRunner::finished);
+        runner.start(CommandPlans::versionRead(), settings);
+        QVERIFY(read.wait(commandLimitMs));
+        QVERIFY(read.first().at(0).value<OperationResult>().succeeded());
     }
 
 private:
