@@ -52,10 +52,11 @@ MsrCntWidget::MsrCntWidget(const CounterConfig &config, Prompter &prompter, QWid
 
 MsrCntWidget::~MsrCntWidget()
 {
-    // The thread refers to this window until it has ended.
-    if (m_stream) {
-        m_stream->stop();
-        m_stream->wait();
+    // A thread refers to this window until it has ended.
+    retireStream();
+    for (const QPointer<QKovixThread> &stream : std::as_const(m_retired)) {
+        if (stream)
+            stream->wait();
     }
 }
 
@@ -167,11 +168,19 @@ void MsrCntWidget::createStream(bool continueOnError)
                                 continueOnError);
 }
 
+void MsrCntWidget::retireStream()
+{
+    if (!m_stream)
+        return;
+    m_stream->stop();
+    m_retired.removeIf([](const QPointer<QKovixThread> &stream) { return stream.isNull(); });
+    m_retired.append(m_stream);
+    m_stream.clear();
+}
+
 void MsrCntWidget::connectToServer()
 {
-    if (m_stream)
-        m_stream->stop();
-    m_stream.clear();
+    retireStream();
     try {
         createStream(false);
     } catch (const QString &message) {
@@ -233,9 +242,7 @@ void MsrCntWidget::stopUpdate()
 {
     // The thread notices the flag within a second and deletes itself; the
     // window does not wait for it.
-    if (m_stream)
-        m_stream->stop();
-    m_stream.clear();
+    retireStream();
     setStatus(tr("Connection closed"));
     resetControls();
 }
@@ -253,9 +260,7 @@ void MsrCntWidget::error(const QString &text)
     if (!fromCurrentStream())
         return;
     setStatus(text);
-    if (m_stream)
-        m_stream->stop();
-    m_stream.clear();
+    retireStream();
     resetControls();
 }
 

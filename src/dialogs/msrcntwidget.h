@@ -68,6 +68,8 @@ private:
     void resetControls();
     void setStatus(const QString &text);
     bool fromCurrentStream() const;
+    // Asks the stream thread to stop without waiting for it.
+    void retireStream();
     // Throws the log-file message unless continueOnError.
     void createStream(bool continueOnError);
     void toggleCounter(int counter);
@@ -78,6 +80,8 @@ private:
     std::array<bool, CounterConfig::counterCount> m_running{};
     std::array<Row, CounterConfig::counterCount> m_rows;
     QPointer<QKovixThread> m_stream;
+    // Stopped threads that may still be running; they delete themselves.
+    QList<QPointer<QKovixThread>> m_retired;
     OperationRunner m_runner;
     bool m_connected = false;
     CounterRates m_rates;
