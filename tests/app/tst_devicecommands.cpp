@@ -12,6 +12,7 @@
 #include "dialogs/netsetupdialog.h"
 #include "dialogs/romdialog.h"
 #include "io/designdocument.h"
+#include "model/blockitem.h"
 #include "model/designmodel.h"
 #include "scriptedprompter.h"
 #include "sim/modulesimulator.h"
@@ -19,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -304,7 +306,13 @@ private slots:
     {
         startModule(SimConfig(), true);
         m_window->open(QStringLiteral(KARIX_SOURCE_DIR "/examples/counters.krx"));
+        // The example logs into /tmp; here into a directory of the test's own.
         QTemporaryDir logs;
+        for (BlockItem *block : model().outputBlocks()) {
+            if (block->term().startsWith(QLatin1String("MsrCnt")))
+                block->setProperty(block->property().replace(QLatin1String("PATH=/tmp"),
+                                                             QLatin1String("PATH=") + logs.path()));
+        }
         run(&DeviceCommands::download);
         MsrCntWidget *counters = devices().counterWindow();
         QVERIFY(counters);
@@ -317,6 +325,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(counters->statusText(), QStringLiteral("Received"), 10000);
         QVERIFY(counters->valueText(0).endsWith(QLatin1String(" sec")));
         QTRY_VERIFY_WITH_TIMEOUT(!counters->rateText(0).isEmpty(), 10000);
+        QVERIFY(!QDir(logs.path()).entryList({QStringLiteral("*.csv")}).isEmpty());
         start->click();
         QTRY_VERIFY_WITH_TIMEOUT(!m_sim->registers().counterRunning(0), 10000);
         // A second download closes the stream and configures the same window.
