@@ -17,6 +17,23 @@ QMessageBox::StandardButton DialogPrompter::warning(QWidget *parent, const QStri
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton DialogPrompter::question(QWidget *parent, const QString &title,
+                                                     const QString &text,
+                                                     const QString &informative,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, buttons, parent);
+    box.setInformativeText(informative);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void DialogPrompter::information(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::information(parent, title, text);
+}
+
 std::optional<QString> DialogPrompter::askText(QWidget *parent, const QString &title,
                                                const QString &label, const QString &text)
 {

@@ -10,6 +10,11 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton,
                                         std::optional<QPoint> at) override;
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                         const QString &informative,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    void information(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &directory,

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/devicecommands.h"
 #include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
 #include "app/editcommands.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
       m_dialogPrompter(std::make_unique<DialogPrompter>())
 {
     setObjectName(QStringLiteral("MainWindow"));
+    m_device = new DeviceCommands(*this, *m_dialogPrompter);
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     setGeometry(9, 36, 950, 690);
     restoreGeometryFromSettings();
@@ -144,6 +146,7 @@ void MainWindow::setPrompter(Prompter *prompter)
     m_tabs->setPrompter(used);
     m_controller->setPrompter(used);
     m_edits->setPrompter(used);
+    m_device->setPrompter(*used);
 }
 
 void MainWindow::restoreUnsavedChanges()
@@ -337,22 +340,25 @@ void MainWindow::on_actionSelect_All_triggered()
     m_edits->selectAll();
 }
 
-// ---- device commands ----
-// Download, verify, the ROM pages, write protection, the counter window and
-// the module's dialogs belong to the device commands object; these slots
-// are where its operations will be called.
-void MainWindow::on_action_Download_triggered() {}
-void MainWindow::on_action_Property_triggered() {}
-void MainWindow::on_actionKovix_triggered() {}
-void MainWindow::on_action_About_triggered() {}
-void MainWindow::on_action_DRC_triggered() {}
-void MainWindow::on_actionHardware_Setup_triggered() {}
-void MainWindow::on_action_Verify_triggered() {}
-void MainWindow::on_action_Save_triggered() {}
-void MainWindow::on_action_Restore_triggered() {}
-void MainWindow::on_action_Clear_ROM_triggered() {}
-void MainWindow::on_action_Write_Protect_triggered() {}
-void MainWindow::on_action_Change_Boot_ROM_Page_triggered() {}
+// ---- device commands: download, verify, ROM pages, protection, counters ----
+
+void MainWindow::on_action_Download_triggered()
+{
+    m_keys.control = false;
+    m_device->download();
+}
+
+void MainWindow::on_action_Property_triggered() { m_device->ethernetSetting(); }
+void MainWindow::on_actionKovix_triggered() { m_device->counters(); }
+void MainWindow::on_action_About_triggered() { m_device->about(); }
+void MainWindow::on_action_DRC_triggered() { m_device->showDrc(); }
+void MainWindow::on_actionHardware_Setup_triggered() { m_device->hardwareSetup(); }
+void MainWindow::on_action_Verify_triggered() { m_device->verify(); }
+void MainWindow::on_action_Save_triggered() { m_device->saveToRom(); }
+void MainWindow::on_action_Restore_triggered() { m_device->restoreFromRom(); }
+void MainWindow::on_action_Clear_ROM_triggered() { m_device->initializeRom(); }
+void MainWindow::on_action_Write_Protect_triggered() { m_device->writeProtect(); }
+void MainWindow::on_action_Change_Boot_ROM_Page_triggered() { m_device->changeBootPage(); }
 
 // ---- keys and closing ----
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class DeviceCommands;
 class DesignDocument;
 class DialogPrompter;
 class DocumentController;
@@ -53,6 +54,7 @@ public:
     const KeyState &keyState() const;
     UndoStack &history() const;
     DocumentController &documentController() const;
+    DeviceCommands &deviceCommands() const { return *m_device; }
 
     // Every completed change calls this once.
     void recordEditStep();
@@ -120,6 +122,7 @@ private:
     SheetTabs *m_tabs = nullptr;
     DocumentController *m_controller = nullptr;
     EditCommands *m_edits = nullptr;
+    DeviceCommands *m_device = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
 };

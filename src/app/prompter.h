@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QPoint>
 #include <QString>
@@ -20,6 +21,25 @@ public:
                                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
                                                 std::optional<QPoint> at = std::nullopt) = 0;
+
+    // A warning-icon question with an informative line under its text.
+    virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title,
+                                                 const QString &text, const QString &informative,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+    {
+        return warning(parent, title, text + QLatin1Char('\n') + informative, buttons,
+                       defaultButton);
+    }
+
+    // An information-icon message.
+    virtual void information(QWidget *parent, const QString &title, const QString &text)
+    {
+        warning(parent, title, text);
+    }
+
+    // Runs a modal dialog to its end and returns its result code.
+    virtual int runDialog(QDialog &dialog) { return dialog.exec(); }
 
     // Returns the entered text, or nothing when the user cancelled.
     virtual std::optional<QString> askText(QWidget *parent, const QString &title,

@@ -10,7 +10,6 @@
 #include "cli/modulesession.h"
 #include "device/moduleinterface.h"
 #include "device/qkovixthread.h"
-#include "device/qudpthread.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
 
@@ -23,8 +22,6 @@
 
 namespace {
 
-constexpr quint8 startByte = 0x80;
-constexpr quint8 stopByte = 0x00;
 // The stream thread itself keeps trying for a very long time; a command
 // line tool gives up after the connection time-out.
 constexpr int minimumConnectSeconds = 3;
@@ -143,14 +140,9 @@ int CountersCommand::run(const CliArguments &args, CliReporter &reporter)
 int CountersCommand::switchCounters(ModuleSession &session, const Plan &plan,
                                     CliReporter &reporter) const
 {
-    auto *worker = new QUdpThread;
-    for (const int counter : plan.stop)
-        worker->addCommand(ModuleInterface::counterControl + quint32(counter),
-                           QByteArray(1, char(stopByte)), false);
-    for (const int counter : plan.start)
-        worker->addCommand(ModuleInterface::counterControl + quint32(counter),
-                           QByteArray(1, char(startByte)), false);
-    const int exitCode = session.run(worker);
+    OperationPlan operation = CommandPlans::counterControl(plan.stop, false);
+    operation.commands += CommandPlans::counterControl(plan.start, true).commands;
+    const int exitCode = session.run(operation);
     if (exitCode == ExitCode::Success) {
         const auto toJson = [](const QList<int> &counters) {
             QJsonArray array;

@@ -3,7 +3,6 @@
 #include "cli/clireporter.h"
 #include "cli/exitcode.h"
 #include "cli/progressbar.h"
-#include "device/qudpthread.h"
 
 ModuleSession::ModuleSession(const ConnectionSettings &settings, InterruptWatcher &interrupt,
                              CliReporter &reporter)
@@ -14,54 +13,42 @@ ModuleSession::ModuleSession(const ConnectionSettings &settings, InterruptWatche
     m_reporter.set(QStringLiteral("module"), connectionJson());
 }
 
-int ModuleSession::readState(StateRead kind, ModuleState &state, const DesignModel *design,
-                             int *comparisonResult)
+int ModuleSession::readState(CommandPlans::StateRead kind, ModuleState &state,
+                             const DesignModel *design, int *comparisonResult)
 {
-    auto *worker = new QUdpThread;
-    if (kind == StateRead::Protection)
-        worker->setVersionRead(5);
-    else
-        worker->setRomInfoRead(kind == StateRead::RomInfo);
-    if (design)
-        worker->setDesign(design, 0);
-    const int code = run(worker);
-    state = ModuleState(m_runner.data());
+    const int code = run(CommandPlans::stateRead(kind, design));
+    state = ModuleState(m_runner.result().data);
     if (comparisonResult)
-        *comparisonResult = m_runner.result();
+        *comparisonResult = m_runner.result().comparison;
     return code;
 }
 
-int ModuleSession::run(QUdpThread *worker, ProgressBar *progress, bool quiet)
+int ModuleSession::run(const OperationPlan &plan, ProgressBar *progress, bool quiet)
 {
     QMetaObject::Connection progressLink;
     if (progress) {
         progressLink = QObject::connect(&m_runner, &WorkerRunner::progressChanged, &m_runner,
                                         [progress](int value) { progress->setValue(value); });
     }
-    m_runner.run(worker);
+    const OperationResult &result = m_runner.run(plan);
     QObject::disconnect(progressLink);
     if (progress)
         progress->finish();
+    m_link.add(result.link);
+    m_reporter.set(QStringLiteral("link"), m_link.toJson());
     if (m_runner.succeeded())
         return ExitCode::Success;
     if (!quiet)
-        m_reporter.error(m_runner.interrupted() ? tr("Interrupted.") : m_runner.errorText());
+        m_reporter.error(m_runner.interrupted() ? tr("Interrupted.") : result.errorText);
     return m_runner.failureExitCode();
 }
 
-int ModuleSession::refuseWriteProtected(const ModuleState &state)
+int ModuleSession::refuse(OperationGate::Command command, const ModuleState &state)
 {
-    if (!state.isWriteProtected())
+    const QString refusal = OperationGate::refusal(command, state);
+    if (refusal.isEmpty())
         return ExitCode::Success;
-    m_reporter.error(tr("The Register is write-protected."));
-    return ExitCode::Refused;
-}
-
-int ModuleSession::requireRomAndProtection(const ModuleState &state, const QString &message)
-{
-    if (state.supportsRomAndProtection())
-        return ExitCode::Success;
-    m_reporter.error(message);
+    m_reporter.error(refusal);
     return ExitCode::Refused;
 }
 

@@ -7,8 +7,6 @@
 #include "cli/modulesession.h"
 #include "device/networksettingstext.h"
 #include "device/hardwaresetup.h"
-#include "device/moduleinterface.h"
-#include "device/qudpthread.h"
 #include "model/connectionsettings.h"
 
 namespace {
@@ -44,14 +42,6 @@ QList<CliOption> NetSetupCommand::commandOptions() const
         {QChar(), newUdpKey, tr("PORT"),
          tr("new UDP port of the register protocol (default 4660)")},
     };
-}
-
-QString NetSetupCommand::accessFailure(const HardwareSetup &setup)
-{
-    return tr("Can't access Kovix Module(%1:%2).\n").arg(setup.targetAddress).arg(setup.targetPort)
-           + (setup.targetIsDefault()
-                  ? tr("Please check network connectivity, and set DIP switch to ON.")
-                  : tr("Please push Default Button, or set target address and port correctly."));
 }
 
 int NetSetupCommand::readNewValues(const CliArguments &args, HardwareSetup &setup,
@@ -102,9 +92,7 @@ int NetSetupCommand::run(const CliArguments &args, CliReporter &reporter)
 
     ModuleSession session(settings, m_interrupt, reporter);
     if (write) {
-        auto *worker = new QUdpThread;
-        worker->setHardwareSetup(setup);
-        exitCode = session.run(worker);
+        exitCode = session.run(CommandPlans::networkWrite(setup));
         if (exitCode != ExitCode::Success)
             return reporter.finish(exitCode);
         reporter.set(QStringLiteral("written"), true);
@@ -120,17 +108,16 @@ int NetSetupCommand::run(const CliArguments &args, CliReporter &reporter)
 int NetSetupCommand::readSettings(ModuleSession &session, const HardwareSetup &setup,
                                   CliReporter &reporter) const
 {
-    auto *worker = new QUdpThread;
-    worker->setBlockRead(ModuleInterface::networkSettings, ModuleInterface::networkSettingsSize);
-    const int exitCode = session.run(worker, nullptr, true);
+    const int exitCode = session.run(CommandPlans::networkRead(), nullptr, true);
     if (exitCode == ExitCode::Success) {
-        const QString text = NetworkSettingsText::format(session.runner().data());
+        const QString text = NetworkSettingsText::format(session.runner().result().data);
         reporter.printBlock(text);
         reporter.set(QStringLiteral("settings"), text);
     } else if (exitCode == ExitCode::Interrupted) {
         reporter.error(tr("Interrupted."));
     } else {
-        reporter.error(session.runner().errorText() + QLatin1Char('\n') + accessFailure(setup));
+        reporter.error(session.runner().result().errorText + QLatin1Char('\n')
+                       + CommandPlans::networkAccessFailure(setup));
     }
     return exitCode;
 }

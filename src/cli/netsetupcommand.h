@@ -30,5 +30,4 @@ private:
                       CliReporter &reporter) const;
     int readSettings(ModuleSession &session, const HardwareSetup &setup,
                      CliReporter &reporter) const;
-    static QString accessFailure(const HardwareSetup &setup);
 };

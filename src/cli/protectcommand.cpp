@@ -4,22 +4,7 @@
 #include "cli/clireporter.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
-#include "device/moduleinterface.h"
-#include "device/qudpthread.h"
 #include "model/connectionsettings.h"
-
-#include <memory>
-
-namespace {
-
-// Bit 0 set means writable; protecting clears it.
-QByteArray flagsWith(quint8 flags, bool protect)
-{
-    const quint8 writable = ModuleInterface::writableFlag;
-    return QByteArray(1, char(protect ? (flags & ~writable) : (flags | writable)));
-}
-
-} // namespace
 
 QString ProtectCommand::summary() const
 {
@@ -77,10 +62,9 @@ int ProtectCommand::run(const CliArguments &args, CliReporter &reporter)
         return exitCode;
     ModuleSession session(settings, m_interrupt, reporter);
     ModuleState state;
-    exitCode = session.readState(ModuleSession::StateRead::Protection, state);
+    exitCode = session.readState(CommandPlans::StateRead::Protection, state);
     if (exitCode == ExitCode::Success)
-        exitCode = session.requireRomAndProtection(
-            state, tr("This version of the FPGA doesn't support Write-Protect."));
+        exitCode = session.refuse(OperationGate::Command::WriteProtect, state);
     if (exitCode != ExitCode::Success)
         return reporter.finish(exitCode);
 
@@ -99,17 +83,8 @@ int ProtectCommand::run(const CliArguments &args, CliReporter &reporter)
 int ProtectCommand::change(ModuleSession &session, const ModuleState &state, bool current,
                            bool boot, CliReporter &reporter) const
 {
-    auto worker = std::make_unique<QUdpThread>();
-    bool changed = false;
-    if (current != state.isWriteProtected()) {
-        worker->addCommand(ModuleInterface::currentFlags, flagsWith(state.currentFlags(), current),
-                           false);
-        changed = true;
-    }
-    if (boot != state.isBootProtected()) {
-        worker->addCommand(ModuleInterface::bootFlags, flagsWith(state.bootFlags(), boot), true);
-        changed = true;
-    }
+    const OperationPlan plan = CommandPlans::protection(state, current, boot);
+    const bool changed = !plan.commands.isEmpty();
     reporter.set(QStringLiteral("changed"), changed);
-    return changed ? session.run(worker.release()) : int(ExitCode::Success);
+    return changed ? session.run(plan) : int(ExitCode::Success);
 }

@@ -7,13 +7,10 @@
 #include "cli/modulesession.h"
 #include "cli/progressbar.h"
 #include "device/moduleinterface.h"
-#include "device/qudpthread.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
 
 #include <QJsonArray>
-
-#include <memory>
 
 namespace {
 
@@ -23,18 +20,9 @@ const QString restoreAction = QStringLiteral("restore");
 const QString bootAction = QStringLiteral("boot");
 const QString initAction = QStringLiteral("init");
 
-constexpr int romProgressRange = 0x4000;
-constexpr int romDialogMaximum = 16385;
-constexpr int initialiseSteps = 17;
-
 bool takesPage(const QString &action)
 {
     return action == saveAction || action == restoreAction || action == bootAction;
-}
-
-QByteArray bootPageCommand(int page)
-{
-    return QByteArray(1, char(page));
 }
 
 } // namespace
@@ -77,15 +65,6 @@ QList<CliOption> RomCommand::commandOptions() const
     };
 }
 
-QByteArray RomCommand::commentSlot(const QString &comment)
-{
-    QByteArray bytes = comment.toUtf8();
-    if (bytes.size() > ModuleInterface::commentSize)
-        return QByteArray();
-    bytes.append(QByteArray(ModuleInterface::commentSize - bytes.size(), '\0'));
-    return bytes;
-}
-
 QString RomCommand::saveComment(const CliArguments &args) const
 {
     if (args.isSet(QStringLiteral("comment")))
@@ -117,7 +96,7 @@ int RomCommand::checkArguments(const CliArguments &args, int &page, CliReporter 
         const QString comment = saveComment(args);
         if (comment.isEmpty())
             return usageError(reporter, tr("Please give it a user comment."));
-        if (commentSlot(comment).isEmpty())
+        if (CommandPlans::commentSlot(comment).isEmpty())
             return usageError(reporter, tr("The length of the user comment should be at most %1 "
                                            "bytes.")
                                             .arg(ModuleInterface::commentSize));
@@ -172,15 +151,13 @@ int RomCommand::readAndGate(ModuleSession &session, const CliArguments &args,
 {
     const bool init = args.operand(0) == initAction;
     int comparison = -1;
-    int exitCode = session.readState(ModuleSession::StateRead::RomInfo, state,
+    int exitCode = session.readState(CommandPlans::StateRead::RomInfo, state,
                                      design ? &design->model() : nullptr, &comparison);
     if (exitCode == ExitCode::Success) {
-        exitCode = session.requireRomAndProtection(
-            state, init ? tr("This version of the FPGA doesn't support ROM access.")
-                        : tr("This version of the FPGA doesn't support Save and Restore."));
+        exitCode = session.refuse(init ? OperationGate::Command::RomAccess
+                                       : OperationGate::Command::SaveAndRestore,
+                                  state);
     }
-    if (exitCode == ExitCode::Success)
-        exitCode = session.refuseWriteProtected(state);
     // No comparison report counts as a difference, as in the program.
     if (exitCode == ExitCode::Success && design && comparison != 0
         && !args.isSet(QStringLiteral("force"))) {
@@ -211,18 +188,13 @@ int RomCommand::save(ModuleSession &session, const ModuleState &state, int page,
                      const CliArguments &args, CliReporter &reporter) const
 {
     const QString comment = saveComment(args);
-    auto worker = std::make_unique<QUdpThread>();
     // An unchanged comment is not written again.
-    if (comment != state.comment(page)) {
-        worker->addCommand(ModuleInterface::commentArea + quint32(ModuleInterface::commentSize * page),
-                           commentSlot(comment), false);
-    }
+    const QByteArray slot =
+        comment != state.comment(page) ? CommandPlans::commentSlot(comment) : QByteArray();
     const bool makeBoot = args.isSet(QStringLiteral("boot")) && page != state.bootPage();
-    if (makeBoot)
-        worker->addCommand(ModuleInterface::bootPage, bootPageCommand(page), true);
-    worker->setRomCommand(ModuleInterface::romSaveCommand + quint32(page), romProgressRange);
-    ProgressBar progress(tr("Save to ROM"), romDialogMaximum);
-    const int exitCode = session.run(worker.release(), &progress);
+    ProgressBar progress(tr("Save to ROM"), CommandPlans::romProgressMaximum);
+    const int exitCode =
+        session.run(CommandPlans::romSave(page, slot, makeBoot ? page : -1), &progress);
     reporter.set(QStringLiteral("page"), page);
     reporter.set(QStringLiteral("comment"), comment);
     reporter.set(QStringLiteral("bootPage"), makeBoot ? page : state.bootPage());
@@ -233,10 +205,8 @@ int RomCommand::save(ModuleSession &session, const ModuleState &state, int page,
 
 int RomCommand::restore(ModuleSession &session, int page, CliReporter &reporter) const
 {
-    auto *worker = new QUdpThread;
-    worker->setRomCommand(ModuleInterface::romRestoreCommand + quint32(page), romProgressRange);
-    ProgressBar progress(tr("Restore from ROM"), romDialogMaximum);
-    const int exitCode = session.run(worker, &progress);
+    ProgressBar progress(tr("Restore from ROM"), CommandPlans::romProgressMaximum);
+    const int exitCode = session.run(CommandPlans::romRestore(page), &progress);
     reporter.set(QStringLiteral("page"), page);
     if (exitCode == ExitCode::Success)
         reporter.print(tr("Restored ROM page %1.").arg(page));
@@ -251,9 +221,7 @@ int RomCommand::changeBootPage(ModuleSession &session, const ModuleState &state,
         reporter.print(tr("Page %1 is already the boot page.").arg(page));
         return ExitCode::Success;
     }
-    auto *worker = new QUdpThread;
-    worker->addCommand(ModuleInterface::bootPage, bootPageCommand(page), true);
-    const int exitCode = session.run(worker);
+    const int exitCode = session.run(CommandPlans::bootPage(page));
     if (exitCode == ExitCode::Success)
         reporter.print(tr("Boot From %1").arg(page));
     return exitCode;
@@ -264,15 +232,9 @@ int RomCommand::initialise(ModuleSession &session, const ModuleState &state,
 {
     // The registers are reloaded from an empty design, as the GUI does.
     DesignDocument empty;
-    auto *worker = new QUdpThread;
-    worker->addCommand(ModuleInterface::commentArea,
-                       QByteArray(ModuleInterface::commentAreaSize, '\0'), false);
-    if (state.bootPage() != 0)
-        worker->addCommand(ModuleInterface::bootPage, bootPageCommand(0), true);
-    worker->setRomCommand(ModuleInterface::romCommentCommand, 0);
-    worker->setDesign(&empty.model(), 0);
-    ProgressBar progress(tr("Initialize ROM area"), initialiseSteps);
-    const int exitCode = session.run(worker, &progress);
+    ProgressBar progress(tr("Initialize ROM area"), CommandPlans::initialiseSteps);
+    const int exitCode =
+        session.run(CommandPlans::romInitialise(state, empty.model()), &progress);
     if (exitCode == ExitCode::Success)
         reporter.print(tr("ROM area initialized."));
     return exitCode;

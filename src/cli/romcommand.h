@@ -23,10 +23,6 @@ public:
     QString details() const override;
     int run(const CliArguments &args, CliReporter &reporter) override;
 
-    // A comment slot for page storage: UTF-8, zero-padded to 112 bytes.
-    // Empty when the text does not fit.
-    static QByteArray commentSlot(const QString &comment);
-
 protected:
     QList<CliOption> commandOptions() const override;
 

@@ -7,7 +7,6 @@
 #include "cli/modulesession.h"
 #include "cli/progressbar.h"
 #include "compiler/imagecapture.h"
-#include "device/qudpthread.h"
 #include "io/designdocument.h"
 
 TransferCommand::TransferCommand(Direction direction, InterruptWatcher &interrupt)
@@ -74,9 +73,9 @@ int TransferCommand::run(const CliArguments &args, CliReporter &reporter)
 
     ModuleSession session(settings, m_interrupt, reporter);
     ModuleState state;
-    exitCode = session.readState(ModuleSession::StateRead::Flags, state);
+    exitCode = session.readState(CommandPlans::StateRead::Flags, state);
     if (exitCode == ExitCode::Success)
-        exitCode = session.refuseWriteProtected(state);
+        exitCode = session.refuse(OperationGate::Command::Transfer, state);
     if (exitCode == ExitCode::Success) {
         exitCode = m_direction == Direction::Download ? download(session, *document, reporter)
                                                       : verify(session, *document, reporter);
@@ -120,20 +119,16 @@ int TransferCommand::compileDesign(DesignDocument &document, CliReporter &report
 int TransferCommand::download(ModuleSession &session, DesignDocument &document,
                               CliReporter &reporter) const
 {
-    auto *worker = new QUdpThread;
-    worker->setDesign(&document.model(), 0);
-    int written = 0;
-    QObject::connect(&session.runner(), &WorkerRunner::progressChanged, &session.runner(),
-                     [&written](int value) { written = value; });
     ProgressBar progress(tr("Download - TOLA Access"), ImageCapture::ImageSize);
-    const int exitCode = session.run(worker, &progress, true);
+    const int exitCode = session.run(CommandPlans::download(document.model()), &progress, true);
+    const int written = session.runner().result().progress;
     reporter.set(QStringLiteral("bytesWritten"), written);
     if (exitCode == ExitCode::Interrupted) {
         reporter.error(tr("Download cancelled after %1 of %2 bytes.")
                            .arg(written)
                            .arg(ImageCapture::ImageSize));
     } else if (exitCode != ExitCode::Success) {
-        reporter.error(session.runner().errorText());
+        reporter.error(session.runner().result().errorText);
     } else {
         reporter.print(tr("Download complete: %1 bytes written to %2.")
                            .arg(written)
@@ -146,24 +141,20 @@ int TransferCommand::verify(ModuleSession &session, DesignDocument &document,
                             CliReporter &reporter) const
 {
     reporter.note(tr("The output may become unstable during verify."));
-    auto *worker = new QUdpThread;
-    worker->setDesign(&document.model(), 1);
-    const int exitCode = session.run(worker, nullptr, true);
-    const WorkerRunner &runner = session.runner();
-    if (runner.interrupted()) {
+    const int exitCode = session.run(CommandPlans::verify(document.model()), nullptr, true);
+    if (session.runner().interrupted()) {
         reporter.error(tr("Interrupted."));
         return exitCode;
     }
-    // The report signal comes only when every area was read and compared;
-    // without it the transfer itself failed.
-    if (!runner.htmlSeen()) {
-        reporter.error(runner.errorText());
+    const OperationResult &result = session.runner().result();
+    if (!result.compared) {
+        reporter.error(result.errorText);
         return exitCode;
     }
-    const bool matched = exitCode == ExitCode::Success;
+    const bool matched = result.matched();
     reporter.set(QStringLiteral("matched"), matched);
-    reporter.set(QStringLiteral("verdict"), runner.errorText());
-    reporter.set(QStringLiteral("mismatch"), runner.html());
-    reporter.printBlock(runner.errorText());
+    reporter.set(QStringLiteral("verdict"), result.verdict);
+    reporter.set(QStringLiteral("mismatch"), result.mismatch);
+    reporter.printBlock(result.verdict);
     return matched ? ExitCode::Success : ExitCode::Failed;
 }

@@ -4,8 +4,6 @@
 #include "cli/clireporter.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
-#include "device/moduleinterface.h"
-#include "device/qudpthread.h"
 #include "model/connectionsettings.h"
 
 QString VersionCommand::summary() const
@@ -18,14 +16,6 @@ QString VersionCommand::synopsis() const
     return tr("[-h ADDRESS] [-u PORT] [-o SECONDS]");
 }
 
-QString VersionCommand::versionText(const QByteArray &bytes)
-{
-    QString text;
-    for (const char byte : bytes)
-        text += QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0'));
-    return text;
-}
-
 int VersionCommand::run(const CliArguments &args, CliReporter &reporter)
 {
     const QString countError = operandCountError(args, 0, 0);
@@ -36,11 +26,9 @@ int VersionCommand::run(const CliArguments &args, CliReporter &reporter)
     if (exitCode != ExitCode::Success)
         return exitCode;
     ModuleSession session(settings, m_interrupt, reporter);
-    auto *worker = new QUdpThread;
-    worker->setBlockRead(ModuleInterface::versionAddress, ModuleInterface::versionSize);
-    exitCode = session.run(worker);
+    exitCode = session.run(CommandPlans::versionRead());
     if (exitCode == ExitCode::Success) {
-        const QString version = versionText(session.runner().data());
+        const QString version = ModuleState::versionText(session.runner().result().data);
         reporter.set(QStringLiteral("version"), version);
         reporter.print(tr("FPGA Version: %1").arg(version));
     }

@@ -15,9 +15,6 @@ public:
     QString synopsis() const override;
     int run(const CliArguments &args, CliReporter &reporter) override;
 
-    // Every byte as two hexadecimal digits, no separators: 0201000a.
-    static QString versionText(const QByteArray &bytes);
-
 protected:
     QList<CliOption> commandOptions() const override { return {}; }
 };

@@ -13,6 +13,14 @@ ModuleState::ModuleState(const QByteArray &bytes)
 {
 }
 
+QString ModuleState::versionText(const QByteArray &bytes)
+{
+    QString text;
+    for (const char byte : bytes)
+        text += QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0'));
+    return text;
+}
+
 bool ModuleState::supportsRomAndProtection() const
 {
     return !m_bytes.isEmpty() && qint8(m_bytes.at(0)) > 1;
@@ -55,5 +63,5 @@ QString ModuleState::comment(int page) const
     const QByteArray slot =
         m_bytes.mid(commentsIndex + page * ModuleInterface::commentSize, ModuleInterface::commentSize);
     const int end = slot.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? slot : slot.left(end));
+    return QString::fromUtf8(end < 0 ? slot : slot.left(end));
 }

@@ -13,6 +13,8 @@ public:
     explicit ModuleState(const QByteArray &bytes = QByteArray());
 
     const QByteArray &bytes() const { return m_bytes; }
+    // Every byte as two hexadecimal digits: "0201000a" for 02 01 00 0a.
+    static QString versionText(const QByteArray &bytes);
     // Firmware newer than 1 supports ROM pages and write protection.
     bool supportsRomAndProtection() const;
     bool isWriteProtected() const;
@@ -23,7 +25,8 @@ public:
     // Only after a ROM read: the boot page, -1 when not read.
     int bootPage() const;
     bool hasRomInfo() const;
-    // A comment slot's text: its bytes up to the first zero, as Latin-1.
+    // A comment slot's text: its bytes up to the first zero, as UTF-8 (the
+    // form comments are stored in).
     QString comment(int page) const;
 
 private:

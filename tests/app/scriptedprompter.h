@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Answers the main window's questions from a script and records every box
 // it would have shown, as "title|text" ("title|label|text" for a text
@@ -19,6 +20,9 @@ public:
     // Answers for the save dialog, used up one per question before fileAnswer.
     QStringList saveAnswers;
     QStringList shown;
+    // Plays the user's part in a modal dialog; without it every dialog is
+    // cancelled. The dialog's title is recorded in shown as "dialog|title".
+    std::function<int(QDialog &)> dialogAnswer;
 
     QMessageBox::StandardButton warning(QWidget *, const QString &title, const QString &text,
                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
@@ -26,6 +30,22 @@ public:
     {
         shown << title + QLatin1Char('|') + text;
         return answers.isEmpty() ? answer : answers.takeFirst();
+    }
+    QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
+                                         const QString &informative, QMessageBox::StandardButtons,
+                                         QMessageBox::StandardButton) override
+    {
+        shown << title + QLatin1Char('|') + text + QLatin1Char('|') + informative;
+        return answer;
+    }
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        shown << QStringLiteral("info:") + title + QLatin1Char('|') + text;
+    }
+    int runDialog(QDialog &dialog) override
+    {
+        shown << QStringLiteral("dialog|") + dialog.windowTitle();
+        return dialogAnswer ? dialogAnswer(dialog) : int(QDialog::Rejected);
     }
     std::optional<QString> askText(QWidget *, const QString &title, const QString &label,
                                    const QString &text) override

@@ -3,7 +3,7 @@
 // network settings, counters, time-outs and Ctrl-C.
 #include "cliprocess.h"
 #include "common/testrunner.h"
-#include "testdocuments.h"
+#include "common/testdocuments.h"
 
 #include "compiler/imagecapture.h"
 #include "device/qudpthread.h"
@@ -134,6 +134,11 @@ void TestCliModule::downloadThenVerify()
                                       QStringLiteral("--json")});
     QCOMPARE(download.exitCode, 0);
     QCOMPARE(download.json().value(QStringLiteral("bytesWritten")).toInt(), ImageCapture::ImageSize);
+    // The state read and every 128-byte piece of the image, none lost on loopback.
+    const QJsonObject link = download.json().value(QStringLiteral("link")).toObject();
+    QVERIFY(link.value(QStringLiteral("requests")).toInt() >= 2 + ImageCapture::ImageSize / 128);
+    QCOMPARE(link.value(QStringLiteral("retries")).toInt(-1), 0);
+    QVERIFY(link.value(QStringLiteral("roundTripMs")).toDouble() > 0.0);
 
     const CliRun verify = cli(sim, {QStringLiteral("verify"), path});
     QCOMPARE(verify.exitCode, 0);

@@ -2,7 +2,7 @@
 // help, documents, the design rule check and the register image.
 #include "cliprocess.h"
 #include "common/testrunner.h"
-#include "testdocuments.h"
+#include "common/testdocuments.h"
 
 #include "compiler/imagecapture.h"
 #include "io/designdocument.h"

@@ -1,4 +1,4 @@
-#include "testdocuments.h"
+#include "common/testdocuments.h"
 
 #include <QDir>
 #include <QFile>

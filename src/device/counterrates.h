@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointF>
+#include <QVector>
+#include <array>
+#include <optional>
+
+// How fast each measure counter's value grows: the change per second
+// between two readings, kept for the last few minutes. Values are in the
+// unit the window shows (ticks already scaled). A value below the previous
+// one means the counter was restarted: that reading starts a new baseline
+// and yields no rate.
+class CounterRates
+{
+public:
+    static constexpr int counterCount = 4;
+
+    explicit CounterRates(qint64 windowMs = 5 * 60 * 1000);
+
+    // timeMs: a monotonic clock. Returns the rate since the counter's
+    // previous reading, if there was one and time has passed.
+    std::optional<double> add(int counter, qint64 timeMs, double value);
+    // (time in ms, rate per second) within the window, oldest first.
+    const QVector<QPointF> &history(int counter) const;
+    qint64 windowMs() const { return m_windowMs; }
+    qint64 latestMs() const { return m_latestMs; }
+    void clear();
+
+private:
+    struct Reading
+    {
+        qint64 timeMs = 0;
+        double value = 0.0;
+    };
+
+    qint64 m_windowMs;
+    qint64 m_latestMs = 0;
+    std::array<std::optional<Reading>, counterCount> m_last;
+    std::array<QVector<QPointF>, counterCount> m_history;
+};

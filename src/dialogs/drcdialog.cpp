@@ -1,0 +1,60 @@
+#include "dialogs/drcdialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+DrcDialog::DrcDialog(bool withDownload, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("DRC"));
+    if (withDownload)
+        buildWithDownload();
+    else
+        buildPlain();
+}
+
+void DrcDialog::buildWithDownload()
+{
+    m_textEdit = new QTextEdit(this);
+    m_textEdit->setObjectName(QStringLiteral("textEdit"));
+    m_textEdit->setReadOnly(true);
+    auto *download = new QPushButton(tr("&Download"), this);
+    download->setObjectName(QStringLiteral("downloadButton"));
+    auto *cancel = new QPushButton(tr("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(download, &QPushButton::clicked, this, &DrcDialog::on_downloadButton_clicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(download);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_textEdit);
+    layout->addLayout(buttons);
+}
+
+void DrcDialog::buildPlain()
+{
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    m_textEdit = new QTextEdit(splitter);
+    m_textEdit->setObjectName(QStringLiteral("textEdit"));
+    m_textEdit->setReadOnly(true);
+    m_textEdit->setGeometry(10, 10, 350, 200);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    resize(370, 220);
+}
+
+void DrcDialog::setReport(const QString &report)
+{
+    m_textEdit->setText(report);
+}
+
+void DrcDialog::on_downloadButton_clicked()
+{
+    emit drcClosed(true);
+    accept();
+}

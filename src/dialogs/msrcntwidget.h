@@ -1,0 +1,94 @@
+#pragma once
+
+#include "device/counterconfig.h"
+#include "device/counterrates.h"
+#include "device/operationrunner.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <array>
+
+class Prompter;
+class QKovixThread;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RatePlotWidget;
+
+// The non-modal "Measure Counter" window: connects to the module's counter
+// stream, shows each counter's latest value in its unit with the time of
+// the update and its rate, plots the rates of the last minutes, and starts
+// or stops single counters on the module. Logging to CSV files is done by
+// the stream thread.
+class MsrCntWidget : public QDialog
+{
+    Q_OBJECT
+
+public:
+    MsrCntWidget(const CounterConfig &config, Prompter &prompter, QWidget *parent = nullptr);
+    ~MsrCntWidget() override;
+
+    void configure(const CounterConfig &config);
+    bool isConnected() const { return m_connected; }
+    bool isSwitching() const { return m_runner.isRunning(); }
+    QString statusText() const;
+    QString valueText(int counter) const;
+    QString rateText(int counter) const;
+    QPushButton *startButton(int counter) const { return m_rows[size_t(counter)].start; }
+
+    // The shown number: ticks of 5 ns in the unit, fixed decimals, a space
+    // and the unit ("0.015 usec"); raw counts for any other unit.
+    static QString formatValue(const QString &unit, quint32 value);
+
+public slots:
+    void connectToServer();
+    void connected();
+    void updateData(int counter, quint32 value);
+    void stopUpdate();
+    void connectionClosedByServer();
+    void error(const QString &text);
+
+signals:
+    // Quit or the window was closed.
+    void closedKovix();
+
+private:
+    struct Row
+    {
+        QLabel *label = nullptr;
+        QLineEdit *value = nullptr;
+        QLabel *rate = nullptr;
+        QLineEdit *update = nullptr;
+        QPushButton *start = nullptr;
+    };
+
+    void buildForm();
+    void resetRow(int counter);
+    void resetControls();
+    void setStatus(const QString &text);
+    bool fromCurrentStream() const;
+    // Asks the stream thread to stop without waiting for it.
+    void retireStream();
+    // Throws the log-file message unless continueOnError.
+    void createStream(bool continueOnError);
+    void toggleCounter(int counter);
+    void switchEnded(const OperationResult &result);
+
+    CounterConfig m_config;
+    Prompter &m_prompter;
+    std::array<bool, CounterConfig::counterCount> m_running{};
+    std::array<Row, CounterConfig::counterCount> m_rows;
+    QPointer<QKovixThread> m_stream;
+    // Stopped threads that may still be running; they delete themselves.
+    QList<QPointer<QKovixThread>> m_retired;
+    OperationRunner m_runner;
+    bool m_connected = false;
+    CounterRates m_rates;
+    QElapsedTimer m_clock;
+    RatePlotWidget *m_plot = nullptr;
+    QLabel *m_status = nullptr;
+    QPushButton *m_connect = nullptr;
+    QPushButton *m_disconnect = nullptr;
+    QPushButton *m_quit = nullptr;
+};

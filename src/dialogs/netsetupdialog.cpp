@@ -1,0 +1,214 @@
+#include "dialogs/netsetupdialog.h"
+
+#include "app/prompter.h"
+#include "device/commandplans.h"
+#include "device/networksettingstext.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const char *name, const QString &text)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *push = new QPushButton(text, parent);
+    push->setObjectName(QLatin1String(name));
+    push->setAutoDefault(false);
+    return push;
+}
+
+bool parsePort(const QString &text, quint16 &port)
+{
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 10);
+    port = quint16(value);
+    return ok && value < 65536;
+}
+
+} // namespace
+
+NetSetupDialog::NetSetupDialog(const ConnectionSettings &settings, Prompter &prompter,
+                               QWidget *parent)
+    : QDialog(parent)
+    , m_prompter(prompter)
+    , m_settings(settings)
+{
+    setWindowTitle(tr("Hardware Setup"));
+    buildForm();
+    m_defaultAddress = m_addr->text();
+    m_defaultPort = m_udp->text();
+    m_addr->setText(settings.address);
+    m_udp->setText(QString::number(settings.udpPort));
+    QMetaObject::connectSlotsByName(this);
+}
+
+void NetSetupDialog::buildForm()
+{
+    const QString factory = ConnectionSettings::factoryAddress();
+    m_addr = field(this, "lineEditAddr", factory);
+    m_udp = field(this, "lineEditUdp", QStringLiteral("4660"));
+    m_default = button(this, "pushButtonDefault", tr("&Default"));
+    m_read = button(this, "pushButtonRead", tr("&Read EEPROM"));
+    m_newAddr = field(this, "lineEditNewAddr", factory);
+    m_newTcp = field(this, "lineEditNewTcp", QStringLiteral("24"));
+    m_newUdp = field(this, "lineEditNewUdp", QStringLiteral("4660"));
+    m_renewal = button(this, "pushButtonRenewal", tr("&Write Settings"));
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("textEdit"));
+    m_text->setReadOnly(true);
+
+    auto *targetBox = new QGroupBox(tr("Target"), this);
+    auto *target = new QFormLayout(targetBox);
+    target->addRow(tr("IP &Address"), m_addr);
+    target->addRow(tr("UDP &Port"), m_udp);
+    auto *targetButtons = new QHBoxLayout;
+    targetButtons->addWidget(m_default);
+    targetButtons->addWidget(m_read);
+    target->addRow(targetButtons);
+
+    auto *updateBox = new QGroupBox(tr("Update"), this);
+    auto *update = new QFormLayout(updateBox);
+    update->addRow(tr("IP &Address"), m_newAddr);
+    update->addRow(tr("&TCP Port"), m_newTcp);
+    update->addRow(tr("&UDP Port"), m_newUdp);
+    update->addRow(m_renewal);
+
+    auto *infoBox = new QGroupBox(tr("EEPROM Information"), this);
+    auto *info = new QVBoxLayout(infoBox);
+    info->addWidget(m_text);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(targetBox);
+    layout->addWidget(updateBox);
+    layout->addWidget(infoBox);
+    resize(420, 560);
+}
+
+QString NetSetupDialog::information() const
+{
+    return m_text->toPlainText();
+}
+
+HardwareSetup NetSetupDialog::target() const
+{
+    HardwareSetup setup;
+    setup.targetAddress = m_addr->text();
+    setup.targetPort = quint16(m_udp->text().toUInt());
+    setup.defaultAddress = m_defaultAddress;
+    setup.defaultPort = quint16(m_defaultPort.toUInt());
+    return setup;
+}
+
+void NetSetupDialog::on_pushButtonDefault_clicked()
+{
+    m_addr->setText(m_defaultAddress);
+    m_udp->setText(m_defaultPort);
+}
+
+void NetSetupDialog::on_pushButtonRead_clicked()
+{
+    startRead();
+}
+
+void NetSetupDialog::startRead()
+{
+    const HardwareSetup setup = target();
+    m_pendingMessage = CommandPlans::networkAccessFailure(setup);
+    ConnectionSettings settings = m_settings;
+    settings.address = setup.targetAddress;
+    settings.udpPort = setup.targetPort;
+    setControlsEnabled(false);
+    disconnect(&m_runner, &OperationRunner::finished, this, nullptr);
+    connect(&m_runner, &OperationRunner::finished, this, &NetSetupDialog::readEnded);
+    m_runner.start(CommandPlans::networkRead(), settings);
+}
+
+void NetSetupDialog::readEnded(const OperationResult &result)
+{
+    setControlsEnabled(true);
+    const QString text = NetworkSettingsText::format(result.data);
+    if (!text.isEmpty())
+        m_text->setPlainText(text);
+    if (!result.succeeded())
+        m_prompter.warning(this, QString(), m_pendingMessage);
+    emit operationEnded();
+}
+
+bool NetSetupDialog::readNewValues(HardwareSetup &setup)
+{
+    setup.newAddress = m_newAddr->text();
+    if (!NetworkSettingsText::isValidNewAddress(setup.newAddress)) {
+        m_prompter.warning(this, QString(), setup.newAddress + tr(" is invalid address."));
+        return false;
+    }
+    for (const auto &[edit, port] : {std::pair{m_newTcp, &setup.newTcpPort},
+                                     std::pair{m_newUdp, &setup.newUdpPort}}) {
+        if (!parsePort(edit->text(), *port)) {
+            m_prompter.warning(this, QString(), edit->text() + tr(" is invalid port."));
+            return false;
+        }
+    }
+    return true;
+}
+
+void NetSetupDialog::on_pushButtonRenewal_clicked()
+{
+    HardwareSetup setup = target();
+    if (!readNewValues(setup))
+        return;
+    ConnectionSettings settings = m_settings;
+    settings.address = setup.targetAddress;
+    settings.udpPort = setup.targetPort;
+    m_written = setup;
+    setControlsEnabled(false);
+    disconnect(&m_runner, &OperationRunner::finished, this, nullptr);
+    connect(&m_runner, &OperationRunner::finished, this, &NetSetupDialog::writeEnded);
+    m_runner.start(CommandPlans::networkWrite(setup), settings);
+}
+
+void NetSetupDialog::writeEnded(const OperationResult &result)
+{
+    setControlsEnabled(true);
+    if (!result.succeeded()) {
+        m_prompter.warning(this, QString(), result.errorText);
+        emit operationEnded();
+        return;
+    }
+    m_updated = true;
+    // The read-back keeps its own failure text: a failed read after the
+    // write must not be reported as the success.
+    startRead();
+    m_prompter.warning(this, QString(),
+                       tr("Succeeded in Updating the Kovix module.\n")
+                           + tr("Please set DIP switch to OFF, and reboot the KaRiX."));
+}
+
+void NetSetupDialog::setControlsEnabled(bool enabled)
+{
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_default, m_read, m_renewal,
+                                                            m_newAddr, m_newTcp, m_newUdp})
+        widget->setEnabled(enabled);
+}
+
+bool NetSetupDialog::applyTo(ConnectionSettings &settings) const
+{
+    if (!m_updated)
+        return false;
+    const ConnectionSettings before = settings;
+    settings.address = m_written.newAddress;
+    settings.tcpPort = m_written.newTcpPort;
+    settings.udpPort = m_written.newUdpPort;
+    return settings != before;
+}

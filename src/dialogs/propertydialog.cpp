@@ -1,0 +1,94 @@
+#include "dialogs/propertydialog.h"
+
+#include "app/prompter.h"
+#include "device/networksettingstext.h"
+#include "model/connectionsettings.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const char *name, const QString &text)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+template<typename T>
+void store(T &target, const T &value, bool &changed)
+{
+    if (target == value)
+        return;
+    target = value;
+    changed = true;
+}
+
+} // namespace
+
+PropertyDialog::PropertyDialog(ConnectionSettings &settings, Prompter &prompter, QWidget *parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_prompter(prompter)
+    , m_address(field(this, "lineEditAddress", settings.address))
+    , m_tcp(field(this, "lineEditTcp", QString::number(settings.tcpPort)))
+    , m_udp(field(this, "lineEditUdp", QString::number(settings.udpPort)))
+    , m_timeout(field(this, "lineEditTimeout", QString::number(settings.timeout)))
+    , m_autoStart(new QCheckBox(tr("Auto &Start"), this))
+{
+    setWindowTitle(tr("Ethernet Setting"));
+    m_autoStart->setObjectName(QStringLiteral("checkBox"));
+    m_autoStart->setChecked(settings.autoConnect);
+    auto *timeoutRow = new QHBoxLayout;
+    timeoutRow->addWidget(m_timeout);
+    timeoutRow->addWidget(new QLabel(tr("sec"), this));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("&IP Address"), m_address);
+    form->addRow(tr("TCP &Port"), m_tcp);
+    form->addRow(tr("&UDP Port"), m_udp);
+    form->addRow(tr("&Timeout"), timeoutRow);
+    form->addRow(m_autoStart);
+    form->addRow(buttons);
+    QMetaObject::connectSlotsByName(this);
+}
+
+bool PropertyDialog::parseNumber(QLineEdit *field, quint64 minimum, quint64 maximum,
+                                 const QString &what, quint64 &value)
+{
+    bool ok = false;
+    value = field->text().trimmed().toULongLong(&ok, 10);
+    if (ok && value >= minimum && value <= maximum)
+        return true;
+    m_prompter.warning(this, QString(), field->text() + what);
+    return false;
+}
+
+void PropertyDialog::on_buttonBox_accepted()
+{
+    const QString address = m_address->text();
+    if (!NetworkSettingsText::isValidNewAddress(address)) {
+        m_prompter.warning(this, QString(), address + tr(" is invalid address."));
+        return;
+    }
+    // A time-out of 0 would leave the worker's default in place unseen.
+    quint64 tcp = 0, udp = 0, timeout = 0;
+    if (!parseNumber(m_tcp, 0, 0xFFFF, tr(" is invalid port."), tcp)
+        || !parseNumber(m_udp, 0, 0xFFFF, tr(" is invalid port."), udp)
+        || !parseNumber(m_timeout, 1, 3600, tr(" is invalid time-out."), timeout))
+        return;
+    store(m_settings.address, address, m_changed);
+    store(m_settings.tcpPort, quint16(tcp), m_changed);
+    store(m_settings.udpPort, quint16(udp), m_changed);
+    store(m_settings.timeout, decltype(m_settings.timeout)(timeout), m_changed);
+    store(m_settings.autoConnect, m_autoStart->isChecked(), m_changed);
+    accept();
+}

@@ -1,0 +1,122 @@
+#include "app/scriptedprompter.h"
+#include "common/testrunner.h"
+#include "dialogs/msrcntwidget.h"
+#include "sim/modulesimulator.h"
+#include "sim/simregisterspace.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+CounterConfig streamAt(const ModuleSimulator &sim)
+{
+    CounterConfig config;
+    config.address = QStringLiteral("127.0.0.1");
+    config.tcpPort = sim.tcpPort();
+    config.udpPort = sim.udpPort();
+    config.autoConnect = false;
+    config.sources = {{0, 4, -1, 1}};
+    config.names = {{QStringLiteral("Gate"), QStringLiteral("Spill"), QString(), QString()}};
+    config.units = {{QStringLiteral("usec"), QString(), QString(), QStringLiteral("nsec")}};
+    return config;
+}
+
+} // namespace
+
+class TestMsrCntWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatValue_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("usec") << "usec" << 3u << "0.015 usec";
+        QTest::newRow("nsec") << "nsec" << 7u << "35 nsec";
+        QTest::newRow("msec") << "msec" << 2000000u << "10.000000 msec";
+        QTest::newRow("sec") << "sec" << 4294967295u << "21.474836475 sec";
+        QTest::newRow("events") << "" << 4294967295u << "4294967295 ";
+    }
+    void formatValue()
+    {
+        QFETCH(QString, unit);
+        QFETCH(quint32, value);
+        QFETCH(QString, text);
+        QCOMPARE(MsrCntWidget::formatValue(unit, value), text);
+    }
+
+    void rowsFollowTheConfiguration()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        ScriptedPrompter prompter;
+        MsrCntWidget window(streamAt(sim), prompter);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Measure Counter"));
+        QCOMPARE(window.valueText(2), QStringLiteral("-----"));
+        QCOMPARE(window.statusText(), QStringLiteral("Ready"));
+        window.connectToServer();
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QStringLiteral("Waiting for data ..."), 10000);
+        // Only counters with a user-controlled gate get a start button.
+        QVERIFY(window.startButton(0)->isEnabled());
+        QVERIFY(window.startButton(1)->isEnabled());
+        QVERIFY(!window.startButton(2)->isEnabled());
+        QVERIFY(!window.startButton(3)->isEnabled());
+        window.stopUpdate();
+        QCOMPARE(window.statusText(), QStringLiteral("Connection closed"));
+        QVERIFY(!window.startButton(0)->isEnabled());
+        // The stream's own disconnect notice after Disconnect changes nothing.
+        window.connectionClosedByServer();
+        QCOMPARE(window.statusText(), QStringLiteral("Connection closed"));
+    }
+
+    void logsToTheDirectory()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        QTemporaryDir logs;
+        CounterConfig config = streamAt(sim);
+        config.dirs[0] = logs.path();
+        ScriptedPrompter prompter;
+        MsrCntWidget window(config, prompter);
+        window.connectToServer();
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QStringLiteral("Waiting for data ..."), 10000);
+        window.startButton(0)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QStringLiteral("Received"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.rateText(0).isEmpty(), 10000);
+        QVERIFY(window.rateText(0).endsWith(QLatin1String("usec/s")));
+        window.stopUpdate();
+        const QStringList files = QDir(logs.path()).entryList({QStringLiteral("Gate_*.csv")});
+        QCOMPARE(files.size(), 1);
+        QFile log(QDir(logs.path()).filePath(files.first()));
+        QTRY_VERIFY_WITH_TIMEOUT(log.size() > 40, 5000);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readLine(), QByteArray("Time[HH:MM:SS],Gate[usec]\n"));
+    }
+
+    void declinedLogQuestionStaysDisconnected()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        QTemporaryDir logs;
+        CounterConfig config = streamAt(sim);
+        config.dirs[0] = logs.filePath(QStringLiteral("missing"));
+        ScriptedPrompter prompter;
+        prompter.answer = QMessageBox::Cancel;
+        MsrCntWidget window(config, prompter);
+        window.connectToServer();
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown.first().contains(QLatin1String("No such directory.")));
+        QVERIFY(prompter.shown.first().endsWith(QLatin1String("The MsrCnt data cannot be saved, continue?")));
+        QVERIFY(!window.isConnected());
+        QCOMPARE(window.statusText(), QStringLiteral("Ready"));
+    }
+};
+
+KARIX_TEST(TestMsrCntWidget)
+#include "tst_msrcntwidget.moc"
