@@ -2,6 +2,7 @@
 
 #include "dialogs/namemessages.h"
 #include "model/blockitem.h"
+#include "model/blockkinds.h"
 #include "model/blocknaming.h"
 #include "model/designmodel.h"
 
@@ -77,12 +78,12 @@ QString EditInputDialog::name() const
 void EditInputDialog::on_comboBox_currentIndexChanged(int index)
 {
     const QString port = m_comboBox->itemText(index);
-    if (m_block->term().startsWith(QLatin1String("NIM-OUT"))) {
+    if (m_block->kind() == BlockKind::Output) {
         if (m_lineEdit->text().startsWith(QLatin1String("NIM-OUT"))) {
             m_rememberedName = port;
             m_lineEdit->setText(port);
         }
-    } else if (m_block->term() == QLatin1String("Input") && port != m_block->name()) {
+    } else if (m_block->kind() == BlockKind::Input && port != m_block->name()) {
         const BlockItem *connector = m_model.findBlock(port);
         m_rememberedName = connector ? connector->displayName() : port;
         m_lineEdit->setText(m_rememberedName);

@@ -3,6 +3,7 @@
 #include "dialogs/highlighter.h"
 #include "dialogs/truthtabledialog.h"
 #include "model/blockitem.h"
+#include "model/blockkinds.h"
 #include "model/logicevaluator.h"
 
 #include <QDialogButtonBox>
@@ -33,7 +34,7 @@ QString wordPattern(const QString &word)
 // The block a port's net is named after: a pass-through shows its own source.
 const BlockItem *namingSource(const BlockItem *source)
 {
-    if (source->term() == QLatin1String("NonFnc") && source->source(0))
+    if (source->kind() == BlockKind::PassThrough && source->source(0))
         return source->source(0);
     return source;
 }
