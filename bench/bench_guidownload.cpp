@@ -4,7 +4,7 @@
 // blocked meanwhile (a 1 ms timer measures the gaps between its ticks).
 #include "app/devicecommands.h"
 #include "app/mainwindow.h"
-#include "app/prompter.h"
+#include "app/consoleprompter.h"
 #include "sim/modulesimulator.h"
 
 #include <QApplication>
@@ -22,9 +22,10 @@ constexpr int runs = 5;
 const QString design = QStringLiteral(KARIX_SOURCE_DIR "/examples/coincidence.krx");
 
 // Says yes to every question and downloads through the DRC question.
-class YesPrompter : public Prompter
+class YesPrompter : public ConsolePrompter
 {
 public:
+    YesPrompter() : ConsolePrompter(QMessageBox::Yes) {}
     QMessageBox::StandardButton warning(QWidget *, const QString &, const QString &text,
                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
                                         std::optional<QPoint>) override
@@ -38,19 +39,6 @@ public:
         if (auto *download = dialog.findChild<QPushButton *>(QStringLiteral("downloadButton")))
             download->click();
         return dialog.result();
-    }
-    std::optional<QString> askText(QWidget *, const QString &, const QString &,
-                                   const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
     }
 
     QString lastText;

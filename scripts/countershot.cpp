@@ -3,9 +3,9 @@
 // examples/counters.krx in the main window, triggers Download, waits for the
 // progress dialog to finish and the counter window to connect, starts the
 // counter and lets the plot fill for a few seconds, then saves the window.
+#include "app/consoleprompter.h"
 #include "app/devicecommands.h"
 #include "app/mainwindow.h"
-#include "app/prompter.h"
 #include "dialogs/msrcntwidget.h"
 #include "sim/modulesimulator.h"
 
@@ -20,32 +20,6 @@
 namespace {
 
 constexpr int plotSeconds = 20;
-
-// Answers yes and prints every message instead of showing a box.
-class YesPrompter : public Prompter
-{
-public:
-    QMessageBox::StandardButton warning(QWidget *, const QString &title, const QString &text,
-                                        QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                        std::optional<QPoint>) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return QMessageBox::Yes;
-    }
-    std::optional<QString> askText(QWidget *, const QString &, const QString &,
-                                   const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-};
 
 // Runs the event loop until done() or the time-out; false on time-out.
 bool waitFor(const std::function<bool()> &done, int timeoutMs)
@@ -82,7 +56,7 @@ int main(int argc, char *argv[])
     settings.tcpPort = sim.tcpPort();
     settings.autoConnect = true;
     MainWindow window(QStringLiteral(KARIX_SOURCE_DIR "/examples/counters.krx"), &settings);
-    YesPrompter prompter;
+    ConsolePrompter prompter(QMessageBox::Yes);
     window.setPrompter(&prompter);
     window.show();
 
