@@ -71,6 +71,7 @@ bool BlockDialogs::run(EditDialog &dialog, std::optional<QPoint> at)
 bool BlockDialogs::editLogic(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditLogicDialog dialog(block, parent);
+    // The form's caption is generic; the user should see which block it edits.
     dialog.setWindowTitle(block->displayName());
     return run(dialog, at)
            && ParameterEdits(m_model, m_edits).setLogic(block, dialog.expression(), dialog.removedPorts());
