@@ -2,54 +2,10 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>CheckCommand</name>
+    <name>BlockDialogs</name>
     <message>
-        <source>run the design rule check and print its report</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DESIGN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prints the report exactly as the DRC window shows it. Exit code 0 when it reads
-&quot;No error detected.&quot;, 3 when there are warnings only, 1 when there are errors.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CliArguments</name>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Option %1 takes no value.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Option %1 needs a value (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CliCommand</name>
-    <message>
-        <source>Usage: karix-cli %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-(karix-cli %1 --help shows every option)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Missing argument.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <source>Please enter new name.</source>
+        <translation>Bitte einen neuen Namen eingeben.</translation>
     </message>
 </context>
 <context>
@@ -60,298 +16,29 @@
     </message>
 </context>
 <context>
-    <name>CommandTable</name>
-    <message>
-        <source>print the result as one JSON object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>show this help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No command given.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
-(karix-cli --help lists the commands)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
-
-Checks, compiles, downloads and verifies KaRiX designs and operates the
-module from scripts, with the same rules and texts as the KaRiX program.
-
-Commands:
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Every command accepts --help and --json. Module commands take the connection
-options -h ADDRESS, -u UDP-PORT, -t TCP-PORT and -o SECONDS; when absent, the
-values stored in the design document are used, else the defaults (the
-module&apos;s factory address, UDP 4660, TCP 24, 1 second).
-
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Options:
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    success: design clean, registers match, operation done
-  1    failed: design errors, verify mismatch, expression error, file not written
-  2    bad arguments, or a document that is missing, unreadable or invalid
-  3    the design rule check found warnings only (download needs --force)
-  4    the module did not answer, or a transfer failed
-  5    the module refused: write-protected, or its firmware lacks the feature
-  130  interrupted by Ctrl-C (a running download is cancelled cleanly)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CompileCommand</name>
-    <message>
-        <source>compute the register image of a design</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DESIGN [-o FILE] [--hex]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Writes the 8292 bytes the module receives on a download, in address order:
-0x0004..0x0067, then 0x2000..0x3FFF. Without -o they go to standard output
-(refused on a terminal unless --hex). An error in a logic expression prints the
-evaluator&apos;s message with the block&apos;s name and exits with 1. With --json and
-no -o the image is given as a hexadecimal string in the field &quot;image&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FILE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>write the image to FILE (&quot;-&quot;: standard output)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a text dump with register addresses instead of raw bytes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Refusing to write raw bytes to a terminal: give -o FILE or --hex.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write to standard output.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 bytes written to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionOptions</name>
-    <message>
-        <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>module address (IPv4 or IPv6)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>UDP port of the register protocol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TCP port of the counter stream</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SECONDS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>time-out per request</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid module address: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>ConnectionValues</name>
     <message>
         <source>Invalid port (0 to 65535 expected): &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid time-out (whole seconds expected): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CounterWatcher</name>
-    <message>
-        <source>Connection timed out</source>
+        <source>Invalid time-out (whole seconds from %1 to %2 expected): &quot;%3&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Waiting for data ...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connection closed by server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connection closed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CountersCommand</name>
-    <message>
-        <source>start/stop measure counters and print their values as they arrive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With a DESIGN the counters get its names and units (values in nsec, usec,
-msec or sec); without one the raw counts of 5 ns are shown. --start and
---stop switch counters 0..3 on the module first; given alone they end the
-command. Otherwise the stream is shown for --duration seconds, or until
-Ctrl-C (exit 130). --log DIR appends every value to one CSV file per counter,
-named and formatted as the counter window does.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>N,..</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>start these counters (0..3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>stop these counters (0..3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SECONDS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>show the stream this long, then end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DIR</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>log the values to CSV files in DIR</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid counter list for --%1 (0 to 3 expected): %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid duration (whole seconds expected): %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--log needs a directory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MsrCnt%1 stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MsrCnt%1 started.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-The MsrCnt data cannot be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1:%2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>DesignCommand</name>
-    <message>
-        <source>%1: %2</source>
+        <source>Time-out %1 is out of range (%2 to %3 seconds); %4 is used.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DesignLoader</name>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File specified in %1 is not a valid XML file for KaRiX.</source>
-        <translation>Die in %1 angegebene Datei ist keine gültige XML-Datei für KaRiX.</translation>
+        <translation type="vanished">Die in %1 angegebene Datei ist keine gültige XML-Datei für KaRiX.</translation>
     </message>
     <message>
         <source>The loaded file is not correct. Some setting is ignored.</source>
-        <translation>Die geladene Datei ist nicht korrekt. Einige Einstellungen werden ignoriert.</translation>
-    </message>
-    <message>
-        <source>No design document given.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No such file: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is a directory, not a design document.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read %1: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation type="vanished">Die geladene Datei ist nicht korrekt. Einige Einstellungen werden ignoriert.</translation>
     </message>
 </context>
 <context>
@@ -390,6 +77,53 @@ The MsrCnt data cannot be saved.</source>
     </message>
 </context>
 <context>
+    <name>DeviceCommands</name>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download - TOLA Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output may become unstable during verify.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The displayed data have not been yet downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to initialize ROM area?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialize ROM area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no MsrCnt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It may be different that the downloaded data are displayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogCanvasPrompts</name>
     <message>
         <source>KaRiX</source>
@@ -408,7 +142,7 @@ The MsrCnt data cannot be saved.</source>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">KaRiX</translation>
     </message>
     <message>
         <source>The document has been modified.
@@ -438,7 +172,7 @@ Do you want to save your changes?</source>
     <message>
         <source>Cannot read file %1:
 %2.</source>
-        <translation>Datei %1 kann nicht gelesen werden:
+        <translation type="vanished">Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
@@ -468,12 +202,211 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a directory, not a design document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device, FIFO or socket), not a design document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLimits</name>
+    <message>
+        <source>The document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The element name at line %1 is longer than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The element at line %1 has more than %2 attributes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a design document may be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentWriter</name>
     <message>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DrcDialog</name>
+    <message>
+        <source>DRC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation type="unfinished">&amp;Herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverResolver</name>
+    <message>
+        <source>%1: the input from &apos;%2&apos; names port %3, which it does not have; left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditCntFncDialog</name>
+    <message>
+        <source>0: One-Shot Function(Non-Retriggerable)</source>
+        <translation>0: Monoflop (nicht nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>1: One-Shot Function(Retriggerable)</source>
+        <translation>1: Monoflop (nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>2: Delayed One-Shot(Non-Retriggerable)</source>
+        <translation>2: Verzögertes Monoflop (nicht nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>3: Delayed One-Shot(Retriggerable)</source>
+        <translation>3: Verzögertes Monoflop (nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>4: Chattering Elimination(Non-Retriggerable)</source>
+        <translation>4: Entprellung (nicht nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>5: Chattering Elimination(Retriggerable)</source>
+        <translation>5: Entprellung (nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>6: Delay Function(Non-Retriggerable)</source>
+        <translation>6: Verzögerung (nicht nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>7: Delay Function(Retriggerable)</source>
+        <translation>7: Verzögerung (nachtriggerbar)</translation>
+    </message>
+    <message>
+        <source>8: Oscillator Function with enable</source>
+        <translation>8: Oszillator mit Freigabe</translation>
+    </message>
+    <message>
+        <source>9: Oscillator Function</source>
+        <translation>9: Oszillator</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modus</translation>
+    </message>
+    <message>
+        <source>Main &amp;Counter</source>
+        <translation>&amp;Hauptzähler</translation>
+    </message>
+    <message>
+        <source>&amp;Sub Counter</source>
+        <translation>&amp;Nebenzähler</translation>
+    </message>
+    <message>
+        <source>&amp;Pulse Width</source>
+        <translation>&amp;Pulsbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Frequenz</translation>
+    </message>
+    <message>
+        <source>True Width</source>
+        <translation>True-Breite</translation>
+    </message>
+    <message>
+        <source>Minimum Idle &amp;Time</source>
+        <translation>Minimale &amp;Ruhezeit</translation>
+    </message>
+    <message>
+        <source>&amp;Delay Time</source>
+        <translation>&amp;Verzögerungszeit</translation>
+    </message>
+    <message>
+        <source>Guard Time (turn &amp;True)</source>
+        <translation>Sperrzeit (nach &amp;True)</translation>
+    </message>
+    <message>
+        <source>Guard Time (turn &amp;False)</source>
+        <translation>Sperrzeit (nach &amp;False)</translation>
+    </message>
+    <message>
+        <source>Delay time (turn &amp;True)</source>
+        <translation>Verzögerungszeit (nach &amp;True)</translation>
+    </message>
+    <message>
+        <source>Delay time (turn &amp;False)</source>
+        <translation>Verzögerungszeit (nach &amp;False)</translation>
+    </message>
+    <message>
+        <source>&amp;True Width</source>
+        <translation>&amp;True-Breite</translation>
+    </message>
+    <message>
+        <source>&amp;False Width</source>
+        <translation>&amp;False-Breite</translation>
+    </message>
+    <message>
+        <source>Frequency must be larger than 0.</source>
+        <translation>Die Frequenz muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be larger than 0.</source>
+        <translation>%1 muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Duty must be less than 100%.</source>
+        <translation>Das Tastverhältnis muss unter 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>Invalid Setting</source>
+        <translation>Ungültige Einstellung</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 ns - 21.48 sec</source>
+        <translation>%1 muss zwischen %2 ns und 21,48 s liegen</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 - 21.48sec</source>
+        <translation>%1 muss zwischen 0 und 21,48 s liegen</translation>
+    </message>
+    <message>
+        <source> is rounded off and becomes </source>
+        <translation> wird gerundet zu </translation>
+    </message>
+    <message>
+        <source>Because it is necessary to set Counter by a unit for 5ns,
+</source>
+        <translation>Da Zähler in Schritten von 5 ns eingestellt werden,
+</translation>
+    </message>
+    <message>
+        <source>,
+and </source>
+        <translation>,
+und </translation>
     </message>
 </context>
 <context>
@@ -484,7 +417,189 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+</context>
+<context>
+    <name>EditDlyFncDialog</name>
+    <message>
+        <source>Please enter a delay time
+between 0 and 40.48us (step: 5ns)</source>
+        <translation>Bitte eine Verzögerungszeit
+zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
+    </message>
+    <message>
+        <source>&amp;Delay:</source>
+        <translation>&amp;Verzögerung:</translation>
+    </message>
+    <message>
+        <source>Invalid Setting</source>
+        <translation>Ungültige Einstellung</translation>
+    </message>
+    <message>
+        <source>Please set a delay time between 0 and 40.48us (step: 5ns)</source>
+        <translation>Bitte eine Verzögerungszeit zwischen 0 und 40,48 µs einstellen (Schritt: 5 ns)</translation>
+    </message>
+    <message>
+        <source>Because it is necessary to set Delay time by a unit for 5ns, %1 is rounded off and becomes %2</source>
+        <translation>Da die Verzögerungszeit in Schritten von 5 ns eingestellt wird, wird %1 zu %2 gerundet</translation>
+    </message>
+</context>
+<context>
+    <name>EditInputDialog</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Anschluss:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+</context>
+<context>
+    <name>EditLogicDialog</name>
+    <message>
+        <source>Logic Edit</source>
+        <translation>Logik bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Net Name</source>
+        <translation>&amp;Netzname</translation>
+    </message>
+    <message>
+        <source>&amp;Port Name</source>
+        <translation>&amp;Portname</translation>
+    </message>
+    <message>
+        <source>OUT = </source>
+        <translation>OUT = </translation>
+    </message>
+    <message>
+        <source>Truth table…</source>
+        <translation>Wahrheitstabelle…</translation>
+    </message>
+    <message>
+        <source>Valid expression.</source>
+        <translation>Gültiger Ausdruck.</translation>
+    </message>
+    <message>
+        <source>Not valid: %1</source>
+        <translation>Ungültig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>NET connect</source>
+        <translation>Netz verbinden</translation>
+    </message>
+    <message>
+        <source>Logic Error</source>
+        <translation>Logikfehler</translation>
+    </message>
+</context>
+<context>
+    <name>EditMsrCntDialog</name>
+    <message>
+        <source>Logic Edit</source>
+        <translation>Logik bearbeiten</translation>
+    </message>
+    <message>
+        <source>User Control</source>
+        <translation>Benutzersteuerung</translation>
+    </message>
+    <message>
+        <source>Measure During True</source>
+        <translation>Messen während True</translation>
+    </message>
+    <message>
+        <source>Measure During Edge to Edge (only False to True)</source>
+        <translation>Messen von Flanke zu Flanke (nur False nach True)</translation>
+    </message>
+    <message>
+        <source>Measure During Edge to Edge (Both Edge)</source>
+        <translation>Messen von Flanke zu Flanke (beide Flanken)</translation>
+    </message>
+    <message>
+        <source>Gate Time</source>
+        <translation>Torzeit</translation>
+    </message>
+    <message>
+        <source>True Time</source>
+        <translation>True-Zeit</translation>
+    </message>
+    <message>
+        <source>Number of times that True appears</source>
+        <translation>Anzahl der True-Phasen</translation>
+    </message>
+    <message>
+        <source>Number of times that State change</source>
+        <translation>Anzahl der Zustandswechsel</translation>
+    </message>
+    <message>
+        <source>&amp;sec</source>
+        <translation>&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;msec</source>
+        <translation>&amp;ms</translation>
+    </message>
+    <message>
+        <source>&amp;usec</source>
+        <translation>&amp;µs</translation>
+    </message>
+    <message>
+        <source>&amp;nsec</source>
+        <translation>&amp;ns</translation>
+    </message>
+    <message>
+        <source>&amp;File Save</source>
+        <translation>In &amp;Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;PATH:</source>
+        <translation>&amp;Pfad:</translation>
+    </message>
+    <message>
+        <source>&amp;Counter:</source>
+        <translation>&amp;Zähler:</translation>
+    </message>
+    <message>
+        <source>&amp;GATE:</source>
+        <translation>&amp;GATE:</translation>
+    </message>
+    <message>
+        <source>&amp;SRC:</source>
+        <translation>S&amp;RC:</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Verzeichnis öffnen</translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation>KaRiX</translation>
+    </message>
+    <message>
+        <source>%1: The named directory does not exist, create it?</source>
+        <translation>%1: Das Verzeichnis existiert nicht. Anlegen?</translation>
+    </message>
+    <message>
+        <source>QDir::mkpath()</source>
+        <translation>QDir::mkpath()</translation>
+    </message>
+    <message>
+        <source>%1: cannot create</source>
+        <translation>%1: kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -497,6 +612,30 @@ Do you want to replace it?</source>
         <source>There is no more Input resource.</source>
         <translation>Es ist kein Eingang mehr frei.</translation>
     </message>
+    <message>
+        <source>no free row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entry &apos;%2&apos; moved from row %3 to row %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no room on the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entry &apos;%2&apos; renamed to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entry &apos;%2&apos; left out: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageCapture</name>
@@ -506,18 +645,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>LinkHealth</name>
+    <message>
+        <source>Link: %1 requests, %2 retries, round trip %3 ms (max %4 ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LogicEvaluator</name>
     <message>
         <source>invalid at &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültig bei &apos;%1&apos;</translation>
     </message>
     <message>
         <source>invalid at EOF</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültig am Ende</translation>
     </message>
     <message>
         <source>invalid --- &apos;)&apos; is missimg.</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültig --- &apos;)&apos; fehlt.</translation>
     </message>
 </context>
 <context>
@@ -683,31 +829,88 @@ Messzähler</translation>
     </message>
 </context>
 <context>
-    <name>ModuleCommand</name>
-    <message>
-        <source>Invalid module address: &quot;%1&quot; (give -h ADDRESS)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ModuleSession</name>
     <message>
-        <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The Register is write-protected.</source>
-        <translation>Die Register sind schreibgeschützt.</translation>
+        <translation type="vanished">Die Register sind schreibgeschützt.</translation>
     </message>
 </context>
 <context>
-    <name>ModuleSimulator</name>
+    <name>MsrCntWidget</name>
     <message>
-        <source>Cannot bind UDP port %1 on 127.0.0.1</source>
+        <source>Measure Counter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot listen on TCP port %1 on 127.0.0.1</source>
+        <source>Counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>The MsrCnt data cannot be saved, continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for data ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 /s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection closed by server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -751,42 +954,24 @@ Messzähler</translation>
     </message>
 </context>
 <context>
-    <name>NetSetupCommand</name>
+    <name>NameMessages</name>
     <message>
-        <source>read or write the network settings in the module&apos;s EEPROM</source>
-        <translation type="unfinished"></translation>
+        <source>A name can consist only of the following characters:
+</source>
+        <translation>Ein Name darf nur aus folgenden Zeichen bestehen:
+</translation>
     </message>
     <message>
-        <source>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <source>alphanumeric(A-Z,a-z,0-9), underscore(_), hyphen(-)</source>
+        <translation>Buchstaben und Ziffern (A-Z, a-z, 0-9), Unterstrich (_), Bindestrich (-)</translation>
     </message>
     <message>
-        <source>Without --new-address the settings block is read and printed. With it, the
-new IPv4 address and ports (default 24 and 4660) are written, then read back.
-Writing needs the module&apos;s set-up DIP switch ON; switch it OFF and restart the
-module afterwards.</source>
-        <translation type="unfinished"></translation>
+        <source>&quot;%1&quot; cannot be used or it is already in use.</source>
+        <translation>„%1“ ist nicht erlaubt oder schon vergeben.</translation>
     </message>
-    <message>
-        <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new IPv4 address of the module</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new TCP port of the counter stream (default 24)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new UDP port of the register protocol (default 4660)</source>
-        <translation type="unfinished"></translation>
-    </message>
+</context>
+<context>
+    <name>NetSetupDialog</name>
     <message>
         <source>Can&apos;t access Kovix Module(%1:%2).
 </source>
@@ -801,15 +986,55 @@ module afterwards.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Hardware Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read EEPROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP &amp;Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP &amp;Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;TCP Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;UDP Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EEPROM Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source> is invalid address.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is invalid port.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New ports are written together with --new-address.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -819,10 +1044,6 @@ module afterwards.</source>
     </message>
     <message>
         <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Interrupted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -889,6 +1110,32 @@ TCP Re-transmition Timer : %1msec</source>
     </message>
 </context>
 <context>
+    <name>OperationGate</name>
+    <message>
+        <source>This version of the FPGA doesn&apos;t support Write-Protect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version of the FPGA doesn&apos;t support Save and Restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version of the FPGA doesn&apos;t support ROM access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Register is write-protected.</source>
+        <translation type="unfinished">Die Register sind schreibgeschützt.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRunner</name>
+    <message>
+        <source>Cannot open a connection to %1:%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgramWidget</name>
     <message>
         <source>IP address: %1   TCP port: %2   UDP port: %3</source>
@@ -912,54 +1159,45 @@ TCP Re-transmition Timer : %1msec</source>
     </message>
 </context>
 <context>
-    <name>ProtectCommand</name>
+    <name>PropertyDialog</name>
     <message>
-        <source>show or set the write protection (current and boot setting)</source>
+        <source>Auto &amp;Start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <source>Ethernet Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Without --current or --boot the two settings are shown. The boot setting is
-stored in the module&apos;s EEPROM and applies from the next power-up.</source>
+        <source>sec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>on|off</source>
+        <source>&amp;IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>write-protect the registers now, or lift it</source>
+        <source>TCP &amp;Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>write-protect the registers from power-up, or not</source>
+        <source>&amp;UDP Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>on</source>
+        <source>&amp;Timeout</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>off</source>
+        <source> is invalid address.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 takes on or off.</source>
+        <source> is invalid port.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This version of the FPGA doesn&apos;t support Write-Protect.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write Protect (Current setting): %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write Protect (Boot setting): %1</source>
+        <source> is invalid time-out.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -979,6 +1217,14 @@ stored in the module&apos;s EEPROM and applies from the next power-up.</source>
     </message>
     <message>
         <source>Connection timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The counter stream is not understood (%1 bad records in a row).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1107,6 +1353,21 @@ first mismatch at </source>
     </message>
 </context>
 <context>
+    <name>RatePlotWidget</name>
+    <message>
+        <source>%1 /s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterVerifier</name>
     <message>
         <source>Verify: no register area starts at 0x%1.</source>
@@ -1132,66 +1393,34 @@ first mismatch at </source>
     </message>
 </context>
 <context>
-    <name>RomCommand</name>
+    <name>RomDialog</name>
     <message>
-        <source>list, save, restore and boot the module&apos;s ROM pages</source>
+        <source>Boot From </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</source>
+        <source>Set on &amp;Boot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>list     the sixteen pages (0..15) with their comments, and the boot page
-save     store the module&apos;s registers in PAGE with a comment (at most 112
-         bytes; default: the design&apos;s file name); --boot also makes it the
-         boot page. With --design the module is first compared with the
-         design and a difference refuses the save unless --force.
-restore  load PAGE into the module&apos;s registers
-boot     make PAGE the page loaded at power-up
-init     clear every page and comment and the registers (needs --yes)
-Connection settings come from -h/-u/-o, else the --design document.</source>
+        <source>Save to ROM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>TEXT</source>
+        <source>Restore from ROM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>comment of the saved page</source>
+        <source> (boot) </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>save: also make the page the boot page</source>
+        <source>Boot ROM Page</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>DESIGN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>save: the design the module should hold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>save even when the module differs from --design</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>init: confirm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Missing action.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown action: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid ROM page (0 to 15 expected): %1</source>
-        <translation type="unfinished"></translation>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
     </message>
     <message>
         <source>Please give it a user comment.</source>
@@ -1201,64 +1430,11 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
         <source>The length of the user comment should be at most %1 bytes.</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>SafeFileWriter</name>
     <message>
-        <source>Are you sure you want to initialize ROM area?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (give --yes to confirm)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This version of the FPGA doesn&apos;t support ROM access.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This version of the FPGA doesn&apos;t support Save and Restore.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The displayed data have not been yet downloaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (the module differs from %1; --force saves anyway)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Boot From %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (boot) </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved to ROM page %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restore from ROM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restored ROM page %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Page %1 is already the boot page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Initialize ROM area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ROM area initialized.</source>
+        <source>Not all bytes could be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1294,80 +1470,49 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     </message>
 </context>
 <context>
-    <name>TransferCommand</name>
+    <name>TruthTableDialog</name>
     <message>
-        <source>write a design&apos;s registers to the module</source>
-        <translation type="unfinished"></translation>
+        <source>Truth table</source>
+        <translation>Wahrheitstabelle</translation>
     </message>
     <message>
-        <source>compare the module&apos;s registers with a design</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reads the registers back and prints the verdict; on a difference it names
-the first mismatch and exits with 1. A write-protected module is refused (5).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Runs the design rule check first: errors refuse the download (1), warnings
-refuse it unless --force is given (3). A write-protected module is refused (5).
-Ctrl-C cancels between two requests and exits with 130.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>download even when the design rule check reports warnings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The design has errors: nothing was downloaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The design has warnings: nothing was downloaded (--force downloads anyway).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download - TOLA Access</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download cancelled after %1 of %2 bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download complete: %1 bytes written to %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The output may become unstable during verify.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <source>OUT</source>
+        <translation>OUT</translation>
     </message>
 </context>
 <context>
-    <name>VersionCommand</name>
+    <name>VersionDialog</name>
     <message>
-        <source>read the module&apos;s firmware version</source>
+        <source>&amp;Load</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>[-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <source>Version Information</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FPGA Version: %1</source>
+        <source>OK</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Version 2.0.19</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design tool for the programmable NIM trigger-logic module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FPGA Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load reads the version from the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
     </message>
 </context>
 <context>
@@ -1378,9 +1523,17 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     </message>
 </context>
 <context>
-    <name>WorkerRunner</name>
+    <name>WriteProtectDialog</name>
     <message>
-        <source>Cannot open a connection to %1:%2.</source>
+        <source>Write Protect (&amp;Current setting)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Protect (&amp;Boot setting)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Protect</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1388,6 +1541,25 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     <name>main</name>
     <message>
         <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>Draws, checks, downloads and verifies designs (.krx) of the NIM trigger-logic
+module and shows its measure counters.
+
+Options:
+  -h &lt;host address&gt;  module address (IPv4 or IPv6); default: the module&apos;s
+                     factory address
+  -t &lt;TCP port&gt;      TCP port of the counter stream (default 24)
+  -u &lt;UDP port&gt;      UDP port of the register protocol (default 4660)
+  -o &lt;timeout&gt;       device time-out in seconds (default 1)
+  -a &lt;on/off&gt;        whether the counter window connects by itself (default on)
+  --help             show this help
+  --version          show the version and the commit it was built from
+
+Options given here override the connection settings stored in a document
+opened later.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/blockdialogopener.h"
 #include "app/devicecommands.h"
 #include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
@@ -41,7 +42,8 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     : QMainWindow(parent),
       m_ui(std::make_unique<MainActions>(this)),
       m_document(std::make_unique<DesignDocument>()),
-      m_dialogPrompter(std::make_unique<DialogPrompter>())
+      m_dialogPrompter(std::make_unique<DialogPrompter>()),
+      m_blockDialogs(std::make_unique<BlockDialogOpener>(*m_document))
 {
     setObjectName(QStringLiteral("MainWindow"));
     m_device = new DeviceCommands(*this, *m_dialogPrompter);
@@ -94,6 +96,7 @@ void MainWindow::buildCentralArea()
     auto *vertical = new QSplitter(Qt::Vertical, horizontal);
 
     m_tabs = new SheetTabs(*m_document, m_keys, *m_ui, this);
+    m_tabs->setEditorOpener(m_blockDialogs.get());
     m_labelBar = new LabelWidget(&m_document->labels());
     QScrollArea *labelArea = baseScrollArea(m_labelBar);
     // The feedback row and the first label rows stay in view without
@@ -144,6 +147,7 @@ void MainWindow::setPrompter(Prompter *prompter)
 {
     Prompter *used = prompter ? prompter : m_dialogPrompter.get();
     m_tabs->setPrompter(used);
+    m_blockDialogs->setPrompter(used);
     m_controller->setPrompter(used);
     m_edits->setPrompter(used);
     m_device->setPrompter(*used);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class BlockDialogOpener;
 class DeviceCommands;
 class DesignDocument;
 class DialogPrompter;
@@ -23,9 +24,10 @@ class UndoStack;
 // The program's only top-level window: the menus, the tool bar, the sheet
 // tabs, the palette and the label bar. It owns the open document and the
 // objects that act on it, and wires the actions to them: the document's
-// life cycle and history (DocumentController), the sheets (SheetTabs) and
-// the Edit menu (EditCommands). The device commands' slots stay here until
-// their own object takes them.
+// life cycle and history (DocumentController), the sheets (SheetTabs), the
+// Edit menu (EditCommands) and the block dialogs the canvases open
+// (BlockDialogOpener). The device commands' slots stay here until their own
+// object takes them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -116,6 +118,8 @@ private:
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;
     std::unique_ptr<DialogPrompter> m_dialogPrompter;
+    // The parameter dialogs the canvases open.
+    std::unique_ptr<BlockDialogOpener> m_blockDialogs;
     KeyState m_keys;
     // Children of the window, created in this order; each refers to the
     // ones before it.

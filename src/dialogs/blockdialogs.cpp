@@ -17,8 +17,7 @@
 BlockDialogs::BlockDialogs(DesignModel &model, DesignEdits &edits)
     : m_model(model),
       m_edits(edits),
-      m_ownPrompter(std::make_unique<DialogPrompter>()),
-      m_runner([](EditDialog &dialog) { return dialog.exec(); })
+      m_ownPrompter(std::make_unique<DialogPrompter>())
 {
 }
 
@@ -39,64 +38,69 @@ Prompter &BlockDialogs::prompter()
     return m_prompter ? *m_prompter : *m_ownPrompter;
 }
 
-bool BlockDialogs::edit(BlockItem *block, QWidget *parent)
+bool BlockDialogs::edit(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     if (!block)
         return false;
     switch (block->traits().editor) {
     case BlockEditor::Logic:
-        return editLogic(block, parent);
+        return editLogic(block, parent, at);
     case BlockEditor::CounterFunction:
-        return editCounter(block, parent);
+        return editCounter(block, parent, at);
     case BlockEditor::DelayFunction:
-        return editDelay(block, parent);
+        return editDelay(block, parent, at);
     case BlockEditor::MeasureCounter:
-        return editMeasureCounter(block, parent);
+        return editMeasureCounter(block, parent, at);
     case BlockEditor::Port:
-        return editPort(block, parent);
+        return editPort(block, parent, at);
     case BlockEditor::None:
         break;
     }
     return false;
 }
 
-bool BlockDialogs::run(EditDialog &dialog)
+bool BlockDialogs::run(EditDialog &dialog, std::optional<QPoint> at)
 {
     dialog.setPrompter(m_prompter);
-    return m_runner(dialog) == QDialog::Accepted;
+    if (at)
+        dialog.move(*at);
+    const int result = m_runner ? m_runner(dialog) : prompter().runDialog(dialog);
+    return result == QDialog::Accepted;
 }
 
-bool BlockDialogs::editLogic(BlockItem *block, QWidget *parent)
+bool BlockDialogs::editLogic(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditLogicDialog dialog(block, parent);
-    return run(dialog)
+    // The form's caption is generic; the user should see which block it edits.
+    dialog.setWindowTitle(block->displayName());
+    return run(dialog, at)
            && ParameterEdits(m_model, m_edits).setLogic(block, dialog.expression(), dialog.removedPorts());
 }
 
-bool BlockDialogs::editCounter(BlockItem *block, QWidget *parent)
+bool BlockDialogs::editCounter(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditCntFncDialog dialog(block, parent);
-    return run(dialog) && ParameterEdits(m_model, m_edits).setCounter(block, dialog.parameters());
+    return run(dialog, at) && ParameterEdits(m_model, m_edits).setCounter(block, dialog.parameters());
 }
 
-bool BlockDialogs::editDelay(BlockItem *block, QWidget *parent)
+bool BlockDialogs::editDelay(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditDlyFncDialog dialog(block, parent);
-    return run(dialog) && ParameterEdits(m_model, m_edits).setDelay(block, dialog.parameters());
+    return run(dialog, at) && ParameterEdits(m_model, m_edits).setDelay(block, dialog.parameters());
 }
 
-bool BlockDialogs::editMeasureCounter(BlockItem *block, QWidget *parent)
+bool BlockDialogs::editMeasureCounter(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditMsrCntDialog dialog(block, m_model, parent);
-    return run(dialog)
+    return run(dialog, at)
            && ParameterEdits(m_model, m_edits)
                   .setMeasureCounter(block, dialog.parameters(), dialog.counterName());
 }
 
-bool BlockDialogs::editPort(BlockItem *block, QWidget *parent)
+bool BlockDialogs::editPort(BlockItem *block, QWidget *parent, std::optional<QPoint> at)
 {
     EditInputDialog dialog(block, m_model, parent);
-    return run(dialog) && dialog.changed()
+    return run(dialog, at) && dialog.changed()
            && ParameterEdits(m_model, m_edits).setPort(block, dialog.port(), dialog.name());
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QPoint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BlockItem;
 class DesignEdits;
@@ -23,7 +25,8 @@ class BlockDialogs
     Q_DECLARE_TR_FUNCTIONS(BlockDialogs)
 
 public:
-    // Shows a dialog and returns its result code; exec() unless replaced.
+    // Shows a dialog and returns its result code; the prompter's runDialog()
+    // unless replaced.
     using Runner = std::function<int(EditDialog &dialog)>;
 
     BlockDialogs(DesignModel &model, DesignEdits &edits);
@@ -34,18 +37,20 @@ public:
     void setRunner(Runner runner);
 
     // True when the design changed. Blocks without a dialog return false.
-    bool edit(BlockItem *block, QWidget *parent);
+    // at: global position of the dialog's top-left corner; none: where the
+    // window system puts it.
+    bool edit(BlockItem *block, QWidget *parent, std::optional<QPoint> at = std::nullopt);
     // Asks for a new user name until one passes the naming rules or the user
     // cancels, then spreads it over every block that stands for the signal.
     bool rename(BlockItem *block, QWidget *parent);
 
 private:
-    bool editLogic(BlockItem *block, QWidget *parent);
-    bool editCounter(BlockItem *block, QWidget *parent);
-    bool editDelay(BlockItem *block, QWidget *parent);
-    bool editMeasureCounter(BlockItem *block, QWidget *parent);
-    bool editPort(BlockItem *block, QWidget *parent);
-    bool run(EditDialog &dialog);
+    bool editLogic(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
+    bool editCounter(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
+    bool editDelay(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
+    bool editMeasureCounter(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
+    bool editPort(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
+    bool run(EditDialog &dialog, std::optional<QPoint> at);
     Prompter &prompter();
 
     DesignModel &m_model;

@@ -45,7 +45,7 @@ void NIMActionEdit::editItem()
     if (outcome == BlockEditorOpener::Outcome::NoDialog)
         choosePort(at);
     else if (outcome == BlockEditorOpener::Outcome::Changed)
-        canvas()->updateBlock(block(), QString());
+        canvas()->updateBlock(block());
 }
 
 void NIMActionEdit::choosePort(const QPoint &at)
@@ -55,5 +55,5 @@ void NIMActionEdit::choosePort(const QPoint &at)
     const std::optional<QString> chosen = canvas()->prompts()->chooseItem(
         canvas(), block()->displayName(), tr("select port"), ports, at);
     if (chosen && *chosen != block()->name())
-        canvas()->updateBlock(block(), *chosen);
+        canvas()->moveToPort(block(), *chosen);
 }

@@ -15,6 +15,7 @@
 #include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
+#include "model/parameteredits.h"
 #include "model/placement.h"
 #include "model/rowsearch.h"
 #include "model/sheet.h"
@@ -269,16 +270,20 @@ bool ProgramWidget::isHighlighted(const BlockItem *block) const
     return block == m_currentBlock || m_selection.contains(block);
 }
 
-void ProgramWidget::updateBlock(BlockItem *block, const QString &newPortText)
+void ProgramWidget::updateBlock(BlockItem *block)
 {
-    const bool moved = !newPortText.isEmpty() && newPortText != block->name();
-    if (moved && block->kind() == BlockKind::Input)
-        m_edits->moveInputToPort(block, newPortText);
-    else if (moved && BlockKinds::isNamedByResource(block->kind()))
-        m_edits->moveToResource(block, newPortText);
     setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
     emit modified();
+}
+
+void ProgramWidget::moveToPort(BlockItem *block, const QString &port)
+{
+    // A block showing its port's name goes on showing the port it moves to.
+    const bool showsPortName = block->displayName() == block->name();
+    const QString name = showsPortName ? port : block->displayName();
+    if (ParameterEdits(*m_design, *m_edits).setPort(block, port, name))
+        updateBlock(block);
 }
 
 void ProgramWidget::showSelected(BlockItem *block, bool selected)
@@ -358,7 +363,7 @@ void ProgramWidget::deleteBlock(BlockItem *block)
 void ProgramWidget::renameBlock(BlockItem *block)
 {
     if (m_opener && m_opener->rename(block, this) == BlockEditorOpener::Outcome::Changed)
-        updateBlock(block, QString());
+        updateBlock(block);
 }
 
 QList<BlockItem *> ProgramWidget::blocksToMove() const

@@ -102,9 +102,12 @@ public:
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
 
-    // After a parameter dialog changed the block: moves an input or output
-    // to the port `newPortText` names (when not empty) and redraws it.
-    void updateBlock(BlockItem *block, const QString &newPortText);
+    // After a parameter dialog or the rename prompt changed the block:
+    // shows its edited picture and reports the change.
+    void updateBlock(BlockItem *block);
+    // Moves an input, output or measure counter to another free port of its
+    // kind, as the port dialog would with the name left as it is.
+    void moveToPort(BlockItem *block, const QString &port);
 
     QLabel *iconOf(const BlockItem *block) const;
 

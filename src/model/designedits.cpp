@@ -216,10 +216,7 @@ bool DesignEdits::moveInputToPort(BlockItem *block, const QString &connector)
     m_model.freeResourceNames(QStringLiteral("Input"), freePorts, block->sheet());
     if (block->kind() != BlockKind::Input || !freePorts.contains(connector))
         return false;
-    const bool namedAfterPort = block->userName() == block->name();
-    const QString userName = namedAfterPort ? connector : block->userName();
     m_model.setBlockResource(block, connector);
-    m_model.setBlockUserName(block, userName);
     return true;
 }
 

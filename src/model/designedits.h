@@ -76,9 +76,9 @@ public:
     // reference to it on every sheet; an input connector name to every
     // input block of that connector. The names are not checked here.
     void renameBlock(BlockItem *block, const QString &userName);
-    // Moves an input block to another free connector of its sheet; a block
-    // without a user name of its own takes the new connector's name. False
-    // when the connector is not free.
+    // Moves an input block to another free connector of its sheet, leaving
+    // its user name alone (ParameterEdits::setPort names it). False when the
+    // connector is not free.
     bool moveInputToPort(BlockItem *block, const QString &connector);
     // Gives an output or measure counter another free unit of its resource
     // (term and name change together). False when the unit is not free.

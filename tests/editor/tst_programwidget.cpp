@@ -113,7 +113,7 @@ private slots:
         const QImage bold = iconImage(f.canvas, logic);
         QString expression = QStringLiteral("_A");
         logic->setProperty(expression);
-        f.canvas.updateBlock(logic, QString());
+        f.canvas.updateBlock(logic);
         const QImage normal = iconImage(f.canvas, logic);
         QVERIFY(bold != normal);
         // The edited picture is the clean image with the caption only.
@@ -685,6 +685,37 @@ private slots:
         QCOMPARE(driver.prompts.listAt, QPoint(corner.x() - 100, 300));
         QCOMPARE(input->name(), QStringLiteral("BNC-IN"));
         QCOMPARE(steps.count(), 1);
+    }
+
+    // The connector an input moves to has a block on another sheet: the two
+    // end up showing one name.
+    void portListKeepsTheConnectorsNameConsistent_data()
+    {
+        QTest::addColumn<QString>("movedName");
+        QTest::addColumn<QString>("otherName");
+        QTest::addColumn<QString>("shared");
+        QTest::newRow("own name spreads") << "start" << QString() << "start";
+        QTest::newRow("connector's name taken over") << QString() << "veto" << "veto";
+    }
+
+    void portListKeepsTheConnectorsNameConsistent()
+    {
+        QFETCH(QString, movedName);
+        QFETCH(QString, otherName);
+        QFETCH(QString, shared);
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        f.doc.sheets().ensureSheet(1);
+        BlockItem *other = f.doc.edits().placeBlock(QStringLiteral("Input"), 1, 0, QStringLiteral("NIM-IN-S2"));
+        BlockItem *moved = f.add(QStringLiteral("Input"), 0);
+        QVERIFY(other && moved);
+        f.doc.edits().renameBlock(other, otherName);
+        f.doc.edits().renameBlock(moved, movedName);
+        driver.prompts.choice = QStringLiteral("NIM-IN-S2");
+        driver.doubleClick(grip(moved));
+        QCOMPARE(moved->name(), QStringLiteral("NIM-IN-S2"));
+        QCOMPARE(moved->displayName(), shared);
+        QCOMPARE(other->displayName(), shared);
     }
 
     void deletingLabelRemovesEveryReferenceAsOneStep()

@@ -1,0 +1,32 @@
+#include "app/blockdialogopener.h"
+
+#include "editor/programwidget.h"
+#include "io/designdocument.h"
+
+BlockDialogOpener::BlockDialogOpener(DesignDocument &document)
+    : m_dialogs(document.model(), document.edits())
+{
+}
+
+void BlockDialogOpener::setPrompter(Prompter *prompter)
+{
+    m_dialogs.setPrompter(prompter);
+}
+
+BlockEditorOpener::Outcome BlockDialogOpener::openEditor(BlockEditor editor, BlockItem *block,
+                                                         ProgramWidget *canvas, const QPoint &at)
+{
+    if (editor == BlockEditor::None)
+        return Outcome::NoDialog;
+    return outcome(m_dialogs.edit(block, canvas, at));
+}
+
+BlockEditorOpener::Outcome BlockDialogOpener::rename(BlockItem *block, ProgramWidget *canvas)
+{
+    return outcome(m_dialogs.rename(block, canvas));
+}
+
+BlockEditorOpener::Outcome BlockDialogOpener::outcome(bool changed)
+{
+    return changed ? Outcome::Changed : Outcome::Cancelled;
+}
