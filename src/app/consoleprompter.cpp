@@ -18,6 +18,12 @@ std::optional<QString> ConsolePrompter::askText(QWidget *, const QString &, cons
     return std::nullopt;
 }
 
+std::optional<QString> ConsolePrompter::chooseItem(QWidget *, const QString &, const QString &,
+                                                   const QStringList &, std::optional<QPoint>)
+{
+    return std::nullopt;
+}
+
 QString ConsolePrompter::openFileName(QWidget *, const QString &, const QString &, const QString &)
 {
     return QString();

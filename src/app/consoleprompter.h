@@ -4,7 +4,8 @@
 
 // Answers every question with one fixed button and prints each message on
 // standard error instead of showing a box; for the screenshot and benchmark
-// tools that drive the main window without a user. Asks for no texts or files.
+// tools that drive the main window without a user. Asks for no texts, list
+// entries or files.
 class ConsolePrompter : public Prompter
 {
 public:
@@ -14,6 +15,8 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton,
                                         std::optional<QPoint> at) override;
+    std::optional<QString> chooseItem(QWidget *parent, const QString &title, const QString &label,
+                                      const QStringList &items, std::optional<QPoint> at) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &directory,

@@ -56,3 +56,9 @@ QString DialogPrompter::saveFileName(QWidget *parent, const QString &title,
 {
     return QFileDialog::getSaveFileName(parent, title, directory, filter);
 }
+
+QString DialogPrompter::existingDirectory(QWidget *parent, const QString &title,
+                                          const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(parent, title, directory);
+}

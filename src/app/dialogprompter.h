@@ -21,4 +21,6 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                          const QString &filter) override;
+    QString existingDirectory(QWidget *parent, const QString &title,
+                              const QString &directory) override;
 };

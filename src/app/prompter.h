@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -41,6 +42,13 @@ public:
     // Runs a modal dialog to its end and returns its result code.
     virtual int runDialog(QDialog &dialog) { return dialog.exec(); }
 
+    // One entry of a fixed list, or nothing when the user cancelled; the
+    // first entry is offered. at: as for warning(). By default a list box
+    // run through runDialog().
+    virtual std::optional<QString> chooseItem(QWidget *parent, const QString &title,
+                                              const QString &label, const QStringList &items,
+                                              std::optional<QPoint> at = std::nullopt);
+
     // Returns the entered text, or nothing when the user cancelled.
     virtual std::optional<QString> askText(QWidget *parent, const QString &title,
                                            const QString &label, const QString &text) = 0;
@@ -51,4 +59,8 @@ public:
     // A file name to save under, or an empty text.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &filter) = 0;
+    // An existing directory chosen by the user, or an empty text; none by
+    // default.
+    virtual QString existingDirectory(QWidget *parent, const QString &title,
+                                      const QString &directory);
 };

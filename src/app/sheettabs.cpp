@@ -69,6 +69,7 @@ void SheetTabs::setLoading(bool loading)
 void SheetTabs::setPrompter(Prompter *prompter)
 {
     m_prompter = prompter;
+    m_canvasPrompts.setPrompter(prompter);
 }
 
 void SheetTabs::setEditorOpener(BlockEditorOpener *opener)
@@ -110,6 +111,7 @@ ProgramWidget *SheetTabs::createCanvas(int index)
                                      &m_document.edits(), &m_document.settings());
     canvas->setPasteAction(m_actions.actionPaste);
     canvas->setEditorOpener(m_editorOpener);
+    canvas->setPrompts(&m_canvasPrompts);
     scroll->setWidget(canvas);
     page->layout()->addWidget(scroll);
     emit canvasAdded(canvas);

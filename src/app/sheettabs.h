@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/promptercanvasprompts.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -88,6 +90,8 @@ private:
     MainActions &m_actions;
     QWidget *m_window;
     Prompter *m_prompter = nullptr;
+    // Every canvas's boxes, through m_prompter.
+    PrompterCanvasPrompts m_canvasPrompts;
     BlockEditorOpener *m_editorOpener = nullptr;
     QTabWidget *m_tabs;
     // One per sheet; null until the canvas is first asked for.

@@ -20,8 +20,12 @@ QMessageBox::StandardButton EditDialog::warn(const QString &title, const QString
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton)
 {
-    Prompter &prompter = m_prompter ? *m_prompter : *m_ownPrompter;
-    return prompter.warning(this, title, text, buttons, defaultButton);
+    return prompter().warning(this, title, text, buttons, defaultButton);
+}
+
+Prompter &EditDialog::prompter()
+{
+    return m_prompter ? *m_prompter : *m_ownPrompter;
 }
 
 QString EditDialog::plainCaption(QString caption)

@@ -26,6 +26,8 @@ protected:
     QMessageBox::StandardButton warn(const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // The prompter set, or the dialog's own boxes.
+    Prompter &prompter();
     // A caption without its mnemonic "&".
     static QString plainCaption(QString caption);
 

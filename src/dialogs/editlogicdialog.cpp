@@ -1,5 +1,6 @@
 #include "dialogs/editlogicdialog.h"
 
+#include "app/prompter.h"
 #include "dialogs/highlighter.h"
 #include "dialogs/truthtabledialog.h"
 #include "model/blockitem.h"
@@ -9,7 +10,6 @@
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -264,10 +264,9 @@ int EditLogicDialog::selectPort()
     QStringList items;
     for (int port = 0; port < PortCount; ++port)
         items << QStringLiteral("port%1").arg(port);
-    bool chosen = false;
-    const QString item = QInputDialog::getItem(this, tr("select"), tr("NET connect"), items, 0, false,
-                                               &chosen);
-    return chosen ? int(items.indexOf(item)) : -1;
+    const std::optional<QString> item =
+        prompter().chooseItem(this, tr("select"), tr("NET connect"), items);
+    return item ? int(items.indexOf(*item)) : -1;
 }
 
 // ---- net mode ----

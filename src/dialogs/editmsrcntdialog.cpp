@@ -1,5 +1,6 @@
 #include "dialogs/editmsrcntdialog.h"
 
+#include "app/prompter.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,21 +37,13 @@ QLabel *buddyLabel(const QString &text, const char *name, QWidget *buddy, QWidge
 
 EditMsrCntDialog::EditMsrCntDialog(const BlockItem *block, const DesignModel &model, QWidget *parent)
     : EditDialog(parent),
-      m_parameters(MeasureCounterParameters::fromProperty(block->property())),
-      m_chooseDirectory([](QWidget *owner, const QString &title, const QString &start) {
-          return QFileDialog::getExistingDirectory(owner, title, start);
-      })
+      m_parameters(MeasureCounterParameters::fromProperty(block->property()))
 {
     buildForm();
     setWindowTitle(block->displayName());
     loadBlock(block, model);
     m_loaded = shownParameters();
     QMetaObject::connectSlotsByName(this);
-}
-
-void EditMsrCntDialog::setDirectoryChooser(DirectoryChooser chooser)
-{
-    m_chooseDirectory = std::move(chooser);
 }
 
 void EditMsrCntDialog::buildForm()
@@ -152,7 +144,7 @@ void EditMsrCntDialog::on_groupBox_toggled(bool) {}
 void EditMsrCntDialog::on_toolButton_clicked()
 {
     const QString start = m_lineEdit->text().isEmpty() ? QDir::currentPath() : m_lineEdit->text();
-    const QString chosen = m_chooseDirectory(this, tr("Open Directory"), start);
+    const QString chosen = prompter().existingDirectory(this, tr("Open Directory"), start);
     if (!chosen.isEmpty())
         m_lineEdit->setText(QDir::toNativeSeparators(QDir::current().relativeFilePath(chosen)));
 }

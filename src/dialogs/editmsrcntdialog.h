@@ -4,7 +4,6 @@
 #include "model/measurecounterparameters.h"
 
 #include <QList>
-#include <functional>
 
 class BlockItem;
 class DesignModel;
@@ -23,13 +22,7 @@ class EditMsrCntDialog : public EditDialog
     Q_OBJECT
 
 public:
-    // Returns the chosen directory, or an empty text when cancelled.
-    using DirectoryChooser =
-        std::function<QString(QWidget *parent, const QString &title, const QString &start)>;
-
     EditMsrCntDialog(const BlockItem *block, const DesignModel &model, QWidget *parent = nullptr);
-
-    void setDirectoryChooser(DirectoryChooser chooser);
 
     // The accepted settings; the block's own when nothing was edited.
     MeasureCounterParameters parameters() const { return m_parameters; }
@@ -52,7 +45,6 @@ private:
     MeasureCounterParameters m_parameters;
     MeasureCounterParameters m_loaded; // as the form showed it when opened
     QString m_counterName;
-    DirectoryChooser m_chooseDirectory;
 
     QComboBox *m_counterComboBox = nullptr;
     QComboBox *m_areaComboBox = nullptr;

@@ -50,10 +50,13 @@ void NIMActionEdit::editItem()
 
 void NIMActionEdit::choosePort(const QPoint &at)
 {
+    CanvasPrompts *prompts = canvas()->prompts();
+    if (!prompts)
+        return;
     QStringList ports{block()->name()};
     canvas()->design()->freeResourceNames(block()->term(), ports, block()->sheet());
-    const std::optional<QString> chosen = canvas()->prompts()->chooseItem(
-        canvas(), block()->displayName(), tr("select port"), ports, at);
+    const std::optional<QString> chosen =
+        prompts->chooseItem(canvas(), block()->displayName(), tr("select port"), ports, at);
     if (chosen && *chosen != block()->name())
         canvas()->moveToPort(block(), *chosen);
 }

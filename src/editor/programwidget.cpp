@@ -2,8 +2,8 @@
 
 #include "editor/blockeditoropener.h"
 #include "editor/blockiconpainter.h"
+#include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
-#include "editor/dialogcanvasprompts.h"
 #include "editor/dragpayload.h"
 #include "editor/nimactioncopy.h"
 #include "editor/nimactioncut.h"
@@ -119,9 +119,7 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_design(design),
       m_edits(edits),
       m_settings(settings),
-      m_connectionLabel(new QLabel(this)),
-      m_dialogPrompts(std::make_unique<DialogCanvasPrompts>()),
-      m_prompts(m_dialogPrompts.get())
+      m_connectionLabel(new QLabel(this))
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -159,7 +157,7 @@ BlockEditorOpener *ProgramWidget::editorOpener() const
 
 void ProgramWidget::setPrompts(CanvasPrompts *prompts)
 {
-    m_prompts = prompts ? prompts : m_dialogPrompts.get();
+    m_prompts = prompts;
 }
 
 CanvasPrompts *ProgramWidget::prompts() const
@@ -730,7 +728,10 @@ void ProgramWidget::warnAfterDrop(const QString &text)
 {
     // A modal box inside the drop handler would run while the platform
     // still finishes the drag: it waits for the event loop.
-    QTimer::singleShot(0, this, [this, text] { m_prompts->warning(this, text); });
+    QTimer::singleShot(0, this, [this, text] {
+        if (m_prompts)
+            m_prompts->warning(this, text);
+    });
 }
 
 void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)

@@ -10,7 +10,6 @@
 #include <QList>
 #include <QPoint>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class BlockEditorOpener;
@@ -54,7 +53,8 @@ public:
     // Not owned; null: blocks without a dialog get the port list.
     void setEditorOpener(BlockEditorOpener *opener);
     BlockEditorOpener *editorOpener() const;
-    // Not owned; null restores the real boxes.
+    // Not owned; null: no boxes (warnings are dropped, the port list is
+    // cancelled). The window installs its own, which reach its prompter.
     void setPrompts(CanvasPrompts *prompts);
     CanvasPrompts *prompts() const;
     // The window's paste command, offered by the canvas menu; not owned.
@@ -185,7 +185,6 @@ private:
     QPoint m_currentPoint;
     QLabel *m_connectionLabel;
     BlockEditorOpener *m_opener = nullptr;
-    std::unique_ptr<CanvasPrompts> m_dialogPrompts;
-    CanvasPrompts *m_prompts;
+    CanvasPrompts *m_prompts = nullptr;
     QAction *m_paste = nullptr;
 };

@@ -8,7 +8,8 @@
 
 // Answers the main window's questions from a script and records every box
 // it would have shown, as "title|text" ("title|label|text" for a text
-// question, the title alone for a file dialog).
+// question, "title|label|entry,entry,..." for a list, the title alone for a
+// file dialog).
 class ScriptedPrompter : public Prompter
 {
 public:
@@ -16,7 +17,12 @@ public:
     // Answers for warnings, used up one per box before `answer`.
     QList<QMessageBox::StandardButton> answers;
     std::optional<QString> textAnswer;
+    // The entry picked from a list (nothing: cancelled).
+    std::optional<QString> itemAnswer;
     QString fileAnswer;
+    // The directory chosen; the title and start directory are recorded
+    // as "directory|title|start".
+    QString directoryAnswer;
     // Answers for the save dialog, used up one per question before fileAnswer.
     QStringList saveAnswers;
     QStringList shown;
@@ -53,6 +59,12 @@ public:
         shown << title + QLatin1Char('|') + label + QLatin1Char('|') + text;
         return textAnswer;
     }
+    std::optional<QString> chooseItem(QWidget *, const QString &title, const QString &label,
+                                      const QStringList &items, std::optional<QPoint>) override
+    {
+        shown << title + QLatin1Char('|') + label + QLatin1Char('|') + items.join(QLatin1Char(','));
+        return itemAnswer;
+    }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return fileAnswer;
@@ -61,5 +73,10 @@ public:
     {
         shown << title;
         return saveAnswers.isEmpty() ? fileAnswer : saveAnswers.takeFirst();
+    }
+    QString existingDirectory(QWidget *, const QString &title, const QString &directory) override
+    {
+        shown << QStringLiteral("directory|") + title + QLatin1Char('|') + directory;
+        return directoryAnswer;
     }
 };

@@ -76,6 +76,8 @@ private slots:
     void portButtonsInNetMode();
     void okStoresVariables();
     void badExpressionKeepsDialogOpen();
+    void selectPortAsksThePrompter_data();
+    void selectPortAsksThePrompter();
     void validityLineFollowsTyping();
     void unconnectedPortInsertsVariable();
     void portMenuOnlyOnConnectedPorts();
@@ -214,6 +216,27 @@ void TestEditLogicDialog::badExpressionKeepsDialogOpen()
     QCOMPARE(prompter.shown, QStringList{"Logic Error|invalid at EOF"});
     QVERIFY(dialog.result() != QDialog::Accepted);
     QVERIFY(dialog.expression().isEmpty());
+}
+
+void TestEditLogicDialog::selectPortAsksThePrompter_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<int>("port");
+    QTest::newRow("chosen") << std::optional<QString>(QStringLiteral("port7")) << 7;
+    QTest::newRow("cancelled") << std::optional<QString>() << -1;
+}
+
+void TestEditLogicDialog::selectPortAsksThePrompter()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(int, port);
+    ScriptedPrompter prompter;
+    prompter.itemAnswer = answer;
+    EditLogicDialog dialog(m_logic);
+    dialog.setPrompter(&prompter);
+    QCOMPARE(dialog.selectPort(), port);
+    QCOMPARE(prompter.shown, QStringList{"select|NET connect|port0,port1,port2,port3,port4,port5,"
+                                         "port6,port7,port8,port9,port10"});
 }
 
 void TestEditLogicDialog::validityLineFollowsTyping()

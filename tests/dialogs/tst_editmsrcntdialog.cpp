@@ -127,15 +127,13 @@ void TestEditMsrCntDialog::missingDirectoryIsOffered()
 void TestEditMsrCntDialog::directoryChooserGivesRelativePath()
 {
     EditMsrCntDialog dialog(m_block, m_document->model());
-    QString title;
-    dialog.setDirectoryChooser([&title](QWidget *, const QString &caption, const QString &) {
-        title = caption;
-        return QDir::current().absoluteFilePath(QStringLiteral("logs/run1"));
-    });
+    dialog.setPrompter(&m_prompter);
+    m_prompter.directoryAnswer = QDir::current().absoluteFilePath(QStringLiteral("logs/run1"));
     dialog.on_toolButton_clicked();
-    QCOMPARE(title, QStringLiteral("Open Directory"));
+    QCOMPARE(m_prompter.shown.size(), 1);
+    QVERIFY(m_prompter.shown.first().startsWith("directory|Open Directory|"));
     QCOMPARE(lineEdit(dialog, "lineEdit")->text(), QDir::toNativeSeparators(QStringLiteral("logs/run1")));
-    dialog.setDirectoryChooser([](QWidget *, const QString &, const QString &) { return QString(); });
+    m_prompter.directoryAnswer.clear();
     dialog.on_toolButton_clicked();
     QCOMPARE(lineEdit(dialog, "lineEdit")->text(), QDir::toNativeSeparators(QStringLiteral("logs/run1")));
 }

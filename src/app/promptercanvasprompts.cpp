@@ -1,0 +1,16 @@
+#include "app/promptercanvasprompts.h"
+
+#include "app/prompter.h"
+
+void PrompterCanvasPrompts::warning(QWidget *parent, const QString &text)
+{
+    m_prompter->warning(parent, tr("KaRiX"), text);
+}
+
+std::optional<QString> PrompterCanvasPrompts::chooseItem(QWidget *parent, const QString &title,
+                                                         const QString &label,
+                                                         const QStringList &items,
+                                                         const QPoint &at)
+{
+    return m_prompter->chooseItem(parent, title, label, items, at);
+}
