@@ -14,6 +14,8 @@
 namespace {
 
 const char kSuffix[] = ".rcv";
+// The file being written, renamed over the recovery file when complete.
+const char kPartSuffix[] = ".part";
 const quint32 kMagic = 0x4b525856; // "KRXV"
 const quint16 kFormat = 1;
 const QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
@@ -21,6 +23,28 @@ const QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
 QString lockPathOf(const QString &recoveryPath)
 {
     return recoveryPath + QStringLiteral(".lock");
+}
+
+// The lock of a recovery file, held until dropped; null while a running
+// program holds it (its document is open there).
+std::unique_ptr<QLockFile> claim(const QString &recoveryPath)
+{
+    auto lock = std::make_unique<QLockFile>(lockPathOf(recoveryPath));
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+
+// A program that died while writing leaves its partial file behind.
+void removeStalePartialFiles(const QDir &dir)
+{
+    const QString suffix = QLatin1String(kSuffix) + QLatin1String(kPartSuffix);
+    const QStringList names = dir.entryList({QLatin1Char('*') + suffix}, QDir::Files);
+    for (const QString &name : names) {
+        const QString partial = dir.filePath(name);
+        if (claim(partial.chopped(int(qstrlen(kPartSuffix)))))
+            QFile::remove(partial);
+    }
 }
 
 } // namespace
@@ -78,7 +102,7 @@ bool RecoveryFile::write(const QByteArray &document)
     // Written beside and renamed over the old file, so that a program that
     // dies half-way leaves the previous state readable. Not synced to disk:
     // this runs after every edit and must not wait for the disk.
-    const QString partial = path() + QStringLiteral(".part");
+    const QString partial = path() + QLatin1String(kPartSuffix);
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -132,13 +156,13 @@ QList<RecoveryFile::LeftBehind> RecoveryFile::leftBehind()
 {
     QList<LeftBehind> files;
     const QDir dir(directory());
+    removeStalePartialFiles(dir);
     const QStringList names =
         dir.entryList({QStringLiteral("*") + QLatin1String(kSuffix)}, QDir::Files);
     for (const QString &name : names) {
         const QString path = dir.filePath(name);
-        QLockFile lock(lockPathOf(path));
-        // Held by a running program: its document is open there.
-        if (!lock.tryLock(0))
+        const std::unique_ptr<QLockFile> lock = claim(path);
+        if (!lock)
             continue;
         LeftBehind found;
         if (read(path, found))

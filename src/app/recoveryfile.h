@@ -48,7 +48,8 @@ public:
     // Whether this object has written the file at that path.
     bool holds(const QString &filePath) const { return m_lock && filePath == path(); }
 
-    // Unlocked recovery files, newest first; unreadable ones are removed.
+    // Unlocked recovery files, newest first; unreadable ones are removed, and
+    // so are partial files of programs that died while writing.
     static QList<LeftBehind> leftBehind();
     static QString directory();
 
