@@ -308,7 +308,7 @@ void EditLogicDialog::showTruthTable()
     try {
         const TruthTable table = LogicEvaluator::expressionTable(portModeText());
         TruthTableDialog dialog(m_connectedPorts, table, this);
-        dialog.exec();
+        prompter().runDialog(dialog);
     } catch (const QString &message) {
         warn(tr("Logic Error"), message);
     }

@@ -83,6 +83,7 @@ private slots:
     void portMenuOnlyOnConnectedPorts();
     void cancelLeavesBlockUntouched();
     void truthTableOverConnectedInputs();
+    void truthTableShownThroughThePrompter();
 
 private:
     BlockItem *connectInput(int port, const QString &connector, const QString &userName);
@@ -316,6 +317,16 @@ void TestEditLogicDialog::truthTableOverConnectedInputs()
     for (int row = 0; row < 4; ++row)
         outputs << table->item(row, 0)->text() + table->item(row, 1)->text() + table->item(row, 2)->text();
     QCOMPARE(outputs, (QStringList{"000", "101", "010", "110"}));
+}
+
+void TestEditLogicDialog::truthTableShownThroughThePrompter()
+{
+    ScriptedPrompter prompter;
+    m_logic->setProperty(QStringLiteral("_A or _B"));
+    EditLogicDialog dialog(m_logic);
+    dialog.setPrompter(&prompter);
+    dialog.showTruthTable();
+    QCOMPARE(prompter.shown, QStringList{"dialog|Truth table"});
 }
 
 KARIX_TEST(TestEditLogicDialog)
