@@ -99,9 +99,11 @@ void DocumentController::clearHistory()
 void DocumentController::rebuild(const QByteArray &document)
 {
     const int sheet = m_tabs.current();
+    m_tabs.beginRebuild();
     reset();
     if (!document.isEmpty())
         loadBytes(document);
+    m_tabs.endRebuild();
     m_tabs.selectSheet(sheet);
 }
 
