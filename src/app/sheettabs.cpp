@@ -207,6 +207,11 @@ void SheetTabs::showFirstSheet()
     emit itemSelect(false);
 }
 
+void SheetTabs::refreshCurrent()
+{
+    makeCurrent(m_current);
+}
+
 void SheetTabs::selectSheet(int index)
 {
     if (index >= 0 && index < count())

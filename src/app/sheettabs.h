@@ -56,6 +56,9 @@ public:
     void endRebuild();
     // After the document was reset: sheet 0 is current and wired.
     void showFirstSheet();
+    // Runs the current-sheet wiring again after a document was read in,
+    // without making another sheet's canvas on the way.
+    void refreshCurrent();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
     // Set while a document is read into the tabs.
