@@ -99,9 +99,11 @@ void DocumentController::clearHistory()
 void DocumentController::rebuild(const QByteArray &document)
 {
     const int sheet = m_tabs.current();
+    m_tabs.beginRebuild();
     reset();
     if (!document.isEmpty())
         loadBytes(document);
+    m_tabs.endRebuild();
     m_tabs.selectSheet(sheet);
 }
 
@@ -280,11 +282,7 @@ void DocumentController::forgetFile()
 void DocumentController::showLoadedDocument(const QString &fileName)
 {
     setTitle(fileName);
-    if (m_tabs.count() > 1) {
-        // Switching away and back runs the current-sheet wiring for sheet 0.
-        m_tabs.selectSheet(1);
-        m_tabs.selectSheet(0);
-    }
+    m_tabs.refreshCurrent();
     m_tabs.canvas(0)->update();
     setFileName(fileName);
     addRecentFile(fileName);

@@ -86,12 +86,20 @@ void SheetTabs::addSheetTab(Sheet *sheet)
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
     const int index = sheet->index();
+    m_canvases.insert(index, nullptr);
+    if (index < m_tabs->count() - 1)
+        m_tabs->setTabText(index, sheet->caption());
+    else
+        insertPage(index, sheet->caption());
+    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+}
+
+void SheetTabs::insertPage(int index, const QString &caption)
+{
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tab%1").arg(index));
     new QHBoxLayout(page);
-    m_canvases.insert(index, nullptr);
-    m_tabs->insertTab(index, page, sheet->caption());
-    connect(sheet, &Sheet::captionChanged, this, [this, sheet] { syncTabCaption(sheet); });
+    m_tabs->insertTab(index, page, caption);
 }
 
 ProgramWidget *SheetTabs::canvas(int index)
@@ -126,12 +134,30 @@ void SheetTabs::syncTabCaption(Sheet *sheet)
 void SheetTabs::removeSheetTabs()
 {
     QScopedValueRollback<bool> guard(m_rebuilding, true);
-    while (m_tabs->count() > 1) {
-        QWidget *page = m_tabs->widget(0);
-        m_tabs->removeTab(0);
-        delete page;
+    if (m_keepingPages) {
+        // The scroll area holding a canvas is the page's only child widget.
+        for (ProgramWidget *canvas : std::as_const(m_canvases)) {
+            if (canvas)
+                delete canvas->parentWidget()->parentWidget();
+        }
+    } else {
+        while (m_tabs->count() > 1)
+            removePage(m_tabs->count() - 2);
     }
     m_canvases.clear();
+}
+
+void SheetTabs::beginRebuild()
+{
+    m_keepingPages = true;
+}
+
+void SheetTabs::endRebuild()
+{
+    m_keepingPages = false;
+    QScopedValueRollback<bool> guard(m_rebuilding, true);
+    while (m_tabs->count() - 1 > count())
+        removePage(m_tabs->count() - 2);
 }
 
 void SheetTabs::removeSheetTab(Sheet *sheet)
@@ -139,6 +165,11 @@ void SheetTabs::removeSheetTab(Sheet *sheet)
     QScopedValueRollback<bool> guard(m_rebuilding, true);
     const int index = sheet->index();
     m_canvases.removeAt(index);
+    removePage(index);
+}
+
+void SheetTabs::removePage(int index)
+{
     QWidget *page = m_tabs->widget(index);
     m_tabs->removeTab(index);
     delete page;
@@ -176,6 +207,11 @@ void SheetTabs::showFirstSheet()
     emit currentTabChanged(0);
     connectCurrentCanvas();
     emit itemSelect(false);
+}
+
+void SheetTabs::refreshCurrent()
+{
+    makeCurrent(m_current);
 }
 
 void SheetTabs::selectSheet(int index)

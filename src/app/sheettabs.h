@@ -49,10 +49,18 @@ public:
     ProgramWidget *currentCanvas() { return canvas(m_current); }
 
     // Removes every sheet page (the document is about to be reset); the
-    // pages of the new sheets appear as the document adds them.
+    // pages of the new sheets appear as the document adds them. Between
+    // beginRebuild() and endRebuild() only the canvases go: the pages stay
+    // for the sheets read back in, so that undo does not relayout the tab
+    // bar tab by tab; endRebuild() drops the pages no sheet took.
     void removeSheetTabs();
+    void beginRebuild();
+    void endRebuild();
     // After the document was reset: sheet 0 is current and wired.
     void showFirstSheet();
+    // Runs the current-sheet wiring again after a document was read in,
+    // without making another sheet's canvas on the way.
+    void refreshCurrent();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
     // Set while a document is read into the tabs.
@@ -78,8 +86,10 @@ signals:
 private:
     void addSheetTab(Sheet *sheet);
     void removePlusTabButtons();
+    void insertPage(int index, const QString &caption);
     ProgramWidget *createCanvas(int index);
     void removeSheetTab(Sheet *sheet);
+    void removePage(int index);
     void renumberSheetTabs(int removedIndex);
     void makeCurrent(int index);
     void connectCurrentCanvas();
@@ -100,4 +110,6 @@ private:
     int m_current = 0;
     // The pages are being rebuilt; tab changes must not create or wire sheets.
     bool m_rebuilding = false;
+    // Sheet pages are kept for the sheets of the rebuilt document.
+    bool m_keepingPages = false;
 };
