@@ -127,7 +127,7 @@
     <name>DialogCanvasPrompts</name>
     <message>
         <source>KaRiX</source>
-        <translation>KaRiX</translation>
+        <translation type="vanished">KaRiX</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1156,13 @@ TCP Re-transmition Timer : %1msec</source>
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>PrompterCanvasPrompts</name>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
     </message>
 </context>
 <context>
