@@ -113,11 +113,7 @@ int main(int argc, char **argv)
         fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return 1;
     }
-    ConnectionSettings settings;
-    settings.address = QStringLiteral("127.0.0.1");
-    settings.udpPort = sim.udpPort();
-    settings.tcpPort = sim.tcpPort();
-    settings.autoConnect = false;
+    const ConnectionSettings settings = sim.connectionSettings();
     MainWindow window(design, &settings);
     YesPrompter prompter;
     window.setPrompter(&prompter);

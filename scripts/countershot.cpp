@@ -50,10 +50,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return 1;
     }
-    ConnectionSettings settings;
-    settings.address = QStringLiteral("127.0.0.1");
-    settings.udpPort = sim.udpPort();
-    settings.tcpPort = sim.tcpPort();
+    ConnectionSettings settings = sim.connectionSettings();
     settings.autoConnect = true;
     MainWindow window(QStringLiteral(KARIX_SOURCE_DIR "/examples/counters.krx"), &settings);
     ConsolePrompter prompter(QMessageBox::Yes);

@@ -73,3 +73,13 @@ bool ModuleSimulator::isRunning() const
 {
     return m_thread != nullptr;
 }
+
+ConnectionSettings ModuleSimulator::connectionSettings() const
+{
+    ConnectionSettings settings;
+    settings.address = QStringLiteral("127.0.0.1");
+    settings.udpPort = m_udpPort;
+    settings.tcpPort = m_tcpPort;
+    settings.autoConnect = false;
+    return settings;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/connectionsettings.h"
 #include "sim/simconfig.h"
 #include "sim/simstats.h"
 
@@ -31,6 +32,9 @@ public:
 
     quint16 udpPort() const { return m_udpPort; }
     quint16 tcpPort() const { return m_tcpPort; }
+    // How a client reaches this simulator: 127.0.0.1 and its two ports,
+    // auto-connect off; the other fields keep their defaults.
+    ConnectionSettings connectionSettings() const;
     SimRegisterSpace &registers() { return *m_space; }
 
     const SimStats &stats() const { return m_stats; }

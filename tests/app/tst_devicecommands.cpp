@@ -413,9 +413,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(devices().progressDialog() && devices().progressDialog()->value() > 0,
                                  commandLimitMs);
         m_window.reset();
-        ConnectionSettings settings;
-        settings.address = QStringLiteral("127.0.0.1");
-        settings.udpPort = m_sim->udpPort();
+        const ConnectionSettings settings = m_sim->connectionSettings();
         OperationRunner runner;
         QSignalSpy read(&runner, &OperationRunner::finished);
         runner.start(CommandPlans::versionRead(), settings);
@@ -429,11 +427,7 @@ private:
         m_window.reset();
         m_sim = std::make_unique<ModuleSimulator>(config);
         QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        ConnectionSettings settings;
-        settings.address = QStringLiteral("127.0.0.1");
-        settings.udpPort = m_sim->udpPort();
-        settings.tcpPort = m_sim->tcpPort();
-        settings.timeout = 1;
+        ConnectionSettings settings = m_sim->connectionSettings();
         settings.autoConnect = autoConnect;
         m_window = std::make_unique<MainWindow>(QString(), &settings);
         m_window->setPrompter(&m_prompter);

@@ -27,9 +27,7 @@ private slots:
     {
         ModuleSimulator sim;
         QVERIFY(sim.start());
-        ConnectionSettings settings;
-        settings.address = QStringLiteral("127.0.0.1");
-        settings.udpPort = sim.udpPort();
+        ConnectionSettings settings = sim.connectionSettings();
         ScriptedPrompter prompter;
         NetSetupDialog dialog(settings, prompter);
         QSignalSpy ended(&dialog, &NetSetupDialog::operationEnded);

@@ -19,9 +19,7 @@ private slots:
         config.version = QByteArray::fromHex("0201000a");
         auto sim = std::make_unique<ModuleSimulator>(config);
         QVERIFY(sim->start());
-        ConnectionSettings settings;
-        settings.address = QStringLiteral("127.0.0.1");
-        settings.udpPort = sim->udpPort();
+        const ConnectionSettings settings = sim->connectionSettings();
         ScriptedPrompter prompter;
         VersionDialog dialog(settings, true, prompter);
         QSignalSpy ended(&dialog, &VersionDialog::loadEnded);
