@@ -53,6 +53,7 @@ const Option options[] = {
                   "error; may be repeated.", "range"},
     {"bad-record-every", "Give every Nth stream record a bad header.", "n"},
     {"close-stream-after", "Close a stream connection after N records.", "n"},
+    {"good-record-every", "Give every stream record but each Nth a bad header.", "n"},
 };
 
 int intValue(const QCommandLineParser &parser, const char *name, int fallback)
@@ -124,6 +125,7 @@ SimConfig configFrom(const QCommandLineParser &parser)
     faults.busErrorRanges = busErrorRanges(parser);
     faults.badRecordEvery = intValue(parser, "bad-record-every", 0);
     faults.closeStreamAfter = intValue(parser, "close-stream-after", 0);
+    faults.goodRecordEvery = intValue(parser, "good-record-every", 0);
     return config;
 }
 }
