@@ -1,6 +1,7 @@
 #include "device/connectionvalues.h"
 
 #include <QHostAddress>
+#include <QStringList>
 
 #include <algorithm>
 #include <limits>

@@ -172,7 +172,8 @@ void QKovixThreadTest::badRecordKeepsTheRestOfTheRead()
     peer->write(record(0, 42, true).mid(2) + record(3, 43, true));
     peer->flush();
     QTRY_COMPARE_WITH_TIMEOUT(m_receiver.updates.size(), kept.size() + 2, 3000);
-    QCOMPARE(m_receiver.updates, kept + Updates{{0, 42}, {3, 43}});
+    const Updates expected = kept + Updates{{0, 42}, {3, 43}};
+    QCOMPARE(m_receiver.updates, expected);
     QVERIFY(m_receiver.errors.isEmpty());
     thread->stop();
     QVERIFY(thread->wait(3000));
