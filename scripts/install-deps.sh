@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
 # script needs dpkg-dev and file for the computed dependencies.
 packages+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base
            bash-completion file dpkg-dev)
+# clang and its libFuzzer runtime build the fuzz target.
+packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,3 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The fuzz target is built (not run) so that it cannot fall behind the core.
+bash fuzz/build.sh build-fuzz

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/layoutreport.h"
 #include "app/mainwindow.h"
+#include "io/standardoutput.h"
 #include "karixversion.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdio>
 
 namespace {
 
@@ -59,8 +59,7 @@ int printInformation(int argc, char *argv[], bool version)
     installTranslator(app, translator);
     const QString text = version ? QStringLiteral("karix " KARIX_VERSION_TEXT "\n")
                                  : helpText(QString::fromLocal8Bit(argv[0]));
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    return 0;
+    return StandardOutput::print(text);
 }
 
 } // namespace

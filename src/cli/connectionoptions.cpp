@@ -27,7 +27,7 @@ bool ConnectionOptions::apply(const CliArguments &args, ConnectionSettings &sett
         const QString text = args.value(QStringLiteral("host"));
         const QString address = ConnectionValues::address(text);
         if (address.isEmpty()) {
-            errorText = tr("Invalid module address: \"%1\"").arg(text);
+            errorText = ConnectionValues::invalidAddressText(text);
             return false;
         }
         settings.address = address;

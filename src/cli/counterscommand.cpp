@@ -10,6 +10,7 @@
 #include "cli/modulesession.h"
 #include "device/moduleinterface.h"
 #include "device/qkovixthread.h"
+#include "device/recordwindow.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
 
@@ -55,9 +56,10 @@ QString CountersCommand::details() const
               "command. Otherwise the stream is shown for --duration seconds, or until\n"
               "Ctrl-C (exit 130). --log DIR appends every value to one CSV file per counter,\n"
               "named and formatted as the counter window does. While output is slow only the\n"
-              "latest value of each counter is shown. %1 bad records in a row end the command\n"
-              "with \"The counter stream is not understood\" (exit 4).")
-        .arg(QKovixThread::badRecordLimit);
+              "latest value of each counter is shown. When more than half of the last %1\n"
+              "records are bad the command ends with \"The counter stream is not\n"
+              "understood\" (exit 4).")
+        .arg(RecordWindow::size);
 }
 
 QList<CliOption> CountersCommand::commandOptions() const

@@ -2,20 +2,18 @@
 // scripts, without a display. See "karix-cli --help" for commands and exit codes.
 #include "cli/commandtable.h"
 #include "cli/interruptwatcher.h"
+#include "io/standardoutput.h"
 #include "karixversion.h"
 
 #include <QCoreApplication>
 
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("karix-cli " KARIX_VERSION_TEXT);
-        return 0;
-    }
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0)
+        return StandardOutput::print(QStringLiteral("karix-cli " KARIX_VERSION_TEXT "\n"));
     // A closed pipe on standard output is seen as a failed write, which the
     // reporter handles, instead of killing the process.
     std::signal(SIGPIPE, SIG_IGN);

@@ -26,8 +26,8 @@ int ModuleCommand::resolveSettings(const CliArguments &args, ConnectionSettings 
     // A document may store an address the protocol client cannot use.
     const QString address = ConnectionValues::address(settings.address);
     if (address.isEmpty())
-        return usageError(reporter, tr("Invalid module address: \"%1\" (give -h ADDRESS)")
-                                        .arg(settings.address));
+        return usageError(reporter, ConnectionValues::invalidAddressText(settings.address)
+                                        + tr(" (give -h ADDRESS)"));
     settings.address = address;
     return ExitCode::Success;
 }

@@ -1,6 +1,7 @@
 #include "compiler/designrulecheck.h"
 
 #include "model/blockitem.h"
+#include "model/blockkinds.h"
 #include "model/counterparameters.h"
 #include "model/designmodel.h"
 #include "model/logicevaluator.h"
@@ -9,6 +10,7 @@
 #include "model/prelogic.h"
 
 #include <QDir>
+#include <QMap>
 
 namespace {
 
@@ -35,6 +37,7 @@ int DesignRuleCheck::checkDesign(const DesignModel &model, QString &report)
         check.checkOutput(block);
     for (const BlockItem *block : model.labelBlocks())
         check.checkOutportUsed(block);
+    check.checkNamesUnique(model);
 
     report = check.m_errors + check.m_warnings;
     if (report.isEmpty()) {
@@ -53,6 +56,23 @@ void DesignRuleCheck::addError(const QString &line)
 void DesignRuleCheck::addWarning(const QString &line)
 {
     m_warnings += WarningPrefix + line + QLatin1Char('\n');
+}
+
+// Wires are resolved by name when a document is read: a second block of the
+// same name would take the first one's wires. Inputs may repeat on other
+// sheets and references share the name of what they refer to.
+void DesignRuleCheck::checkNamesUnique(const DesignModel &model)
+{
+    QMap<QString, int> counts;
+    for (const BlockItem *block : model.allBlocks()) {
+        const BlockKind kind = block->kind();
+        if (kind != BlockKind::Input && !BlockKinds::isReference(kind))
+            ++counts[block->name()];
+    }
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > 1)
+            addError(tr("%1: the name is given to %2 blocks.").arg(it.key()).arg(it.value()));
+    }
 }
 
 void DesignRuleCheck::checkOutportUsed(const BlockItem *block)

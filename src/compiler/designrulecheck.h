@@ -7,8 +7,9 @@ class BlockItem;
 class DesignModel;
 
 // Pre-download check of a design: unconnected or unused ports, logic blocks
-// without an expression, measure-counter ports that do not match the mode
-// and missing log directories. Errors are listed before warnings.
+// without an expression, measure-counter ports that do not match the mode,
+// missing log directories and names given to more than one block. Errors are
+// listed before warnings.
 class DesignRuleCheck
 {
     Q_DECLARE_TR_FUNCTIONS(DesignRuleCheck)
@@ -29,6 +30,7 @@ private:
     void checkCounterInput(const BlockItem *block, const QString &name, int port, bool used,
                            const QString &input);
     void checkOutportUsed(const BlockItem *block);
+    void checkNamesUnique(const DesignModel &model);
     void addError(const QString &line);
     void addWarning(const QString &line);
 

@@ -1,6 +1,7 @@
 #include "device/connectionvalues.h"
 
 #include <QHostAddress>
+#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -18,14 +19,48 @@ bool isDecimal(const QString &text)
     return true;
 }
 
+// The system's address parser reads "010" as octal and "0x10" as hex, so
+// "010.0.0.1" would reach 8.0.0.1; a part with a leading zero is refused
+// instead of read differently from how it looks. Only dotted parts count:
+// leading zeros in IPv6 groups are ordinary.
+bool hasLeadingZero(const QString &text)
+{
+    const QString dotted = text.mid(text.lastIndexOf(QLatin1Char(':')) + 1);
+    if (text.contains(QLatin1Char(':')) && !dotted.contains(QLatin1Char('.')))
+        return false;
+    const QStringList parts = dotted.split(QLatin1Char('.'));
+    return std::any_of(parts.cbegin(), parts.cend(), [](const QString &part) {
+        return part.size() > 1 && part.startsWith(QLatin1Char('0'));
+    });
+}
+
 } // namespace
 
 QString ConnectionValues::address(const QString &text)
 {
     QHostAddress address;
-    if (!address.setAddress(text))
+    if (hasLeadingZero(text) || !address.setAddress(text))
         return QString();
     return address.toString();
+}
+
+QString ConnectionValues::ipv4Address(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4 || parts.contains(QString()))
+        return QString();
+    const QString normalised = address(text);
+    return QHostAddress(normalised).protocol() == QAbstractSocket::IPv4Protocol ? normalised
+                                                                                : QString();
+}
+
+QString ConnectionValues::invalidAddressText(const QString &text)
+{
+    if (hasLeadingZero(text))
+        return tr("Invalid module address: \"%1\" (address parts are decimal and start with no "
+                  "0)")
+            .arg(text);
+    return tr("Invalid module address: \"%1\"").arg(text);
 }
 
 bool ConnectionValues::parseDecimal(const QString &text, quint64 limit, quint64 &value)

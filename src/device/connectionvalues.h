@@ -18,8 +18,11 @@ public:
 
     enum class Verdict { Valid, OutOfRange, Invalid };
 
-    // Normalised text of an IPv4 or IPv6 address; empty when it is none.
+    // Normalised text of an IPv4 or IPv6 address; empty when it is none or
+    // when a dotted part has a leading zero ("010.0.0.1").
     static QString address(const QString &text);
+    // As address(), but only a dotted IPv4 address of four parts.
+    static QString ipv4Address(const QString &text);
     // Plain decimal digits within limit; "+5", " 5" and "0x10" are refused.
     static bool parseDecimal(const QString &text, quint64 limit, quint64 &value);
     static bool port(const QString &text, quint16 &value);
@@ -28,6 +31,7 @@ public:
     static Verdict timeout(const QString &text, quint32 &value);
     static quint32 clampedTimeout(quint64 seconds);
 
+    static QString invalidAddressText(const QString &text);
     static QString invalidPortText(const QString &text);
     static QString invalidTimeoutText(const QString &text);
     // "Time-out %1 is out of range (1 to 3600 seconds); %2 is used."

@@ -1,6 +1,6 @@
 #include "networksettingstext.h"
 
-#include <QHostAddress>
+#include "device/connectionvalues.h"
 
 namespace {
 
@@ -48,13 +48,5 @@ QString NetworkSettingsText::format(const QByteArray &block)
 
 bool NetworkSettingsText::isValidNewAddress(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4)
-        return false;
-    for (const QString &part : parts) {
-        if (part.isEmpty())
-            return false;
-    }
-    QHostAddress address;
-    return address.setAddress(text) && address.protocol() == QAbstractSocket::IPv4Protocol;
+    return !ConnectionValues::ipv4Address(text).isEmpty();
 }

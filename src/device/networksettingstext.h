@@ -17,7 +17,6 @@ public:
     // Empty for a block shorter than 30 bytes.
     static QString format(const QByteArray &block);
 
-    // The address check of the set-up dialog: four non-empty parts and a
-    // valid IPv4 address.
+    // The address check of the set-up dialog: ConnectionValues::ipv4Address.
     static bool isValidNewAddress(const QString &text);
 };

@@ -2,6 +2,7 @@
 
 #include "device/measuredudpthread.h"
 #include "device/operationplan.h"
+#include "device/connectionvalues.h"
 
 #include <QHostAddress>
 
@@ -29,7 +30,10 @@ bool OperationRunner::start(const OperationPlan &plan, const ConnectionSettings 
     m_worker = std::make_unique<MeasuredUdpThread>();
     plan.configure(*m_worker);
     connectWorker();
-    m_worker->setHost(QHostAddress(settings.address), settings.udpPort);
+    // An address the value rules refuse becomes the null address, which no
+    // packet is sent to.
+    m_worker->setHost(QHostAddress(ConnectionValues::address(settings.address)),
+                      settings.udpPort);
     m_worker->setTimeout(int(qMin<quint32>(settings.timeout, 0x7FFFFFFF)));
     m_worker->start();
     return true;

@@ -162,7 +162,7 @@ void QKovixThread::run()
         m_attachReceiver();
     m_buffer = std::make_unique<char[]>(bufferSize);
     m_incomplete = 0;
-    m_badRecordsInRow = 0;
+    m_recentRecords = RecordWindow();
 
     if (waitUntilConnected()) {
         emit connectedKovix();
@@ -262,24 +262,8 @@ void QKovixThread::readKovix()
             m_stopFlag = 1;
             return;
         }
-        const int size = m_incomplete + int(got);
-        const int whole = size / recordSize * recordSize;
-        for (int offset = 0; offset < whole; offset += recordSize) {
-            if (!decodeRecord(offset, stamp, last, seen)) {
-                reportBadRecord(offset, whole);
-                if (++m_badRecordsInRow >= badRecordLimit) {
-                    emit error(tr("The counter stream is not understood (%1 bad records in a "
-                                  "row).").arg(m_badRecordsInRow));
-                    m_stopFlag = 1;
-                    return;
-                }
-                resynchronise(offset, size);
-                return;
-            }
-            m_badRecordsInRow = 0;
-        }
-        m_incomplete = size - whole;
-        std::memmove(m_buffer.get(), m_buffer.get() + whole, size_t(m_incomplete));
+        if (!decodeSlice(m_incomplete + int(got), stamp, last, seen))
+            return;
     }
     if (!flushLogs())
         return;
@@ -287,6 +271,40 @@ void QKovixThread::readKovix()
         if (seen[size_t(id)] > 0)
             emit recived(id, last[size_t(id)]);
     }
+}
+
+// Decodes the size bytes at the buffer start and keeps the partial record
+// after the last whole one; false when the stream has been ended.
+bool QKovixThread::decodeSlice(int size, const QString &stamp,
+                               std::array<quint32, counterCount> &last,
+                               std::array<int, counterCount> &seen)
+{
+    int offset = 0;
+    while (offset + recordSize <= size) {
+        if (decodeRecord(offset, stamp, last, seen)) {
+            m_recentRecords.add(false);
+            offset += recordSize;
+            continue;
+        }
+        if (!judgeBadRecord(offset, size))
+            return false;
+        offset = nextRecordStart(offset, size);
+    }
+    m_incomplete = size - offset;
+    std::memmove(m_buffer.get(), m_buffer.get() + offset, size_t(m_incomplete));
+    return true;
+}
+
+bool QKovixThread::judgeBadRecord(int offset, int size)
+{
+    reportBadRecord(offset, size);
+    if (!m_recentRecords.add(true))
+        return true;
+    emit error(tr("The counter stream is not understood (%1 of the last %2 records are bad).")
+                   .arg(m_recentRecords.badCount())
+                   .arg(RecordWindow::size));
+    m_stopFlag = 1;
+    return false;
 }
 
 bool QKovixThread::decodeRecord(int offset, const QString &stamp,
@@ -306,12 +324,12 @@ bool QKovixThread::decodeRecord(int offset, const QString &stamp,
 }
 
 // Diagnostic output only: the receiver hears of bad records only when too
-// many come in a row.
-void QKovixThread::reportBadRecord(int offset, int whole) const
+// many of the recent ones are bad.
+void QKovixThread::reportBadRecord(int offset, int size) const
 {
     const char *record = m_buffer.get() + offset;
     qCDebug(counterStream).noquote() << QStringLiteral("Kovix error: numRead=%1 %2 %3 %4 %5 %6")
-                              .arg(whole)
+                              .arg(size / recordSize * recordSize)
                               .arg(quint8(record[0]))
                               .arg(quint8(record[1]))
                               .arg(quint8(record[2]))
@@ -319,29 +337,18 @@ void QKovixThread::reportBadRecord(int offset, int whole) const
                               .arg(qFromBigEndian<quint32>(record + 4));
 }
 
-bool QKovixThread::framedAt(int offset, int size) const
+// Where decoding goes on after a bad record: in the same framing when a
+// record header follows there (a corrupted record), else at the first header
+// inside the bad record (bytes lost or inserted shift the framing). Either
+// way no good record of the read is dropped.
+int QKovixThread::nextRecordStart(int badOffset, int size) const
 {
-    for (int at = offset; at < size; at += recordSize) {
-        if (!isRecordHeader(quint8(m_buffer[size_t(at)])))
-            return false;
+    const int samePhase = badOffset + recordSize;
+    if (samePhase >= size || isRecordHeader(quint8(m_buffer[size_t(samePhase)])))
+        return samePhase;
+    for (int at = badOffset + 1; at < samePhase; ++at) {
+        if (isRecordHeader(quint8(m_buffer[size_t(at)])))
+            return at;
     }
-    return true;
-}
-
-// After a bad record the rest of the read is dropped. The framing is picked up
-// again at a later offset from which every 8th byte is a record header (the
-// old phase first, then the nearest other one), and only the partial record at
-// that phase is kept; with no such offset nothing is kept.
-void QKovixThread::resynchronise(int badOffset, int size)
-{
-    m_incomplete = 0;
-    const int oldPhase = badOffset + recordSize;
-    int start = framedAt(oldPhase, size) ? oldPhase : badOffset + 1;
-    while (start < size && !framedAt(start, size))
-        ++start;
-    if (start >= size && start != oldPhase)
-        return;
-    const int tail = start + (size - start) / recordSize * recordSize;
-    m_incomplete = size - tail;
-    std::memmove(m_buffer.get(), m_buffer.get() + tail, size_t(m_incomplete));
+    return samePhase;
 }

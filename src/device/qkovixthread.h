@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/recordwindow.h"
+
 #include <QString>
 #include <QThread>
 #include <array>
@@ -14,8 +16,9 @@ class QTextStream;
 // Client of the module's counter stream: 8-byte records (0x10 + counter id,
 // three reserved bytes, 32-bit count of 5 ns ticks, big-endian). Hands the last
 // value of each counter per read to its receiver and appends every value to
-// the counter's CSV log; a log write error or a stream of bad records ends
-// the stream with error(). Socket, buffer and log files are used only by this
+// the counter's CSV log; a log write error, or more than half of the last
+// RecordWindow::size records bad, ends the stream with error(). After a bad
+// record decoding goes on at the next record header. Socket, buffer and log files are used only by this
 // thread; stop() may be called from any thread and is noticed within a second.
 class QKovixThread : public QThread
 {
@@ -25,9 +28,6 @@ public:
     static constexpr int counterCount = 4;
     static constexpr int recordSize = 8;
     static constexpr int bufferSize = 4096;
-    // This many bad records with no good one between end the stream with an
-    // error: the peer is not a module's counter stream.
-    static constexpr int badRecordLimit = 32;
     using Texts = std::array<QString, counterCount>;
 
     // Counter i is logged when dirs[i] is non-empty. A log file that cannot be
@@ -87,9 +87,11 @@ private:
     bool probeIdleConnection();
     bool decodeRecord(int offset, const QString &stamp, std::array<quint32, counterCount> &last,
                       std::array<int, counterCount> &seen);
-    void reportBadRecord(int offset, int whole) const;
-    void resynchronise(int badOffset, int size);
-    bool framedAt(int offset, int size) const;
+    bool decodeSlice(int size, const QString &stamp, std::array<quint32, counterCount> &last,
+                     std::array<int, counterCount> &seen);
+    bool judgeBadRecord(int offset, int size);
+    void reportBadRecord(int offset, int size) const;
+    int nextRecordStart(int badOffset, int size) const;
 
     QTcpSocket *m_socket = nullptr;
     std::function<void()> m_attachReceiver;
@@ -104,6 +106,6 @@ private:
     std::array<std::unique_ptr<QTextStream>, counterCount> m_logStreams;
     std::unique_ptr<char[]> m_buffer;
     int m_incomplete = 0;  // bytes of a partial record kept at the buffer start
-    int m_badRecordsInRow = 0;
+    RecordWindow m_recentRecords;
     std::atomic<quint8> m_stopFlag{0};
 };

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -93,6 +95,10 @@ void EditLogicDialog::buildForm()
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &EditLogicDialog::reject);
     connect(m_radioButtonNet, &QRadioButton::toggled, this, &EditLogicDialog::changeNetMode);
     connect(m_truthTableButton, &QPushButton::clicked, this, &EditLogicDialog::showTruthTable);
+    connect(m_textEdit->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                m_lastChange = {position, removed, added};
+            });
 }
 
 void EditLogicDialog::buildPortButtons()
@@ -216,8 +222,25 @@ void EditLogicDialog::insertText(const QString &text)
 
 void EditLogicDialog::on_textEdit_textChanged()
 {
-    m_text = m_textEdit->toPlainText();
+    const QString text = m_textEdit->toPlainText();
+    // Shortening stays possible when a switch to net names made it longer.
+    if (text.size() > LogicEvaluator::MaxExpressionLength && text.size() > m_text.size()) {
+        undoLastChange();
+        warn(tr("Logic Error"), LogicEvaluator::tooLongText());
+        return;
+    }
+    m_text = text;
     updateValidity();
+}
+
+// Puts back what the last change replaced, from the text before it.
+void EditLogicDialog::undoLastChange()
+{
+    QTextCursor cursor(m_textEdit->document());
+    cursor.setPosition(m_lastChange.position);
+    cursor.setPosition(m_lastChange.position + m_lastChange.added, QTextCursor::KeepAnchor);
+    cursor.insertText(m_text.mid(m_lastChange.position, m_lastChange.removed));
+    m_textEdit->setTextCursor(cursor);
 }
 
 void EditLogicDialog::updateValidity()

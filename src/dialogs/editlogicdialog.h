@@ -91,6 +91,7 @@ private:
     void showPortMenu(int port, const QPoint &at);
     void installHighlighting();
     void updateValidity();
+    void undoLastChange();
     QList<NetNameText::Net> nets() const;
     // The editor text with variables, whatever the mode.
     QString portModeText() const;
@@ -101,6 +102,13 @@ private:
     int m_currentPort = -1;
     bool m_netMode = false;
     QString m_text;
+    // The document's last contentsChange, in characters.
+    struct Change
+    {
+        int position = 0;
+        int removed = 0;
+        int added = 0;
+    } m_lastChange;
     // The variable text and the net text it was switched to, so that
     // switching back without edits restores it exactly.
     QString m_textBeforeNetMode;

@@ -1,5 +1,9 @@
 #include "dialogs/highlighter.h"
 
+#include "model/logicevaluator.h"
+
+#include <QTextDocument>
+
 Highlighter::Highlighter(QTextDocument *document)
     : QSyntaxHighlighter(document)
 {
@@ -23,6 +27,10 @@ void Highlighter::clearRules()
 
 void Highlighter::highlightBlock(const QString &text)
 {
+    // A text over the limit is about to be refused: colouring it would take
+    // seconds for nothing.
+    if (document()->characterCount() > LogicEvaluator::MaxExpressionLength + 1)
+        return;
     for (const Rule &rule : m_rules) {
         auto matches = rule.expression.globalMatch(text);
         while (matches.hasNext()) {

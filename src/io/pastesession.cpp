@@ -58,17 +58,32 @@ int PasteSession::placeAndName(const QString &term, QString &name) const
 void PasteSession::plan(const QString &term, const QString &name)
 {
     QString proposed = name;
-    if (placeAndName(term, proposed) < 0)
-        return;
-    if (proposed != name || BlockKinds::ofTerm(term) == BlockKind::FeedBack) {
+    const bool placed = placeAndName(term, proposed) >= 0;
+    const BlockKind kind = BlockKinds::ofTerm(term);
+    const bool ownName = placed && (hasUniqueName(kind) || BlockKinds::isNamedByResource(kind));
+    m_entryNames.append(ownName ? std::optional<QString>(proposed) : std::nullopt);
+    // Kept names count as taken too: a later entry of the same name moves on.
+    if (ownName && !proposed.isEmpty())
         m_pastedNames.append(proposed);
+    if (placed && isRename(kind, name, proposed))
         m_renameMap.insert(name, proposed);
-    }
 }
 
-void PasteSession::translateEntry(EntryKeys &keys) const
+bool PasteSession::isRename(BlockKind kind, const QString &name, const QString &proposed)
+{
+    return proposed != name || kind == BlockKind::FeedBack;
+}
+
+void PasteSession::translateEntry(EntryKeys &keys)
 {
     const QString entryName = keys.name;
+    // Entries may share a name: each gets the one planned for it, and a
+    // driver of that name means the latest of them from here on.
+    const std::optional<QString> planned = m_entryNames.value(m_translatedEntries++);
+    if (planned && isRename(BlockKinds::ofTerm(keys.term), entryName, *planned))
+        m_renameMap.insert(entryName, *planned);
+    else if (planned)
+        m_renameMap.remove(entryName);
     const auto renamed = m_renameMap.constFind(entryName);
     if (renamed != m_renameMap.cend()) {
         if (keys.userName.isEmpty() || keys.userName == entryName || isInputConnector(entryName))

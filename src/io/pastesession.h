@@ -1,10 +1,12 @@
 #pragma once
 
 #include "io/documentcontext.h"
+#include "model/blockkinds.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct EntryKeys;
 
@@ -28,8 +30,9 @@ public:
     // Pass 1: records the proposed name of an entry that has a place.
     void plan(const QString &term, const QString &name);
 
-    // Pass 2: names, user name and term of an entry translated for the target.
-    void translateEntry(EntryKeys &keys) const;
+    // Pass 2: names, user name and term of an entry translated for the
+    // target; called for the entries in the order they were planned.
+    void translateEntry(EntryKeys &keys);
     // A driver or block name as it is called after the paste.
     QString translated(const QString &name) const;
     // When the plan left a name to the model, later lookups use the name it gave.
@@ -41,9 +44,14 @@ private:
     // Empty when none is found (all connector names NIM-IN-…0..7 in use).
     QString uniqueName(QString name) const;
     bool isUsable(const QString &name) const;
+    static bool isRename(BlockKind kind, const QString &name, const QString &proposed);
 
     DocumentContext m_context;
     int m_sheetIndex;
     QMap<QString, QString> m_renameMap;
     QStringList m_pastedNames;
+    // Per planned entry, the name it gets when it names itself (empty: the
+    // model picks the resource); none for references and entries without room.
+    QList<std::optional<QString>> m_entryNames;
+    int m_translatedEntries = 0;
 };

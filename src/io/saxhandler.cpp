@@ -3,11 +3,14 @@
 #include "device/connectionvalues.h"
 #include "io/entrybuilder.h"
 #include "model/connectionsettings.h"
+#include "model/logicevaluator.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
 
 #include <QCoreApplication>
 #include <QXmlStreamAttributes>
+
+#include <limits>
 
 namespace {
 
@@ -50,12 +53,25 @@ bool SaxHandler::endElement(const QString &name)
 {
     if (name != QLatin1String("entry"))
         return true;
+    if (!expressionFits())
+        return false;
     const bool handled = m_builder.createEntry(m_currentTerm, m_sheetIndex, m_map,
                                                m_mode == Mode::PastePlan);
     m_currentTerm.clear();
     if (!handled)
         m_errorString = tr("error triggered by consumer");
     return handled;
+}
+
+// Refused rather than loaded: the logic editor could not show it usefully,
+// and shortening it would change the design.
+bool SaxHandler::expressionFits()
+{
+    const EntryKeys keys = EntryKeys::fromMap(m_currentTerm, m_map);
+    if (keys.property.size() <= LogicEvaluator::MaxExpressionLength)
+        return true;
+    m_errorString = keys.name + QStringLiteral(": ") + LogicEvaluator::tooLongText();
+    return false;
 }
 
 bool SaxHandler::characters(const QString &text)
@@ -106,7 +122,14 @@ quint32 SaxHandler::timeoutOf(QStringView text)
     bool ok = false;
     quint32 seconds = static_cast<quint32>(text.toInt(&ok));
     if (!ok)
-        seconds = text.toUInt();
+        seconds = text.toUInt(&ok);
+    if (!ok) {
+        // More digits than 32 bits hold is still a number, only a huge one.
+        if (ConnectionValues::timeout(text.toString(), seconds)
+            != ConnectionValues::Verdict::OutOfRange)
+            return ConnectionValues::minTimeout;
+        seconds = std::numeric_limits<quint32>::max();
+    }
     if (seconds == 0)
         return ConnectionValues::minTimeout;
     const quint32 used = ConnectionValues::clampedTimeout(seconds);

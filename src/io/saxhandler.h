@@ -51,6 +51,7 @@ private:
     void applyRoot(const QXmlStreamAttributes &attributes);
     quint32 timeoutOf(QStringView text);
     bool startTab(const QXmlStreamAttributes &attributes);
+    bool expressionFits();
 
     DocumentContext m_context;
     EntryBuilder &m_builder;

@@ -100,13 +100,22 @@ private:
 
     [[noreturn]] static void failAt(const QString &token)
     {
-        throw LogicEvaluator::tr("invalid at '%1'").arg(token);
+        throw LogicEvaluator::tr("invalid at '%1'").arg(echoed(token));
+    }
+
+    static QString echoed(const QString &token)
+    {
+        if (token.size() <= LogicEvaluator::MaxEchoedToken)
+            return token;
+        return token.left(LogicEvaluator::MaxEchoedToken) + QChar(0x2026);
     }
 
     void enterNesting(const QString &token)
     {
         if (++m_depth > LogicEvaluator::MaxNesting)
-            failAt(token);
+            throw LogicEvaluator::tr("invalid at '%1' --- nested deeper than %2 levels.")
+                .arg(token)
+                .arg(LogicEvaluator::MaxNesting);
     }
 
     V operand()
@@ -185,6 +194,13 @@ private:
     int m_depth = 0;
 };
 
+QStringList checkedTokens(const QString &text)
+{
+    if (text.size() > LogicEvaluator::MaxExpressionLength)
+        throw LogicEvaluator::tooLongText();
+    return LogicEvaluator::tokenize(text);
+}
+
 } // namespace
 
 QStringList LogicEvaluator::tokenize(const QString &text)
@@ -235,9 +251,14 @@ int LogicEvaluator::expressionPrecedence(const QString &token)
     }
 }
 
+QString LogicEvaluator::tooLongText()
+{
+    return tr("The expression is longer than %1 characters.").arg(MaxExpressionLength);
+}
+
 bool LogicEvaluator::evaluateExpression(const QString &text, const Values &values)
 {
-    return ExpressionParser<bool>(tokenize(text), values).evaluate();
+    return ExpressionParser<bool>(checkedTokens(text), values).evaluate();
 }
 
 TruthTable LogicEvaluator::expressionTable(const QString &text)
@@ -248,7 +269,7 @@ TruthTable LogicEvaluator::expressionTable(const QString &text)
             tables[input] = TruthTable::variable(input);
         return tables;
     }();
-    return ExpressionParser<TruthTable>(tokenize(text), variables).evaluate();
+    return ExpressionParser<TruthTable>(checkedTokens(text), variables).evaluate();
 }
 
 bool LogicEvaluator::evaluateBlockExpression(const BlockItem *block, const Values &values)

@@ -22,6 +22,12 @@ public:
     // Nesting of "(" and "not" beyond this is refused instead of risking
     // the stack of the worker thread.
     static constexpr int MaxNesting = 256;
+    // Characters. Far beyond any real expression; longer texts are refused
+    // where they are typed and read, since the editor's colouring and layout
+    // grow with the text.
+    static constexpr int MaxExpressionLength = 16384;
+    // Offending tokens longer than this are echoed cut, with an ellipsis.
+    static constexpr int MaxEchoedToken = 40;
     using Values = std::array<bool, InputCount>;
 
     // Splits at blanks; only one parenthesis is split off at each end of a
@@ -29,6 +35,9 @@ public:
     static QStringList tokenize(const QString &text);
     // ")" 1, "or" 2, "xor" 3, "and" 4, "not" 5, "(" 6, anything else -1.
     static int expressionPrecedence(const QString &token);
+
+    // "The expression is longer than 16384 characters."
+    static QString tooLongText();
 
     static bool evaluateExpression(const QString &text, const Values &values);
     // Same parse as evaluateExpression, carried out once for all 2048 input

@@ -73,7 +73,10 @@ QByteArray CounterStreamServer::record(int counter, qint64 index) const
 {
     const quint32 ticks = quint32(m_started[size_t(counter)].nsecsElapsed() / 5);
     QByteArray bytes(recordSize, '\0');
-    bytes[0] = FaultPlan::hits(m_faults.badRecordEvery, index) ? badHeader : char(0x10 + counter);
+    const bool bad = FaultPlan::hits(m_faults.badRecordEvery, index)
+                     || (m_faults.goodRecordEvery > 0
+                         && !FaultPlan::hits(m_faults.goodRecordEvery, index));
+    bytes[0] = bad ? badHeader : char(0x10 + counter);
     for (int i = 0; i < 4; ++i)
         bytes[4 + i] = char(ticks >> (24 - 8 * i));
     return bytes;

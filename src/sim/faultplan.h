@@ -22,6 +22,7 @@ struct FaultPlan
     int delayEveryReply = 0;    // with a delay: 0 = every reply
     QList<std::pair<quint32, quint32>> busErrorRanges;  // inclusive address ranges
     int badRecordEvery = 0;     // every Nth stream record has a bad header
+    int goodRecordEvery = 0;    // only every Nth stream record has a good header
     int closeStreamAfter = 0;   // records per connection before the server closes it
 
     static bool hits(int every, qint64 index) { return every > 0 && index % every == 0; }

@@ -1,6 +1,7 @@
 // karix-sim: the module simulator as a program. Serves 127.0.0.1 only, prints
 // "udp=N tcp=N" once bound, and exits after --duration seconds or on
 // SIGINT/SIGTERM.
+#include "io/standardoutput.h"
 #include "sim/modulesimulator.h"
 
 #include <QCommandLineParser>
@@ -52,6 +53,7 @@ const Option options[] = {
     {"bus-error", "Answer requests touching FIRST-LAST (hexadecimal, inclusive) with a bus "
                   "error; may be repeated.", "range"},
     {"bad-record-every", "Give every Nth stream record a bad header.", "n"},
+    {"good-record-every", "Give every stream record but each Nth a bad header.", "n"},
     {"close-stream-after", "Close a stream connection after N records.", "n"},
 };
 
@@ -123,6 +125,7 @@ SimConfig configFrom(const QCommandLineParser &parser)
     faults.delayEveryReply = intValue(parser, "delay-every", 0);
     faults.busErrorRanges = busErrorRanges(parser);
     faults.badRecordEvery = intValue(parser, "bad-record-every", 0);
+    faults.goodRecordEvery = intValue(parser, "good-record-every", 0);
     faults.closeStreamAfter = intValue(parser, "close-stream-after", 0);
     return config;
 }
@@ -138,13 +141,20 @@ int main(int argc, char **argv)
         translate("Simulates the trigger-logic module on 127.0.0.1: register access over UDP, "
                   "ROM pages, EEPROM, write protection and the counter stream over TCP, with "
                   "optional fault injection."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     for (const Option &option : options) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
                                             translate(option.help),
                                             QString::fromLatin1(option.value)));
     }
-    parser.process(app);
+    // Not process(): its help output ends the program with 0 even when it
+    // could not be written.
+    if (!parser.parse(app.arguments())) {
+        fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return 1;
+    }
+    if (parser.isSet(help))
+        return StandardOutput::print(parser.helpText());
 
     ModuleSimulator simulator(configFrom(parser));
     if (!simulator.start()) {

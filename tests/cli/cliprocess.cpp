@@ -18,11 +18,12 @@ CliRun CliRun::run(const QStringList &args, int limitMs)
     return finish(process, limitMs);
 }
 
-CliRun CliRun::runToFile(const QStringList &args, const QString &outputFile)
+CliRun CliRun::runToFile(const QStringList &args, const QString &outputFile,
+                         const QString &program)
 {
     QProcess process;
     process.setStandardOutputFile(outputFile);
-    process.start(program(), args);
+    process.start(program, args);
     return finish(process, 30000);
 }
 

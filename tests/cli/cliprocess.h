@@ -21,7 +21,8 @@ struct CliRun
 
     static CliRun run(const QStringList &args, int limitMs = 30000);
     // Standard output goes to this file (a device such as /dev/full).
-    static CliRun runToFile(const QStringList &args, const QString &outputFile);
+    static CliRun runToFile(const QStringList &args, const QString &outputFile,
+                            const QString &program = CliRun::program());
     // Standard output is a pipe whose reader has already gone, and SIGPIPE
     // has its default action, as in "karix-cli ... | head -1". A process
     // killed by a signal reports exitCode -1.

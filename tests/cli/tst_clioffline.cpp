@@ -447,18 +447,26 @@ void TestCliOffline::specialOutputFiles()
 void TestCliOffline::unwritableStandardOutput_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("compile --json") << QStringList{"compile", "--json", m_clean};
-    QTest::newRow("compile --hex") << QStringList{"compile", "--hex", m_clean};
-    QTest::newRow("check") << QStringList{"check", m_clean};
-    QTest::newRow("help") << QStringList{"--help"};
-    QTest::newRow("command help") << QStringList{"check", "--help"};
+    QTest::addColumn<QString>("program");
+    const QString cli = QStringLiteral("karix-cli");
+    QTest::newRow("compile --json") << QStringList{"compile", "--json", m_clean} << cli;
+    QTest::newRow("compile --hex") << QStringList{"compile", "--hex", m_clean} << cli;
+    QTest::newRow("check") << QStringList{"check", m_clean} << cli;
+    QTest::newRow("help") << QStringList{"--help"} << cli;
+    QTest::newRow("command help") << QStringList{"check", "--help"} << cli;
+    QTest::newRow("version") << QStringList{"--version"} << cli;
+    QTest::newRow("program help") << QStringList{"--help"} << "karix";
+    QTest::newRow("program version") << QStringList{"--version"} << "karix";
+    QTest::newRow("simulator help") << QStringList{"--help"} << "karix-sim";
 }
 
 // Redirecting into /dev/full only opens the device; nothing replaces it.
 void TestCliOffline::unwritableStandardOutput()
 {
     QFETCH(QStringList, args);
-    const CliRun run = CliRun::runToFile(args, QStringLiteral("/dev/full"));
+    QFETCH(QString, program);
+    const CliRun run = CliRun::runToFile(args, QStringLiteral("/dev/full"),
+                                         QStringLiteral(KARIX_BINARY_DIR "/") + program);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QLatin1String("Cannot write to standard output")), qPrintable(run.err));
 }

@@ -85,6 +85,15 @@ void TestDesignRuleCheck::reportsDesign_data()
         d.nimOutput(0, d.postLogic("_A", {d.labelRef("Label0")}));
         d.labelRef("Label1");
     }) << "warning: Label1: Outport is not connected.\n" << -1;
+    QTest::newRow("duplicate names") << DesignSetup([](DesignBuilder &d) {
+        BlockItem *first = d.preLogic("_A", {d.input("NIM-IN-S0")});
+        d.preLogic("_A", {d.input("NIM-IN-S1")})->setName(first->name());
+        d.nimOutput(0, d.postLogic("_A and _B", {first, d.labelRef("Label0")}));
+        d.labelRef("Label0");
+    }) << "error: PreLgc0: the name is given to 2 blocks.\n"
+          "warning: PreLgc0: Outport is not connected.\n"
+          "warning: Label0: Outport is not connected.\n"
+       << 1;
 }
 
 void TestDesignRuleCheck::reportsDesign()

@@ -79,6 +79,7 @@ private slots:
     void selectPortAsksThePrompter_data();
     void selectPortAsksThePrompter();
     void validityLineFollowsTyping();
+    void overlongPasteIsRefused();
     void unconnectedPortInsertsVariable();
     void portMenuOnlyOnConnectedPorts();
     void cancelLeavesBlockUntouched();
@@ -251,6 +252,28 @@ void TestEditLogicDialog::validityLineFollowsTyping()
     QTest::keyClicks(editor(dialog), QStringLiteral(")"));
     QCOMPARE(validity->text(), QStringLiteral("Valid expression."));
     QVERIFY(truthTable->isEnabled());
+}
+
+// A paste over a selection that would make the text too long is undone
+// whole, and the user is told; the selection's text comes back.
+void TestEditLogicDialog::overlongPasteIsRefused()
+{
+    ScriptedPrompter prompter;
+    EditLogicDialog dialog(m_logic);
+    dialog.setPrompter(&prompter);
+    QTextEdit *text = editor(dialog);
+    text->setPlainText(QStringLiteral("_A or _B"));
+    QTextCursor cursor(text->document());
+    cursor.setPosition(6);
+    cursor.setPosition(8, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    text->insertPlainText(QStringLiteral(" _C or").repeated(LogicEvaluator::MaxExpressionLength));
+    QCOMPARE(text->toPlainText(), QStringLiteral("_A or _B"));
+    QCOMPARE(prompter.shown,
+             QStringList{"Logic Error|The expression is longer than 16384 characters."});
+    QTest::keyClicks(text, QStringLiteral(" or _C"));
+    clickOk(dialog);
+    QCOMPARE(dialog.expression(), QStringLiteral("_A or _B or _C"));
 }
 
 void TestEditLogicDialog::unconnectedPortInsertsVariable()

@@ -207,6 +207,29 @@ private slots:
                  QStringLiteral("0<-CntFnc1 1<-CntFnc2"));
     }
 
+    // Entries of one name (a hand-edited fragment) become blocks of their own
+    // names, and a driver name means the latest entry of that name.
+    void entriesSharingANameGetNamesOfTheirOwn()
+    {
+        DesignDocument document;
+        DesignMaker maker(document);
+        maker.add(0, QStringLiteral("PreLogic"));
+        QString fragment = QStringLiteral("<KaRiX_Copy_Items>\n");
+        for (int i = 0; i < 3; ++i) {
+            fragment += QStringLiteral(
+                "<entry term=\"PreLogic\"><id>0</id><name>PreLgc0</name><property>_A</property></entry>\n"
+                "<entry term=\"NonFnc\"><id>0</id><name>NonFnc0</name><net port=\"0\">PreLgc0</net></entry>\n");
+        }
+        const PasteResult result = ClipboardFragment::paste(document.context(), 0,
+                                                            fragment + "</KaRiX_Copy_Items>\n");
+        QCOMPARE(result.blocks.size(), 6);
+        QCOMPARE(namesOn(document, 0), QStringList({"PreLgc0", "PreLgc1", "PreLgc2", "PreLgc3",
+                                                    "NonFnc0", "NonFnc1", "NonFnc2"}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(DocumentText::connectionsOf(document, QStringLiteral("NonFnc%1").arg(i)),
+                     QStringLiteral("0<-PreLgc%1").arg(i + 1));
+    }
+
     void feedbackLabelsFollowTheirPastedFeedback()
     {
         DesignDocument document;

@@ -281,6 +281,8 @@ private slots:
         QTest::newRow("largest timeout") << "KaRiX" << "3600" << "true" << 3600u << true << false;
         QTest::newRow("huge timeout clamped") << "KaRiX" << "300000000" << "true" << 3600u << true
                                               << true;
+        QTest::newRow("beyond 64 bits clamped") << "KaRiX" << "99999999999999999999" << "true"
+                                                << 3600u << true << true;
         QTest::newRow("negative timeout clamped") << "KaRiX" << "-1" << "true" << 3600u << true
                                                   << true;
         QTest::newRow("TRUE is false") << "KaRiX" << "1" << "TRUE" << 1u << false << false;
@@ -395,23 +397,30 @@ private slots:
     {
         QTest::addColumn<QString>("children");
         QTest::addColumn<QString>("term");
-        QTest::newRow("missing id") << "<name>P</name>" << "PreLogic";
-        QTest::newRow("non-numeric id") << "<id>one</id><name>P</name>" << "PreLogic";
-        QTest::newRow("negative id") << "<id>-2</id><name>P</name>" << "PreLogic";
-        QTest::newRow("empty term") << "<id>0</id><name>P</name>" << "";
+        QTest::addColumn<QString>("message");
+        const QString consumer = QStringLiteral("error triggered by consumer.");
+        QTest::newRow("missing id") << "<name>P</name>" << "PreLogic" << consumer;
+        QTest::newRow("non-numeric id") << "<id>one</id><name>P</name>" << "PreLogic" << consumer;
+        QTest::newRow("negative id") << "<id>-2</id><name>P</name>" << "PreLogic" << consumer;
+        QTest::newRow("empty term") << "<id>0</id><name>P</name>" << "" << consumer;
+        QTest::newRow("long expression")
+            << "<id>0</id><name>P</name><property>" + QStringLiteral(" _A or").repeated(3000)
+                   + " _A</property>"
+            << "PostLogic" << "P: The expression is longer than 16384 characters.";
     }
 
     void invalidEntriesStopWithParseError()
     {
         QFETCH(QString, children);
         QFETCH(QString, term);
+        QFETCH(QString, message);
         DesignDocument document;
         const QByteArray bytes = wrap(entry("Input", idName(0, "NIM-IN-S0")) + entry(term, children)
                                       + entry("Input", idName(1, "NIM-IN-S1")));
         const ReadResult result = DocumentText::load(document, bytes);
         QVERIFY(!result.ok);
         QVERIFY(result.parseError.startsWith(QStringLiteral("Parse error at line 4, column ")));
-        QVERIFY(result.parseError.endsWith(QStringLiteral(":\nerror triggered by consumer.")));
+        QVERIFY2(result.parseError.endsWith(":\n" + message), qPrintable(result.parseError.right(80)));
         QCOMPARE(document.model().allBlocks().size(), 1);
     }
 

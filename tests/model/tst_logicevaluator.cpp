@@ -279,6 +279,10 @@ void TestLogicEvaluator::rejectsWithMessage_data()
     QTest::newRow("operator first") << "or _A" << "invalid at 'or'";
     QTest::newRow("empty group") << "()" << "invalid at ')'";
     QTest::newRow("empty expression") << "" << "invalid at ''";
+    QTest::newRow("long token cut") << "_A or " + QString(5000, QLatin1Char('x'))
+                                    << "invalid at '" + QString(40, QLatin1Char('x')) + "…'";
+    QTest::newRow("too long") << "_A or" + QStringLiteral(" _A or").repeated(3000) + " _A"
+                              << "The expression is longer than 16384 characters.";
 }
 
 void TestLogicEvaluator::rejectsWithMessage()
@@ -291,12 +295,13 @@ void TestLogicEvaluator::rejectsWithMessage()
 
 void TestLogicEvaluator::refusesDeepNestingWithoutCrash()
 {
-    const QString parentheses = QStringLiteral("( ").repeated(100000) + QStringLiteral("_A");
+    const int depth = LogicEvaluator::MaxNesting + 1;
+    const QString parentheses = QStringLiteral("( ").repeated(depth) + QStringLiteral("_A");
     QCOMPARE(errorOf([&] { LogicEvaluator::evaluateExpression(parentheses, Values{}); }),
-             QStringLiteral("invalid at '('"));
-    const QString nots = QStringLiteral("not ").repeated(100000) + QStringLiteral("_A");
+             QStringLiteral("invalid at '(' --- nested deeper than 256 levels."));
+    const QString nots = QStringLiteral("not ").repeated(depth) + QStringLiteral("_A");
     QCOMPARE(errorOf([&] { LogicEvaluator::expressionTable(nots); }),
-             QStringLiteral("invalid at 'not'"));
+             QStringLiteral("invalid at 'not' --- nested deeper than 256 levels."));
 }
 
 void TestLogicEvaluator::acceptsNestingUpToTheLimit()
