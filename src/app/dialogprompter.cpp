@@ -29,6 +29,14 @@ QMessageBox::StandardButton DialogPrompter::question(QWidget *parent, const QStr
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void DialogPrompter::warnings(QWidget *parent, const QString &title, const QStringList &messages)
+{
+    QMessageBox box(QMessageBox::Warning, title, summaryOf(messages), QMessageBox::Ok, parent);
+    if (messages.size() > 1)
+        box.setDetailedText(messages.join(QLatin1Char('\n')));
+    box.exec();
+}
+
 void DialogPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::information(parent, title, text);

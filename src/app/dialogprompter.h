@@ -14,6 +14,7 @@ public:
                                          const QString &informative,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
+    void warnings(QWidget *parent, const QString &title, const QStringList &messages) override;
     void information(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &text) override;

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 namespace {
 const char kRecentFilesKey[] = "recentFileList";
@@ -65,7 +66,7 @@ void DocumentController::setFileName(const QString &fileName)
     m_recovery.setDocument(fileName);
     // The unsaved changes move to the file of the new name at once.
     if (m_history.isModified())
-        m_recovery.write(m_history.currentDocument());
+        keepForRecovery();
 }
 
 // ---- history ----
@@ -85,9 +86,25 @@ void DocumentController::historyChanged()
     m_actions.action_Undo->setEnabled(m_history.canUndo());
     m_actions.actionRe_do->setEnabled(m_history.canRedo());
     if (modified)
-        m_recovery.write(m_history.currentDocument());
+        keepForRecovery();
     else
         m_recovery.remove();
+}
+
+void DocumentController::keepForRecovery()
+{
+    if (m_recovery.write(m_history.currentDocument())) {
+        m_recoveryFailing = false;
+        return;
+    }
+    // Said once: the edit goes on regardless, and a box after every edit
+    // would make the program unusable.
+    if (m_recoveryFailing)
+        return;
+    m_recoveryFailing = true;
+    m_window->statusBar()->showMessage(
+        tr("Unsaved changes cannot be kept for recovery in %1: %2")
+            .arg(QDir::toNativeSeparators(RecoveryFile::directory()), m_recovery.errorString()));
 }
 
 void DocumentController::clearHistory()
@@ -144,10 +161,9 @@ QMessageBox::StandardButton DocumentController::askToSave()
     const QMessageBox::StandardButton answer = m_prompter->warning(
         m_window, QString(), tr("The document has been modified.\nDo you want to save your changes?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save) {
-        save();
-        return QMessageBox::Save;
-    }
+    // A save that did not happen must not let the changes go.
+    if (answer == QMessageBox::Save)
+        return save() ? QMessageBox::Save : QMessageBox::Cancel;
     if (answer != QMessageBox::Discard)
         return QMessageBox::Cancel;
     m_recovery.remove();
@@ -207,13 +223,14 @@ ReadResult DocumentController::loadBytes(const QByteArray &bytes)
 
 void DocumentController::reportRead(const ReadResult &result, const QString &fileName)
 {
-    for (const QString &message : result.messages)
-        m_prompter->warning(m_window, tr("KaRiX"), message);
+    // A damaged document may need hundreds of repairs: one box for all.
+    QStringList notes = result.messages;
+    if (result.ok && !result.settingsApplied)
+        notes << tr("The loaded file is not correct. Some setting is ignored.");
+    if (!notes.isEmpty())
+        m_prompter->warnings(m_window, tr("KaRiX"), notes);
     if (!result.parseError.isEmpty())
         m_prompter->warning(nullptr, tr("SAX Handler"), result.parseError);
-    if (result.ok && !result.settingsApplied)
-        m_prompter->warning(m_window, tr("KaRiX"),
-                            tr("The loaded file is not correct. Some setting is ignored."));
     if (result.noRoot)
         m_prompter->warning(
             m_window, tr("KaRiX"),
@@ -365,11 +382,14 @@ bool DocumentController::save(const QString &fileName)
         }
         name = m_fileName;
     }
-    const QString error = DocumentWriter(m_document.context()).save(name);
+    QString notice;
+    const QString error = DocumentWriter(m_document.context()).save(name, &notice);
     if (!error.isEmpty()) {
         m_prompter->warning(m_window, tr("file save"), error);
         return false;
     }
+    if (!notice.isEmpty())
+        m_prompter->warning(m_window, tr("file save"), notice);
     addRecentFile(name);
     m_history.markSaved();
     return true;
@@ -395,38 +415,57 @@ void DocumentController::saveAs()
 void DocumentController::restoreUnsavedChanges()
 {
     for (const RecoveryFile::LeftBehind &found : RecoveryFile::leftBehind()) {
-        if (!found.isNewerThanDocument()) {
-            QFile::remove(found.path);
-            continue;
-        }
         const QString name = found.documentPath.isEmpty() ? tr("NewFile") : found.documentPath;
+        QString question = tr("Restore unsaved changes to %1?").arg(name);
+        if (found.documentChangedSince())
+            question += QLatin1Char('\n') + tr("The file has changed since these changes were made.");
         const QMessageBox::StandardButton answer = m_prompter->warning(
-            m_window, tr("KaRiX"), tr("Restore unsaved changes to %1?").arg(name),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (answer == QMessageBox::Yes) {
-            restore(found);
+            m_window, tr("KaRiX"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes && restore(found))
             return;
-        }
-        QFile::remove(found.path);
+        if (answer != QMessageBox::Yes)
+            QFile::remove(found.path);
     }
 }
 
-void DocumentController::restore(const RecoveryFile::LeftBehind &found)
+QString DocumentController::unrestorableReason(const QByteArray &document)
 {
+    DesignDocument scratch;
+    const ReadResult result = DocumentReader(scratch.context()).read(document);
+    if (result.ok)
+        return QString();
+    if (!result.parseError.isEmpty())
+        return result.parseError;
+    return tr("It holds no KaRiX design.");
+}
+
+bool DocumentController::restore(const RecoveryFile::LeftBehind &found)
+{
+    // Checked before anything changes: a damaged file must not replace the
+    // open design with an empty one.
+    const QString reason = unrestorableReason(found.document);
+    if (!reason.isEmpty()) {
+        const QString kept = RecoveryFile::setAside(found.path);
+        m_prompter->warning(m_window, tr("KaRiX"),
+                            tr("The unsaved changes cannot be restored:\n%1\nThey are kept in %2.")
+                                .arg(reason, QDir::toNativeSeparators(kept)));
+        return false;
+    }
     // The document as last saved is the state that undo returns to; the
     // file itself is written only when the user saves.
     const bool documentExists = QFileInfo::exists(found.documentPath);
     // Opened from the command line already: its changes go on top of it.
-    const bool open = documentExists && found.documentPath == m_fileName;
+    const bool open = documentExists
+                      && found.documentPath == QFileInfo(m_fileName).absoluteFilePath();
     if (!open && !(documentExists ? openFile(found.documentPath) : startNew()))
-        return;
+        return true;
     if (!documentExists && !found.documentPath.isEmpty()) {
         setFileName(found.documentPath);
         setTitle(found.documentPath);
     }
     // From here on the changes live in this program's own recovery file.
-    if (!m_recovery.holds(found.path))
-        QFile::remove(found.path);
+    QFile::remove(found.path);
     rebuild(found.document);
     recordEditStep();
+    return true;
 }

@@ -82,7 +82,13 @@ private:
     // and asks before an existing file is replaced; false when declined.
     bool checkExtension(QString &fileName);
     QString fileFilter() const;
-    void restore(const RecoveryFile::LeftBehind &found);
+    // False when the file could not be restored and the next one may be
+    // offered; true when restored or when the user cancelled on the way.
+    bool restore(const RecoveryFile::LeftBehind &found);
+    // Why the bytes cannot become the design; empty when they can.
+    static QString unrestorableReason(const QByteArray &document);
+    // Writes the recovery file; says once in the status bar when it cannot.
+    void keepForRecovery();
 
     DesignDocument &m_document;
     SheetTabs &m_tabs;
@@ -95,4 +101,6 @@ private:
     QString m_fileName;
     UndoStack m_history;
     RecoveryFile m_recovery;
+    // Writing the recovery file failed and the user has been told.
+    bool m_recoveryFailing = false;
 };

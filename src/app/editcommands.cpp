@@ -70,8 +70,9 @@ void EditCommands::report(const PasteResult &result)
 {
     if (!result.parseError.isEmpty())
         m_prompter->warning(nullptr, tr("SAX Handler"), result.parseError);
-    for (const QString &message : result.messages)
-        m_prompter->warning(m_window, tr("KaRiX"), message);
+    // A paste onto a full sheet may refuse hundreds of entries.
+    if (!result.messages.isEmpty())
+        m_prompter->warnings(m_window, tr("KaRiX"), result.messages);
 }
 
 void EditCommands::deleteSelection()

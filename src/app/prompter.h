@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPoint>
@@ -13,6 +14,8 @@ class QWidget;
 // interface so that tests can answer without clicking boxes.
 class Prompter
 {
+    Q_DECLARE_TR_FUNCTIONS(Prompter)
+
 public:
     virtual ~Prompter() = default;
 
@@ -32,6 +35,13 @@ public:
         return warning(parent, title, text + QLatin1Char('\n') + informative, buttons,
                        defaultButton);
     }
+
+    // The messages of one operation in one box: a single message as it is,
+    // more as summaryOf() says, every message in the box's expandable
+    // details. By default one warning() with the summary.
+    virtual void warnings(QWidget *parent, const QString &title, const QStringList &messages);
+    // The count and the first distinct messages, each with how often it came.
+    static QString summaryOf(const QStringList &messages);
 
     // An information-icon message.
     virtual void information(QWidget *parent, const QString &title, const QString &text)

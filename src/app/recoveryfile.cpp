@@ -1,5 +1,7 @@
 #include "app/recoveryfile.h"
 
+#include "io/documentlimits.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -8,17 +10,26 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
+#include <QtEndian>
+
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
 
 namespace {
 
 const char kSuffix[] = ".rcv";
 // The file being written, renamed over the recovery file when complete.
 const char kPartSuffix[] = ".part";
+const char kAsideSuffix[] = ".damaged";
 const quint32 kMagic = 0x4b525856; // "KRXV"
 const quint16 kFormat = 1;
 const QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
+// A document within the limit, compressed, with its path and the framing.
+const qint64 kMaxFileBytes = DocumentLimits::maxBytes + 64 * 1024;
 
 QString lockPathOf(const QString &recoveryPath)
 {
@@ -35,6 +46,22 @@ std::unique_ptr<QLockFile> claim(const QString &recoveryPath)
     return lock;
 }
 
+// The program writes only regular files here: a link, FIFO, socket or
+// device was put there by someone else, and following or opening it could
+// write elsewhere or block for good.
+void removeForeignEntries(const QDir &dir)
+{
+    const QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat info;
+        if (::lstat(path.constData(), &info) == 0 && !S_ISREG(info.st_mode)
+            && !S_ISDIR(info.st_mode))
+            ::unlink(path.constData());
+    }
+}
+
 // A program that died while writing leaves its partial file behind.
 void removeStalePartialFiles(const QDir &dir)
 {
@@ -47,15 +74,55 @@ void removeStalePartialFiles(const QDir &dir)
     }
 }
 
-} // namespace
-
-bool RecoveryFile::LeftBehind::isNewerThanDocument() const
+// The bytes of a regular file within kMaxFileBytes, never through a link and
+// never waiting on a FIFO put in place after the clean-up.
+bool readSmallRegularFile(const QString &path, QByteArray &bytes, QDateTime &modified)
 {
-    const QFileInfo info(documentPath);
-    return documentPath.isEmpty() || !info.exists() || info.lastModified() < written;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QFile file;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    bytes = file.read(kMaxFileBytes);
+    modified = QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000
+                                              + info.st_mtim.tv_nsec / 1000000);
+    return file.error() == QFileDevice::NoError;
 }
 
-RecoveryFile::RecoveryFile() : m_key(keyFor(QString()))
+// qUncompress() trusts the data: it grows its buffer for as long as the
+// stream expands. Here neither the declared size nor the output may pass
+// the limit.
+QByteArray uncompressWithin(const QByteArray &compressed, qint64 limit)
+{
+    if (compressed.size() <= 4)
+        return QByteArray();
+    const quint32 declared = qFromBigEndian<quint32>(compressed.constData());
+    if (declared == 0 || declared > limit)
+        return QByteArray();
+    QByteArray document(qsizetype(declared), Qt::Uninitialized);
+    uLongf length = declared;
+    const int result = ::uncompress(reinterpret_cast<Bytef *>(document.data()), &length,
+                                    reinterpret_cast<const Bytef *>(compressed.constData()) + 4,
+                                    uLong(compressed.size() - 4));
+    return result == Z_OK && length == declared ? document : QByteArray();
+}
+
+} // namespace
+
+bool RecoveryFile::LeftBehind::documentChangedSince() const
+{
+    const QFileInfo info(documentPath);
+    return !documentPath.isEmpty() && info.exists() && info.lastModified() > written;
+}
+
+RecoveryFile::RecoveryFile()
+    : m_instance(QUuid::createUuid().toString(QUuid::WithoutBraces)), m_key(keyFor(QString()))
 {
 }
 
@@ -67,12 +134,13 @@ QString RecoveryFile::directory()
            + QStringLiteral("/recovery");
 }
 
-QString RecoveryFile::keyFor(const QString &documentPath)
+QString RecoveryFile::keyFor(const QString &documentPath) const
 {
-    if (documentPath.isEmpty())
-        return QStringLiteral("untitled-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const QByteArray path = QFileInfo(documentPath).absoluteFilePath().toUtf8();
-    return QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex());
+    const QString document = documentPath.isEmpty()
+        ? QStringLiteral("untitled")
+        : QString::fromLatin1(
+              QCryptographicHash::hash(documentPath.toUtf8(), QCryptographicHash::Sha1).toHex());
+    return document + QLatin1Char('-') + m_instance;
 }
 
 QString RecoveryFile::path() const
@@ -83,46 +151,77 @@ QString RecoveryFile::path() const
 void RecoveryFile::setDocument(const QString &documentPath)
 {
     remove();
-    m_documentPath = documentPath;
-    m_key = keyFor(documentPath);
+    // As typed it would name another file once the working folder changes.
+    m_documentPath = documentPath.isEmpty() ? QString() : QFileInfo(documentPath).absoluteFilePath();
+    m_key = keyFor(m_documentPath);
+}
+
+bool RecoveryFile::fail(const QString &reason)
+{
+    m_error = reason;
+    return false;
+}
+
+bool RecoveryFile::lock()
+{
+    if (m_lock)
+        return true;
+    if (!QDir().mkpath(directory()))
+        return fail(tr("The folder cannot be created."));
+    auto lock = std::make_unique<QLockFile>(lockPathOf(path()));
+    if (!lock->tryLock(0))
+        return fail(tr("%1 cannot be created.").arg(lockPathOf(path())));
+    m_lock = std::move(lock);
+    return true;
 }
 
 bool RecoveryFile::write(const QByteArray &document)
 {
-    if (!m_lock) {
-        if (!QDir().mkpath(directory()))
-            return false;
-        auto lock = std::make_unique<QLockFile>(lockPathOf(path()));
-        // Another instance editing the same document keeps its own file.
-        if (!lock->tryLock(0))
-            return false;
-        m_lock = std::move(lock);
-        keepLeftBehind();
-    }
-    // Written beside and renamed over the old file, so that a program that
-    // dies half-way leaves the previous state readable. Not synced to disk:
-    // this runs after every edit and must not wait for the disk.
-    const QString partial = path() + QLatin1String(kPartSuffix);
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!lock())
         return false;
-    QDataStream stream(&file);
+    QByteArray content;
+    QDataStream stream(&content, QIODevice::WriteOnly);
     stream.setVersion(kStreamVersion);
     stream << kMagic << kFormat << m_documentPath << qCompress(document);
-    file.close();
-    return stream.status() == QDataStream::Ok && file.error() == QFile::NoError
-           && std::rename(QFile::encodeName(partial).constData(),
-                          QFile::encodeName(path()).constData())
-                  == 0;
+    if (!writeFile(content)) {
+        QFile::remove(path());
+        return false;
+    }
+    m_error.clear();
+    return true;
 }
 
-void RecoveryFile::keepLeftBehind() const
+bool RecoveryFile::writeFile(const QByteArray &content)
 {
-    // A file of this document left by a program that died is still to be
-    // offered; it moves aside instead of being overwritten.
-    if (QFile::exists(path()))
-        QFile::rename(path(), directory() + QLatin1Char('/') + keyFor(QString())
-                                  + QLatin1String(kSuffix));
+    // Written beside and renamed over the old file, so that a program that
+    // dies half-way leaves the previous state readable. Whatever is at the
+    // partial name was left by a failed write or put there by someone else:
+    // it goes, and the file is created new, never through a link. Not synced
+    // to disk: this runs after every edit and must not wait for the disk.
+    const QByteArray partial = QFile::encodeName(path() + QLatin1String(kPartSuffix));
+    ::unlink(partial.constData());
+    const int fd =
+        ::open(partial.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return fail(qt_error_string(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(partial.constData());
+        return fail(file.errorString());
+    }
+    const bool written = file.write(content) == content.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        ::unlink(partial.constData());
+        return fail(file.errorString());
+    }
+    if (::rename(partial.constData(), QFile::encodeName(path()).constData()) != 0) {
+        const int error = errno;
+        ::unlink(partial.constData());
+        return fail(qt_error_string(error));
+    }
+    return true;
 }
 
 void RecoveryFile::remove()
@@ -133,12 +232,18 @@ void RecoveryFile::remove()
     m_lock.reset();
 }
 
+QString RecoveryFile::setAside(const QString &path)
+{
+    const QString aside = path + QLatin1String(kAsideSuffix);
+    return QFile::rename(path, aside) ? aside : path;
+}
+
 bool RecoveryFile::read(const QString &path, LeftBehind &found)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readSmallRegularFile(path, bytes, found.written))
         return false;
-    QDataStream stream(&file);
+    QDataStream stream(bytes);
     stream.setVersion(kStreamVersion);
     quint32 magic = 0;
     quint16 format = 0;
@@ -146,9 +251,8 @@ bool RecoveryFile::read(const QString &path, LeftBehind &found)
     stream >> magic >> format >> found.documentPath >> compressed;
     if (stream.status() != QDataStream::Ok || magic != kMagic || format != kFormat)
         return false;
-    found.document = qUncompress(compressed);
+    found.document = uncompressWithin(compressed, DocumentLimits::maxBytes);
     found.path = path;
-    found.written = QFileInfo(file).lastModified();
     return !found.document.isEmpty();
 }
 
@@ -156,6 +260,7 @@ QList<RecoveryFile::LeftBehind> RecoveryFile::leftBehind()
 {
     QList<LeftBehind> files;
     const QDir dir(directory());
+    removeForeignEntries(dir);
     removeStalePartialFiles(dir);
     const QStringList names =
         dir.entryList({QStringLiteral("*") + QLatin1String(kSuffix)}, QDir::Files);

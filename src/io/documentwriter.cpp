@@ -50,9 +50,9 @@ QByteArray DocumentWriter::toBytes() const
     return bytes;
 }
 
-QString DocumentWriter::save(const QString &fileName) const
+QString DocumentWriter::save(const QString &fileName, QString *notice) const
 {
-    const QString problem = SafeFileWriter::save(fileName, toBytes());
+    const QString problem = SafeFileWriter::save(fileName, toBytes(), notice);
     if (problem.isEmpty())
         return QString();
     return QCoreApplication::translate("DocumentWriter", "Cannot write file %1:\n%2.")

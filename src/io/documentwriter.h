@@ -19,8 +19,9 @@ public:
     QByteArray toBytes() const;
     // Saves by SafeFileWriter's rule: a regular file is replaced only when
     // the new one is complete, anything else is written through. Returns an
-    // empty text on success, else "Cannot write file %1:\n%2.".
-    QString save(const QString &fileName) const;
+    // empty text on success, else "Cannot write file %1:\n%2.". notice, when
+    // given, receives what the save could not keep (SafeFileWriter::notice()).
+    QString save(const QString &fileName, QString *notice = nullptr) const;
 
 private:
     void writeRoot(QTextStream &stream) const;

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
 #include "app/undostack.h"
+#include "common/filesizelimit.h"
 #include "common/testrunner.h"
 #include "editor/labelwidget.h"
 #include "editor/programwidget.h"
@@ -21,10 +22,12 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
+#include <optional>
 
 using namespace WindowHelpers;
 
@@ -265,7 +268,7 @@ private slots:
         QTest::newRow("saved") << "saved" << false;
         QTest::newRow("discarded at close") << "discarded" << false;
         QTest::newRow("still running") << "running" << false;
-        QTest::newRow("file changed afterwards") << "touched" << false;
+        QTest::newRow("file changed afterwards") << "touched" << true;
     }
 
     void recoveryAfterTheProgramEnds()
@@ -296,7 +299,9 @@ private slots:
         m_prompter = ScriptedPrompter();
         auto next = window();
         next->restoreUnsavedChanges();
-        const QString offer = "KaRiX|Restore unsaved changes to " + path + "?";
+        QString offer = "KaRiX|Restore unsaved changes to " + path + "?";
+        if (ending == "touched")
+            offer += "\nThe file has changed since these changes were made.";
         QCOMPARE(m_prompter.shown, offered ? QStringList({offer}) : QStringList());
         if (!offered)
             return;
@@ -399,7 +404,172 @@ private slots:
         QCOMPARE(RecoveryFile::leftBehind().size(), 2);
     }
 
+    void failedSaveAtTheQuestionActsAsCancel_data()
+    {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("new, folder gone") << "new" << false;
+        QTest::newRow("open, folder gone") << "open" << false;
+        QTest::newRow("quit, folder gone") << "quit" << false;
+        QTest::newRow("new, disk full") << "new" << true;
+    }
+
+    void failedSaveAtTheQuestionActsAsCancel()
+    {
+        QFETCH(QString, gesture);
+        QFETCH(bool, diskFull);
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("gone")));
+        const QString path = writeDesign(QStringLiteral("gone/g.krx"));
+        const QString other = writeDesign(QStringLiteral("other.krx"));
+        auto w = window();
+        w->open(path);
+        edit(*w);
+        const QByteArray edited = written(*w);
+        std::optional<FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(1);
+        else
+            QVERIFY(QDir(m_dir.filePath(QStringLiteral("gone"))).removeRecursively());
+        m_prompter.answer = QMessageBox::Save;
+        if (gesture == "new")
+            w->newDiagram();
+        else if (gesture == "open")
+            w->open(other);
+        else
+            QVERIFY(!w->close());
+        full.reset();
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY2(m_prompter.shown.last().startsWith("file save|Cannot write file " + path),
+                 qPrintable(m_prompter.shown.last()));
+        QCOMPARE(written(*w), edited);
+        QCOMPARE(w->currentFileName(), path);
+        QVERIFY(w->isWindowModified());
+        QVERIFY(QFileInfo::exists(w->documentController().recoveryPath()));
+    }
+
+    // Started in another folder, the program restores onto the same file.
+    void recoveryKeepsTheAbsolutePath()
+    {
+        const QDir base(m_dir.path());
+        QVERIFY(base.mkpath(QStringLiteral("w1")) && base.mkpath(QStringLiteral("w2")));
+        const QString first = writeDesign(QStringLiteral("w1/rel.krx"));
+        const QString second = writeDesign(QStringLiteral("w2/rel.krx"));
+        const QString startedIn = QDir::currentPath();
+        const auto back = qScopeGuard([&startedIn] { QDir::setCurrent(startedIn); });
+        QVERIFY(QDir::setCurrent(base.filePath(QStringLiteral("w1"))));
+        auto died = window();
+        died->open(QStringLiteral("rel.krx"));
+        edit(*died);
+        const QByteArray edited = written(*died);
+        died.reset();
+        QVERIFY(QDir::setCurrent(base.filePath(QStringLiteral("w2"))));
+        auto next = window();
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + first + "?"}));
+        QVERIFY(next->save());
+        QFile kept(second);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray(kDesign));
+        QFile restored(first);
+        QVERIFY(restored.open(QIODevice::ReadOnly));
+        QCOMPARE(restored.readAll(), edited);
+    }
+
+    void damagedRecoveryLeavesTheDocument_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("malformed") << QByteArray("<KaRiX><tab") << "Parse error at line";
+        QTest::newRow("no design") << QByteArray("<html/>") << "It holds no KaRiX design.";
+    }
+
+    void damagedRecoveryLeavesTheDocument()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        const QString path = writeDesign(QStringLiteral("kept.krx"));
+        {
+            RecoveryFile damaged;
+            damaged.setDocument(path);
+            QVERIFY(damaged.write(content));
+        }
+        auto w = window();
+        w->open(path);
+        const QByteArray before = written(*w);
+        w->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY2(m_prompter.shown.last().startsWith("KaRiX|The unsaved changes cannot be restored:\n" + reason),
+                 qPrintable(m_prompter.shown.last()));
+        QCOMPARE(written(*w), before);
+        QVERIFY(!w->isWindowModified());
+        QCOMPARE(w->currentFileName(), path);
+    }
+
+    // Two programs on one document: both keep their changes.
+    void everyInstanceKeepsItsOwnRecovery()
+    {
+        const QString path = writeDesign(QStringLiteral("shared.krx"));
+        auto first = window();
+        first->open(path);
+        edit(*first);
+        auto second = window();
+        second->open(path);
+        edit(*second);
+        edit(*second);
+        first.reset();
+        second.reset();
+        const QList<RecoveryFile::LeftBehind> found = RecoveryFile::leftBehind();
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found.first().documentPath, path);
+        QCOMPARE(found.last().documentPath, path);
+    }
+
+    void recoveryThatCannotBeWrittenIsSaidOnce_data()
+    {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::newRow("folder is a file") << true;
+        QTest::newRow("disk full after the first write") << false;
+    }
+
+    // And the state written before the failure is never offered as current.
+    void recoveryThatCannotBeWrittenIsSaidOnce()
+    {
+        QFETCH(bool, folderIsAFile);
+        const QString folder = RecoveryFile::directory();
+        const auto removeFile = qScopeGuard([&folder] { QFile::remove(folder); });
+        if (folderIsAFile) {
+            QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+            writeFile(folder);
+        }
+        auto w = window();
+        QStringList said;
+        connect(w->statusBar(), &QStatusBar::messageChanged, this, [&said](const QString &text) {
+            if (!text.isEmpty())
+                said << text;
+        });
+        if (!folderIsAFile)
+            edit(*w);
+        {
+            FileSizeLimit full(1);
+            edit(*w);
+            edit(*w);
+        }
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().startsWith("Unsaved changes cannot be kept for recovery in "),
+                 qPrintable(said.first()));
+        w.reset();
+        QFile::remove(folder);
+        auto next = window();
+        next->restoreUnsavedChanges();
+        QCOMPARE(m_prompter.shown, QStringList());
+    }
+
 private:
+    static void writeFile(const QString &path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
     void randomEdit(MainWindow &window, QRandomGenerator &random);
 };
 

@@ -141,7 +141,8 @@ private slots:
         QVERIFY2(userNames.contains(QStringLiteral("Zähler→Ω0")), qPrintable(userNames.join(',')));
     }
 
-    void everyEntryWithoutRoomIsReportedOnce()
+    // One box for all entries without room, however many there are.
+    void entriesWithoutRoomAreReportedInOneBox()
     {
         auto w = window();
         Sheet *sheet = w->document().sheets().sheet(0);
@@ -149,16 +150,17 @@ private slots:
         w->currentCanvas()->selectAll();
         action(*w, "actionCopy")->trigger();
         const QString one = QApplication::clipboard()->text();
-        QString two = one;
-        two.insert(two.indexOf(QLatin1String("</KaRiX_Copy_Items>")),
-                   one.mid(one.indexOf('\n') + 1).remove(QLatin1String("</KaRiX_Copy_Items>\n")));
-        QApplication::clipboard()->setText(two);
+        const QString entry = one.mid(one.indexOf('\n') + 1).remove(QLatin1String("</KaRiX_Copy_Items>\n"));
+        QString many = one;
+        many.insert(many.indexOf(QLatin1String("</KaRiX_Copy_Items>")), entry.repeated(99));
+        QApplication::clipboard()->setText(many);
         while (addBlock(*w, QStringLiteral("PreLogic"), 0, -1)) {
         }
         QCOMPARE(sheet->lowestFreeRow(QStringLiteral("PreLogic")), -1);
         const int before = w->document().model().preLogics().size();
         action(*w, "actionPaste")->trigger();
-        QCOMPARE(m_prompter.shown, QStringList(2, QStringLiteral("KaRiX|There's not enough space.")));
+        QCOMPARE(m_prompter.shown,
+                 QStringList("KaRiX|100 messages:\nThere's not enough space. (100 times)"));
         QCOMPARE(w->document().model().preLogics().size(), before);
         QCOMPARE(w->history().count(), 1);
     }

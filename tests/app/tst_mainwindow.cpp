@@ -323,9 +323,16 @@ private slots:
         nineCounters += "</tab></KaRiX>";
         QTest::newRow("more counters than the module has")
             << nineCounters
-            << QStringList{"KaRiX|CntFnc entry 'CntFnc8' left out: no free resource",
-                           "KaRiX|The loaded file is not correct. Some setting is ignored."}
+            << QStringList{"KaRiX|2 messages:\nCntFnc entry 'CntFnc8' left out: no free resource\n"
+                           "The loaded file is not correct. Some setting is ignored."}
             << 1;
+        QByteArray manyCounters = nineCounters;
+        for (int row = 9; row < 30; ++row)
+            manyCounters.insert(manyCounters.indexOf("</tab>"),
+                                "<entry term=\"CntFnc\"><id>" + QByteArray::number(row)
+                                    + "</id><name>CntFnc" + QByteArray::number(row) + "</name></entry>");
+        QTest::newRow("many repairs in one box")
+            << manyCounters << QStringList{"KaRiX|29 messages:\nCntFnc entry 'CntFnc8' left out"} << 1;
     }
 
     void openReports()
@@ -597,9 +604,10 @@ private slots:
         QTest::newRow("cancel keeps the design") << int(QMessageBox::Cancel) << QStringList({ask})
                                                  << false;
         QTest::newRow("discard") << int(QMessageBox::Discard) << QStringList({ask}) << true;
-        // Saving was asked for but the file dialog was cancelled: New goes on.
+        // Saving was asked for but no file was chosen: nothing was saved, so
+        // New must not throw the changes away.
         QTest::newRow("save, dialog cancelled")
-            << int(QMessageBox::Save) << QStringList({ask, "Save KaRiX File"}) << true;
+            << int(QMessageBox::Save) << QStringList({ask, "Save KaRiX File"}) << false;
     }
 
     void askToSaveBeforeNew()

@@ -1,3 +1,4 @@
+#include "common/filesizelimit.h"
 #include "common/testrunner.h"
 
 #include "io/safefilewriter.h"
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -103,6 +105,52 @@ private slots:
             QCOMPARE(readAvailable(fifoReader), bytes);
         else if (typeAfter == S_IFREG)
             QCOMPARE(readAll(path), bytes);
+    }
+
+    // Another user's file saved by root stays that user's, with its mode;
+    // with a second link it stays one file, and a full disk leaves it whole.
+    void keepsOwnerAndLinks_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("one link") << false << false;
+        QTest::newRow("two links") << true << false;
+        QTest::newRow("two links, disk full") << true << true;
+    }
+
+    void keepsOwnerAndLinks()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QFETCH(bool, linked);
+        QFETCH(bool, diskFull);
+        const uid_t nobody = 65534;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("d.krx"));
+        const QString link = dir.filePath(QStringLiteral("link.krx"));
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(SafeFileWriter::save(path, "old"), QString());
+        QVERIFY(::chown(name.constData(), nobody, nobody) == 0 && ::chmod(name.constData(), 0640) == 0);
+        if (linked)
+            QCOMPARE(::link(name.constData(), QFile::encodeName(link).constData()), 0);
+        std::optional<FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(3);
+        QString notice;
+        const QString problem = SafeFileWriter::save(path, QByteArray(10000, 'n'), &notice);
+        full.reset();
+        QCOMPARE(problem.isEmpty(), !diskFull);
+        QCOMPARE(notice, QString());
+        struct stat info;
+        QCOMPARE(::stat(name.constData(), &info), 0);
+        QCOMPARE(info.st_uid, nobody);
+        QCOMPARE(info.st_gid, gid_t(nobody));
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+        QCOMPARE(info.st_nlink, nlink_t(linked ? 2 : 1));
+        const QByteArray expected = diskFull ? QByteArray("old") : QByteArray(10000, 'n');
+        QCOMPARE(readAll(path), expected);
+        if (linked)
+            QCOMPARE(readAll(link), expected);
     }
 };
 
