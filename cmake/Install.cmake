@@ -1,20 +1,41 @@
 # Installation as a Linux desktop program (cmake --install build --prefix P):
 # the three programs, the desktop entry, the design document's MIME type, the
-# icons, examples, translations, manual pages and bash completion. Then the
-# Debian package built from the same rules (scripts/package.sh).
+# icons, examples, translations, the user guide, manual pages and bash
+# completion. Then the Debian package built from the same rules
+# (scripts/package.sh).
 include(GNUInstallDirs)
 
 set(KARIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/karix)
 set(KARIX_TRANSLATIONS_DIR ${KARIX_DATA_DIR}/translations)
+set(KARIX_GUIDE_DIR ${KARIX_DATA_DIR}/guide)
 
 # The program looks for its translations relative to its own folder, so that
 # an installation works under any prefix and can be moved.
 file(RELATIVE_PATH translations_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/karix/translations)
 target_compile_definitions(karix PRIVATE KARIX_TRANSLATIONS_FROM_BIN="${translations_from_bin}")
+# The user guide likewise; a program in the build folder finds its copy in
+# build/guide.
+file(RELATIVE_PATH guide_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/karix/guide)
+target_compile_definitions(karix_gui PRIVATE KARIX_GUIDE_FROM_BIN="${guide_from_bin}")
+file(GLOB guide_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/guide/*.html
+     ${PROJECT_SOURCE_DIR}/docs/guide/*.png)
+set(guide_copies)
+foreach(file IN LISTS guide_files)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/guide/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${PROJECT_BINARY_DIR}/guide/${name}
+    DEPENDS ${file}
+    VERBATIM)
+  list(APPEND guide_copies ${PROJECT_BINARY_DIR}/guide/${name})
+endforeach()
+add_custom_target(karix_guide ALL DEPENDS ${guide_copies})
+add_dependencies(karix karix_guide)
 
 install(TARGETS karix karix-cli karix-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KARIX_QM_FILES} DESTINATION ${KARIX_TRANSLATIONS_DIR})
+install(FILES ${guide_files} DESTINATION ${KARIX_GUIDE_DIR})
 file(GLOB example_designs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.krx)
 install(FILES ${example_designs} DESTINATION ${KARIX_DATA_DIR}/examples)
 

@@ -82,6 +82,8 @@ void MainActions::createActions()
     action_Change_Boot_ROM_Page = makeAction(w, "action_Change_Boot_ROM_Page",
                                              QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"));
     action_Clear_ROM = makeAction(w, "action_Clear_ROM", QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"));
+    actionUser_Guide = makeAction(w, "actionUser_Guide", QT_TRANSLATE_NOOP("MainWindow", "&User Guide"),
+                                  QKeySequence(Qt::Key_F1));
     action_About = makeAction(w, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"));
 
     for (QAction *action : {action_Undo, actionRe_do, actionCut, actionCopy, actionPaste,
@@ -133,7 +135,7 @@ void MainActions::createMenus()
 
     menu_Help = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Help")));
     menu_Help->setObjectName(QStringLiteral("menu_Help"));
-    menu_Help->addAction(action_About);
+    menu_Help->addActions({actionUser_Guide, action_About});
 }
 
 void MainActions::createToolBar()

@@ -43,6 +43,7 @@ public:
     QAction *action_Restore;
     QAction *action_Change_Boot_ROM_Page;
     QAction *action_Clear_ROM;
+    QAction *actionUser_Guide;
     QAction *action_About;
 
     QMenu *menuFile;

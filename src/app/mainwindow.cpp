@@ -7,6 +7,7 @@
 #include "app/editcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
+#include "app/userguide.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
 #include "editor/programwidget.h"
@@ -130,6 +131,7 @@ void MainWindow::connectActions()
     connect(m_ui->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionTabNew, &QAction::triggered, this, qOverload<>(&MainWindow::tabNew));
     connect(m_ui->actionRename, &QAction::triggered, this, &MainWindow::tabRename);
+    connect(m_ui->actionUser_Guide, &QAction::triggered, this, [this] { UserGuide::show(this); });
 
     // Canvases of sheets added later are wired as they come.
     connect(m_tabs, &SheetTabs::canvasAdded, this, &MainWindow::connectCanvas);

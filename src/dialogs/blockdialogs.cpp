@@ -14,6 +14,8 @@
 #include "model/designmodel.h"
 #include "model/parameteredits.h"
 
+#include <QScreen>
+
 BlockDialogs::BlockDialogs(DesignModel &model, DesignEdits &edits)
     : m_model(model),
       m_edits(edits),
@@ -42,6 +44,7 @@ bool BlockDialogs::edit(BlockItem *block, QWidget *parent, std::optional<QPoint>
 {
     if (!block)
         return false;
+    m_blockArea = parent ? QRect(parent->mapToGlobal(block->position()), block->size()) : QRect();
     switch (block->traits().editor) {
     case BlockEditor::Logic:
         return editLogic(block, parent, at);
@@ -63,9 +66,24 @@ bool BlockDialogs::run(EditDialog &dialog, std::optional<QPoint> at)
 {
     dialog.setPrompter(m_prompter);
     if (at)
-        dialog.move(*at);
+        dialog.move(besideBlock(dialog, *at));
     const int result = m_runner ? m_runner(dialog) : prompter().runDialog(dialog);
     return result == QDialog::Accepted;
+}
+
+QPoint BlockDialogs::besideBlock(const EditDialog &dialog, const QPoint &at) const
+{
+    // Dialogs sized by their layout know their size only from the hint.
+    const QSize size = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
+    if (m_blockArea.isEmpty() || !QRect(at, size).intersects(m_blockArea))
+        return at;
+    // Left of the block where the screen has room (the inputs' column has
+    // none), else right of it; the gap leaves room for the window frame.
+    constexpr int gap = 12;
+    const QScreen *screen = dialog.screen();
+    const int screenLeft = screen ? screen->availableGeometry().left() : 0;
+    const int left = m_blockArea.left() - gap - size.width();
+    return QPoint(left >= screenLeft ? left : m_blockArea.right() + 1 + gap, at.y());
 }
 
 bool BlockDialogs::editLogic(BlockItem *block, QWidget *parent, std::optional<QPoint> at)

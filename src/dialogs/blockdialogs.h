@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,7 +38,8 @@ public:
     void setRunner(Runner runner);
 
     // True when the design changed. Blocks without a dialog return false.
-    // at: global position of the dialog's top-left corner; none: where the
+    // at: global position of the dialog's top-left corner, moved sideways
+    // when the dialog would cover the block on parent; none: where the
     // window system puts it.
     bool edit(BlockItem *block, QWidget *parent, std::optional<QPoint> at = std::nullopt);
     // Asks for a new user name until one passes the naming rules or the user
@@ -51,6 +53,8 @@ private:
     bool editMeasureCounter(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
     bool editPort(BlockItem *block, QWidget *parent, std::optional<QPoint> at);
     bool run(EditDialog &dialog, std::optional<QPoint> at);
+    // The dialog at at, or beside the block being edited when it would cover it.
+    QPoint besideBlock(const EditDialog &dialog, const QPoint &at) const;
     Prompter &prompter();
 
     DesignModel &m_model;
@@ -58,4 +62,6 @@ private:
     std::unique_ptr<DialogPrompter> m_ownPrompter;
     Prompter *m_prompter = nullptr;
     Runner m_runner;
+    // Global area of the block being edited; empty when it is not on a widget.
+    QRect m_blockArea;
 };

@@ -1,5 +1,7 @@
 #include "dialogs/drcdialog.h"
 
+#include "app/userguide.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
@@ -10,6 +12,7 @@ DrcDialog::DrcDialog(bool withDownload, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("DRC"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::DesignCheck);
     if (withDownload)
         buildWithDownload();
     else

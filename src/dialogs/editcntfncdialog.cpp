@@ -1,5 +1,6 @@
 #include "dialogs/editcntfncdialog.h"
 
+#include "app/userguide.h"
 #include "model/blockitem.h"
 #include "model/oscillatortiming.h"
 #include "model/timetext.h"
@@ -42,6 +43,7 @@ EditCntFncDialog::EditCntFncDialog(const BlockItem *block, QWidget *parent)
 {
     buildForm();
     setWindowTitle(block->displayName());
+    UserGuide::bindHelpKey(this, UserGuide::Section::Timer);
     loadBlock(m_parameters);
     m_loadedState = formState();
 
@@ -84,6 +86,16 @@ void EditCntFncDialog::buildForm()
     m_labelSub->setBuddy(m_subLineEdit);
     m_subComboBox = named(new QComboBox(this), "subComboBox");
     m_subComboBox->addItems(CounterParameters::units());
+    m_mainLineEdit->setWhatsThis(
+        tr("The first time of the mode, as its caption says: the pulse width of a one-shot, the "
+           "delay of a delayed one-shot, the guard or delay time before the output turns true, "
+           "or the true width of an oscillator. The module counts it in whole 5 ns steps, up to "
+           "21.474836475 s; the unit is chosen beside it."));
+    m_subLineEdit->setWhatsThis(
+        tr("The second time of the mode: the minimum idle time after a one-shot's pulse, the "
+           "pulse width of a delayed one-shot, the guard or delay time before the output turns "
+           "false, or the false width of an oscillator. Whole 5 ns steps; one-shots and "
+           "oscillators need at least 5 ns."));
     m_radioButtonPulseWidth = named(new QRadioButton(tr("&Pulse Width"), this), "radioButtonPulseWidth");
     m_radioButtonPulseWidth->setChecked(true);
     m_radioButtonFrequency = named(new QRadioButton(tr("&Frequency"), this), "radioButtonFrequency");

@@ -1,5 +1,6 @@
 #include "dialogs/editdlyfncdialog.h"
 
+#include "app/userguide.h"
 #include "model/blockitem.h"
 #include "model/timetext.h"
 
@@ -18,6 +19,7 @@ EditDlyFncDialog::EditDlyFncDialog(const BlockItem *block, QWidget *parent)
 {
     buildForm();
     setWindowTitle(block->displayName());
+    UserGuide::bindHelpKey(this, UserGuide::Section::Delay);
     m_loaded = m_parameters.shown();
     const QSignalBlocker blocker(m_unitComboBox);
     m_delayEdit->setText(m_loaded.number);

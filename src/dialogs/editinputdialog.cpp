@@ -1,5 +1,6 @@
 #include "dialogs/editinputdialog.h"
 
+#include "app/userguide.h"
 #include "dialogs/namemessages.h"
 #include "model/blockitem.h"
 #include "model/blockkinds.h"
@@ -30,7 +31,8 @@ EditInputDialog::EditInputDialog(const BlockItem *block, const DesignModel &mode
 
 void EditInputDialog::buildForm()
 {
-    setWindowTitle(tr("Edit"));
+    setWindowTitle(m_block->displayName());
+    UserGuide::bindHelpKey(this, UserGuide::Section::PortNames);
     resize(264, 109);
     auto *layoutWidget = new QWidget(this);
     layoutWidget->setObjectName(QStringLiteral("layoutWidget"));

@@ -1,6 +1,7 @@
 #include "dialogs/editlogicdialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "dialogs/highlighter.h"
 #include "dialogs/truthtabledialog.h"
 #include "model/blockitem.h"
@@ -56,6 +57,7 @@ EditLogicDialog::EditLogicDialog(const BlockItem *block, QWidget *parent)
 void EditLogicDialog::buildForm()
 {
     setWindowTitle(tr("Logic Edit"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::LogicEditor);
     setFixedSize(1098, 307);
 
     buildPortButtons();

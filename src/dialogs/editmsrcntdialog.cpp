@@ -1,6 +1,7 @@
 #include "dialogs/editmsrcntdialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 
@@ -41,6 +42,7 @@ EditMsrCntDialog::EditMsrCntDialog(const BlockItem *block, const DesignModel &mo
 {
     buildForm();
     setWindowTitle(block->displayName());
+    UserGuide::bindHelpKey(this, UserGuide::Section::MeasureCounter);
     loadBlock(block, model);
     m_loaded = shownParameters();
     QMetaObject::connectSlotsByName(this);
@@ -60,6 +62,14 @@ void EditMsrCntDialog::buildForm()
     m_enbComboBox->setObjectName(QStringLiteral("m_enbComboBox"));
     m_enbComboBox->addItems({tr("Gate Time"), tr("True Time"), tr("Number of times that True appears"),
                              tr("Number of times that State change")});
+    m_areaComboBox->setWhatsThis(
+        tr("When the counter counts: under User Control from Start to Stop in the counter "
+           "window; otherwise while the GATE input is true, from one rising edge of GATE to the "
+           "next, or from any edge of GATE to the next."));
+    m_enbComboBox->setWhatsThis(
+        tr("What is counted while the gate is open: the gate time itself or the time the SRC "
+           "input is true (both shown in the time unit below), or how often SRC turns true, or "
+           "how often SRC changes state (plain counts)."));
 
     auto *units = new QHBoxLayout;
     const QStringList captions = {tr("&sec"), tr("&msec"), tr("&usec"), tr("&nsec")};

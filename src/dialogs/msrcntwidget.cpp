@@ -1,6 +1,7 @@
 #include "dialogs/msrcntwidget.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/qkovixthread.h"
 #include "dialogs/rateplotwidget.h"
@@ -38,6 +39,7 @@ MsrCntWidget::MsrCntWidget(const CounterConfig &config, Prompter &prompter, QWid
     , m_prompter(prompter)
 {
     setWindowTitle(tr("Measure Counter"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::Counters);
     buildForm();
     m_clock.start();
     connect(m_connect, &QPushButton::clicked, this, &MsrCntWidget::connectToServer);

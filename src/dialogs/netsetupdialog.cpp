@@ -1,6 +1,7 @@
 #include "dialogs/netsetupdialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/networksettingstext.h"
 
@@ -46,6 +47,7 @@ NetSetupDialog::NetSetupDialog(const ConnectionSettings &settings, Prompter &pro
     , m_settings(settings)
 {
     setWindowTitle(tr("Hardware Setup"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::HardwareSetup);
     buildForm();
     m_defaultAddress = m_addr->text();
     m_defaultPort = m_udp->text();
@@ -68,6 +70,11 @@ void NetSetupDialog::buildForm()
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("textEdit"));
     m_text->setReadOnly(true);
+    m_addr->setWhatsThis(tr("The address the module answers at now; Default fills in its "
+                            "factory address."));
+    m_newAddr->setWhatsThis(tr("The address, TCP port and UDP port that Write Settings stores "
+                               "in the module's EEPROM. Set the module's DIP switch to ON "
+                               "before, to OFF after, and restart the module."));
 
     auto *targetBox = new QGroupBox(tr("Target"), this);
     auto *target = new QFormLayout(targetBox);

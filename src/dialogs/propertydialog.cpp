@@ -1,6 +1,7 @@
 #include "dialogs/propertydialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "device/networksettingstext.h"
 #include "model/connectionsettings.h"
 
@@ -42,6 +43,17 @@ PropertyDialog::PropertyDialog(ConnectionSettings &settings, Prompter &prompter,
     , m_autoStart(new QCheckBox(tr("Auto &Start"), this))
 {
     setWindowTitle(tr("Ethernet Setting"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::EthernetSetting);
+    m_address->setWhatsThis(tr("The address of the module (IPv4 or IPv6) that Download, Verify, "
+                               "the Setup commands and the counter window talk to."));
+    m_tcp->setWhatsThis(tr("The TCP port of the module's counter stream, which the counter "
+                           "window reads (24 unless changed in Hardware Setup)."));
+    m_udp->setWhatsThis(tr("The UDP port of the module's register protocol, used by every "
+                           "other command (4660 unless changed in Hardware Setup)."));
+    m_timeout->setWhatsThis(tr("How long to wait for an answer of the module before a request "
+                               "counts as lost, 1 to 3600 seconds."));
+    m_autoStart->setWhatsThis(tr("When on, the counter window opens and connects by itself after "
+                                 "a download of a design with measure counters."));
     m_autoStart->setObjectName(QStringLiteral("checkBox"));
     m_autoStart->setChecked(settings.autoConnect);
     auto *timeoutRow = new QHBoxLayout;
@@ -55,7 +67,10 @@ PropertyDialog::PropertyDialog(ConnectionSettings &settings, Prompter &prompter,
     form->addRow(tr("&IP Address"), m_address);
     form->addRow(tr("TCP &Port"), m_tcp);
     form->addRow(tr("&UDP Port"), m_udp);
-    form->addRow(tr("&Timeout"), timeoutRow);
+    // A text row label has no buddy, so its "&" would show literally.
+    auto *timeoutLabel = new QLabel(tr("&Timeout"), this);
+    timeoutLabel->setBuddy(m_timeout);
+    form->addRow(timeoutLabel, timeoutRow);
     form->addRow(m_autoStart);
     form->addRow(buttons);
     QMetaObject::connectSlotsByName(this);

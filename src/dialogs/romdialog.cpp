@@ -1,6 +1,7 @@
 #include "dialogs/romdialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/moduleinterface.h"
 
@@ -33,6 +34,7 @@ RomDialog::RomDialog(const QString &fileName, const ModuleState &romInfo, Mode r
         m_comments.append(romInfo.comment(page));
     buildForm();
     fillTable();
+    UserGuide::bindHelpKey(this, UserGuide::Section::RomPages);
     QMetaObject::connectSlotsByName(this);
     if (m_mode == Save)
         setUpSaveMode();

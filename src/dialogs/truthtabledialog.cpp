@@ -1,5 +1,6 @@
 #include "dialogs/truthtabledialog.h"
 
+#include "app/userguide.h"
 #include "model/truthtable.h"
 
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@ TruthTableDialog::TruthTableDialog(const QMap<int, QString> &nets, const TruthTa
       m_table(new QTableWidget(this))
 {
     setWindowTitle(tr("Truth table"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::LogicEditor);
     const QList<int> ports = nets.keys();
     const int rows = 1 << ports.size();
     m_table->setColumnCount(int(ports.size()) + 1);

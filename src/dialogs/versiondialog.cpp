@@ -1,6 +1,7 @@
 #include "dialogs/versiondialog.h"
 
 #include "app/prompter.h"
+#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/modulestate.h"
 
@@ -30,6 +31,7 @@ VersionDialog::VersionDialog(const ConnectionSettings &settings, bool loadEnable
     , m_load(new QPushButton(tr("&Load"), this))
 {
     setWindowTitle(tr("Version Information"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::About);
     QLabel *logo = label(this, "labelQVX", QString());
     logo->setPixmap(QPixmap(QStringLiteral(":/images/qvxlogo.s.png")));
     QLabel *name = label(this, "labelPrg_2",

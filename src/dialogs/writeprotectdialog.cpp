@@ -1,5 +1,7 @@
 #include "dialogs/writeprotectdialog.h"
 
+#include "app/userguide.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -15,6 +17,7 @@ WriteProtectDialog::WriteProtectDialog(bool currentProtected, bool bootProtected
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setWindowTitle(tr("Write Protect"));
+    UserGuide::bindHelpKey(this, UserGuide::Section::WriteProtect);
     m_current->setObjectName(QStringLiteral("currentCheckBox"));
     m_boot->setObjectName(QStringLiteral("bootCheckBox"));
     m_buttons->setObjectName(QStringLiteral("buttonBox"));

@@ -94,8 +94,8 @@ private slots:
         QTest::newRow("counter") << "CntFnc" << "EditCntFncDialog" << "CntFnc0";
         QTest::newRow("delay") << "DlyFnc" << "EditDlyFncDialog" << "DlyFnc0";
         QTest::newRow("measure counter") << "MsrCnt" << "EditMsrCntDialog" << "MsrCnt0";
-        QTest::newRow("input") << "Input" << "EditInputDialog" << "Edit";
-        QTest::newRow("output") << "NIM-OUT" << "EditInputDialog" << "Edit";
+        QTest::newRow("input") << "Input" << "EditInputDialog" << "NIM-IN-S0";
+        QTest::newRow("output") << "NIM-OUT" << "EditInputDialog" << "NIM-OUT0";
     }
 
     void doubleClickAndEditOpenTheSameDialog()
@@ -110,9 +110,11 @@ private slots:
         const QByteArray before = written(*w);
         // Which dialog ran, its title and where it was placed.
         QStringList opened;
-        m_prompter.dialogAnswer = [&opened](QDialog &dialog) {
+        QRect placed;
+        m_prompter.dialogAnswer = [&opened, &placed](QDialog &dialog) {
             opened << QStringLiteral("%1 %2 %3,%4").arg(dialog.metaObject()->className(), dialog.windowTitle())
                           .arg(dialog.x()).arg(dialog.y());
+            placed = QRect(dialog.pos(), dialog.size());
             return int(QDialog::Rejected);
         };
         ProgramWidget &canvas = *w->currentCanvas();
@@ -121,8 +123,9 @@ private slots:
 
         const QPoint corner = canvas.mapToGlobal(block->position());
         const QString expected = QStringLiteral("%1 %2 %3,%4").arg(dialogClass, title)
-                                     .arg(corner.x() - 100).arg(std::min(corner.y(), 300));
+                                     .arg(placed.x()).arg(std::min(corner.y(), 300));
         QCOMPARE(opened, QStringList({expected, expected}));
+        QVERIFY(!placed.intersects(QRect(corner, block->size())));
         // Cancelled twice: nothing changed, nothing recorded.
         QCOMPARE(w->history().count(), 0);
         QCOMPARE(written(*w), before);

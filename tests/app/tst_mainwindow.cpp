@@ -529,6 +529,7 @@ private slots:
             {"action_Restore", "&Restore from ROM", "", ""},
             {"action_Change_Boot_ROM_Page", "&Change Boot ROM Page", "", ""},
             {"action_Clear_ROM", "&Initialize ROM area", "", ""},
+            {"actionUser_Guide", "&User Guide", "F1", ""},
             {"action_About", "&About KaRiX", "", ""},
         };
         for (const auto &row : rows)
@@ -582,7 +583,7 @@ private slots:
         QCOMPARE(layout(menu("menu_Setup")),
                  QStringList({"action_Property", "actionHardware_Setup", "action_Save",
                               "action_Restore", "action_Change_Boot_ROM_Page", "action_Clear_ROM"}));
-        QCOMPARE(layout(menu("menu_Help")), QStringList({"action_About"}));
+        QCOMPARE(layout(menu("menu_Help")), QStringList({"actionUser_Guide", "action_About"}));
         auto *tools = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
         QVERIFY(tools);
         QCOMPARE(tools->windowTitle(), QStringLiteral("toolBar"));

@@ -109,6 +109,8 @@ private slots:
     void randomUneditedCounterTexts();
     void cancelLeavesBlockUntouched_data();
     void cancelLeavesBlockUntouched();
+    void dialogsStandBesideTheirBlock_data() { cancelLeavesBlockUntouched_data(); }
+    void dialogsStandBesideTheirBlock();
     void dialogsGiveHandWrittenImage();
 };
 
@@ -249,6 +251,29 @@ void TestBlockDialogs::cancelLeavesBlockUntouched()
     QCOMPARE(block->property(), property);
     QCOMPARE(block->name(), name);
     QCOMPARE(block->userName(), userName);
+}
+
+// The canvas asks for a spot left of the block that the wider dialogs
+// would cover; inputs sit at the screen's left edge.
+void TestBlockDialogs::dialogsStandBesideTheirBlock()
+{
+    QFETCH(QString, term);
+    DesignDocument document;
+    BlockItem *block = place(document, 0, term, QString());
+    QWidget canvas;
+    canvas.resize(800, 600);
+    const QRect blockArea(canvas.mapToGlobal(block->position()), block->size());
+    QRect dialogArea;
+    QString title;
+    BlockDialogs editor(document.model(), document.edits());
+    editor.setRunner([&](EditDialog &dialog) {
+        dialogArea = QRect(dialog.pos(), dialog.size());
+        title = dialog.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    editor.edit(block, &canvas, blockArea.topLeft() - QPoint(100, 0));
+    QVERIFY2(!dialogArea.intersects(blockArea), qPrintable(term));
+    QCOMPARE(title, block->displayName());
 }
 
 // The parameters set through the dialogs compile to the image of the same

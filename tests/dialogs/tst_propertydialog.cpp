@@ -4,6 +4,7 @@
 #include "model/connectionsettings.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -58,6 +59,18 @@ private slots:
         toggled.findChild<QCheckBox *>(QStringLiteral("checkBox"))->setChecked(!settings.autoConnect);
         toggled.on_buttonBox_accepted();
         QVERIFY(toggled.changed());
+    }
+
+    // A caption with "&" but no buddy shows the "&" itself.
+    void everyMnemonicHasABuddy()
+    {
+        ConnectionSettings settings;
+        ScriptedPrompter prompter;
+        PropertyDialog dialog(settings, prompter);
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->text().contains(QLatin1Char('&')))
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+        }
     }
 };
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop and a
 # shell see of it: the programs run from there (and find their translations
-# there), the desktop entry, MIME type and manual pages pass the Debian
-# validators, the manual pages name every option the programs accept, and
-# the bash completion offers the commands.
+# and the user guide there), the desktop entry, MIME type and manual pages
+# pass the Debian validators, the manual pages name every option the
+# programs accept, and the bash completion offers the commands.
 # Usage: check-installed-tree.sh BUILD_DIR. Exit 77 (skipped) when a tool is
 # missing.
 set -euo pipefail
@@ -67,6 +67,17 @@ for design in "$share"/karix/examples/*.krx; do
   esac
 done
 [ -e "$design" ] || fail "no example designs installed"
+
+# The user guide, where the program looks for it (relative to itself), with
+# every picture it shows.
+guide=$bin/../share/karix/guide
+if [ -f "$guide/index.html" ]; then
+  for picture in $(grep -o 'src="[^"]*"' "$guide/index.html" | sed 's/src="\(.*\)"/\1/'); do
+    file "$guide/$picture" | grep -q 'PNG image data' || fail "guide picture $picture"
+  done
+else
+  fail "no user guide in $guide"
+fi
 
 # Desktop entry, MIME type and icons.
 entry=$share/applications/karix.desktop
