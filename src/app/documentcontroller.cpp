@@ -1,6 +1,5 @@
 #include "app/documentcontroller.h"
 
-#include "app/keystate.h"
 #include "app/mainactions.h"
 #include "app/prompter.h"
 #include "app/sheettabs.h"
@@ -26,12 +25,11 @@ const char kRecentFilesKey[] = "recentFileList";
 }
 
 DocumentController::DocumentController(DesignDocument &document, SheetTabs &tabs,
-                                       MainActions &actions, KeyState &keys, QMainWindow *window)
+                                       MainActions &actions, QMainWindow *window)
     : QObject(window),
       m_document(document),
       m_tabs(tabs),
       m_actions(actions),
-      m_keys(keys),
       m_window(window)
 {
     m_commandLineSettings.address.clear();
@@ -82,8 +80,8 @@ void DocumentController::historyChanged()
 {
     const bool modified = m_history.isModified();
     m_window->setWindowModified(modified);
-    m_actions.action_Undo->setEnabled(m_history.canUndo());
-    m_actions.actionRe_do->setEnabled(m_history.canRedo());
+    m_actions.actionUndo->setEnabled(m_history.canUndo());
+    m_actions.actionRedo->setEnabled(m_history.canRedo());
     if (modified)
         m_recovery.write(m_history.currentDocument());
     else
@@ -158,7 +156,6 @@ bool DocumentController::closeRequested()
 {
     if (askToSave() != QMessageBox::Cancel)
         return true;
-    m_keys.control = false;
     return false;
 }
 
@@ -169,7 +166,6 @@ void DocumentController::newDiagram()
 
 bool DocumentController::startNew()
 {
-    m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
         return false;
     reset();
@@ -227,7 +223,6 @@ void DocumentController::open(const QString &fileName)
 
 bool DocumentController::openFile(const QString &fileName)
 {
-    m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
         return false;
     QString name = fileName;
@@ -317,7 +312,7 @@ void DocumentController::updateRecentFileActions()
             action->setData(files.at(i));
         }
     }
-    m_actions.menu_Recent_Files->setEnabled(shown > 0);
+    m_actions.menuRecentFiles->setEnabled(shown > 0);
 }
 
 bool DocumentController::save()
@@ -351,7 +346,6 @@ bool DocumentController::checkExtension(QString &fileName)
 
 bool DocumentController::save(const QString &fileName)
 {
-    m_keys.control = false;
     QString name = fileName;
     if (name.isEmpty()) {
         while (m_fileName.isEmpty()) {

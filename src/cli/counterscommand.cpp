@@ -12,6 +12,7 @@
 #include "device/qkovixthread.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
+#include "model/operationerror.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -186,7 +187,8 @@ int CountersCommand::watch(const ConnectionSettings &settings, const CounterConf
         stream = std::make_unique<QKovixThread>(texts(config.dirs), texts(config.names),
                                                 texts(config.units), settings.address,
                                                 settings.tcpPort, settings.udpPort, false);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         reporter.error(message + tr("\nThe MsrCnt data cannot be saved."));
         return ExitCode::Failed;
     }

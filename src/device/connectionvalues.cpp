@@ -22,8 +22,11 @@ bool isDecimal(const QString &text)
 
 QString ConnectionValues::address(const QString &text)
 {
+    // The parser also takes short IPv4 forms ("127.1"); a typo must not
+    // silently reach another host.
+    const bool shortIpv4 = !text.contains(QLatin1Char(':')) && text.count(QLatin1Char('.')) != 3;
     QHostAddress address;
-    if (!address.setAddress(text))
+    if (shortIpv4 || !address.setAddress(text))
         return QString();
     return address.toString();
 }

@@ -18,7 +18,8 @@ public:
 
     enum class Verdict { Valid, OutOfRange, Invalid };
 
-    // Normalised text of an IPv4 or IPv6 address; empty when it is none.
+    // Normalised text of an IPv4 address of four dotted numbers or of an IPv6
+    // address; empty when it is none.
     static QString address(const QString &text);
     // Plain decimal digits within limit; "+5", " 5" and "0x10" are refused.
     static bool parseDecimal(const QString &text, quint64 limit, quint64 &value);

@@ -1,6 +1,7 @@
 #include "model/logicevaluator.h"
 
 #include "model/blockitem.h"
+#include "model/operationerror.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ private:
 
     [[noreturn]] static void failAt(const QString &token)
     {
-        throw LogicEvaluator::tr("invalid at '%1'").arg(token);
+        throw OperationError(LogicEvaluator::tr("invalid at '%1'").arg(token));
     }
 
     void enterNesting(const QString &token)
@@ -115,7 +116,7 @@ private:
             return m_tokens[m_cursor++].value;
         const QString token = currentText();
         if (token == EndToken)
-            throw LogicEvaluator::tr("invalid at EOF");
+            throw OperationError(LogicEvaluator::tr("invalid at EOF"));
         if (token == OpenToken) {
             enterNesting(token);
             ++m_cursor;
@@ -149,7 +150,7 @@ private:
             const QString &token = currentText();
             if (token == EndToken) {
                 if (level == 1)
-                    throw LogicEvaluator::tr("invalid --- ')' is missimg.");
+                    throw OperationError(LogicEvaluator::tr("invalid --- ')' is missimg."));
                 return left;
             }
             if (token == CloseToken) {
@@ -257,8 +258,9 @@ bool LogicEvaluator::evaluateBlockExpression(const BlockItem *block, const Value
         return false;
     try {
         return evaluateExpression(block->property(), values);
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 
@@ -268,8 +270,9 @@ TruthTable LogicEvaluator::blockExpressionTable(const BlockItem *block)
         return TruthTable::constant(false);
     try {
         return expressionTable(block->property());
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 
@@ -292,8 +295,9 @@ bool LogicEvaluator::evaluatePreLogic(const BlockItem *block, quint16 pattern)
     }
     try {
         return evaluateExpression(block->property(), values);
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "model/designmodel.h"
 #include "model/logicevaluator.h"
 #include "model/prelogic.h"
+#include "model/operationerror.h"
 
 #include <QHash>
 #include <QRandomGenerator>
@@ -35,7 +36,8 @@ QString errorOf(const std::function<void()> &call)
 {
     try {
         call();
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         return message;
     }
     return QString();
@@ -147,7 +149,8 @@ Outcome outcomeOf(const std::function<bool()> &evaluation)
     Outcome outcome;
     try {
         outcome.value = evaluation();
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         outcome.error = message;
     }
     return outcome;
