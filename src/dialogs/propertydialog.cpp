@@ -1,7 +1,7 @@
 #include "dialogs/propertydialog.h"
 
 #include "app/prompter.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "model/connectionsettings.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "io/saxhandler.h"
 
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "io/entrybuilder.h"
 #include "model/connectionsettings.h"
 #include "model/sheet.h"

@@ -1,4 +1,4 @@
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 
 #include <QHostAddress>
 
