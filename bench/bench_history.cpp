@@ -7,6 +7,7 @@
 
 #include "benchapplication.h"
 #include "fulldesign.h"
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
 #include "app/undostack.h"
@@ -97,10 +98,10 @@ void windowSteps(const QByteArray &bytes)
     print("main window, edit step", timeRuns([&] {
               sheet = window.document().sheets().sheet(0);
               sheet->setCaption(QStringLiteral("Edited%1").arg(++captions));
-              window.recordEditStep();
+              window.documentController().recordEditStep();
           }));
-    QAction *undo = window.findChild<QAction *>(QStringLiteral("action_Undo"));
-    QAction *redo = window.findChild<QAction *>(QStringLiteral("actionRe_do"));
+    QAction *undo = window.findChild<QAction *>(QStringLiteral("actionUndo"));
+    QAction *redo = window.findChild<QAction *>(QStringLiteral("actionRedo"));
     print("main window, undo", timeRuns([&] { undo->trigger(); }));
     print("main window, redo", timeRuns([&] { redo->trigger(); }));
     // Closing without the close path would leave the recovery file behind.
@@ -115,7 +116,7 @@ void windowOpen(const QByteArray &bytes)
         return;
     MainWindow window(QString(), nullptr);
     const double start = cpuMs();
-    window.open(path);
+    window.documentController().open(path);
     const double ms = cpuMs() - start;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     window.show();
 
     DeviceCommands &commands = window.deviceCommands();
-    window.findChild<QAction *>(QStringLiteral("action_Download"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("actionDownload"))->trigger();
     MsrCntWidget *counters = nullptr;
     const bool connected = waitFor(
         [&] {

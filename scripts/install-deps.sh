@@ -3,7 +3,7 @@
 # Does nothing (and needs no network) when they are all present.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libgl-dev zlib1g-dev xvfb xauth xdotool imagemagick)
+          qt6-l10n-tools libgl-dev zlib1g-dev xvfb xauth xdotool imagemagick openbox)
 # The installation test validates the installed tree with these; the package
 # script needs dpkg-dev and file for the computed dependencies.
 packages+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base

@@ -2,6 +2,7 @@
 // and writes one PNG per sheet (see SheetScreenshots). Messages that would
 // open a box are printed instead.
 #include "app/consoleprompter.h"
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "app/sheetscreenshots.h"
 
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     ConsolePrompter prompter(QMessageBox::No);
     MainWindow window(QString(), nullptr);
     window.setPrompter(&prompter);
-    window.open(QString::fromLocal8Bit(argv[1]));
+    window.documentController().open(QString::fromLocal8Bit(argv[1]));
     const QStringList files = SheetScreenshots::render(window, QString::fromLocal8Bit(argv[2]));
     for (const QString &file : files)
         std::printf("%s\n", qPrintable(file));

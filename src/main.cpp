@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/layoutreport.h"
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "io/standardoutput.h"
 #include "karixversion.h"
@@ -91,7 +92,7 @@ int main(int argc, char *argv[])
         QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
                              commandLine.warningText(), QMessageBox::Ok);
     window->show();
-    window->restoreUnsavedChanges();
+    window->documentController().restoreUnsavedChanges();
     QTimer::singleShot(0, window, [window] { LayoutReport::writeIfRequested(*window); });
     const int exitCode = app.exec();
     delete window;

@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,6 @@
 #include "app/devicecommands.h"
 
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "app/prompter.h"
 #include "compiler/designrulecheck.h"
@@ -355,7 +356,7 @@ void DeviceCommands::hardwareSetup()
     NetSetupDialog dialog(m_window.connectionSettings(), *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
     if (dialog.applyTo(m_window.document().settings()))
-        m_window.recordEditStep();
+        m_window.documentController().recordEditStep();
 }
 
 void DeviceCommands::ethernetSetting()
@@ -363,7 +364,7 @@ void DeviceCommands::ethernetSetting()
     PropertyDialog dialog(m_window.document().settings(), *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
     if (dialog.changed())
-        m_window.recordEditStep();
+        m_window.documentController().recordEditStep();
 }
 
 // ---- helpers ----

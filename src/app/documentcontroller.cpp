@@ -1,6 +1,5 @@
 #include "app/documentcontroller.h"
 
-#include "app/keystate.h"
 #include "app/mainactions.h"
 #include "app/prompter.h"
 #include "app/sheettabs.h"
@@ -27,12 +26,11 @@ const char kRecentFilesKey[] = "recentFileList";
 }
 
 DocumentController::DocumentController(DesignDocument &document, SheetTabs &tabs,
-                                       MainActions &actions, KeyState &keys, QMainWindow *window)
+                                       MainActions &actions, QMainWindow *window)
     : QObject(window),
       m_document(document),
       m_tabs(tabs),
       m_actions(actions),
-      m_keys(keys),
       m_window(window)
 {
     m_commandLineSettings.address.clear();
@@ -83,8 +81,8 @@ void DocumentController::historyChanged()
 {
     const bool modified = m_history.isModified();
     m_window->setWindowModified(modified);
-    m_actions.action_Undo->setEnabled(m_history.canUndo());
-    m_actions.actionRe_do->setEnabled(m_history.canRedo());
+    m_actions.actionUndo->setEnabled(m_history.canUndo());
+    m_actions.actionRedo->setEnabled(m_history.canRedo());
     if (modified)
         keepForRecovery();
     else
@@ -174,7 +172,6 @@ bool DocumentController::closeRequested()
 {
     if (askToSave() != QMessageBox::Cancel)
         return true;
-    m_keys.control = false;
     return false;
 }
 
@@ -185,7 +182,6 @@ void DocumentController::newDiagram()
 
 bool DocumentController::startNew()
 {
-    m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
         return false;
     reset();
@@ -244,7 +240,6 @@ void DocumentController::open(const QString &fileName)
 
 bool DocumentController::openFile(const QString &fileName)
 {
-    m_keys.control = false;
     if (askToSave() == QMessageBox::Cancel)
         return false;
     QString name = fileName;
@@ -334,7 +329,7 @@ void DocumentController::updateRecentFileActions()
             action->setData(files.at(i));
         }
     }
-    m_actions.menu_Recent_Files->setEnabled(shown > 0);
+    m_actions.menuRecentFiles->setEnabled(shown > 0);
 }
 
 bool DocumentController::save()
@@ -368,7 +363,6 @@ bool DocumentController::checkExtension(QString &fileName)
 
 bool DocumentController::save(const QString &fileName)
 {
-    m_keys.control = false;
     QString name = fileName;
     if (name.isEmpty()) {
         while (m_fileName.isEmpty()) {

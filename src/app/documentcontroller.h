@@ -12,7 +12,6 @@ class MainActions;
 class Prompter;
 class QMainWindow;
 class SheetTabs;
-struct KeyState;
 struct ReadResult;
 
 // The life cycle of the open document: new, open, save, save as, the
@@ -26,7 +25,7 @@ class DocumentController : public QObject
 public:
     // All references outlive this object.
     DocumentController(DesignDocument &document, SheetTabs &tabs, MainActions &actions,
-                       KeyState &keys, QMainWindow *window);
+                       QMainWindow *window);
 
     void setPrompter(Prompter *prompter);
     // Connection settings given on the command line: they replace those of
@@ -93,7 +92,6 @@ private:
     DesignDocument &m_document;
     SheetTabs &m_tabs;
     MainActions &m_actions;
-    KeyState &m_keys;
     QMainWindow *m_window;
     Prompter *m_prompter = nullptr;
     // Empty address: no connection options on the command line.

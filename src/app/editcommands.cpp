@@ -1,7 +1,6 @@
 #include "app/editcommands.h"
 
 #include "app/documentcontroller.h"
-#include "app/keystate.h"
 #include "app/mainactions.h"
 #include "app/prompter.h"
 #include "app/sheettabs.h"
@@ -14,16 +13,16 @@
 #include <QClipboard>
 
 EditCommands::EditCommands(DesignDocument &document, DocumentController &controller,
-                           SheetTabs &tabs, MainActions &actions, KeyState &keys, QWidget *window)
+                           SheetTabs &tabs, MainActions &actions, QWidget *window)
     : QObject(window),
       m_document(document),
       m_controller(controller),
       m_tabs(tabs),
       m_actions(actions),
-      m_keys(keys),
       m_window(window)
 {
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::isCopyText);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { m_actions.actionPaste->setEnabled(canPaste()); });
 }
 
 void EditCommands::setPrompter(Prompter *prompter)
@@ -33,21 +32,18 @@ void EditCommands::setPrompter(Prompter *prompter)
 
 void EditCommands::undo()
 {
-    m_keys.control = false;
     if (const std::optional<QByteArray> document = m_controller.history().undo())
         m_controller.rebuild(*document);
 }
 
 void EditCommands::redo()
 {
-    m_keys.control = false;
     if (const std::optional<QByteArray> document = m_controller.history().redo())
         m_controller.rebuild(*document);
 }
 
 void EditCommands::copy()
 {
-    m_keys.control = false;
     if (ProgramWidget *canvas = m_tabs.currentCanvas())
         canvas->copySelection();
 }
@@ -60,10 +56,12 @@ void EditCommands::cut()
 
 void EditCommands::paste()
 {
-    m_keys.control = false;
     const QString text = QApplication::clipboard()->text();
-    report(ClipboardFragment::paste(m_document.context(), m_tabs.current(), text));
-    m_controller.recordEditStep();
+    const PasteResult result = ClipboardFragment::paste(m_document.context(), m_tabs.current(), text);
+    report(result);
+    // A paste that placed nothing changed nothing: no step to undo.
+    if (!result.blocks.isEmpty())
+        m_controller.recordEditStep();
 }
 
 void EditCommands::report(const PasteResult &result)
@@ -87,15 +85,14 @@ void EditCommands::selectAll()
         canvas->selectAll();
 }
 
-void EditCommands::itemSelect(bool selected)
+void EditCommands::enableSelectionActions(bool selected)
 {
     m_actions.actionCut->setEnabled(selected);
     m_actions.actionCopy->setEnabled(selected);
-    m_actions.action_Delete->setEnabled(selected);
+    m_actions.actionDelete->setEnabled(selected);
 }
 
-void EditCommands::isCopyText()
+bool EditCommands::canPaste()
 {
-    m_actions.actionPaste->setEnabled(
-        ClipboardFragment::isFragment(QApplication::clipboard()->text()));
+    return ClipboardFragment::isFragment(QApplication::clipboard()->text());
 }

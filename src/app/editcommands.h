@@ -8,7 +8,6 @@ class MainActions;
 class Prompter;
 class SheetTabs;
 class QWidget;
-struct KeyState;
 struct PasteResult;
 
 // The Edit menu's commands on the current sheet: undo and redo through the
@@ -21,7 +20,7 @@ class EditCommands : public QObject
 public:
     // All references outlive this object.
     EditCommands(DesignDocument &document, DocumentController &controller, SheetTabs &tabs,
-                 MainActions &actions, KeyState &keys, QWidget *window);
+                 MainActions &actions, QWidget *window);
 
     void setPrompter(Prompter *prompter);
 
@@ -33,10 +32,12 @@ public slots:
     void paste();
     void deleteSelection();
     void selectAll();
-    // The current canvas's selection became empty or not.
-    void itemSelect(bool selected);
-    // Paste is enabled exactly when the clipboard holds a fragment.
-    void isCopyText();
+    // Cut, Copy and Delete follow whether the current canvas has a selection.
+    void enableSelectionActions(bool selected);
+
+public:
+    // Whether the clipboard holds a fragment; Paste is enabled exactly then.
+    static bool canPaste();
 
 private:
     void report(const PasteResult &result);
@@ -45,7 +46,6 @@ private:
     DocumentController &m_controller;
     SheetTabs &m_tabs;
     MainActions &m_actions;
-    KeyState &m_keys;
     QWidget *m_window;
     Prompter *m_prompter = nullptr;
 };

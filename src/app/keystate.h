@@ -10,8 +10,6 @@ struct KeyState
 {
     bool deleteHeld = false;
     bool tab = false;
-    bool control = false;
-    bool shift = false;
     bool up = false;
     bool down = false;
 
@@ -26,8 +24,6 @@ struct KeyState
         switch (key) {
         case Qt::Key_Delete: return &deleteHeld;
         case Qt::Key_Tab: return &tab;
-        case Qt::Key_Control: return &control;
-        case Qt::Key_Shift: return &shift;
         case Qt::Key_Up: return &up;
         case Qt::Key_Down: return &down;
         default: return nullptr;

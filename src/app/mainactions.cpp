@@ -14,16 +14,81 @@ QString text(const char *source)
     return QCoreApplication::translate("MainWindow", source);
 }
 
-QAction *makeAction(QMainWindow *window, const char *objectName, const char *caption,
-                    const QKeySequence &shortcut = {}, const char *iconPath = nullptr)
+enum class Menu { None, File, Edit, Setup, Help };
+
+// One row per action, in menu order. Texts are translated in the context
+// "MainWindow"; a separator goes before rows that start a group.
+struct ActionRow
 {
-    auto *action = new QAction(text(caption), window);
-    action->setObjectName(QString::fromLatin1(objectName));
-    action->setShortcut(shortcut);
-    if (iconPath)
-        action->setIcon(QIcon(QString::fromLatin1(iconPath)));
-    return action;
-}
+    QAction *MainActions::*member;
+    const char *objectName;
+    const char *text;
+    const char *shortcut;
+    const char *icon;
+    Menu menu;
+    bool startsGroup;
+};
+
+const ActionRow actionRows[] = {
+    {&MainActions::actionNew, "actionNew", QT_TRANSLATE_NOOP("MainWindow", "&New"), "Ctrl+N",
+     ":/KaRiX_icon/KaRiX_New file.png", Menu::File, false},
+    {&MainActions::actionOpen, "actionOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open ..."), "Ctrl+O",
+     ":/KaRiX_icon/KaRiX_folder2.png", Menu::File, false},
+    {&MainActions::actionSave, "actionSave", QT_TRANSLATE_NOOP("MainWindow", "&Save"), "Ctrl+S",
+     ":/KaRiX_icon/KaRiX_Save1.png", Menu::File, false},
+    {&MainActions::actionSaveAs, "actionSaveAs", QT_TRANSLATE_NOOP("MainWindow", "Save&As ..."),
+     nullptr, nullptr, Menu::File, false},
+    {&MainActions::actionWriteProtect, "actionWriteProtect",
+     QT_TRANSLATE_NOOP("MainWindow", "&Write Protect ..."), nullptr, nullptr, Menu::File, true},
+    {&MainActions::actionDownload, "actionDownload", QT_TRANSLATE_NOOP("MainWindow", "&Download"),
+     "Ctrl+D", ":/KaRiX_icon/KaRiX_Update.png", Menu::File, false},
+    {&MainActions::actionCounters, "actionCounters", QT_TRANSLATE_NOOP("MainWindow", "&Counters"),
+     nullptr, ":/KaRiX_icon/KaRiX_Counter1.png", Menu::File, false},
+    {&MainActions::actionQuit, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), "Ctrl+Q",
+     nullptr, Menu::File, true},
+    // In no menu: added to the window so that its shortcut works.
+    {&MainActions::actionClose, "actionClose", QT_TRANSLATE_NOOP("MainWindow", "&Close"), "Ctrl+W",
+     nullptr, Menu::None, false},
+    {&MainActions::actionUndo, "actionUndo", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), "Ctrl+Z",
+     ":/KaRiX_icon/KaRiX_Undo.png", Menu::Edit, false},
+    {&MainActions::actionRedo, "actionRedo", QT_TRANSLATE_NOOP("MainWindow", "Re&do"), "Ctrl+Y",
+     ":/KaRiX_icon/KaRiX_Redo.png", Menu::Edit, false},
+    {&MainActions::actionCut, "actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), "Ctrl+X",
+     ":/KaRiX_icon/KaRiX_Cut.png", Menu::Edit, true},
+    {&MainActions::actionCopy, "actionCopy", QT_TRANSLATE_NOOP("MainWindow", "&Copy"), "Ctrl+C",
+     ":/KaRiX_icon/KaRiX_copy.png", Menu::Edit, false},
+    {&MainActions::actionPaste, "actionPaste", QT_TRANSLATE_NOOP("MainWindow", "&Paste"), "Ctrl+V",
+     ":/KaRiX_icon/KaRiX_paste.png", Menu::Edit, false},
+    {&MainActions::actionDelete, "actionDelete", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), "Del",
+     ":/images/delbutton.png", Menu::Edit, false},
+    {&MainActions::actionSelectAll, "actionSelectAll", QT_TRANSLATE_NOOP("MainWindow", "Select &All"),
+     "Ctrl+A", nullptr, Menu::Edit, true},
+    {&MainActions::actionNewSheet, "actionNewSheet", QT_TRANSLATE_NOOP("MainWindow", "Tab &New"),
+     nullptr, nullptr, Menu::Edit, true},
+    {&MainActions::actionRenameSheet, "actionRenameSheet",
+     QT_TRANSLATE_NOOP("MainWindow", "Tab &Rename"), nullptr, nullptr, Menu::Edit, false},
+    {&MainActions::actionDrc, "actionDrc", QT_TRANSLATE_NOOP("MainWindow", "&DRC"), nullptr,
+     ":/KaRiX_icon/KaRiX_DRC.png", Menu::Edit, true},
+    {&MainActions::actionVerify, "actionVerify", QT_TRANSLATE_NOOP("MainWindow", "&Verify"), nullptr,
+     nullptr, Menu::Edit, false},
+    {&MainActions::actionEthernetSetting, "actionEthernetSetting",
+     QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), nullptr,
+     ":/KaRiX_icon/KaRiX_Cofigure.png", Menu::Setup, false},
+    {&MainActions::actionHardwareSetup, "actionHardwareSetup",
+     QT_TRANSLATE_NOOP("MainWindow", "&Hardware Setup"), nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionSaveToRom, "actionSaveToRom", QT_TRANSLATE_NOOP("MainWindow", "&Save to ROM"),
+     nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionRestoreFromRom, "actionRestoreFromRom",
+     QT_TRANSLATE_NOOP("MainWindow", "&Restore from ROM"), nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionChangeBootRomPage, "actionChangeBootRomPage",
+     QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"), nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionInitializeRom, "actionInitializeRom",
+     QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"), nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionUserGuide, "actionUserGuide", QT_TRANSLATE_NOOP("MainWindow", "&User Guide"),
+     "F1", nullptr, Menu::Help, false},
+    {&MainActions::actionAbout, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"),
+     nullptr, nullptr, Menu::Help, false},
+};
 
 } // namespace
 
@@ -36,62 +101,23 @@ MainActions::MainActions(QMainWindow *window) : m_window(window)
 
 void MainActions::createActions()
 {
-    QMainWindow *w = m_window;
-    actionNew = makeAction(w, "actionNew", QT_TRANSLATE_NOOP("MainWindow", "&New"), QKeySequence(QStringLiteral("Ctrl+N")),
-                           ":/KaRiX_icon/KaRiX_New file.png");
-    actionOpen = makeAction(w, "actionOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open ..."), QKeySequence(QStringLiteral("Ctrl+O")),
-                            ":/KaRiX_icon/KaRiX_folder2.png");
-    actionSave = makeAction(w, "actionSave", QT_TRANSLATE_NOOP("MainWindow", "&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
-                            ":/KaRiX_icon/KaRiX_Save1.png");
-    actionSaveAs = makeAction(w, "actionSaveAs", QT_TRANSLATE_NOOP("MainWindow", "Save&As ..."));
-    action_Write_Protect = makeAction(w, "action_Write_Protect", QT_TRANSLATE_NOOP("MainWindow", "&Write Protect ..."));
-    action_Download = makeAction(w, "action_Download", QT_TRANSLATE_NOOP("MainWindow", "&Download"),
-                                 QKeySequence(QStringLiteral("Ctrl+D")),
-                                 ":/KaRiX_icon/KaRiX_Update.png");
-    actionKovix = makeAction(w, "actionKovix", QT_TRANSLATE_NOOP("MainWindow", "&Counters"), {}, ":/KaRiX_icon/KaRiX_Counter1.png");
-    actionQuit = makeAction(w, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), QKeySequence(QStringLiteral("Ctrl+Q")));
-    actionClose = makeAction(w, "actionClose", QT_TRANSLATE_NOOP("MainWindow", "&Close"), QKeySequence(QStringLiteral("Ctrl+W")));
-    // Not in any menu: added to the window so that its shortcut works.
-    w->addAction(actionClose);
-
-    action_Undo = makeAction(w, "action_Undo", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
-                             ":/KaRiX_icon/KaRiX_Undo.png");
-    actionRe_do = makeAction(w, "actionRe_do", QT_TRANSLATE_NOOP("MainWindow", "Re&do"), QKeySequence(QStringLiteral("Ctrl+Y")),
-                             ":/KaRiX_icon/KaRiX_Redo.png");
-    actionCut = makeAction(w, "actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), QKeySequence(QStringLiteral("Ctrl+X")),
-                           ":/KaRiX_icon/KaRiX_Cut.png");
-    actionCopy = makeAction(w, "actionCopy", QT_TRANSLATE_NOOP("MainWindow", "&Copy"), QKeySequence(QStringLiteral("Ctrl+C")),
-                            ":/KaRiX_icon/KaRiX_copy.png");
-    actionPaste = makeAction(w, "actionPaste", QT_TRANSLATE_NOOP("MainWindow", "&Paste"), QKeySequence(QStringLiteral("Ctrl+V")),
-                             ":/KaRiX_icon/KaRiX_paste.png");
-    action_Delete = makeAction(w, "action_Delete", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), QKeySequence(Qt::Key_Delete),
-                               ":/images/delbutton.png");
+    for (const ActionRow &row : actionRows) {
+        auto *action = new QAction(text(row.text), m_window);
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        if (row.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+        if (row.icon)
+            action->setIcon(QIcon(QString::fromLatin1(row.icon)));
+        this->*row.member = action;
+    }
+    m_window->addAction(actionClose);
     // Holding Delete deletes once.
-    action_Delete->setAutoRepeat(false);
-    actionSelect_All = makeAction(w, "actionSelect_All", QT_TRANSLATE_NOOP("MainWindow", "Select &All"),
-                                  QKeySequence(QStringLiteral("Ctrl+A")));
-    actionTabNew = makeAction(w, "actionTabNew", QT_TRANSLATE_NOOP("MainWindow", "Tab &New"));
-    actionRename = makeAction(w, "actionRename", QT_TRANSLATE_NOOP("MainWindow", "Tab &Rename"));
-    action_DRC = makeAction(w, "action_DRC", QT_TRANSLATE_NOOP("MainWindow", "&DRC"), {}, ":/KaRiX_icon/KaRiX_DRC.png");
-    action_Verify = makeAction(w, "action_Verify", QT_TRANSLATE_NOOP("MainWindow", "&Verify"));
-    action_Property = makeAction(w, "action_Property", QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), {},
-                                 ":/KaRiX_icon/KaRiX_Cofigure.png");
-    actionHardware_Setup = makeAction(w, "actionHardware_Setup", QT_TRANSLATE_NOOP("MainWindow", "&Hardware Setup"));
-    action_Save = makeAction(w, "action_Save", QT_TRANSLATE_NOOP("MainWindow", "&Save to ROM"));
-    action_Restore = makeAction(w, "action_Restore", QT_TRANSLATE_NOOP("MainWindow", "&Restore from ROM"));
-    action_Change_Boot_ROM_Page = makeAction(w, "action_Change_Boot_ROM_Page",
-                                             QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"));
-    action_Clear_ROM = makeAction(w, "action_Clear_ROM", QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"));
-    actionUser_Guide = makeAction(w, "actionUser_Guide", QT_TRANSLATE_NOOP("MainWindow", "&User Guide"),
-                                  QKeySequence(Qt::Key_F1));
-    action_About = makeAction(w, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"));
-
-    for (QAction *action : {action_Undo, actionRe_do, actionCut, actionCopy, actionPaste,
-                            action_Delete})
+    actionDelete->setAutoRepeat(false);
+    for (QAction *action : {actionUndo, actionRedo, actionCut, actionCopy, actionPaste, actionDelete})
         action->setEnabled(false);
 
     for (int i = 0; i < recentFileCount; ++i) {
-        auto *action = new QAction(w);
+        auto *action = new QAction(m_window);
         action->setVisible(false);
         recentFileActions << action;
     }
@@ -101,41 +127,30 @@ void MainActions::createMenus()
 {
     QMenuBar *bar = m_window->menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-
-    menuFile = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&File")));
-    menuFile->setObjectName(QStringLiteral("menuFile"));
-    menuFile->addAction(actionNew);
-    menuFile->addAction(actionOpen);
-    menu_Recent_Files = menuFile->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Recent Files")));
-    menu_Recent_Files->setObjectName(QStringLiteral("menu_Recent_Files"));
-    menu_Recent_Files->addActions(recentFileActions);
-    menu_Recent_Files->setEnabled(false);
-    menuFile->addActions({actionSave, actionSaveAs});
-    menuFile->addSeparator();
-    menuFile->addActions({action_Write_Protect, action_Download, actionKovix});
-    menuFile->addSeparator();
-    menuFile->addAction(actionQuit);
-
-    menuTab = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Edit")));
-    menuTab->setObjectName(QStringLiteral("menuTab"));
-    menuTab->addActions({action_Undo, actionRe_do});
-    menuTab->addSeparator();
-    menuTab->addActions({actionCut, actionCopy, actionPaste, action_Delete});
-    menuTab->addSeparator();
-    menuTab->addAction(actionSelect_All);
-    menuTab->addSeparator();
-    menuTab->addActions({actionTabNew, actionRename});
-    menuTab->addSeparator();
-    menuTab->addActions({action_DRC, action_Verify});
-
-    menu_Setup = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Setup")));
-    menu_Setup->setObjectName(QStringLiteral("menu_Setup"));
-    menu_Setup->addActions({action_Property, actionHardware_Setup, action_Save, action_Restore,
-                            action_Change_Boot_ROM_Page, action_Clear_ROM});
-
-    menu_Help = bar->addMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Help")));
-    menu_Help->setObjectName(QStringLiteral("menu_Help"));
-    menu_Help->addActions({actionUser_Guide, action_About});
+    const auto addMenu = [bar](const char *caption, const char *objectName) {
+        QMenu *menu = bar->addMenu(text(caption));
+        menu->setObjectName(QString::fromLatin1(objectName));
+        return menu;
+    };
+    menuFile = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&File"), "menuFile");
+    menuEdit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Edit"), "menuEdit");
+    menuSetup = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Setup"), "menuSetup");
+    menuHelp = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Help"), "menuHelp");
+    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuSetup, menuHelp};
+    for (const ActionRow &row : actionRows) {
+        QMenu *menu = menus[int(row.menu)];
+        if (!menu)
+            continue;
+        if (row.startsGroup)
+            menu->addSeparator();
+        menu->addAction(this->*row.member);
+    }
+    // The recent files follow Open.
+    menuRecentFiles = new QMenu(text(QT_TRANSLATE_NOOP("MainWindow", "&Recent Files")), menuFile);
+    menuRecentFiles->setObjectName(QStringLiteral("menuRecentFiles"));
+    menuRecentFiles->addActions(recentFileActions);
+    menuRecentFiles->setEnabled(false);
+    menuFile->insertMenu(actionSave, menuRecentFiles);
 }
 
 void MainActions::createToolBar()
@@ -145,9 +160,9 @@ void MainActions::createToolBar()
     m_window->addToolBar(Qt::TopToolBarArea, toolBar);
     toolBar->addActions({actionNew, actionOpen, actionSave});
     toolBar->addSeparator();
-    toolBar->addActions({actionCut, actionCopy, actionPaste, action_Delete});
+    toolBar->addActions({actionCut, actionCopy, actionPaste, actionDelete});
     toolBar->addSeparator();
-    toolBar->addActions({action_Undo, actionRe_do});
+    toolBar->addActions({actionUndo, actionRedo});
     toolBar->addSeparator();
-    toolBar->addActions({action_DRC, action_Property, action_Download, actionKovix});
+    toolBar->addActions({actionDrc, actionEthernetSetting, actionDownload, actionCounters});
 }

@@ -7,9 +7,9 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 
-// The main window's actions, menus and tool bar. Every action is a child of
-// the window carrying its form object name, so QMetaObject::connectSlotsByName
-// binds the window's on_<action>_triggered() slots.
+// The main window's actions, menus and tool bar, made from one table of
+// object names, texts, shortcuts, icons and menus. Every action is a child
+// of the window; the window wires each to the object that carries it out.
 class MainActions
 {
 public:
@@ -21,36 +21,36 @@ public:
     QAction *actionOpen;
     QAction *actionSave;
     QAction *actionSaveAs;
-    QAction *action_Write_Protect;
-    QAction *action_Download;
-    QAction *actionKovix;
+    QAction *actionWriteProtect;
+    QAction *actionDownload;
+    QAction *actionCounters;
     QAction *actionQuit;
     QAction *actionClose;
-    QAction *action_Undo;
-    QAction *actionRe_do;
+    QAction *actionUndo;
+    QAction *actionRedo;
     QAction *actionCut;
     QAction *actionCopy;
     QAction *actionPaste;
-    QAction *action_Delete;
-    QAction *actionSelect_All;
-    QAction *actionTabNew;
-    QAction *actionRename;
-    QAction *action_DRC;
-    QAction *action_Verify;
-    QAction *action_Property;
-    QAction *actionHardware_Setup;
-    QAction *action_Save;
-    QAction *action_Restore;
-    QAction *action_Change_Boot_ROM_Page;
-    QAction *action_Clear_ROM;
-    QAction *actionUser_Guide;
-    QAction *action_About;
+    QAction *actionDelete;
+    QAction *actionSelectAll;
+    QAction *actionNewSheet;
+    QAction *actionRenameSheet;
+    QAction *actionDrc;
+    QAction *actionVerify;
+    QAction *actionEthernetSetting;
+    QAction *actionHardwareSetup;
+    QAction *actionSaveToRom;
+    QAction *actionRestoreFromRom;
+    QAction *actionChangeBootRomPage;
+    QAction *actionInitializeRom;
+    QAction *actionUserGuide;
+    QAction *actionAbout;
 
     QMenu *menuFile;
-    QMenu *menu_Recent_Files;
-    QMenu *menuTab;
-    QMenu *menu_Setup;
-    QMenu *menu_Help;
+    QMenu *menuRecentFiles;
+    QMenu *menuEdit;
+    QMenu *menuSetup;
+    QMenu *menuHelp;
     QToolBar *toolBar;
     // Invisible until filled from the recent-file list.
     QList<QAction *> recentFileActions;

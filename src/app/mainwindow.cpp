@@ -53,8 +53,8 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     restoreGeometryFromSettings();
 
     buildCentralArea();
-    m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, m_keys, this);
-    m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, m_keys, this);
+    m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
+    m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
     setPrompter(nullptr);
     connectActions();
     if (options)
@@ -62,7 +62,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     qApp->installEventFilter(this);
 
     if (!fileName.isEmpty())
-        open(fileName);
+        m_controller->open(fileName);
 }
 
 MainWindow::~MainWindow()
@@ -115,34 +115,54 @@ void MainWindow::buildCentralArea()
     setCentralWidget(horizontal);
 }
 
-void MainWindow::connectCanvas(ProgramWidget *canvas)
-{
-    connect(canvas, &ProgramWidget::modified, this, &MainWindow::recordEditStep);
-}
-
 void MainWindow::connectActions()
 {
-    QMetaObject::connectSlotsByName(this);
-    connect(m_ui->actionNew, &QAction::triggered, this, &MainWindow::newDiagram);
-    connect(m_ui->actionOpen, &QAction::triggered, this, qOverload<>(&MainWindow::open));
-    connect(m_ui->actionSave, &QAction::triggered, this, qOverload<>(&MainWindow::save));
-    connect(m_ui->actionSaveAs, &QAction::triggered, this, &MainWindow::saveAs);
-    connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui->actionClose, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui->actionTabNew, &QAction::triggered, this, qOverload<>(&MainWindow::tabNew));
-    connect(m_ui->actionRename, &QAction::triggered, this, &MainWindow::tabRename);
-    connect(m_ui->actionUser_Guide, &QAction::triggered, this, [this] { UserGuide::show(this); });
+    const MainActions &a = *m_ui;
+    DocumentController *doc = m_controller;
+    connect(a.actionNew, &QAction::triggered, doc, &DocumentController::newDiagram);
+    connect(a.actionOpen, &QAction::triggered, doc, qOverload<>(&DocumentController::open));
+    connect(a.actionSave, &QAction::triggered, doc, qOverload<>(&DocumentController::save));
+    connect(a.actionSaveAs, &QAction::triggered, doc, &DocumentController::saveAs);
+    connect(a.actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(a.actionClose, &QAction::triggered, this, &QWidget::close);
+
+    EditCommands *edit = m_edits;
+    connect(a.actionUndo, &QAction::triggered, edit, &EditCommands::undo);
+    connect(a.actionRedo, &QAction::triggered, edit, &EditCommands::redo);
+    connect(a.actionCut, &QAction::triggered, edit, &EditCommands::cut);
+    connect(a.actionCopy, &QAction::triggered, edit, &EditCommands::copy);
+    connect(a.actionPaste, &QAction::triggered, edit, &EditCommands::paste);
+    connect(a.actionDelete, &QAction::triggered, edit, &EditCommands::deleteSelection);
+    connect(a.actionSelectAll, &QAction::triggered, edit, &EditCommands::selectAll);
+    connect(a.actionNewSheet, &QAction::triggered, m_tabs, qOverload<>(&SheetTabs::tabNew));
+    connect(a.actionRenameSheet, &QAction::triggered, m_tabs, &SheetTabs::tabRename);
+
+    DeviceCommands *device = m_device;
+    connect(a.actionDownload, &QAction::triggered, device, &DeviceCommands::download);
+    connect(a.actionVerify, &QAction::triggered, device, &DeviceCommands::verify);
+    connect(a.actionDrc, &QAction::triggered, device, &DeviceCommands::showDrc);
+    connect(a.actionCounters, &QAction::triggered, device, &DeviceCommands::counters);
+    connect(a.actionWriteProtect, &QAction::triggered, device, &DeviceCommands::writeProtect);
+    connect(a.actionEthernetSetting, &QAction::triggered, device, &DeviceCommands::ethernetSetting);
+    connect(a.actionHardwareSetup, &QAction::triggered, device, &DeviceCommands::hardwareSetup);
+    connect(a.actionSaveToRom, &QAction::triggered, device, &DeviceCommands::saveToRom);
+    connect(a.actionRestoreFromRom, &QAction::triggered, device, &DeviceCommands::restoreFromRom);
+    connect(a.actionChangeBootRomPage, &QAction::triggered, device, &DeviceCommands::changeBootPage);
+    connect(a.actionInitializeRom, &QAction::triggered, device, &DeviceCommands::initializeRom);
+    connect(a.actionAbout, &QAction::triggered, device, &DeviceCommands::about);
+    connect(a.actionUserGuide, &QAction::triggered, this, [this] { UserGuide::show(this); });
 
     // Canvases of sheets added later are wired as they come.
-    connect(m_tabs, &SheetTabs::canvasAdded, this, &MainWindow::connectCanvas);
+    const auto connectCanvas = [doc](ProgramWidget *canvas) {
+        connect(canvas, &ProgramWidget::modified, doc, &DocumentController::recordEditStep);
+    };
+    connect(m_tabs, &SheetTabs::canvasAdded, this, connectCanvas);
     for (int index = 0; index < m_tabs->count(); ++index)
         connectCanvas(m_tabs->canvas(index));
-    connect(m_tabs, &SheetTabs::currentTabChanged, this, &MainWindow::currentTabChanged);
-    connect(m_tabs, &SheetTabs::itemSelect, this, &MainWindow::itemSelect);
-    connect(m_tabs, &SheetTabs::editStepRequested, this, &MainWindow::recordEditStep);
-    connect(m_tabs, &SheetTabs::sheetDeletionConfirmed, m_controller,
-            &DocumentController::deleteSheet);
-    connect(this, &MainWindow::currentTabChanged, m_labelBar, &LabelWidget::setCurrentTab);
+    connect(m_tabs, &SheetTabs::currentTabChanged, m_labelBar, &LabelWidget::setCurrentTab);
+    connect(m_tabs, &SheetTabs::itemSelect, edit, &EditCommands::enableSelectionActions);
+    connect(m_tabs, &SheetTabs::editStepRequested, doc, &DocumentController::recordEditStep);
+    connect(m_tabs, &SheetTabs::sheetDeletionConfirmed, doc, &DocumentController::deleteSheet);
 }
 
 void MainWindow::setPrompter(Prompter *prompter)
@@ -153,11 +173,6 @@ void MainWindow::setPrompter(Prompter *prompter)
     m_controller->setPrompter(used);
     m_edits->setPrompter(used);
     m_device->setPrompter(*used);
-}
-
-void MainWindow::restoreUnsavedChanges()
-{
-    m_controller->restoreUnsavedChanges();
 }
 
 DesignDocument &MainWindow::document() const
@@ -173,11 +188,6 @@ const ConnectionSettings &MainWindow::connectionSettings() const
 QString MainWindow::currentFileName() const
 {
     return m_controller->currentFileName();
-}
-
-int MainWindow::sheetCount() const
-{
-    return m_tabs->count();
 }
 
 int MainWindow::currentSheet() const
@@ -200,171 +210,10 @@ QTabWidget *MainWindow::tabWidget() const
     return m_tabs->widget();
 }
 
-MenuWidget *MainWindow::palette() const
-{
-    return m_palette;
-}
-
-LabelWidget *MainWindow::labelBar() const
-{
-    return m_labelBar;
-}
-
-const KeyState &MainWindow::keyState() const
-{
-    return m_keys;
-}
-
 UndoStack &MainWindow::history() const
 {
     return m_controller->history();
 }
-
-DocumentController &MainWindow::documentController() const
-{
-    return *m_controller;
-}
-
-void MainWindow::recordEditStep()
-{
-    m_controller->recordEditStep();
-}
-
-// ---- document ----
-
-void MainWindow::newDiagram()
-{
-    m_controller->newDiagram();
-}
-
-void MainWindow::open(const QString &fileName)
-{
-    m_controller->open(fileName);
-}
-
-void MainWindow::open()
-{
-    m_controller->open();
-}
-
-void MainWindow::openRecentFile()
-{
-    m_controller->openRecentFile();
-}
-
-bool MainWindow::save(const QString &fileName)
-{
-    return m_controller->save(fileName);
-}
-
-bool MainWindow::save()
-{
-    return m_controller->save();
-}
-
-void MainWindow::saveAs()
-{
-    m_controller->saveAs();
-}
-
-// ---- sheets ----
-
-void MainWindow::tabNew(bool bModified)
-{
-    m_tabs->tabNew(bModified);
-}
-
-void MainWindow::tabNew()
-{
-    m_tabs->tabNew();
-}
-
-void MainWindow::tabDelete(int index)
-{
-    m_tabs->tabDelete(index);
-}
-
-void MainWindow::tabRename()
-{
-    m_tabs->tabRename();
-}
-
-void MainWindow::showTabMenu(const QPoint &point)
-{
-    m_tabs->showTabMenu(point);
-}
-
-void MainWindow::setCurrentTab(int index)
-{
-    m_tabs->setCurrentTab(index);
-}
-
-// ---- edit commands ----
-
-void MainWindow::itemSelect(bool selected)
-{
-    m_edits->itemSelect(selected);
-}
-
-void MainWindow::isCopyText()
-{
-    m_edits->isCopyText();
-}
-
-void MainWindow::on_action_Undo_triggered()
-{
-    m_edits->undo();
-}
-
-void MainWindow::on_actionRe_do_triggered()
-{
-    m_edits->redo();
-}
-
-void MainWindow::on_actionCut_triggered()
-{
-    m_edits->cut();
-}
-
-void MainWindow::on_actionCopy_triggered()
-{
-    m_edits->copy();
-}
-
-void MainWindow::on_actionPaste_triggered()
-{
-    m_edits->paste();
-}
-
-void MainWindow::on_action_Delete_triggered()
-{
-    m_edits->deleteSelection();
-}
-
-void MainWindow::on_actionSelect_All_triggered()
-{
-    m_edits->selectAll();
-}
-
-// ---- device commands: download, verify, ROM pages, protection, counters ----
-
-void MainWindow::on_action_Download_triggered()
-{
-    m_keys.control = false;
-    m_device->download();
-}
-
-void MainWindow::on_action_Property_triggered() { m_device->ethernetSetting(); }
-void MainWindow::on_actionKovix_triggered() { m_device->counters(); }
-void MainWindow::on_action_About_triggered() { m_device->about(); }
-void MainWindow::on_action_DRC_triggered() { m_device->showDrc(); }
-void MainWindow::on_actionHardware_Setup_triggered() { m_device->hardwareSetup(); }
-void MainWindow::on_action_Verify_triggered() { m_device->verify(); }
-void MainWindow::on_action_Save_triggered() { m_device->saveToRom(); }
-void MainWindow::on_action_Restore_triggered() { m_device->restoreFromRom(); }
-void MainWindow::on_action_Clear_ROM_triggered() { m_device->initializeRom(); }
-void MainWindow::on_action_Write_Protect_triggered() { m_device->writeProtect(); }
-void MainWindow::on_action_Change_Boot_ROM_Page_triggered() { m_device->changeBootPage(); }
 
 // ---- keys and closing ----
 

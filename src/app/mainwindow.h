@@ -26,8 +26,8 @@ class UndoStack;
 // objects that act on it, and wires the actions to them: the document's
 // life cycle and history (DocumentController), the sheets (SheetTabs), the
 // Edit menu (EditCommands) and the block dialogs the canvases open
-// (BlockDialogOpener). The device commands' slots stay here until their own
-// object takes them.
+// (BlockDialogOpener) and the module (DeviceCommands). Each action is wired
+// straight to the object that carries it out.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -40,67 +40,22 @@ public:
     // Questions and warnings go through the prompter (not owned; null
     // restores the real dialogs).
     void setPrompter(Prompter *prompter);
-    // Offers to restore changes that a program which died left unsaved.
-    void restoreUnsavedChanges();
 
     DesignDocument &document() const;
     const ConnectionSettings &connectionSettings() const;
     QString currentFileName() const;
-    int sheetCount() const;
     int currentSheet() const;
     ProgramWidget *canvas(int index) const;
     ProgramWidget *currentCanvas() const;
     QTabWidget *tabWidget() const;
-    MenuWidget *palette() const;
-    LabelWidget *labelBar() const;
-    const KeyState &keyState() const;
+    MenuWidget *palette() const { return m_palette; }
+    LabelWidget *labelBar() const { return m_labelBar; }
+    const KeyState &keyState() const { return m_keys; }
     UndoStack &history() const;
-    DocumentController &documentController() const;
+    // The objects the actions are wired to.
+    DocumentController &documentController() const { return *m_controller; }
+    SheetTabs &sheetTabs() const { return *m_tabs; }
     DeviceCommands &deviceCommands() const { return *m_device; }
-
-    // Every completed change calls this once.
-    void recordEditStep();
-
-signals:
-    void closeKovix();
-    void currentTabChanged(int index);
-
-public slots:
-    void itemSelect(bool selected);
-    void newDiagram();
-    void open(const QString &fileName);
-    void open();
-    void openRecentFile();
-    bool save(const QString &fileName);
-    bool save();
-    void saveAs();
-    void tabNew(bool bModified);
-    void tabNew();
-    void tabDelete(int index);
-    void tabRename();
-    void showTabMenu(const QPoint &point);
-    void setCurrentTab(int index);
-    void isCopyText();
-
-    void on_action_Download_triggered();
-    void on_action_Property_triggered();
-    void on_action_Undo_triggered();
-    void on_actionRe_do_triggered();
-    void on_actionKovix_triggered();
-    void on_action_About_triggered();
-    void on_action_DRC_triggered();
-    void on_actionHardware_Setup_triggered();
-    void on_actionCut_triggered();
-    void on_actionCopy_triggered();
-    void on_actionPaste_triggered();
-    void on_action_Delete_triggered();
-    void on_actionSelect_All_triggered();
-    void on_action_Verify_triggered();
-    void on_action_Save_triggered();
-    void on_action_Restore_triggered();
-    void on_action_Clear_ROM_triggered();
-    void on_action_Write_Protect_triggered();
-    void on_action_Change_Boot_ROM_Page_triggered();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -109,7 +64,6 @@ protected:
 private:
     void buildCentralArea();
     void connectActions();
-    void connectCanvas(ProgramWidget *canvas);
     void restoreGeometryFromSettings();
     // Filters the key events of the focus widget: remembers held keys and
     // hands the canvas keys to the current canvas exactly once per press.

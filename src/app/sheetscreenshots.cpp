@@ -1,6 +1,7 @@
 #include "app/sheetscreenshots.h"
 
 #include "app/mainwindow.h"
+#include "app/sheettabs.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ QStringList SheetScreenshots::render(MainWindow &window, const QString &outFile)
     window.resize(kWindowSize);
     window.show();
     QStringList written;
-    const int count = window.sheetCount();
+    const int count = window.sheetTabs().count();
     for (int sheet = 0; sheet < count; ++sheet) {
         window.tabWidget()->setCurrentIndex(sheet);
         QApplication::processEvents();

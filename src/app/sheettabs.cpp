@@ -228,6 +228,12 @@ void SheetTabs::tabNew()
 void SheetTabs::tabNew(bool bModified)
 {
     const Sheet *sheet = m_document.edits().addSheet();
+    if (!sheet) {
+        m_tabs->setCurrentIndex(m_current);
+        m_prompter->warning(m_window, tr("KaRiX"),
+                            tr("A design has at most %1 sheets.").arg(SheetSet::maxCount));
+        return;
+    }
     m_tabs->setCurrentIndex(sheet->index());
     if (bModified)
         emit editStepRequested();
@@ -265,8 +271,8 @@ void SheetTabs::showTabMenu(const QPoint &point)
         return;
     m_tabs->setCurrentIndex(index);
     QMenu menu(m_window);
-    menu.addAction(m_actions.actionTabNew);
-    menu.addAction(m_actions.actionRename);
+    menu.addAction(m_actions.actionNewSheet);
+    menu.addAction(m_actions.actionRenameSheet);
     menu.exec(m_tabs->mapToGlobal(point));
 }
 

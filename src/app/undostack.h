@@ -31,11 +31,9 @@ public:
     void markSaved();
 
     void setBaseBytes(const QByteArray &bytes);
-    const QByteArray &baseBytes() const { return m_base; }
 
     int count() const { return m_steps.size(); }
     int currentIndex() const { return m_current; }
-    int savedIndex() const { return m_saved; }
     bool isModified() const { return m_current != m_saved; }
     bool canUndo() const { return m_current >= 0; }
     bool canRedo() const { return m_current + 1 < count(); }

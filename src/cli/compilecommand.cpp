@@ -7,6 +7,7 @@
 #include "compiler/registerimage.h"
 #include "io/designdocument.h"
 #include "io/safefilewriter.h"
+#include "model/operationerror.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -97,7 +98,8 @@ int CompileCommand::run(const CliArguments &args, CliReporter &reporter)
     QByteArray image;
     try {
         image = ImageCapture::compile(document->model());
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         reporter.error(message);
         return reporter.finish(ExitCode::Failed);
     }

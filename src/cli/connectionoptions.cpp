@@ -1,7 +1,7 @@
 #include "connectionoptions.h"
 
 #include "cli/cliarguments.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "model/connectionsettings.h"
 
 QList<CliOption> ConnectionOptions::options()

@@ -2,7 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "device/counterassignment.h"
 #include "cli/counterwatcher.h"
 #include "cli/exitcode.h"
@@ -13,6 +13,7 @@
 #include "device/recordwindow.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
+#include "model/operationerror.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -188,7 +189,8 @@ int CountersCommand::watch(const ConnectionSettings &settings, const CounterConf
         stream = std::make_unique<QKovixThread>(texts(config.dirs), texts(config.names),
                                                 texts(config.units), settings.address,
                                                 settings.tcpPort, settings.udpPort, false);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         reporter.error(message + tr("\nThe MsrCnt data cannot be saved."));
         return ExitCode::Failed;
     }

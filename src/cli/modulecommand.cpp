@@ -3,7 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
 #include "cli/connectionoptions.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "cli/exitcode.h"
 #include "model/connectionsettings.h"
 

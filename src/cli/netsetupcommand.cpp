@@ -2,7 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
 #include "device/networksettingstext.h"

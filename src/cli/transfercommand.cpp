@@ -8,6 +8,7 @@
 #include "cli/progressbar.h"
 #include "compiler/imagecapture.h"
 #include "io/designdocument.h"
+#include "model/operationerror.h"
 
 TransferCommand::TransferCommand(Direction direction, InterruptWatcher &interrupt)
     : ModuleCommand(interrupt)
@@ -109,7 +110,8 @@ int TransferCommand::compileDesign(DesignDocument &document, CliReporter &report
     // expression error before anything is sent to the module.
     try {
         ImageCapture::compile(document.model());
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         reporter.error(message);
         return ExitCode::Failed;
     }

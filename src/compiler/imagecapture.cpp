@@ -1,6 +1,7 @@
 #include "compiler/imagecapture.h"
 
 #include "compiler/registerimage.h"
+#include "model/operationerror.h"
 
 #include <QCoreApplication>
 
@@ -25,9 +26,9 @@ int ImageCapture::put(quint32 value, quint32 address, int width)
     for (int i = 0; i < width; ++i) {
         const int offset = imageOffset(address + quint32(i));
         if (offset < 0) {
-            throw QCoreApplication::translate("ImageCapture",
-                                              "Register 0x%1 lies outside the image.")
-                .arg(address + quint32(i), 8, 16, QLatin1Char('0'));
+            throw OperationError(QCoreApplication::translate("ImageCapture",
+                                                             "Register 0x%1 lies outside the image.")
+                                     .arg(address + quint32(i), 8, 16, QLatin1Char('0')));
         }
         m_bytes[offset] = char(value >> (8 * (width - 1 - i)));
     }

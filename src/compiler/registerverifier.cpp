@@ -1,4 +1,5 @@
 #include "compiler/registerverifier.h"
+#include "model/operationerror.h"
 
 #include <QByteArray>
 
@@ -27,8 +28,8 @@ bool RegisterVerifier::compareArea(quint32 baseAddress, const QByteArray &bytes,
     case RegisterImage::CounterTableBase:
         return compareCounterTable(bytes, mismatchText);
     default:
-        throw tr("Verify: no register area starts at 0x%1.")
-            .arg(baseAddress, 8, 16, QLatin1Char('0'));
+        throw OperationError(tr("Verify: no register area starts at 0x%1.")
+                                 .arg(baseAddress, 8, 16, QLatin1Char('0')));
     }
 }
 
@@ -105,10 +106,10 @@ bool RegisterVerifier::compareValue(quint32 base, const QByteArray &bytes, quint
 void RegisterVerifier::requireLength(quint32 base, const QByteArray &bytes, int length) const
 {
     if (bytes.size() < length) {
-        throw tr("Verify: only %1 of %2 bytes were read at 0x%3.")
-            .arg(bytes.size())
-            .arg(length)
-            .arg(base, 8, 16, QLatin1Char('0'));
+        throw OperationError(tr("Verify: only %1 of %2 bytes were read at 0x%3.")
+                                 .arg(bytes.size())
+                                 .arg(length)
+                                 .arg(base, 8, 16, QLatin1Char('0')));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "networksettingstext.h"
 
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "device/measuredudpthread.h"
 #include "device/operationplan.h"
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 
 #include <QHostAddress>
 

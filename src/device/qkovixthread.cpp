@@ -1,6 +1,7 @@
 #include "device/qkovixthread.h"
 
 #include "io/safefilewriter.h"
+#include "model/operationerror.h"
 
 #include <QDate>
 #include <QtEndian>
@@ -90,7 +91,7 @@ void QKovixThread::createLogFiles(const Texts &dirs, const Texts &names, bool co
         SafeFileWriter file(paths[size_t(i)]);
         if (!file.open() || file.device()->write(bytes) != bytes.size() || !file.commit()) {
             if (!continueOnError)
-                throw fileError(dirs[size_t(i)], file);
+                throw OperationError(fileError(dirs[size_t(i)], file));
             continue;
         }
         m_logPaths[size_t(i)] = paths[size_t(i)];

@@ -3,6 +3,7 @@
 #include "compiler/registerimage.h"
 #include "compiler/registerverifier.h"
 #include "device/moduleinterface.h"
+#include "model/operationerror.h"
 
 #include <QHostAddress>
 #include <QtEndian>
@@ -28,7 +29,7 @@ constexpr VerifyArea verifyAreas[] = {
 
 [[noreturn]] void fail(const QString &message)
 {
-    throw message;
+    throw OperationError(message);
 }
 
 QString unableToRead()
@@ -175,7 +176,8 @@ void QUdpThread::run()
         m_detailLog += statusText(status);  // before another exchange changes the socket error
         closeEepromAfterFailure();
         emit error(&m_detailLog);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         closeEepromAfterFailure();
         m_detailLog = message;
         emit error(&m_detailLog);

@@ -7,6 +7,7 @@
 #include "model/blockitem.h"
 #include "model/blockkinds.h"
 #include "model/logicevaluator.h"
+#include "model/operationerror.h"
 
 #include <QDialogButtonBox>
 #include <QFont>
@@ -105,19 +106,15 @@ void EditLogicDialog::buildForm()
 
 void EditLogicDialog::buildPortButtons()
 {
-    using Slot = void (EditLogicDialog::*)();
-    static const Slot portSlots[PortCount] = {
-        &EditLogicDialog::clicked_A, &EditLogicDialog::clicked_B, &EditLogicDialog::clicked_C,
-        &EditLogicDialog::clicked_D, &EditLogicDialog::clicked_E, &EditLogicDialog::clicked_F,
-        &EditLogicDialog::clicked_G, &EditLogicDialog::clicked_H, &EditLogicDialog::clicked_I,
-        &EditLogicDialog::clicked_J, &EditLogicDialog::clicked_K};
     for (int port = 0; port < PortCount; ++port) {
         auto *button = new QPushButton(portText(port) + QStringLiteral("\n\n"), this);
         button->setObjectName(QStringLiteral("pushButton") + portText(port));
         button->setGeometry(6 + 100 * port, 10, 90, 53);
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, portSlots[port]);
+        connect(button, &QPushButton::clicked, this, [this, port] { insertPort(port); });
+        connect(button, &QPushButton::customContextMenuRequested, this,
+                [this, port](const QPoint &at) { showPortMenu(port, at); });
         m_ports.append({button, button->text().remove(QLatin1Char('\n')), QString()});
     }
 }
@@ -183,25 +180,6 @@ void EditLogicDialog::installHighlighting()
 
 // ---- building the text ----
 
-#define KARIX_PORT_SLOTS(letter, port)                                                    \
-    void EditLogicDialog::clicked_##letter() { insertPort(port); }                        \
-    void EditLogicDialog::on_pushButton_##letter##_customContextMenuRequested(const QPoint &at) \
-    {                                                                                     \
-        showPortMenu(port, at);                                                           \
-    }
-KARIX_PORT_SLOTS(A, 0)
-KARIX_PORT_SLOTS(B, 1)
-KARIX_PORT_SLOTS(C, 2)
-KARIX_PORT_SLOTS(D, 3)
-KARIX_PORT_SLOTS(E, 4)
-KARIX_PORT_SLOTS(F, 5)
-KARIX_PORT_SLOTS(G, 6)
-KARIX_PORT_SLOTS(H, 7)
-KARIX_PORT_SLOTS(I, 8)
-KARIX_PORT_SLOTS(J, 9)
-KARIX_PORT_SLOTS(K, 10)
-#undef KARIX_PORT_SLOTS
-
 void EditLogicDialog::clicked_not() { insertText(QStringLiteral(" not ")); }
 void EditLogicDialog::clicked_and() { insertText(QStringLiteral(" and ")); }
 void EditLogicDialog::clicked_or() { insertText(QStringLiteral(" or ")); }
@@ -254,7 +232,8 @@ void EditLogicDialog::updateValidity()
         m_validity->setText(tr("Valid expression."));
         m_validity->setStyleSheet(QStringLiteral("color: darkgreen"));
         m_truthTableButton->setEnabled(true);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         m_validity->setText(tr("Not valid: %1").arg(message));
         m_validity->setStyleSheet(QStringLiteral("color: darkred"));
         m_truthTableButton->setEnabled(false);
@@ -334,7 +313,8 @@ void EditLogicDialog::showTruthTable()
         const TruthTable table = LogicEvaluator::expressionTable(portModeText());
         TruthTableDialog dialog(m_connectedPorts, table, this);
         prompter().runDialog(dialog);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         warn(tr("Logic Error"), message);
     }
 }
@@ -345,7 +325,8 @@ void EditLogicDialog::okClicked()
     const QString text = m_textEdit->toPlainText();
     try {
         LogicEvaluator::evaluateExpression(text, LogicEvaluator::Values{});
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         warn(tr("Logic Error"), message);
         return;
     }

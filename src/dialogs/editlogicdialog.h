@@ -34,22 +34,10 @@ public:
     QList<int> removedPorts() const { return m_removedPorts; }
     // Whether the editor shows net names: the text then has them in place
     // of the variables.
-    bool netMode() const { return m_netMode; }
 
 public slots:
     void okClicked();
     void changeNetMode(bool on);
-    void clicked_A();
-    void clicked_B();
-    void clicked_C();
-    void clicked_D();
-    void clicked_E();
-    void clicked_F();
-    void clicked_G();
-    void clicked_H();
-    void clicked_I();
-    void clicked_J();
-    void clicked_K();
     void clicked_not();
     void clicked_and();
     void clicked_or();
@@ -61,17 +49,6 @@ public slots:
     int selectPort();
     void showTruthTable();
     void on_textEdit_textChanged();
-    void on_pushButton_A_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_B_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_C_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_D_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_E_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_F_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_G_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_H_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_I_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_J_customContextMenuRequested(const QPoint &at);
-    void on_pushButton_K_customContextMenuRequested(const QPoint &at);
 
 private:
     struct Port

@@ -5,6 +5,7 @@
 #include "device/commandplans.h"
 #include "device/qkovixthread.h"
 #include "dialogs/rateplotwidget.h"
+#include "model/operationerror.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -185,7 +186,8 @@ void MsrCntWidget::connectToServer()
     retireStream();
     try {
         createStream(false);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         const QMessageBox::StandardButton answer = m_prompter.warning(
             this, tr("KaRiX"), message + QStringLiteral("\n\n") + tr("The MsrCnt data cannot be saved, continue?"),
             QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);

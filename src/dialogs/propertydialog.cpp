@@ -2,7 +2,7 @@
 
 #include "app/prompter.h"
 #include "app/userguide.h"
-#include "device/networksettingstext.h"
+#include "model/connectionvalues.h"
 #include "model/connectionsettings.h"
 
 #include <QCheckBox>
@@ -76,34 +76,40 @@ PropertyDialog::PropertyDialog(ConnectionSettings &settings, Prompter &prompter,
     QMetaObject::connectSlotsByName(this);
 }
 
-bool PropertyDialog::parseNumber(QLineEdit *field, quint64 minimum, quint64 maximum,
-                                 const QString &what, quint64 &value)
+bool PropertyDialog::refuse(QLineEdit *field, const QString &what)
 {
-    bool ok = false;
-    value = field->text().trimmed().toULongLong(&ok, 10);
-    if (ok && value >= minimum && value <= maximum)
-        return true;
     m_prompter.warning(this, QString(), field->text() + what);
     return false;
 }
 
+bool PropertyDialog::readPort(QLineEdit *field, quint16 &port)
+{
+    return ConnectionValues::port(field->text().trimmed(), port)
+           || refuse(field, tr(" is invalid port."));
+}
+
 void PropertyDialog::on_buttonBox_accepted()
 {
-    const QString address = m_address->text();
-    if (!NetworkSettingsText::isValidNewAddress(address)) {
-        m_prompter.warning(this, QString(), address + tr(" is invalid address."));
+    // The same address rules as the command line and documents: IPv4 or IPv6.
+    const QString address = ConnectionValues::address(m_address->text().trimmed());
+    if (address.isEmpty()) {
+        refuse(m_address, tr(" is invalid address."));
         return;
     }
-    // A time-out of 0 would leave the worker's default in place unseen.
-    quint64 tcp = 0, udp = 0, timeout = 0;
-    if (!parseNumber(m_tcp, 0, 0xFFFF, tr(" is invalid port."), tcp)
-        || !parseNumber(m_udp, 0, 0xFFFF, tr(" is invalid port."), udp)
-        || !parseNumber(m_timeout, 1, 3600, tr(" is invalid time-out."), timeout))
+    quint16 tcp = 0, udp = 0;
+    quint32 timeout = 0;
+    if (!readPort(m_tcp, tcp) || !readPort(m_udp, udp))
         return;
+    // Out of range is refused here rather than clamped: the user is still typing.
+    if (ConnectionValues::timeout(m_timeout->text().trimmed(), timeout)
+        != ConnectionValues::Verdict::Valid) {
+        refuse(m_timeout, tr(" is invalid time-out."));
+        return;
+    }
     store(m_settings.address, address, m_changed);
-    store(m_settings.tcpPort, quint16(tcp), m_changed);
-    store(m_settings.udpPort, quint16(udp), m_changed);
-    store(m_settings.timeout, decltype(m_settings.timeout)(timeout), m_changed);
+    store(m_settings.tcpPort, tcp, m_changed);
+    store(m_settings.udpPort, udp, m_changed);
+    store(m_settings.timeout, timeout, m_changed);
     store(m_settings.autoConnect, m_autoStart->isChecked(), m_changed);
     accept();
 }

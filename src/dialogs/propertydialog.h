@@ -23,9 +23,9 @@ public slots:
     void on_buttonBox_accepted();
 
 private:
-    // Shows "<text> is invalid <what>." and returns false when invalid.
-    bool parseNumber(QLineEdit *field, quint64 minimum, quint64 maximum, const QString &what,
-                     quint64 &value);
+    // Shows "<text><what>" and returns false.
+    bool refuse(QLineEdit *field, const QString &what);
+    bool readPort(QLineEdit *field, quint16 &port);
 
     ConnectionSettings &m_settings;
     Prompter &m_prompter;

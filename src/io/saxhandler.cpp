@@ -1,6 +1,6 @@
 #include "io/saxhandler.h"
 
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "io/entrybuilder.h"
 #include "model/connectionsettings.h"
 #include "model/logicevaluator.h"
@@ -118,11 +118,16 @@ void SaxHandler::applyRoot(const QXmlStreamAttributes &attributes)
 quint32 SaxHandler::timeoutOf(QStringView text)
 {
     // Written as a signed 32-bit number; read back either way. Unparsable
-    // text and 0 read as 1 second without a word, as files always have.
+    // text and 0 read as 1 second without a word, as files always have. A
+    // negative number is no time-out at all: the default, with a warning.
     bool ok = false;
-    quint32 seconds = static_cast<quint32>(text.toInt(&ok));
-    if (!ok)
-        seconds = text.toUInt(&ok);
+    const int signedSeconds = text.toInt(&ok);
+    if (ok && signedSeconds < 0) {
+        const quint32 standard = ConnectionSettings().timeout;
+        m_messages.append(ConnectionValues::clampedTimeoutText(text.toString(), standard));
+        return standard;
+    }
+    quint32 seconds = ok ? quint32(signedSeconds) : text.toUInt(&ok);
     if (!ok) {
         // More digits than 32 bits hold is still a number, only a huge one.
         if (ConnectionValues::timeout(text.toString(), seconds)

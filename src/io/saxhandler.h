@@ -2,6 +2,7 @@
 
 #include "io/documentcontext.h"
 #include "io/entrykeys.h"
+#include "model/sheetset.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +25,7 @@ public:
 
     // Sheets beyond this index are refused, so a stray id cannot make a
     // document create millions of sheets.
-    static constexpr int lastSheetIndex = 255;
+    static constexpr int lastSheetIndex = SheetSet::maxCount - 1;
 
     SaxHandler(const DocumentContext &context, EntryBuilder &builder, Mode mode);
 

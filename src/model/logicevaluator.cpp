@@ -1,6 +1,7 @@
 #include "model/logicevaluator.h"
 
 #include "model/blockitem.h"
+#include "model/operationerror.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ private:
 
     [[noreturn]] static void failAt(const QString &token)
     {
-        throw LogicEvaluator::tr("invalid at '%1'").arg(echoed(token));
+        throw OperationError(LogicEvaluator::tr("invalid at '%1'").arg(echoed(token)));
     }
 
     static QString echoed(const QString &token)
@@ -113,9 +114,10 @@ private:
     void enterNesting(const QString &token)
     {
         if (++m_depth > LogicEvaluator::MaxNesting)
-            throw LogicEvaluator::tr("invalid at '%1' --- nested deeper than %2 levels.")
-                .arg(token)
-                .arg(LogicEvaluator::MaxNesting);
+            throw OperationError(
+                LogicEvaluator::tr("invalid at '%1' --- nested deeper than %2 levels.")
+                    .arg(token)
+                    .arg(LogicEvaluator::MaxNesting));
     }
 
     V operand()
@@ -124,7 +126,7 @@ private:
             return m_tokens[m_cursor++].value;
         const QString token = currentText();
         if (token == EndToken)
-            throw LogicEvaluator::tr("invalid at EOF");
+            throw OperationError(LogicEvaluator::tr("invalid at EOF"));
         if (token == OpenToken) {
             enterNesting(token);
             ++m_cursor;
@@ -158,7 +160,7 @@ private:
             const QString &token = currentText();
             if (token == EndToken) {
                 if (level == 1)
-                    throw LogicEvaluator::tr("invalid --- ')' is missimg.");
+                    throw OperationError(LogicEvaluator::tr("invalid --- ')' is missimg."));
                 return left;
             }
             if (token == CloseToken) {
@@ -197,7 +199,7 @@ private:
 QStringList checkedTokens(const QString &text)
 {
     if (text.size() > LogicEvaluator::MaxExpressionLength)
-        throw LogicEvaluator::tooLongText();
+        throw OperationError(LogicEvaluator::tooLongText());
     return LogicEvaluator::tokenize(text);
 }
 
@@ -278,8 +280,9 @@ bool LogicEvaluator::evaluateBlockExpression(const BlockItem *block, const Value
         return false;
     try {
         return evaluateExpression(block->property(), values);
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 
@@ -289,8 +292,9 @@ TruthTable LogicEvaluator::blockExpressionTable(const BlockItem *block)
         return TruthTable::constant(false);
     try {
         return expressionTable(block->property());
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 
@@ -313,8 +317,9 @@ bool LogicEvaluator::evaluatePreLogic(const BlockItem *block, quint16 pattern)
     }
     try {
         return evaluateExpression(block->property(), values);
-    } catch (const QString &message) {
-        throw withBlockName(block, message);
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
+        throw OperationError(withBlockName(block, message));
     }
 }
 

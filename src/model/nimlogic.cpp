@@ -1,6 +1,7 @@
 #include "model/nimlogic.h"
 
 #include "model/logicevaluator.h"
+#include "model/operationerror.h"
 
 NIMLogic::NIMLogic(int id, int sheet, const QString &name, BlockKind kind)
     : BlockItem(id, sheet, name, kind)
@@ -29,7 +30,8 @@ bool NIMLogic::setExpression(QString &text, bool check)
         // The values do not matter: only the syntax can fail.
         try {
             LogicEvaluator::evaluateExpression(text, LogicEvaluator::Values{});
-        } catch (const QString &message) {
+        } catch (const OperationError &failure) {
+            const QString &message = failure.message();
             text = message;
             return false;
         }

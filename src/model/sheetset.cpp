@@ -22,6 +22,8 @@ Sheet *SheetSet::sheet(int index) const
 
 Sheet *SheetSet::addSheet()
 {
+    if (m_sheets.size() >= maxCount)
+        return nullptr;
     auto *sheet = new Sheet(m_sheets.size(), nextDefaultCaption());
     m_sheets.append(sheet);
     emit sheetAdded(sheet);
@@ -30,7 +32,7 @@ Sheet *SheetSet::addSheet()
 
 Sheet *SheetSet::ensureSheet(int index)
 {
-    if (index < 0)
+    if (index < 0 || index >= maxCount)
         return nullptr;
     while (m_sheets.size() <= index)
         addSheet();

@@ -15,13 +15,19 @@ public:
     explicit SheetSet(QObject *parent = nullptr);
     ~SheetSet() override;
 
+    // Sheet ids are stored in one byte's range; the reader refuses more, so
+    // no more may be made.
+    static constexpr int maxCount = 256;
+
     int count() const { return m_sheets.size(); }
     Sheet *sheet(int index) const;
     const QList<Sheet *> &sheets() const { return m_sheets; }
 
-    // Appends a sheet captioned "Sheet%1" with the lowest number not yet used.
+    // Appends a sheet captioned "Sheet%1" with the lowest number not yet
+    // used; null when there are maxCount sheets already.
     Sheet *addSheet();
-    // Adds sheets until one with this index exists; null for a negative index.
+    // Adds sheets until one with this index exists; null for an index
+    // outside 0..maxCount-1.
     Sheet *ensureSheet(int index);
     // Deletes the sheet and renumbers the sheets after it; false for an
     // index out of range. The sheet must hold no blocks any more.

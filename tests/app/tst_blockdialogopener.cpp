@@ -1,3 +1,4 @@
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "app/undostack.h"
 #include "common/testrunner.h"
@@ -155,7 +156,7 @@ private slots:
         BlockItem *block = addBlock(*w, term, 0, 0);
         QVERIFY(block);
         const QString original = block->property();
-        w->recordEditStep();
+        w->documentController().recordEditStep();
         const QByteArray placed = w->history().currentDocument();
         m_prompter.dialogAnswer = [&](QDialog &dialog) {
             if (!field.isEmpty())
@@ -173,7 +174,7 @@ private slots:
         QCOMPARE(w->history().count(), 2);
         QCOMPARE(w->history().currentDocument(), written(*w));
 
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QCOMPARE(written(*w), placed);
         QCOMPARE(w->history().currentIndex(), 0);
     }
@@ -188,7 +189,7 @@ private slots:
         for (int sheet = 0; sheet < 3; ++sheet)
             inputs << doc.edits().placeBlock(QStringLiteral("Input"), sheet, 0, QStringLiteral("NIM-IN-S0"));
         QVERIFY(!inputs.contains(nullptr));
-        w->recordEditStep();
+        w->documentController().recordEditStep();
         const QByteArray named = w->history().currentDocument();
 
         m_prompter.textAnswer = QStringLiteral("start");
@@ -197,7 +198,7 @@ private slots:
             QCOMPARE(input->displayName(), QStringLiteral("start"));
         QCOMPARE(w->history().count(), 2);
 
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QCOMPARE(written(*w), named);
         for (const BlockItem *input : doc.model().inputBlocks())
             QCOMPARE(input->displayName(), QStringLiteral("NIM-IN-S0"));

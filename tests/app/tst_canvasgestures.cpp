@@ -136,10 +136,10 @@ class TestCanvasGestureSequences : public QObject
             break;
         }
         case 8:
-            m_window->on_action_Undo_triggered();
+            m_window->findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
             break;
         default:
-            m_window->on_actionRe_do_triggered();
+            m_window->findChild<QAction *>(QStringLiteral("actionRedo"))->trigger();
             break;
         }
     }

@@ -1,4 +1,5 @@
 #include "app/devicecommands.h"
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "common/simulatorprocess.h"
 #include "common/testdocuments.h"
@@ -107,7 +108,7 @@ private slots:
     void downloadAndVerifyEachExample()
     {
         QFETCH(QString, path);
-        m_window->open(path);
+        m_window->documentController().open(path);
         m_prompter.dialogAnswer = [](QDialog &dialog) { return answerDrc(dialog, true); };
         run(&DeviceCommands::download);
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
@@ -305,7 +306,7 @@ private slots:
     void counterWindowAfterDownload()
     {
         startModule(SimConfig(), true);
-        m_window->open(QStringLiteral(KARIX_SOURCE_DIR "/examples/counters.krx"));
+        m_window->documentController().open(QStringLiteral(KARIX_SOURCE_DIR "/examples/counters.krx"));
         // The example logs into /tmp; here into a directory of the test's own.
         QTemporaryDir logs;
         for (BlockItem *block : model().outputBlocks()) {
@@ -436,7 +437,7 @@ private:
     void openText(const QString &text)
     {
         const QString path = TestDocuments::write(m_dir, QStringLiteral("design.krx"), text);
-        m_window->open(path);
+        m_window->documentController().open(path);
         m_prompter.shown.clear();
     }
 

@@ -1,5 +1,6 @@
 #include "app/documentcontroller.h"
 #include "app/mainwindow.h"
+#include "app/sheettabs.h"
 #include "app/recoveryfile.h"
 #include "app/undostack.h"
 #include "common/filesizelimit.h"
@@ -97,7 +98,7 @@ private:
     static void edit(MainWindow &window)
     {
         QVERIFY(addBlock(window, QStringLiteral("CntFnc"), window.currentSheet(), -1));
-        window.recordEditStep();
+        window.documentController().recordEditStep();
     }
 
 private slots:
@@ -112,39 +113,39 @@ private slots:
     void newDocumentEditUndoRedo()
     {
         auto w = window();
-        QVERIFY(!enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+        QVERIFY(!enabled(*w, "actionUndo") && !enabled(*w, "actionRedo"));
         edit(*w);
-        QVERIFY(enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+        QVERIFY(enabled(*w, "actionUndo") && !enabled(*w, "actionRedo"));
         QVERIFY(w->isWindowModified());
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QVERIFY(w->document().model().allBlocks().isEmpty());
         QVERIFY(!w->isWindowModified());
-        QVERIFY(!enabled(*w, "action_Undo") && enabled(*w, "actionRe_do"));
-        action(*w, "actionRe_do")->trigger();
+        QVERIFY(!enabled(*w, "actionUndo") && enabled(*w, "actionRedo"));
+        action(*w, "actionRedo")->trigger();
         QCOMPARE(w->document().model().functionBlocks().size(), 1);
         QVERIFY(w->isWindowModified());
-        QVERIFY(enabled(*w, "action_Undo") && !enabled(*w, "actionRe_do"));
+        QVERIFY(enabled(*w, "actionUndo") && !enabled(*w, "actionRedo"));
     }
 
     void undoAfterOpenReturnsToTheFile()
     {
         const QString path = writeDesign(QStringLiteral("open.krx"));
         auto w = window();
-        w->open(path);
+        w->documentController().open(path);
         const QByteArray opened = written(*w);
         w->tabWidget()->setCurrentIndex(1);
         edit(*w);
         w->document().settings().udpPort = 5000;
-        w->recordEditStep();
-        action(*w, "action_Undo")->trigger();
-        action(*w, "action_Undo")->trigger();
+        w->documentController().recordEditStep();
+        action(*w, "actionUndo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QCOMPARE(written(*w), opened);
         QVERIFY(!w->isWindowModified());
         // The sheet the user was on stays current.
         QCOMPARE(w->currentSheet(), 1);
         QCOMPARE(w->tabWidget()->currentIndex(), 1);
-        action(*w, "actionRe_do")->trigger();
-        action(*w, "actionRe_do")->trigger();
+        action(*w, "actionRedo")->trigger();
+        action(*w, "actionRedo")->trigger();
         QCOMPARE(w->connectionSettings().udpPort, quint16(5000));
     }
 
@@ -153,14 +154,14 @@ private slots:
         auto w = window();
         m_prompter.fileAnswer = m_dir.filePath(QStringLiteral("saved.krx"));
         edit(*w);
-        QVERIFY(w->save());
+        QVERIFY(w->documentController().save());
         QVERIFY(!w->isWindowModified());
         edit(*w);
         QVERIFY(w->isWindowModified());
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QVERIFY(!w->isWindowModified());
         // Before the save: modified again.
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QVERIFY(w->isWindowModified());
     }
 
@@ -170,10 +171,10 @@ private slots:
         ConnectionSettings options;
         options.address = QStringLiteral("127.0.0.2");
         auto w = window(&options);
-        w->open(path);
+        w->documentController().open(path);
         QVERIFY(w->isWindowModified());
         QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.2"));
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QVERIFY(!w->isWindowModified());
         QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.1"));
     }
@@ -182,19 +183,19 @@ private slots:
     {
         const QString path = writeDesign(QStringLiteral("sheets.krx"));
         auto w = window();
-        w->open(path);
-        w->tabDelete(0);
-        QCOMPARE(w->sheetCount(), 1);
+        w->documentController().open(path);
+        w->sheetTabs().tabDelete(0);
+        QCOMPARE(w->sheetTabs().count(), 1);
         QCOMPARE(w->tabWidget()->tabText(0), QStringLiteral("Back"));
         QVERIFY(w->isWindowModified());
-        action(*w, "action_Undo")->trigger();
-        QCOMPARE(w->sheetCount(), 2);
+        action(*w, "actionUndo")->trigger();
+        QCOMPARE(w->sheetTabs().count(), 2);
         QCOMPARE(w->document().model().preLogics().size(), 1);
         // Deleting the only sheet is a step as well.
-        w->tabDelete(1);
-        w->tabDelete(0);
+        w->sheetTabs().tabDelete(1);
+        w->sheetTabs().tabDelete(0);
         QVERIFY(w->document().model().allBlocks().isEmpty());
-        action(*w, "action_Undo")->trigger();
+        action(*w, "actionUndo")->trigger();
         QCOMPARE(w->tabWidget()->tabText(0), QStringLiteral("Front"));
     }
 
@@ -202,11 +203,11 @@ private slots:
     {
         const QString path = writeDesign(QStringLiteral("later.krx"));
         auto w = window();
-        w->open(path);
+        w->documentController().open(path);
         w->tabWidget()->setCurrentIndex(1);
         QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 1, -1));
         w->currentCanvas()->selectAll();
-        action(*w, "action_Delete")->trigger();
+        action(*w, "actionDelete")->trigger();
         QVERIFY(w->document().sheets().sheet(1)->blocks().isEmpty());
         QCOMPARE(w->history().count(), 1);
     }
@@ -241,18 +242,18 @@ private slots:
         for (int index = recorded.size() - 1; index >= 0; --index)
             QCOMPARE(w->history().document(index), recorded.at(index));
         while (w->history().canUndo())
-            action(*w, "action_Undo")->trigger();
+            action(*w, "actionUndo")->trigger();
         QVERIFY(w->document().model().allBlocks().isEmpty());
-        QCOMPARE(w->sheetCount(), 1);
+        QCOMPARE(w->sheetTabs().count(), 1);
         for (int index = 0; index < recorded.size(); ++index) {
-            action(*w, "actionRe_do")->trigger();
+            action(*w, "actionRedo")->trigger();
             QCOMPARE(w->history().currentIndex(), index);
             QCOMPARE(written(*w), recorded.at(index));
             QCOMPARE(resourceMismatch(*w), QString());
             QCOMPARE(missingLabelEntries(*w), QStringList());
         }
         for (int index = recorded.size() - 2; index >= 0; --index) {
-            action(*w, "action_Undo")->trigger();
+            action(*w, "actionUndo")->trigger();
             QCOMPARE(written(*w), recorded.at(index));
             QCOMPARE(resourceMismatch(*w), QString());
         }
@@ -277,12 +278,12 @@ private slots:
         QFETCH(bool, offered);
         const QString path = writeDesign(QStringLiteral("recover-%1.krx").arg(ending));
         auto first = window();
-        first->open(path);
+        first->documentController().open(path);
         edit(*first);
         const QByteArray edited = written(*first);
         QVERIFY(QFileInfo::exists(first->documentController().recoveryPath()));
         if (ending == "saved") {
-            QVERIFY(first->save());
+            QVERIFY(first->documentController().save());
         } else if (ending == "discarded") {
             m_prompter.answer = QMessageBox::Discard;
             QVERIFY(first->close());
@@ -298,10 +299,11 @@ private slots:
 
         m_prompter = ScriptedPrompter();
         auto next = window();
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QString offer = "KaRiX|Restore unsaved changes to " + path + "?";
         if (ending == "touched")
-            offer += "\nThe file has changed since these changes were made.";
+            offer += "
+The file has changed since these changes were made.";
         QCOMPARE(m_prompter.shown, offered ? QStringList({offer}) : QStringList());
         if (!offered)
             return;
@@ -312,7 +314,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(kDesign));
         // Undo goes back to the file as saved.
-        action(*next, "action_Undo")->trigger();
+        action(*next, "actionUndo")->trigger();
         QCOMPARE(next->document().model().functionBlocks().size(), 0);
     }
 
@@ -323,12 +325,12 @@ private slots:
         first.reset();
         m_prompter.answer = QMessageBox::No;
         auto next = window();
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to NewFile?"}));
         QVERIFY(next->document().model().allBlocks().isEmpty());
         m_prompter.shown.clear();
         auto third = window();
-        third->restoreUnsavedChanges();
+        third->documentController().restoreUnsavedChanges();
         QVERIFY(m_prompter.shown.isEmpty());
     }
 
@@ -340,7 +342,7 @@ private slots:
         if (path.isEmpty())
             QSKIP("runs only as the child of recoveryAfterAKill");
         auto w = window();
-        w->open(path);
+        w->documentController().open(path);
         edit(*w);
         std::_Exit(kChildExitCode);
     }
@@ -360,7 +362,7 @@ private slots:
         QCOMPARE(QDir(RecoveryFile::directory()).entryList({QStringLiteral("*.lock")}).size(), 1);
 
         auto next = window();
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
         QCOMPARE(next->document().model().functionBlocks().size(), 1);
         QCOMPARE(next->currentFileName(), path);
@@ -380,7 +382,7 @@ private slots:
         MainWindow next(path, &options);
         next.setPrompter(&m_prompter);
         QVERIFY(next.isWindowModified());
-        next.restoreUnsavedChanges();
+        next.documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
         QCOMPARE(written(next), edited);
         QCOMPARE(RecoveryFile::leftBehind().size(), 0);
@@ -395,7 +397,7 @@ private slots:
         auto next = window();
         edit(*next);
         edit(*next);
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown,
                  QStringList({"KaRiX|Restore unsaved changes to NewFile?",
                               "|The document has been modified.\nDo you want to save your changes?"}));
@@ -591,21 +593,21 @@ void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
         changed = edits.disconnect(anyBlock(), random.bounded(11));
     } else if (choice < 75 && !blocks.isEmpty()) {
         w.currentCanvas()->setSelection({anyBlock()});
-        action(w, "action_Delete")->trigger();
+        action(w, "actionDelete")->trigger();
     } else if (choice < 80 && !blocks.isEmpty()) {
         edits.renameBlock(anyBlock(), QStringLiteral("U%1").arg(random.bounded(5)));
         changed = true;
     } else if (choice < 85) {
-        w.tabNew(true);
+        w.sheetTabs().tabNew(true);
     } else if (choice < 88) {
-        w.tabDelete(random.bounded(w.sheetCount()));
+        w.sheetTabs().tabDelete(random.bounded(w.sheetTabs().count()));
     } else if (choice < 94) {
-        w.tabWidget()->setCurrentIndex(random.bounded(w.sheetCount()));
+        w.tabWidget()->setCurrentIndex(random.bounded(w.sheetTabs().count()));
     } else {
-        action(w, "action_Undo")->trigger();
+        action(w, "actionUndo")->trigger();
     }
     if (changed)
-        w.recordEditStep();
+        w.documentController().recordEditStep();
 }
 
 KARIX_TEST(TestDocumentController)

@@ -1,11 +1,15 @@
 #include "app/mainactions.h"
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
+#include "app/sheettabs.h"
 #include "app/undostack.h"
 #include "common/canvasdriver.h"
 #include "common/testrunner.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
+#include "io/documentreader.h"
+#include "model/designedits.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 #include "model/resourcecounters.h"
@@ -109,11 +113,11 @@ private slots:
         MainWindow window(QString(), nullptr);
         QCOMPARE(captions(window), QStringList({"Sheet1", "+"}));
         QCOMPARE(window.windowTitle(), QStringLiteral("NewFile[*] - KaRiX"));
-        for (const char *name : {"action_Undo", "actionRe_do", "actionCut", "actionCopy",
-                                 "actionPaste", "action_Delete"})
+        for (const char *name : {"actionUndo", "actionRedo", "actionCut", "actionCopy",
+                                 "actionPaste", "actionDelete"})
             QVERIFY2(!action(window, name)->isEnabled(), name);
-        for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSelect_All",
-                                 "action_DRC", "action_Download"})
+        for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSelectAll",
+                                 "actionDrc", "actionDownload"})
             QVERIFY2(action(window, name)->isEnabled(), name);
         QTabBar *bar = window.tabWidget()->tabBar();
         QVERIFY(!bar->tabButton(1, QTabBar::LeftSide) && !bar->tabButton(1, QTabBar::RightSide));
@@ -145,6 +149,25 @@ private slots:
         QCOMPARE(window.tabWidget()->currentIndex(), 3);
     }
 
+    // A 257th sheet could be saved but never read back.
+    void plusTabRefusesSheetsTheReaderWouldRefuse()
+    {
+        MainWindow window(QString(), nullptr);
+        ScriptedPrompter prompter;
+        window.setPrompter(&prompter);
+        while (window.document().sheets().count() < SheetSet::maxCount)
+            window.document().edits().addSheet();
+        const int steps = window.history().count();
+        clickPlusTab(window);
+        QCOMPARE(window.document().sheets().count(), SheetSet::maxCount);
+        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.history().count(), steps);
+        QCOMPARE(prompter.shown, QStringList{QStringLiteral("KaRiX|A design has at most 256 sheets.")});
+        DesignDocument reopened;
+        QVERIFY(DocumentReader(reopened.context()).read(written(window)).ok);
+        QCOMPARE(reopened.sheets().count(), SheetSet::maxCount);
+    }
+
     void heldTabCyclesToFirstSheetInsteadOfAdding()
     {
         MainWindow window(QString(), nullptr);
@@ -152,14 +175,14 @@ private slots:
         sendKey(window, QEvent::KeyPress, Qt::Key_Tab);
         QVERIFY(window.keyState().tab);
         clickPlusTab(window);
-        QCOMPARE(window.sheetCount(), 2);
+        QCOMPARE(window.sheetTabs().count(), 2);
         QCOMPARE(window.currentSheet(), 0);
         QCOMPARE(window.tabWidget()->currentIndex(), 0);
 
         sendKey(window, QEvent::KeyRelease, Qt::Key_Tab);
         QVERIFY(!window.keyState().tab);
         clickPlusTab(window);
-        QCOMPARE(window.sheetCount(), 3);
+        QCOMPARE(window.sheetTabs().count(), 3);
     }
 
     void heldKeysReachTheCanvasOnce()
@@ -176,12 +199,6 @@ private slots:
         sendKey(window, QEvent::KeyRelease, Qt::Key_Down);
         sendKey(window, QEvent::KeyPress, Qt::Key_Down);
         QCOMPARE(block->id(), 2);
-
-        // The window remembers the modifiers.
-        sendKey(window, QEvent::KeyPress, Qt::Key_Control);
-        QVERIFY(window.keyState().control);
-        sendKey(window, QEvent::KeyRelease, Qt::Key_Control);
-        QVERIFY(!window.keyState().control);
     }
 
     // The canvas has the focus: the key comes to it as a shortcut override
@@ -198,7 +215,7 @@ private slots:
         BlockItem *current = addBlock(window, QStringLiteral("NonFnc"), 0, 3);
         driver.click(current->position() + QPoint(3, 3));
         canvas->setSelection({selected});
-        QVERIFY(action(window, "action_Delete")->isEnabled());
+        QVERIFY(action(window, "actionDelete")->isEnabled());
         canvas->setFocus();
         QCOMPARE(QApplication::focusWidget(), canvas);
         const int steps = window.history().count();
@@ -229,7 +246,7 @@ private slots:
         ScriptedPrompter prompter;
         prompter.textAnswer = answer;
         window.setPrompter(&prompter);
-        window.tabRename();
+        window.sheetTabs().tabRename();
         QCOMPARE(prompter.shown, QStringList({"Tab Rename|Please enter a new name.|Sheet1"}));
         QCOMPARE(window.tabWidget()->tabText(0), caption);
         QCOMPARE(window.document().sheets().sheet(0)->caption(), caption);
@@ -243,7 +260,7 @@ private slots:
         window.setPrompter(&prompter);
         QVERIFY(addBlock(window, QStringLiteral("CntFnc"), 0, 0));
         window.document().sheets().sheet(0)->setCaption(QStringLiteral("Main"));
-        window.tabDelete(0);
+        window.sheetTabs().tabDelete(0);
         QCOMPARE(prompter.shown, QStringList({"Main|Are you sure you want to remove this sheet?"}));
         QCOMPARE(captions(window), QStringList({"Sheet1", "+"}));
         QVERIFY(window.document().model().allBlocks().isEmpty());
@@ -261,11 +278,11 @@ private slots:
         QVERIFY(addBlock(window, QStringLiteral("DlyFnc"), 2, 3));
 
         prompter.answer = QMessageBox::No;
-        window.tabDelete(1);
-        QCOMPARE(window.sheetCount(), 3);
+        window.sheetTabs().tabDelete(1);
+        QCOMPARE(window.sheetTabs().count(), 3);
 
         prompter.answer = QMessageBox::Yes;
-        window.tabDelete(1);
+        window.sheetTabs().tabDelete(1);
         QCOMPARE(captions(window), QStringList({"Sheet1", "Sheet3", "+"}));
         const QList<BlockItem *> blocks = window.document().model().allBlocks();
         QCOMPARE(blocks.size(), 1);
@@ -282,9 +299,9 @@ private slots:
     {
         MainWindow window(QString(), nullptr);
         QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
-        action(window, "actionSelect_All")->trigger();
+        action(window, "actionSelectAll")->trigger();
         QVERIFY(action(window, "actionCut")->isEnabled());
-        QVERIFY(action(window, "action_Delete")->isEnabled());
+        QVERIFY(action(window, "actionDelete")->isEnabled());
 
         clickPlusTab(window);
         QVERIFY(!action(window, "actionCopy")->isEnabled());
@@ -293,12 +310,12 @@ private slots:
         QVERIFY(!action(window, "actionCopy")->isEnabled());
 
         window.tabWidget()->setCurrentIndex(0);
-        QVERIFY(!action(window, "action_Delete")->isEnabled());
+        QVERIFY(!action(window, "actionDelete")->isEnabled());
         window.canvas(0)->selectAll();
-        QVERIFY(action(window, "action_Delete")->isEnabled());
-        action(window, "action_Delete")->trigger();
+        QVERIFY(action(window, "actionDelete")->isEnabled());
+        action(window, "actionDelete")->trigger();
         QVERIFY(window.document().model().allBlocks().isEmpty());
-        QVERIFY(!action(window, "action_Delete")->isEnabled());
+        QVERIFY(!action(window, "actionDelete")->isEnabled());
     }
 
     void openReports_data()
@@ -345,12 +362,12 @@ private slots:
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(path);
+        window.documentController().open(path);
         QCOMPARE(prompter.shown.size(), messages.size());
         for (int i = 0; i < messages.size(); ++i)
             QVERIFY2(prompter.shown.at(i).startsWith(QString(messages.at(i)).replace(QLatin1String("%1"), path)),
                      qPrintable(prompter.shown.at(i)));
-        QCOMPARE(window.sheetCount(), sheets);
+        QCOMPARE(window.sheetTabs().count(), sheets);
     }
 
     void openMissingFileKeepsDocument()
@@ -360,7 +377,7 @@ private slots:
         window.setPrompter(&prompter);
         QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
         const QString path = m_dir.filePath(QStringLiteral("absent.krx"));
-        window.open(path);
+        window.documentController().open(path);
         QCOMPARE(prompter.shown, QStringList({"KaRiX|" + path + ": No such file or directory."}));
         QCOMPARE(window.document().model().allBlocks().size(), 1);
     }
@@ -371,7 +388,7 @@ private slots:
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(path);
+        window.documentController().open(path);
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
         QCOMPARE(captions(window), QStringList({"Front", "Back", "+"}));
         QTabBar *bar = window.tabWidget()->tabBar();
@@ -384,7 +401,7 @@ private slots:
         QCOMPARE(window.document().sheets().sheet(1)->blocks().size(), 1);
         QCOMPARE(window.canvas(0)->wireMap().size(), 1);
         QVERIFY(!window.isWindowModified());
-        QVERIFY(window.findChild<QMenu *>(QStringLiteral("menu_Recent_Files"))->isEnabled());
+        QVERIFY(window.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->isEnabled());
         QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 7);
     }
 
@@ -408,7 +425,7 @@ private slots:
         MainWindow window(QString(), &options);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(path);
+        window.documentController().open(path);
         QCOMPARE(window.isWindowModified(), modified);
         QCOMPARE(window.connectionSettings().udpPort, udpPort);
     }
@@ -432,9 +449,9 @@ private slots:
         prompter.fileAnswer = m_dir.filePath(chosen);
         window.setPrompter(&prompter);
         QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 2));
-        window.tabNew(true);
+        window.sheetTabs().tabNew(true);
         QVERIFY(window.isWindowModified());
-        window.saveAs();
+        window.documentController().saveAs();
         const QString path = m_dir.filePath(written);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(window.currentFileName(), path);
@@ -442,8 +459,8 @@ private slots:
 
         MainWindow reopened(QString(), nullptr);
         reopened.setPrompter(&prompter);
-        reopened.open(path);
-        QCOMPARE(reopened.sheetCount(), 2);
+        reopened.documentController().open(path);
+        QCOMPARE(reopened.sheetTabs().count(), 2);
         QCOMPARE(reopened.document().model().preLogics().size(), 1);
     }
 
@@ -466,7 +483,7 @@ private slots:
         // Declining asks for another name; the empty answer then gives up.
         prompter.saveAnswers = {m_dir.filePath(QStringLiteral("exists")), QString()};
         window.setPrompter(&prompter);
-        window.saveAs();
+        window.documentController().saveAs();
         const QString question =
             "KaRiX|" + existing + QStringLiteral(" already exists.\nDo you want to replace it?");
         QCOMPARE(prompter.shown.mid(0, 2), QStringList({"Save KaRiX File", question}));
@@ -483,7 +500,7 @@ private slots:
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
         const QString path = m_dir.filePath(QStringLiteral("missing-dir/x.krx"));
-        QVERIFY(!window.save(path));
+        QVERIFY(!window.documentController().save(path));
         QCOMPARE(prompter.shown.size(), 1);
         QVERIFY(prompter.shown.first().startsWith("file save|Cannot write file " + path + ":\n"));
     }
@@ -491,65 +508,9 @@ private slots:
     void newDocumentAfterStartTurnsAutoConnectOff()
     {
         MainWindow window(QString(), nullptr);
-        window.newDiagram();
+        window.documentController().newDiagram();
         QVERIFY(!window.connectionSettings().autoConnect);
         QCOMPARE(window.connectionSettings().address, ConnectionSettings::factoryAddress());
-    }
-
-    void actionTextsShortcutsAndIcons_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<QString>("icon");
-        const char *rows[][4] = {
-            {"actionNew", "&New", "Ctrl+N", ":/KaRiX_icon/KaRiX_New file.png"},
-            {"actionOpen", "&Open ...", "Ctrl+O", ":/KaRiX_icon/KaRiX_folder2.png"},
-            {"actionSave", "&Save", "Ctrl+S", ":/KaRiX_icon/KaRiX_Save1.png"},
-            {"actionSaveAs", "Save&As ...", "", ""},
-            {"action_Write_Protect", "&Write Protect ...", "", ""},
-            {"action_Download", "&Download", "Ctrl+D", ":/KaRiX_icon/KaRiX_Update.png"},
-            {"actionKovix", "&Counters", "", ":/KaRiX_icon/KaRiX_Counter1.png"},
-            {"actionQuit", "&Quit", "Ctrl+Q", ""},
-            {"actionClose", "&Close", "Ctrl+W", ""},
-            {"action_Undo", "&Undo", "Ctrl+Z", ":/KaRiX_icon/KaRiX_Undo.png"},
-            {"actionRe_do", "Re&do", "Ctrl+Y", ":/KaRiX_icon/KaRiX_Redo.png"},
-            {"actionCut", "Cu&t", "Ctrl+X", ":/KaRiX_icon/KaRiX_Cut.png"},
-            {"actionCopy", "&Copy", "Ctrl+C", ":/KaRiX_icon/KaRiX_copy.png"},
-            {"actionPaste", "&Paste", "Ctrl+V", ":/KaRiX_icon/KaRiX_paste.png"},
-            {"action_Delete", "&Delete", "Del", ":/images/delbutton.png"},
-            {"actionSelect_All", "Select &All", "Ctrl+A", ""},
-            {"actionTabNew", "Tab &New", "", ""},
-            {"actionRename", "Tab &Rename", "", ""},
-            {"action_DRC", "&DRC", "", ":/KaRiX_icon/KaRiX_DRC.png"},
-            {"action_Verify", "&Verify", "", ""},
-            {"action_Property", "&Ethernet Setting", "", ":/KaRiX_icon/KaRiX_Cofigure.png"},
-            {"actionHardware_Setup", "&Hardware Setup", "", ""},
-            {"action_Save", "&Save to ROM", "", ""},
-            {"action_Restore", "&Restore from ROM", "", ""},
-            {"action_Change_Boot_ROM_Page", "&Change Boot ROM Page", "", ""},
-            {"action_Clear_ROM", "&Initialize ROM area", "", ""},
-            {"actionUser_Guide", "&User Guide", "F1", ""},
-            {"action_About", "&About KaRiX", "", ""},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << row[0] << row[1] << row[2] << row[3];
-    }
-
-    void actionTextsShortcutsAndIcons()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, shortcut);
-        QFETCH(QString, icon);
-        MainWindow window(QString(), nullptr);
-        QAction *found = window.findChild<QAction *>(name);
-        QVERIFY(found);
-        QCOMPARE(found->text(), text);
-        QCOMPARE(found->shortcut(), QKeySequence(shortcut));
-        QCOMPARE(found->icon().isNull(), icon.isEmpty());
-        if (!icon.isEmpty())
-            QCOMPARE(found->icon().pixmap(16).toImage(), QIcon(icon).pixmap(16).toImage());
     }
 
     void menusAndToolBarInOrder()
@@ -573,26 +534,26 @@ private slots:
             return window.findChild<QMenu *>(QString::fromLatin1(name))->actions();
         };
         QCOMPARE(layout(menu("menuFile")),
-                 QStringList({"actionNew", "actionOpen", "menu_Recent_Files", "actionSave",
-                              "actionSaveAs", "-", "action_Write_Protect", "action_Download",
-                              "actionKovix", "-", "actionQuit"}));
-        QCOMPARE(layout(menu("menuTab")),
-                 QStringList({"action_Undo", "actionRe_do", "-", "actionCut", "actionCopy",
-                              "actionPaste", "action_Delete", "-", "actionSelect_All", "-",
-                              "actionTabNew", "actionRename", "-", "action_DRC", "action_Verify"}));
-        QCOMPARE(layout(menu("menu_Setup")),
-                 QStringList({"action_Property", "actionHardware_Setup", "action_Save",
-                              "action_Restore", "action_Change_Boot_ROM_Page", "action_Clear_ROM"}));
-        QCOMPARE(layout(menu("menu_Help")), QStringList({"actionUser_Guide", "action_About"}));
+                 QStringList({"actionNew", "actionOpen", "menuRecentFiles", "actionSave",
+                              "actionSaveAs", "-", "actionWriteProtect", "actionDownload",
+                              "actionCounters", "-", "actionQuit"}));
+        QCOMPARE(layout(menu("menuEdit")),
+                 QStringList({"actionUndo", "actionRedo", "-", "actionCut", "actionCopy",
+                              "actionPaste", "actionDelete", "-", "actionSelectAll", "-",
+                              "actionNewSheet", "actionRenameSheet", "-", "actionDrc", "actionVerify"}));
+        QCOMPARE(layout(menu("menuSetup")),
+                 QStringList({"actionEthernetSetting", "actionHardwareSetup", "actionSaveToRom",
+                              "actionRestoreFromRom", "actionChangeBootRomPage", "actionInitializeRom"}));
+        QCOMPARE(layout(menu("menuHelp")), QStringList({"actionUserGuide", "actionAbout"}));
         auto *tools = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
         QVERIFY(tools);
         QCOMPARE(tools->windowTitle(), QStringLiteral("toolBar"));
         QCOMPARE(window.toolBarArea(tools), Qt::TopToolBarArea);
         QCOMPARE(layout(tools->actions()),
                  QStringList({"actionNew", "actionOpen", "actionSave", "-", "actionCut",
-                              "actionCopy", "actionPaste", "action_Delete", "-", "action_Undo",
-                              "actionRe_do", "-", "action_DRC", "action_Property",
-                              "action_Download", "actionKovix"}));
+                              "actionCopy", "actionPaste", "actionDelete", "-", "actionUndo",
+                              "actionRedo", "-", "actionDrc", "actionEthernetSetting",
+                              "actionDownload", "actionCounters"}));
     }
 
     void askToSaveBeforeNew_data()
@@ -620,12 +581,12 @@ private slots:
         ScriptedPrompter prompter;
         prompter.answer = QMessageBox::StandardButton(answer);
         window.setPrompter(&prompter);
-        window.newDiagram();
+        window.documentController().newDiagram();
         QVERIFY(prompter.shown.isEmpty());
 
         QVERIFY(addBlock(window, QStringLiteral("PreLogic"), 0, 0));
-        window.recordEditStep();
-        window.newDiagram();
+        window.documentController().recordEditStep();
+        window.documentController().newDiagram();
         QCOMPARE(prompter.shown, shown);
         QCOMPARE(window.document().model().allBlocks().isEmpty(), reset);
         QCOMPARE(window.isWindowModified(), !reset);
@@ -651,9 +612,9 @@ private slots:
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(good);
+        window.documentController().open(good);
         QCOMPARE(window.currentFileName(), good);
-        window.open(bad);
+        window.documentController().open(bad);
         QCOMPARE(prompter.shown.size(), 1);
         QVERIFY2(prompter.shown.first().startsWith(message), qPrintable(prompter.shown.first()));
         QVERIFY(window.currentFileName().isEmpty());
@@ -661,7 +622,7 @@ private slots:
         QVERIFY(window.document().model().allBlocks().isEmpty());
         // Save asks for a name rather than writing the empty design over good.krx.
         prompter.shown.clear();
-        QVERIFY(!window.save());
+        QVERIFY(!window.documentController().save());
         QCOMPARE(prompter.shown, QStringList({"Save KaRiX File"}));
         QFile file(good);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -675,7 +636,7 @@ private slots:
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(fifo);
+        window.documentController().open(fifo);
         QCOMPARE(prompter.shown.size(), 1);
         QVERIFY2(prompter.shown.first().contains(QLatin1String("not a regular file")),
                  qPrintable(prompter.shown.first()));
@@ -691,14 +652,14 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 8; ++i) {
             paths << writeFile(QStringLiteral("recent%1.krx").arg(i), kTwoSheetDesign);
-            window.open(paths.last());
+            window.documentController().open(paths.last());
         }
-        window.open(paths.at(3));
+        window.documentController().open(paths.at(3));
         const QStringList expected = {paths[3], paths[7], paths[6], paths[5],
                                       paths[4], paths[2], paths[1]};
         QCOMPARE(QSettings().value(QStringLiteral("recentFileList")).toStringList(), expected);
         QStringList shown;
-        for (QAction *a : window.findChild<QMenu *>(QStringLiteral("menu_Recent_Files"))->actions()) {
+        for (QAction *a : window.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->actions()) {
             if (a->isVisible())
                 shown << a->text();
         }
@@ -726,7 +687,7 @@ private slots:
         MainWindow window(QString(), nullptr);
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
-        window.open(path);
+        window.documentController().open(path);
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
         // Every element after a "<tab " up to the next one belongs to that sheet.
         const QList<QByteArray> elements = text.split('<').mid(1);
@@ -741,10 +702,10 @@ private slots:
                 netsPerSheet.last() += element.startsWith("net ") ? 1 : 0;
             }
         }
-        QCOMPARE(window.sheetCount(), entriesPerSheet.size());
+        QCOMPARE(window.sheetTabs().count(), entriesPerSheet.size());
         QList<int> iconsPerSheet;
         QList<int> wiresPerSheet;
-        for (int i = 0; i < window.sheetCount(); ++i) {
+        for (int i = 0; i < window.sheetTabs().count(); ++i) {
             int icons = 0;
             for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
                 icons += window.canvas(i)->iconOf(block) ? 1 : 0;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
@@ -44,6 +45,16 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A home of this run's own: settings, recovery files and the test mode's
+    // folders never meet those of another run going on at the same time. A
+    // test's child process shares its parent's.
+    const QTemporaryDir home;
+    if (qEnvironmentVariableIsEmpty("KARIX_TEST_HOME")) {
+        qputenv("KARIX_TEST_HOME", QFile::encodeName(home.path()));
+        qputenv("HOME", QFile::encodeName(home.path()));
+        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            qunsetenv(variable);
+    }
     QApplication app(argc, argv);
     app.setOrganizationName(QStringLiteral("Quorvex-Test"));
     app.setApplicationName(QStringLiteral("KaRiX-Test"));

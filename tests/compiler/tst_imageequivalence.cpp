@@ -7,6 +7,7 @@
 #include "model/logicevaluator.h"
 #include "model/postlogic.h"
 #include "model/prelogic.h"
+#include "model/operationerror.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -167,7 +168,8 @@ Outcome compile(const DesignModel &model, RegisterImage::Evaluation evaluation)
     ImageCapture capture;
     try {
         RegisterImage(evaluation).writeImage(model, capture);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         outcome.error = message;
     }
     outcome.bytes = capture.bytes();

@@ -7,6 +7,7 @@
 #include "model/counterparameters.h"
 #include "model/delayparameters.h"
 #include "model/designmodel.h"
+#include "model/operationerror.h"
 
 #include <QTest>
 #include <memory>
@@ -103,7 +104,8 @@ QByteArray imageOf(const DesignModel &model, RegisterImage::Evaluation evaluatio
     RegisterImage image(evaluation);
     try {
         image.writeImage(model, capture);
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         if (!error)
             throw;
         *error = message;
@@ -480,7 +482,8 @@ void TestRegisterImage::expressionErrorsEndTheImage()
         try {
             RegisterImage(evaluation).writeImage(model, writer);
             QFAIL("the faulty expression was accepted");
-        } catch (const QString &message) {
+        } catch (const OperationError &failure) {
+            const QString &message = failure.message();
             QCOMPARE(message, QStringLiteral("PstLgc0: invalid --- ')' is missimg."));
         }
         // Parameter block and pre-logic table went out before the output table.

@@ -2,6 +2,7 @@
 #include "compiler/imagecapture.h"
 #include "compiler/registerimage.h"
 #include "compiler/registerverifier.h"
+#include "model/operationerror.h"
 #include "designbuilder.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
@@ -151,8 +152,8 @@ void TestRegisterVerifier::refusesShortReadAndUnknownArea()
     RegisterVerifier verifier(m_model);
     verifier.assignUnits();
     QString text;
-    QVERIFY_THROWS_EXCEPTION(QString, verifier.compareArea(0x2800, QByteArray(10, '\0'), text));
-    QVERIFY_THROWS_EXCEPTION(QString, verifier.compareArea(0x1000, QByteArray(100, '\0'), text));
+    QVERIFY_THROWS_EXCEPTION(OperationError, verifier.compareArea(0x2800, QByteArray(10, '\0'), text));
+    QVERIFY_THROWS_EXCEPTION(OperationError, verifier.compareArea(0x1000, QByteArray(100, '\0'), text));
     QVERIFY(text.isEmpty());
 }
 

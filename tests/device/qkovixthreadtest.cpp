@@ -1,4 +1,5 @@
 #include "common/testrunner.h"
+#include "model/operationerror.h"
 
 #include "device/qkovixthread.h"
 #include "sim/modulesimulator.h"
@@ -263,7 +264,8 @@ void QKovixThreadTest::logFileErrors()
         QKovixThread thread(dirs, names, {}, QStringLiteral("127.0.0.1"), 1, 1, continueOnError);
         QVERIFY(continueOnError);
         QVERIFY(thread.logPath(0).isEmpty());
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         QVERIFY(!continueOnError);
         QCOMPARE(message, missing + QStringLiteral(":\nNo such directory."));
     }

@@ -1,6 +1,7 @@
 #include "common/testrunner.h"
 #include "testdesign.h"
 #include "workerprobe.h"
+#include "model/operationerror.h"
 
 #include "compiler/imagecapture.h"
 #include "device/moduleinterface.h"
@@ -137,7 +138,8 @@ void QUdpThreadTest::init()
         buildTestDesign(m_design);
         try {
             m_image = ImageCapture::compile(m_design);
-        } catch (const QString &message) {
+        } catch (const OperationError &failure) {
+            const QString &message = failure.message();
             qFatal("test design does not compile: %s", qPrintable(message));
         }
     }

@@ -191,7 +191,7 @@ void TestEditLogicDialog::portButtonsInNetMode()
     QCOMPARE(editor(dialog)->toPlainText(), QStringLiteral("S1 and NIM-IN-S1"));
     editor(dialog)->moveCursor(QTextCursor::End);
     dialog.clicked_or();
-    dialog.clicked_A();
+    portButton(dialog, 'A')->click();
     dialog.changeNetMode(false);
     QCOMPARE(editor(dialog)->toPlainText(), QStringLiteral("_A and _B or  _A "));
 }
@@ -281,8 +281,8 @@ void TestEditLogicDialog::unconnectedPortInsertsVariable()
     connectInput(0, QStringLiteral("NIM-IN-S0"), QString());
     EditLogicDialog dialog(m_logic);
     netButton(dialog)->setChecked(true);
-    dialog.clicked_D();
-    dialog.clicked_A();
+    portButton(dialog, 'D')->click();
+    portButton(dialog, 'A')->click();
     QCOMPARE(editor(dialog)->toPlainText(), QStringLiteral(" _D  NIM-IN-S0 "));
     QCOMPARE(portButton(dialog, 'A')->text(), QStringLiteral("_A\n\nNIM-IN-S0"));
 }

@@ -21,6 +21,7 @@ private slots:
         QTest::newRow("new address") << "lineEditAddress" << "127.0.0.9" << QString();
         QTest::newRow("three parts") << "lineEditAddress" << "127.0.1" << "|127.0.1 is invalid address.";
         QTest::newRow("not numbers") << "lineEditAddress" << "a.b.c.d" << "|a.b.c.d is invalid address.";
+        QTest::newRow("IPv6 loopback") << "lineEditAddress" << "::1" << QString();
         QTest::newRow("empty part") << "lineEditAddress" << "127..0.1" << "|127..0.1 is invalid address.";
         QTest::newRow("port") << "lineEditUdp" << "4661" << QString();
         QTest::newRow("port 65536") << "lineEditTcp" << "65536" << "|65536 is invalid port.";

@@ -7,6 +7,8 @@
 # document must then compile with `karix-cli compile`, get no other complaint
 # from `karix-cli check` than the post-logic left without an expression, and
 # hold exactly what was drawn. The last screenshot stays in the artifact folder.
+# The program runs on the X server under a window manager (openbox), as a
+# user's does, whatever platform the caller had set.
 #
 # Usage: draw-first-design.sh KARIX KARIX-CLI SOURCE-DIR ARTIFACT-DIR
 # Exit 77 (skipped) only when no X server can be started.
@@ -16,7 +18,7 @@ karix=$1 cli=$2 source_dir=$3 artifacts=$4
 images=$source_dir/resources/images
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in xvfb-run xdotool import; do
+for tool in xvfb-run xdotool import openbox; do
   command -v "$tool" > /dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
 
@@ -35,6 +37,17 @@ fi
 
 work=$KARIX_WORK
 mkdir -p "$artifacts"
+export QT_QPA_PLATFORM=xcb
+# Whatever ends the scenario, a failure included, ends what it started.
+started=()
+stop_started() {
+  local pid
+  for pid in "${started[@]}"; do kill "$pid" 2> /dev/null; done
+}
+trap stop_started EXIT
+openbox > "$work/openbox.log" 2>&1 &
+started+=($!)
+sleep 0.5
 design=$work/first.krx
 layout=$work/layout.txt
 # A home of its own: no stored window geometry, recent files or recovery
@@ -53,11 +66,12 @@ XML
 
 KARIX_LAYOUT_FILE=$layout "$karix" "$design" > "$work/karix.log" 2>&1 &
 karix_pid=$!
+started+=("$karix_pid")
 for _ in $(seq 100); do [ -s "$layout" ] && break; sleep 0.1; done
 [ -s "$layout" ] || fail "the program did not show its window: $(cat "$work/karix.log")"
 sleep 0.5
-# The window is titled with the design's path; the keyboard focus goes back
-# to it after a dialog (there is no window manager to do that).
+# The window is titled with the design's path; the keyboard focus is sent
+# back to it after a dialog rather than left to the window manager's choice.
 main_window=$(xdotool search --onlyvisible --name "first.krx - KaRiX" | head -n 1)
 [ -n "$main_window" ] || fail "no window titled with the design's name"
 

@@ -283,8 +283,8 @@ private slots:
                                               << true;
         QTest::newRow("beyond 64 bits clamped") << "KaRiX" << "99999999999999999999" << "true"
                                                 << 3600u << true << true;
-        QTest::newRow("negative timeout clamped") << "KaRiX" << "-1" << "true" << 3600u << true
-                                                  << true;
+        QTest::newRow("negative timeout is the default") << "KaRiX" << "-1" << "true" << 1u << true
+                                                         << true;
         QTest::newRow("TRUE is false") << "KaRiX" << "1" << "TRUE" << 1u << false << false;
     }
 
@@ -311,7 +311,9 @@ private slots:
         QCOMPARE(settings.timeout, expectedTimeout);
         QCOMPARE(settings.autoConnect, expectedAutoConnect);
         const QStringList expectedMessages{
-            QStringLiteral("Time-out %1 is out of range (1 to 3600 seconds); 3600 is used.").arg(timeout)};
+            QStringLiteral("Time-out %1 is out of range (1 to 3600 seconds); %2 is used.")
+                .arg(timeout)
+                .arg(expectedTimeout)};
         QCOMPARE(result.messages, warned ? expectedMessages : QStringList());
         QVERIFY(result.repairs.isEmpty());
     }

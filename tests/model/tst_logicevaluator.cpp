@@ -2,6 +2,7 @@
 #include "model/designmodel.h"
 #include "model/logicevaluator.h"
 #include "model/prelogic.h"
+#include "model/operationerror.h"
 
 #include <QHash>
 #include <QRandomGenerator>
@@ -35,7 +36,8 @@ QString errorOf(const std::function<void()> &call)
 {
     try {
         call();
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         return message;
     }
     return QString();
@@ -68,7 +70,7 @@ private:
     {
         QString token = m_tokens.at(m_cursor);
         if (token == "EOF")
-            throw QStringLiteral("invalid at EOF");
+            throw OperationError(QStringLiteral("invalid at EOF"));
         if (token == "(") {
             ++m_cursor;
             return expression(1);
@@ -83,7 +85,7 @@ private:
         if (variable >= 0)
             token = m_values[variable] ? "true" : "false";
         if (token != "true" && token != "false")
-            throw QStringLiteral("invalid at '%1'").arg(token);
+            throw OperationError(QStringLiteral("invalid at '%1'").arg(token));
         ++m_cursor;
         return token == "true";
     }
@@ -95,18 +97,18 @@ private:
             const QString token = m_tokens.at(m_cursor);
             if (token == "EOF") {
                 if (level == 1)
-                    throw QStringLiteral("invalid --- ')' is missimg.");
+                    throw OperationError(QStringLiteral("invalid --- ')' is missimg."));
                 return left;
             }
             if (token == ")") {
                 if (level == 0)
-                    throw QStringLiteral("invalid at ')'");
+                    throw OperationError(QStringLiteral("invalid at ')'"));
                 if (level == 1)
                     ++m_cursor;
                 return left;
             }
             if (token != "and" && token != "or" && token != "xor")
-                throw QStringLiteral("invalid at '%1'").arg(token);
+                throw OperationError(QStringLiteral("invalid at '%1'").arg(token));
             const int p = precedence(token);
             if (level >= p)
                 return left;
@@ -147,7 +149,8 @@ Outcome outcomeOf(const std::function<bool()> &evaluation)
     Outcome outcome;
     try {
         outcome.value = evaluation();
-    } catch (const QString &message) {
+    } catch (const OperationError &failure) {
+        const QString &message = failure.message();
         outcome.error = message;
     }
     return outcome;

@@ -1,4 +1,4 @@
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -38,8 +38,11 @@ bool hasLeadingZero(const QString &text)
 
 QString ConnectionValues::address(const QString &text)
 {
+    // The parser also takes short IPv4 forms ("127.1"); a typo must not
+    // silently reach another host.
+    const bool shortIpv4 = !text.contains(QLatin1Char(':')) && text.count(QLatin1Char('.')) != 3;
     QHostAddress address;
-    if (hasLeadingZero(text) || !address.setAddress(text))
+    if (shortIpv4 || hasLeadingZero(text) || !address.setAddress(text))
         return QString();
     return address.toString();
 }

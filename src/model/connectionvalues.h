@@ -18,8 +18,9 @@ public:
 
     enum class Verdict { Valid, OutOfRange, Invalid };
 
-    // Normalised text of an IPv4 or IPv6 address; empty when it is none or
-    // when a dotted part has a leading zero ("010.0.0.1").
+    // Normalised text of an IPv4 address of four dotted numbers or of an IPv6
+    // address; empty when it is none or when a dotted part has a leading zero
+    // ("010.0.0.1").
     static QString address(const QString &text);
     // As address(), but only a dotted IPv4 address of four parts.
     static QString ipv4Address(const QString &text);

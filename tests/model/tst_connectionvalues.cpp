@@ -1,6 +1,6 @@
 #include "common/testrunner.h"
 
-#include "device/connectionvalues.h"
+#include "model/connectionvalues.h"
 #include "device/networksettingstext.h"
 
 #include <QTest>
