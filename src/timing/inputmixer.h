@@ -1,0 +1,22 @@
+#pragma once
+
+#include "timing/inputsource.h"
+
+#include <memory>
+#include <vector>
+
+// Several input sources seen as one. Changes on the same tick come in the
+// order the sources were added, so a later source wins on a shared input.
+class InputMixer : public InputSource
+{
+public:
+    void addSource(std::unique_ptr<InputSource> source);
+
+    quint64 nextTick() const override;
+    InputChange take() override;
+
+private:
+    InputSource *earliest() const;
+
+    std::vector<std::unique_ptr<InputSource>> m_sources;
+};
