@@ -2,29 +2,29 @@
 
 void InputMixer::addSource(std::unique_ptr<InputSource> source)
 {
+    m_nextTicks.push_back(source->nextTick());
     m_sources.push_back(std::move(source));
 }
 
-InputSource *InputMixer::earliest() const
+size_t InputMixer::earliest() const
 {
-    InputSource *found = nullptr;
-    quint64 tick = Exhausted;
-    for (const auto &source : m_sources) {
-        if (source->nextTick() < tick) {
-            tick = source->nextTick();
-            found = source.get();
-        }
+    size_t found = 0;
+    for (size_t index = 1; index < m_nextTicks.size(); ++index) {
+        if (m_nextTicks[index] < m_nextTicks[found])
+            found = index;
     }
     return found;
 }
 
 quint64 InputMixer::nextTick() const
 {
-    const InputSource *source = earliest();
-    return source ? source->nextTick() : Exhausted;
+    return m_sources.empty() ? Exhausted : m_nextTicks[earliest()];
 }
 
 InputChange InputMixer::take()
 {
-    return earliest()->take();
+    const size_t index = earliest();
+    const InputChange change = m_sources[index]->take();
+    m_nextTicks[index] = m_sources[index]->nextTick();
+    return change;
 }

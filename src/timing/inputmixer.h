@@ -16,7 +16,8 @@ public:
     InputChange take() override;
 
 private:
-    InputSource *earliest() const;
+    size_t earliest() const;
 
     std::vector<std::unique_ptr<InputSource>> m_sources;
+    std::vector<quint64> m_nextTicks; // of each source, asked again only after a take
 };
