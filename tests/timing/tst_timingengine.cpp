@@ -6,6 +6,7 @@
 
 #include "common/testrunner.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using Changes = std::vector<TraceRecorder::Change>;
@@ -20,9 +21,11 @@ private slots:
     void feedbackLatchHoldsOneTickLater();
     void delayLineShiftsItsInput();
     void runsInSlices();
+    void matchesTickByTickReference();
 
 private:
     static void put(QByteArray &image, quint32 address, quint32 value, int width = 1);
+    static QByteArray randomImage(QRandomGenerator &random);
     static Changes run(const QByteArray &image, std::vector<InputChange> inputs, quint64 ticks,
                        int signal);
 };
@@ -115,6 +118,86 @@ void TestTimingEngine::runsInSlices()
     QCOMPARE(slicedTrace.changes(unit9), wholeTrace.changes(unit9));
     QCOMPARE(wholeTrace.changes(unit9).size(), size_t(400));
     QCOMPARE(wholeTrace.changes(unit9).at(2).tick, quint64(5));
+}
+
+// Random tables, unit kinds and feedback: the image bytes the engine must
+// follow, whatever a compiler would write; short counts, so units are due often.
+QByteArray TestTimingEngine::randomImage(QRandomGenerator &random)
+{
+    QByteArray image(TimingImage::Size, '\0');
+    for (char &byte : image)
+        byte = char(random.bounded(256));
+    for (quint32 k = 0; k < 8; ++k) {
+        put(image, 0x0008 + k, random.bounded(11));
+        put(image, 0x0010 + 2 * k, random.bounded(6), 2);
+        put(image, 0x0020 + 8 * k, random.bounded(5), 4);
+        put(image, 0x0024 + 8 * k, random.bounded(5), 4);
+    }
+    return image;
+}
+
+// The model evaluated literally, every tick, straight from the image: the
+// levels (TraceSignals bits) of each tick.
+static std::vector<quint64> referenceLevels(const TimingImage &image,
+                                            const std::vector<InputChange> &changes, quint64 ticks)
+{
+    std::array<TimerUnit, 11> timers;
+    for (int u = 3; u < 11; ++u)
+        timers[u] = TimerUnit(image.counterMode(u - 3), image.mainCount(u - 3), image.subCount(u - 3));
+    std::array<std::vector<bool>, 11> history;
+    std::vector<quint64> levels;
+    quint16 x = 0, a = 0;
+    for (size_t next = 0; levels.size() < ticks;) {
+        const quint64 t = levels.size();
+        for (; next < changes.size() && changes[next].tick == t; ++next)
+            x = changes[next].level ? x | 1u << changes[next].input : x & ~(1u << changes[next].input);
+        const quint16 w = image.preLogicWord(x);
+        const quint8 f = image.feedbackByte(a);
+        a = 0;
+        for (int u = 0; u < 11; ++u) {
+            const bool modeBit = image.unitModeMask() >> u & 1;
+            const bool delay = u < 8 && modeBit;
+            const bool pass = u < 3 ? !modeBit : u >= 8 && modeBit;
+            const int fbBit = delay ? (u + 5) % 8 : u - 3;
+            const bool fed = !pass && (delay ? image.dlyFeedbackMask() : image.cntFeedbackMask()) >> fbBit & 1;
+            const int wBit = pass ? (u < 3 ? u : u - 5) : (u < 3 ? 13 + u : 5 + u);
+            const bool in = fed ? f >> fbBit & 1 : w >> wBit & 1;
+            history[u].push_back(in);
+            const quint64 n = image.delayValue((u + 5) % 8);
+            const bool out = pass ? in : delay ? t >= n && history[u][t - n] : timers[u].step(t, in);
+            a |= quint16(out << u);
+        }
+        using namespace TraceSignals;
+        levels.push_back(quint64(x) | quint64(a) << FirstUnit | quint64(image.outputByte(a)) << FirstOutput
+                         | quint64(image.counterByte(a)) << FirstCounterInput | quint64(f) << FirstFeedback);
+    }
+    return levels;
+}
+
+void TestTimingEngine::matchesTickByTickReference()
+{
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        QRandomGenerator random(seed);
+        const TimingImage image(randomImage(random));
+        std::vector<InputChange> changes;
+        for (quint64 tick = 0; tick < 3000; tick += random.bounded(40))
+            changes.push_back({tick, int(random.bounded(10)), random.bounded(2) == 1});
+        TimingEngine engine(image);
+        ChangeListSource source(changes);
+        TraceRecorder traced, expected;
+        engine.setInputSource(&source);
+        engine.addSink(&traced);
+        engine.runUntil(1000);
+        engine.runUntil(3000);
+        quint64 previous = 0;
+        const std::vector<quint64> levels = referenceLevels(image, changes, 3000);
+        for (quint64 tick = 0; tick < levels.size(); previous = levels[tick++])
+            if (levels[tick] != previous)
+                expected.step(tick, levels[tick]);
+        for (int signal = 0; signal < TraceSignals::Count; ++signal)
+            QVERIFY2(traced.changes(signal) == expected.changes(signal),
+                     qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(TraceSignals::name(signal))));
+    }
 }
 
 KARIX_TEST(TestTimingEngine)
