@@ -4,27 +4,27 @@ void InputMixer::addSource(std::unique_ptr<InputSource> source)
 {
     m_nextTicks.push_back(source->nextTick());
     m_sources.push_back(std::move(source));
+    findEarliest();
 }
 
-size_t InputMixer::earliest() const
+void InputMixer::findEarliest()
 {
-    size_t found = 0;
+    m_earliest = 0;
     for (size_t index = 1; index < m_nextTicks.size(); ++index) {
-        if (m_nextTicks[index] < m_nextTicks[found])
-            found = index;
+        if (m_nextTicks[index] < m_nextTicks[m_earliest])
+            m_earliest = index;
     }
-    return found;
 }
 
 quint64 InputMixer::nextTick() const
 {
-    return m_sources.empty() ? Exhausted : m_nextTicks[earliest()];
+    return m_sources.empty() ? Exhausted : m_nextTicks[m_earliest];
 }
 
 InputChange InputMixer::take()
 {
-    const size_t index = earliest();
-    const InputChange change = m_sources[index]->take();
-    m_nextTicks[index] = m_sources[index]->nextTick();
+    const InputChange change = m_sources[m_earliest]->take();
+    m_nextTicks[m_earliest] = m_sources[m_earliest]->nextTick();
+    findEarliest();
     return change;
 }

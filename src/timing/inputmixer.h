@@ -16,8 +16,9 @@ public:
     InputChange take() override;
 
 private:
-    size_t earliest() const;
+    void findEarliest();
 
     std::vector<std::unique_ptr<InputSource>> m_sources;
     std::vector<quint64> m_nextTicks; // of each source, asked again only after a take
+    size_t m_earliest = 0;            // first source with the smallest next tick
 };

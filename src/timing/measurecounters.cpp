@@ -17,24 +17,43 @@ MeasureCounters::MeasureCounters(const TimingImage &image, size_t limit)
         counter.gateMode = image.measureCounterMode(k) & 3;
         counter.sourceMode = (image.measureCounterMode(k) >> 2) & 3;
         counter.open = counter.gateMode == WholeRun;
+        watch(counter.gateMode, counter.sourceMode, TraceSignals::FirstCounterInput + 2 * k);
     }
 }
 
-void MeasureCounters::step(quint64 tick, quint64 levels)
+// Only the edges a mode counts: rise to rise needs no falls, a whole run
+// no GATE and counting ticks no SRC at all.
+void MeasureCounters::watch(int gateMode, int sourceMode, int gateSignal)
+{
+    const quint64 gate = quint64(1) << gateSignal;
+    const quint64 source = gate << 1;
+    if (gateMode != WholeRun)
+        m_watch.rises |= gate;
+    if (gateMode == WhileHigh || gateMode == ChangeToChange)
+        m_watch.falls |= gate;
+    if (sourceMode != Ticks)
+        m_watch.rises |= source;
+    if (sourceMode == HighTicks || sourceMode == Changes)
+        m_watch.falls |= source;
+}
+
+void MeasureCounters::step(quint64 tick, quint64 levels, quint64 changed)
 {
     for (int k = 0; k < TraceSignals::CounterCount; ++k) {
         const int gate = TraceSignals::FirstCounterInput + 2 * k;
-        update(m_counters[k], tick, TraceSignals::level(levels, gate),
-               TraceSignals::level(levels, gate + 1));
+        if ((changed >> gate) & 3u)
+            update(m_counters[k], tick, levels >> gate, changed >> gate);
     }
 }
 
 // At a tick the interval closes first, then the next one opens, then the
 // SRC edge of that tick is counted, in the new interval.
-void MeasureCounters::update(Counter &counter, quint64 tick, bool gate, bool source)
+void MeasureCounters::update(Counter &counter, quint64 tick, quint64 levels, quint64 changed)
 {
-    const bool gateRise = gate && !counter.gate;
-    const bool gateChange = gate != counter.gate;
+    const bool gate = levels & 1u;
+    const bool source = levels & 2u;
+    const bool gateChange = changed & 1u;
+    const bool gateRise = gateChange && gate;
     bool closes = false;
     bool opens = false;
     switch (counter.gateMode) {
@@ -61,7 +80,7 @@ void MeasureCounters::update(Counter &counter, quint64 tick, bool gate, bool sou
         counter.value = 0;
         counter.highSince = tick;
     }
-    const bool sourceChange = source != counter.source;
+    const bool sourceChange = changed & 2u;
     if (counter.open && sourceChange) {
         if (counter.sourceMode == Changes || (counter.sourceMode == Rises && source))
             ++counter.value;
@@ -70,7 +89,6 @@ void MeasureCounters::update(Counter &counter, quint64 tick, bool gate, bool sou
         if (source)
             counter.highSince = tick;
     }
-    counter.gate = gate;
     counter.source = source;
 }
 

@@ -25,7 +25,8 @@ public:
 
     explicit MeasureCounters(const TimingImage &image, size_t limit = SIZE_MAX);
 
-    void step(quint64 tick, quint64 levels) override;
+    Watch watched() const override { return m_watch; }
+    void step(quint64 tick, quint64 levels, quint64 changed) override;
     void finish(quint64 endTick) override { m_end = endTick; }
 
     const std::vector<Measurement> &measurements(int counter) const;
@@ -38,8 +39,7 @@ private:
     {
         int gateMode = 0;
         int sourceMode = 0;
-        bool gate = false;
-        bool source = false;
+        bool source = false; // SRC up to the tick before the last step
         bool open = false;
         quint64 start = 0;
         quint64 value = 0;      // edges counted, or ticks with SRC at 1 before highSince
@@ -48,11 +48,14 @@ private:
         std::vector<Measurement> kept;
     };
 
-    void update(Counter &counter, quint64 tick, bool gate, bool source);
+    void watch(int gateMode, int sourceMode, int gateSignal);
+    // levels and changed: bit 0 GATE, bit 1 SRC.
+    void update(Counter &counter, quint64 tick, quint64 levels, quint64 changed);
     void close(Counter &counter, quint64 tick);
     static quint64 valueAt(const Counter &counter, quint64 tick);
 
     size_t m_limit;
+    Watch m_watch{0, 0};
     quint64 m_end = 0;
     std::array<Counter, TraceSignals::CounterCount> m_counters;
 };

@@ -17,14 +17,8 @@ constexpr quint16 AllUnits = (1u << 11) - 1;
 
 TimingEngine::TimingEngine(const TimingImage &image)
 {
-    for (int p = 0; p < int(m_preLogic.size()); ++p)
-        m_preLogic[p] = image.preLogicWord(p);
-    for (int a = 0; a < int(m_outputs.size()); ++a) {
-        m_outputs[a] = image.outputByte(a);
-        m_feedback[a] = image.feedbackByte(a);
-        m_counters[a] = image.counterByte(a);
-    }
     setUpUnits(image);
+    setUpTables(image);
     m_due.fill(Never);
 }
 
@@ -43,6 +37,8 @@ void TimingEngine::setUpUnits(const TimingImage &image)
             m_kinds[unit] = modeBit ? UnitKind::Delay : UnitKind::Timer;
         else
             m_kinds[unit] = modeBit ? UnitKind::PassThrough : UnitKind::Timer;
+        if (m_kinds[unit] != UnitKind::PassThrough)
+            m_stateful |= quint16(1u << unit);
     }
     for (int k = 0; k < int(RegisterImage::passUnitOrder.size()); ++k) {
         if (m_kinds[RegisterImage::passUnitOrder[k]] == UnitKind::PassThrough)
@@ -73,64 +69,68 @@ void TimingEngine::setUpUnitInput(int unit, bool fromFeedback, int bit)
     m_inputBit[unit] = quint8(bit);
 }
 
+void TimingEngine::setUpTables(const TimingImage &image)
+{
+    for (int p = 0; p < int(m_patternInputs.size()); ++p)
+        m_patternInputs[p] = gatherInputs(image.preLogicWord(p), AllUnits & ~m_feedbackFed);
+    using namespace TraceSignals;
+    for (int a = 0; a < int(m_outputLevels.size()); ++a) {
+        m_feedbackInputs[a] = gatherInputs(image.feedbackByte(a), m_feedbackFed);
+        m_outputLevels[a] = quint64(a) << FirstUnit | quint64(image.outputByte(a)) << FirstOutput
+                            | quint64(image.counterByte(a)) << FirstCounterInput;
+        m_feedbackLevels[a] = quint64(image.feedbackByte(a)) << FirstFeedback;
+    }
+}
+
+// Bit u of the result: the bit m_inputBit[u] of word, for the units given.
+quint16 TimingEngine::gatherInputs(quint16 word, quint16 units) const
+{
+    quint16 inputs = 0;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        if (units & (1u << unit))
+            inputs |= quint16(((word >> m_inputBit[unit]) & 1u) << unit);
+    }
+    return inputs;
+}
+
+void TimingEngine::addSink(TraceSink *sink)
+{
+    m_watchers.push_back({sink, sink->watched()});
+}
+
 void TimingEngine::runUntil(quint64 endTick)
 {
-    for (quint64 tick = nextTick(); tick < endTick; tick = nextTick())
+    m_inputTick = m_source ? m_source->nextTick() : Never; // a live source may have grown
+    for (quint64 tick = std::max(nextTick(), m_end); tick < endTick;
+         tick = std::max(nextTick(), m_end))
         evaluate(tick);
     m_end = std::max(m_end, endTick);
 }
 
 void TimingEngine::finish()
 {
-    for (TraceSink *sink : m_sinks)
-        sink->finish(m_end);
-}
-
-quint64 TimingEngine::nextTick() const
-{
-    quint64 tick = std::min(m_feedbackChange, m_source ? m_source->nextTick() : Never);
-    for (quint64 due : m_due)
-        tick = std::min(tick, due);
-    return std::max(tick, m_end);
+    for (const Watcher &watcher : m_watchers)
+        watcher.sink->finish(m_end);
 }
 
 void TimingEngine::evaluate(quint64 tick)
 {
     takeInputs(tick);
-    const quint8 feedback = m_feedback[m_unitOutputs]; // from the tick before
-    const quint16 inputs = unitInputs(m_preLogic[m_inputs], feedback);
-    quint16 stepping = (inputs ^ m_unitInputs) | dueUnits(tick);
-    if (tick == 0)
-        stepping = AllUnits;
+    const quint64 feedbackLevels = m_feedbackLevels[m_unitOutputs]; // from the tick before
+    const quint16 inputs = m_patternInputs[m_inputs] | m_feedbackInputs[m_unitOutputs];
+    const quint16 stepping = tick == 0 ? m_stateful
+                                       : (((inputs ^ m_unitInputs) & m_stateful) | dueUnits(tick));
     m_unitInputs = inputs;
-    quint16 outputs = m_unitOutputs;
-    for (int unit = 0; stepping; ++unit, stepping >>= 1) {
-        if (!(stepping & 1u))
-            continue;
-        if (stepUnit(unit, tick, inputs & (1u << unit)))
-            outputs |= quint16(1u << unit);
-        else
-            outputs &= quint16(~(1u << unit));
-    }
+    const quint16 outputs = (inputs & ~m_stateful) | stepUnits(stepping, tick, inputs);
     m_unitOutputs = outputs;
-    m_feedbackChange = m_feedback[outputs] != feedback ? tick + 1 : Never;
-
-    using namespace TraceSignals;
-    const quint64 levels = quint64(m_inputs) << FirstInput | quint64(outputs) << FirstUnit
-                           | quint64(m_outputs[outputs]) << FirstOutput
-                           | quint64(m_counters[outputs]) << FirstCounterInput
-                           | quint64(feedback) << FirstFeedback;
+    m_feedbackChange = m_feedbackLevels[outputs] != feedbackLevels ? tick + 1 : Never;
     m_end = tick + 1;
-    if (levels == m_levels)
-        return;
-    m_levels = levels;
-    for (TraceSink *sink : m_sinks)
-        sink->step(tick, levels);
+    tell(tick, quint64(m_inputs) << TraceSignals::FirstInput | m_outputLevels[outputs] | feedbackLevels);
 }
 
 void TimingEngine::takeInputs(quint64 tick)
 {
-    while (m_source && m_source->nextTick() <= tick) {
+    for (; m_inputTick <= tick; m_inputTick = m_source->nextTick()) {
         const InputChange change = m_source->take();
         if (change.level)
             m_inputs |= quint16(1u << change.input);
@@ -139,41 +139,59 @@ void TimingEngine::takeInputs(quint64 tick)
     }
 }
 
-quint16 TimingEngine::unitInputs(quint16 preLogic, quint8 feedback) const
-{
-    quint16 inputs = 0;
-    for (int unit = 0; unit < UnitCount; ++unit) {
-        const quint16 word = (m_feedbackFed & (1u << unit)) ? feedback : preLogic;
-        inputs |= quint16(((word >> m_inputBit[unit]) & 1u) << unit);
-    }
-    return inputs;
-}
-
 quint16 TimingEngine::dueUnits(quint64 tick) const
 {
     quint16 units = 0;
-    for (int unit = 0; unit < UnitCount; ++unit) {
+    if (tick != m_nextDue)
+        return units;
+    for (quint16 rest = m_stateful; rest; rest &= rest - 1) {
+        const int unit = __builtin_ctz(rest);
         if (m_due[unit] == tick)
             units |= quint16(1u << unit);
     }
     return units;
 }
 
+// Steps the given units; returns the outputs of all timers and delay lines,
+// and keeps the earliest due tick.
+quint16 TimingEngine::stepUnits(quint16 units, quint64 tick, quint16 inputs)
+{
+    quint16 outputs = m_unitOutputs & m_stateful;
+    if (!units)
+        return outputs;
+    for (; units; units &= units - 1) {
+        const int unit = __builtin_ctz(units);
+        const quint16 bit = quint16(1u << unit);
+        outputs = stepUnit(unit, tick, inputs & bit) ? outputs | bit : outputs & quint16(~bit);
+    }
+    m_nextDue = Never;
+    for (quint16 rest = m_stateful; rest; rest &= rest - 1)
+        m_nextDue = std::min(m_nextDue, m_due[__builtin_ctz(rest)]);
+    return outputs;
+}
+
 bool TimingEngine::stepUnit(int unit, quint64 tick, bool input)
 {
-    switch (m_kinds[unit]) {
-    case UnitKind::Delay: {
+    if (m_kinds[unit] == UnitKind::Delay) {
         const bool output = m_delays[unit].step(tick, input);
         m_due[unit] = m_delays[unit].due();
         return output;
     }
-    case UnitKind::Timer: {
-        const bool output = m_timers[unit].step(tick, input);
-        m_due[unit] = m_timers[unit].due();
-        return output;
+    const bool output = m_timers[unit].step(tick, input);
+    m_due[unit] = m_timers[unit].due();
+    return output;
+}
+
+void TimingEngine::tell(quint64 tick, quint64 levels)
+{
+    const quint64 changed = levels ^ m_levels;
+    if (!changed)
+        return;
+    m_levels = levels;
+    const quint64 rises = changed & levels;
+    const quint64 falls = changed & ~levels;
+    for (const Watcher &watcher : m_watchers) {
+        if ((rises & watcher.edges.rises) | (falls & watcher.edges.falls))
+            watcher.sink->step(tick, levels, changed);
     }
-    case UnitKind::PassThrough:
-        break;
-    }
-    return input;
 }

@@ -1,10 +1,9 @@
 #include "tracerecorder.h"
 
-void TraceRecorder::step(quint64 tick, quint64 levels)
+void TraceRecorder::step(quint64 tick, quint64 levels, quint64 changed)
 {
-    for (quint64 changed = levels ^ m_levels; changed; changed &= changed - 1) {
+    for (; changed; changed &= changed - 1) {
         const int signal = __builtin_ctzll(changed);
         m_changes[signal].push_back({tick, TraceSignals::level(levels, signal)});
     }
-    m_levels = levels;
 }

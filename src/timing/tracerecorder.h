@@ -21,7 +21,8 @@ public:
         }
     };
 
-    void step(quint64 tick, quint64 levels) override;
+    Watch watched() const override { return {~quint64(0), ~quint64(0)}; }
+    void step(quint64 tick, quint64 levels, quint64 changed) override;
     void finish(quint64 endTick) override { m_end = endTick; }
 
     // Changes of a TraceSignals signal in tick order; 0 before the first.
@@ -30,6 +31,5 @@ public:
 
 private:
     std::array<std::vector<Change>, TraceSignals::Count> m_changes;
-    quint64 m_levels = 0;
     quint64 m_end = 0;
 };

@@ -1,15 +1,25 @@
 #include "tracesummary.h"
 
+namespace {
+
+constexpr quint64 OutputBits = quint64((1u << TraceSignals::OutputCount) - 1)
+                               << TraceSignals::FirstOutput;
+
+} // namespace
+
 TraceSummary::TraceSummary(size_t limit)
     : m_limit(limit)
 {
 }
 
-void TraceSummary::step(quint64 tick, quint64 levels)
+TraceSink::Watch TraceSummary::watched() const
 {
-    constexpr quint64 outputBits = quint64((1u << TraceSignals::OutputCount) - 1)
-                                   << TraceSignals::FirstOutput;
-    for (quint64 rises = levels & ~m_levels & outputBits; rises; rises &= rises - 1) {
+    return {OutputBits, 0};
+}
+
+void TraceSummary::step(quint64 tick, quint64 levels, quint64 changed)
+{
+    for (quint64 rises = levels & changed & OutputBits; rises; rises &= rises - 1) {
         const int output = __builtin_ctzll(rises) - TraceSignals::FirstOutput;
         if (++m_counts[output] < m_limit) {
             m_ticks[output].push_back(tick);
@@ -18,5 +28,4 @@ void TraceSummary::step(quint64 tick, quint64 levels)
             m_ticks[output].shrink_to_fit();
         }
     }
-    m_levels = levels;
 }

@@ -15,7 +15,8 @@ public:
 
     explicit TraceSummary(size_t limit = DefaultLimit);
 
-    void step(quint64 tick, quint64 levels) override;
+    Watch watched() const override;
+    void step(quint64 tick, quint64 levels, quint64 changed) override;
 
     quint64 riseCount(int output) const { return m_counts[output]; }
     // Empty once the count reached the limit.
@@ -24,7 +25,6 @@ public:
 
 private:
     size_t m_limit;
-    quint64 m_levels = 0;
     std::array<quint64, TraceSignals::OutputCount> m_counts{};
     std::array<std::vector<quint64>, TraceSignals::OutputCount> m_ticks;
 };

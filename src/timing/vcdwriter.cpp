@@ -44,16 +44,15 @@ void VcdWriter::writeHeader(const QHash<int, QString> &drivers)
     m_buffer += header.toUtf8() + "$end\n";
 }
 
-void VcdWriter::step(quint64 tick, quint64 levels)
+void VcdWriter::step(quint64 tick, quint64 levels, quint64 changed)
 {
     writeTime(tick);
-    for (quint64 changed = levels ^ m_levels; changed; changed &= changed - 1) {
+    for (; changed; changed &= changed - 1) {
         const int signal = __builtin_ctzll(changed);
         m_buffer += TraceSignals::level(levels, signal) ? '1' : '0';
         m_buffer += code(signal);
         m_buffer += '\n';
     }
-    m_levels = levels;
     if (m_buffer.size() >= FlushSize)
         flush();
 }

@@ -20,7 +20,8 @@ public:
     VcdWriter(QIODevice *device, const QHash<int, QString> &drivers);
     ~VcdWriter() override;
 
-    void step(quint64 tick, quint64 levels) override;
+    Watch watched() const override { return {~quint64(0), ~quint64(0)}; }
+    void step(quint64 tick, quint64 levels, quint64 changed) override;
     // Writes the end time and everything buffered.
     void finish(quint64 endTick) override;
     // True once a write to the device failed.
@@ -34,7 +35,6 @@ private:
 
     QIODevice *m_device;
     QByteArray m_buffer;
-    quint64 m_levels = 0;
     quint64 m_lastTick = 0;
     bool m_failed = false;
 };

@@ -192,8 +192,7 @@ void TestTimingEngine::matchesTickByTickReference()
         quint64 previous = 0;
         const std::vector<quint64> levels = referenceLevels(image, changes, 3000);
         for (quint64 tick = 0; tick < levels.size(); previous = levels[tick++])
-            if (levels[tick] != previous)
-                expected.step(tick, levels[tick]);
+            expected.step(tick, levels[tick], levels[tick] ^ previous);
         for (int signal = 0; signal < TraceSignals::Count; ++signal)
             QVERIFY2(traced.changes(signal) == expected.changes(signal),
                      qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(TraceSignals::name(signal))));
