@@ -119,7 +119,7 @@ void TimingEngine::evaluate(quint64 tick)
     const quint64 feedbackLevels = m_feedbackLevels[m_unitOutputs]; // from the tick before
     const quint16 inputs = m_patternInputs[m_inputs] | m_feedbackInputs[m_unitOutputs];
     const quint16 stepping = tick == 0 ? m_stateful
-                                       : (((inputs ^ m_unitInputs) & m_stateful) | dueUnits(tick));
+                                       : (((inputs ^ m_unitInputs) & m_stateful) | (tick == m_nextDue ? m_dueUnits : 0));
     m_unitInputs = inputs;
     const quint16 outputs = (inputs & ~m_stateful) | stepUnits(stepping, tick, inputs);
     m_unitOutputs = outputs;
@@ -139,19 +139,6 @@ void TimingEngine::takeInputs(quint64 tick)
     }
 }
 
-quint16 TimingEngine::dueUnits(quint64 tick) const
-{
-    quint16 units = 0;
-    if (tick != m_nextDue)
-        return units;
-    for (quint16 rest = m_stateful; rest; rest &= rest - 1) {
-        const int unit = __builtin_ctz(rest);
-        if (m_due[unit] == tick)
-            units |= quint16(1u << unit);
-    }
-    return units;
-}
-
 // Steps the given units; returns the outputs of all timers and delay lines,
 // and keeps the earliest due tick.
 quint16 TimingEngine::stepUnits(quint16 units, quint64 tick, quint16 inputs)
@@ -164,10 +151,24 @@ quint16 TimingEngine::stepUnits(quint16 units, quint64 tick, quint16 inputs)
         const quint16 bit = quint16(1u << unit);
         outputs = stepUnit(unit, tick, inputs & bit) ? outputs | bit : outputs & quint16(~bit);
     }
-    m_nextDue = Never;
-    for (quint16 rest = m_stateful; rest; rest &= rest - 1)
-        m_nextDue = std::min(m_nextDue, m_due[__builtin_ctz(rest)]);
+    findNextDue();
     return outputs;
+}
+
+// One pass over the eleven units (a pass-through is never due) after each
+// step: cheaper than keeping a heap up to date.
+void TimingEngine::findNextDue()
+{
+    m_nextDue = Never;
+    m_dueUnits = 0;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        if (m_due[unit] < m_nextDue) {
+            m_nextDue = m_due[unit];
+            m_dueUnits = 0;
+        }
+        if (m_due[unit] == m_nextDue)
+            m_dueUnits |= quint16(1u << unit);
+    }
 }
 
 bool TimingEngine::stepUnit(int unit, quint64 tick, bool input)

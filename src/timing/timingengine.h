@@ -59,9 +59,9 @@ private:
     quint64 nextTick() const { return std::min({m_inputTick, m_nextDue, m_feedbackChange}); }
     void evaluate(quint64 tick);
     void takeInputs(quint64 tick);
-    quint16 dueUnits(quint64 tick) const;
     quint16 stepUnits(quint16 units, quint64 tick, quint16 inputs);
     bool stepUnit(int unit, quint64 tick, bool input);
+    void findNextDue();
     void tell(quint64 tick, quint64 levels);
 
     // Everything a tick needs, looked up instead of computed: the input
@@ -96,6 +96,7 @@ private:
     // at first, as tick 0 is always computed (oscillators start there).
     quint64 m_inputTick = TimerUnit::Never;
     quint64 m_nextDue = TimerUnit::Never;
+    quint16 m_dueUnits = 0; // the units due at m_nextDue
     quint64 m_feedbackChange = 0;
     quint64 m_end = 0;
 };
