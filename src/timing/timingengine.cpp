@@ -37,8 +37,10 @@ void TimingEngine::setUpUnits(const TimingImage &image)
             m_kinds[unit] = modeBit ? UnitKind::Delay : UnitKind::Timer;
         else
             m_kinds[unit] = modeBit ? UnitKind::PassThrough : UnitKind::Timer;
-        if (m_kinds[unit] != UnitKind::PassThrough)
-            m_stateful |= quint16(1u << unit);
+        if (m_kinds[unit] == UnitKind::PassThrough)
+            continue;
+        m_stateful |= quint16(1u << unit);
+        m_statefulUnits[m_statefulCount++] = quint8(unit);
     }
     for (int k = 0; k < int(RegisterImage::passUnitOrder.size()); ++k) {
         if (m_kinds[RegisterImage::passUnitOrder[k]] == UnitKind::PassThrough)
@@ -155,13 +157,14 @@ quint16 TimingEngine::stepUnits(quint16 units, quint64 tick, quint16 inputs)
     return outputs;
 }
 
-// One pass over the eleven units (a pass-through is never due) after each
-// step: cheaper than keeping a heap up to date.
+// One pass over the timers and delay lines after each step: cheaper than
+// keeping a heap up to date for at most eleven entries.
 void TimingEngine::findNextDue()
 {
     m_nextDue = Never;
     m_dueUnits = 0;
-    for (int unit = 0; unit < UnitCount; ++unit) {
+    for (int index = 0; index < m_statefulCount; ++index) {
+        const int unit = m_statefulUnits[index];
         if (m_due[unit] < m_nextDue) {
             m_nextDue = m_due[unit];
             m_dueUnits = 0;
