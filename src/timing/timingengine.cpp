@@ -37,10 +37,8 @@ void TimingEngine::setUpUnits(const TimingImage &image)
             m_kinds[unit] = modeBit ? UnitKind::Delay : UnitKind::Timer;
         else
             m_kinds[unit] = modeBit ? UnitKind::PassThrough : UnitKind::Timer;
-        if (m_kinds[unit] == UnitKind::PassThrough)
-            continue;
-        m_stateful |= quint16(1u << unit);
-        m_statefulUnits[m_statefulCount++] = quint8(unit);
+        if (m_kinds[unit] != UnitKind::PassThrough)
+            m_stateful |= quint16(1u << unit);
     }
     for (int k = 0; k < int(RegisterImage::passUnitOrder.size()); ++k) {
         if (m_kinds[RegisterImage::passUnitOrder[k]] == UnitKind::PassThrough)
@@ -152,19 +150,20 @@ quint16 TimingEngine::stepUnits(quint16 units, quint64 tick, quint16 inputs)
         const int unit = __builtin_ctz(units);
         const quint16 bit = quint16(1u << unit);
         outputs = stepUnit(unit, tick, inputs & bit) ? outputs | bit : outputs & quint16(~bit);
+        m_timedUnits = m_due[unit] != Never ? m_timedUnits | bit : m_timedUnits & quint16(~bit);
     }
     findNextDue();
     return outputs;
 }
 
-// One pass over the timers and delay lines after each step: cheaper than
+// One pass over the units with a due tick after each step: cheaper than
 // keeping a heap up to date for at most eleven entries.
 void TimingEngine::findNextDue()
 {
     m_nextDue = Never;
     m_dueUnits = 0;
-    for (int index = 0; index < m_statefulCount; ++index) {
-        const int unit = m_statefulUnits[index];
+    for (quint16 timed = m_timedUnits; timed; timed &= timed - 1) {
+        const int unit = __builtin_ctz(timed);
         if (m_due[unit] < m_nextDue) {
             m_nextDue = m_due[unit];
             m_dueUnits = 0;

@@ -79,8 +79,7 @@ private:
     std::array<DelayLine, UnitCount> m_delays{};
     std::array<quint64, UnitCount> m_due{};
     quint16 m_stateful = 0; // bit u: unit u is a timer or a delay line
-    std::array<quint8, UnitCount> m_statefulUnits{}; // the same as a list
-    int m_statefulCount = 0;
+    quint16 m_timedUnits = 0; // bit u: m_due[u] is not Never
     // Bit u set: unit u is fed by feedback line m_inputBit[u], else by that
     // pre-logic bit.
     quint16 m_feedbackFed = 0;
