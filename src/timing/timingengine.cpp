@@ -118,14 +118,15 @@ void TimingEngine::evaluate(quint64 tick)
     takeInputs(tick);
     const quint64 feedbackLevels = m_feedbackLevels[m_unitOutputs]; // from the tick before
     const quint16 inputs = m_patternInputs[m_inputs] | m_feedbackInputs[m_unitOutputs];
-    const quint16 stepping = tick == 0 ? m_stateful
-                                       : (((inputs ^ m_unitInputs) & m_stateful) | (tick == m_nextDue ? m_dueUnits : 0));
+    const quint16 due = tick == m_nextDue ? m_dueUnits : 0;
+    const quint16 stepping = tick == 0 ? m_stateful : ((inputs ^ m_unitInputs) & m_stateful) | due;
     m_unitInputs = inputs;
     const quint16 outputs = (inputs & ~m_stateful) | stepUnits(stepping, tick, inputs);
     m_unitOutputs = outputs;
     m_feedbackChange = m_feedbackLevels[outputs] != feedbackLevels ? tick + 1 : Never;
     m_end = tick + 1;
-    tell(tick, quint64(m_inputs) << TraceSignals::FirstInput | m_outputLevels[outputs] | feedbackLevels);
+    tell(tick, quint64(m_inputs) << TraceSignals::FirstInput | m_outputLevels[outputs]
+                   | feedbackLevels);
 }
 
 void TimingEngine::takeInputs(quint64 tick)
