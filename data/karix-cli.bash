@@ -91,6 +91,8 @@ _karix_cli()
     local actions=$(_karix_cli_actions "$usage")
     if ((cword == 2)) && [[ -n $actions ]]; then
         COMPREPLY=($(compgen -W "$actions" -- "$cur"))
+    elif [[ $usage == 'DESIGN|IMAGE'* ]]; then
+        _filedir '@(krx|hex|bin)'
     elif [[ $usage == DESIGN* || $usage == '[DESIGN]'* ]]; then
         _filedir krx
     fi

@@ -105,12 +105,14 @@ bool CliArguments::store(const CliOption &option, const QString &shown, const QS
     }
     if (attached) {
         m_values.insert(option.key(), *attached);
+        m_lists[option.key()] << *attached;
         return true;
     }
     if (index >= words.size()) {
         m_errorText = tr("Option %1 needs a value (%2).").arg(shown, option.valueName);
         return false;
     }
-    m_values.insert(option.key(), words.at(index++));
+    m_values.insert(option.key(), words.at(index));
+    m_lists[option.key()] << words.at(index++);
     return true;
 }

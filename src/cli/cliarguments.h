@@ -26,6 +26,8 @@ public:
 
     bool isSet(const QString &key) const { return m_values.contains(key); }
     QString value(const QString &key, const QString &fallback = QString()) const;
+    // Every value of an option that may be given more than once, in order.
+    QStringList values(const QString &key) const { return m_lists.value(key); }
     const QStringList &operands() const { return m_operands; }
     QString operand(int index) const { return m_operands.value(index); }
 
@@ -38,6 +40,7 @@ private:
                const QStringList &words, int &index);
 
     QHash<QString, QString> m_values;
+    QHash<QString, QStringList> m_lists;
     QStringList m_operands;
     QString m_errorText;
 };

@@ -10,6 +10,7 @@
 #include "cli/netsetupcommand.h"
 #include "cli/protectcommand.h"
 #include "cli/romcommand.h"
+#include "cli/simulatecommand.h"
 #include "cli/transfercommand.h"
 #include "cli/versioncommand.h"
 
@@ -44,6 +45,7 @@ CommandTable::CommandTable(InterruptWatcher &interrupt)
 {
     m_commands.push_back(std::make_unique<CheckCommand>());
     m_commands.push_back(std::make_unique<CompileCommand>());
+    m_commands.push_back(std::make_unique<SimulateCommand>(interrupt));
     m_commands.push_back(
         std::make_unique<TransferCommand>(TransferCommand::Direction::Download, interrupt));
     m_commands.push_back(

@@ -75,6 +75,9 @@ private slots:
     void unwritableStandardOutput_data();
     void unwritableStandardOutput();
     void closedPipeEndsQuietly();
+    void simulatedDumpEqualsDesign_data();
+    void simulatedDumpEqualsDesign();
+    void simulateNamesBadStimulusLine();
 
 private:
     QTemporaryDir m_dir;
@@ -476,6 +479,49 @@ void TestCliOffline::closedPipeEndsQuietly()
     const CliRun run = CliRun::runIntoClosedPipe({QStringLiteral("compile"), QStringLiteral("--hex"), m_clean});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QString());
+}
+
+void TestCliOffline::simulatedDumpEqualsDesign_data()
+{
+    TestDocuments::addDesignRows(m_clean);
+}
+
+// What is simulated is the image: the design and its "compile --hex" dump
+// give the same traces (the VCD after its header, which names the design's
+// blocks) and the same summary.
+void TestCliOffline::simulatedDumpEqualsDesign()
+{
+    QFETCH(QString, path);
+    const CliRun dump = CliRun::run({QStringLiteral("compile"), path, QStringLiteral("--hex")});
+    QCOMPARE(dump.exitCode, 0);
+    const QString hex = TestDocuments::write(m_dir, QStringLiteral("dump.hex"), dump.out);
+    QStringList traces;
+    QList<QJsonObject> results;
+    for (const QString &target : {path, hex}) {
+        const QString vcd = m_dir.filePath(QStringLiteral("run.vcd"));
+        const CliRun run = CliRun::run({"simulate", target, "--duration", "300us", "--json", "--vcd", vcd,
+                                        "--rate", "NIM-IN-S0=2MHz", "--rate", "NIM-IN-S1=1MHz,40ns",
+                                        "--pulse", "NIM-IN-S2=1us,100ns", "--level", "BNC-IN=1"});
+        QCOMPARE(run.exitCode, 0);
+        QFile file(vcd);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        traces << QString::fromUtf8(file.readAll()).section(QStringLiteral("$enddefinitions"), 1);
+        results << run.json();
+        results.last().remove(QStringLiteral("vcd"));
+    }
+    QVERIFY(traces.first().count(QLatin1Char('#')) > 100);
+    QCOMPARE(traces.last(), traces.first());
+    QCOMPARE(results.last(), results.first());
+}
+
+void TestCliOffline::simulateNamesBadStimulusLine()
+{
+    const QString stimulus = TestDocuments::write(
+        m_dir, QStringLiteral("bad.stim"), QStringLiteral("# S0 pulse\n0ns NIM-IN-S0 1\n\n5ns NIM-IN-S9 0\n"));
+    const CliRun run = CliRun::run({"simulate", m_clean, "--duration", "1us", "--stimulus", stimulus});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QLatin1String("line 4")) && run.err.contains(QLatin1String("NIM-IN-S9")),
+             qPrintable(run.err));
 }
 
 KARIX_TEST(TestCliOffline)

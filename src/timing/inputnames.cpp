@@ -1,0 +1,25 @@
+#include "inputnames.h"
+
+#include "model/logicevaluator.h"
+
+InputNames::InputNames()
+{
+    for (int input = 0; input < Count; ++input)
+        m_indexes.insert(connectors().at(input), input);
+}
+
+const QStringList &InputNames::connectors()
+{
+    return LogicEvaluator::connectorNames();
+}
+
+void InputNames::addAlias(const QString &name, int input)
+{
+    if (!m_indexes.contains(name))
+        m_indexes.insert(name, input);
+}
+
+int InputNames::indexOf(const QString &name) const
+{
+    return m_indexes.value(name, -1);
+}

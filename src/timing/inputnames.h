@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// Names by which a stimulus refers to the ten module inputs: the connector
+// names, and the port names a design gives them.
+class InputNames
+{
+public:
+    static constexpr int Count = 10;
+
+    InputNames();
+
+    static const QStringList &connectors();
+    void addAlias(const QString &name, int input);
+    // -1 when the name is unknown.
+    int indexOf(const QString &name) const;
+
+private:
+    QHash<QString, int> m_indexes;
+};
