@@ -302,8 +302,7 @@ private slots:
         next->documentController().restoreUnsavedChanges();
         QString offer = "KaRiX|Restore unsaved changes to " + path + "?";
         if (ending == "touched")
-            offer += "
-The file has changed since these changes were made.";
+            offer += "\nThe file has changed since these changes were made.";
         QCOMPARE(m_prompter.shown, offered ? QStringList({offer}) : QStringList());
         if (!offered)
             return;
@@ -424,7 +423,7 @@ The file has changed since these changes were made.";
         const QString path = writeDesign(QStringLiteral("gone/g.krx"));
         const QString other = writeDesign(QStringLiteral("other.krx"));
         auto w = window();
-        w->open(path);
+        w->documentController().open(path);
         edit(*w);
         const QByteArray edited = written(*w);
         std::optional<FileSizeLimit> full;
@@ -434,9 +433,9 @@ The file has changed since these changes were made.";
             QVERIFY(QDir(m_dir.filePath(QStringLiteral("gone"))).removeRecursively());
         m_prompter.answer = QMessageBox::Save;
         if (gesture == "new")
-            w->newDiagram();
+            w->documentController().newDiagram();
         else if (gesture == "open")
-            w->open(other);
+            w->documentController().open(other);
         else
             QVERIFY(!w->close());
         full.reset();
@@ -460,15 +459,15 @@ The file has changed since these changes were made.";
         const auto back = qScopeGuard([&startedIn] { QDir::setCurrent(startedIn); });
         QVERIFY(QDir::setCurrent(base.filePath(QStringLiteral("w1"))));
         auto died = window();
-        died->open(QStringLiteral("rel.krx"));
+        died->documentController().open(QStringLiteral("rel.krx"));
         edit(*died);
         const QByteArray edited = written(*died);
         died.reset();
         QVERIFY(QDir::setCurrent(base.filePath(QStringLiteral("w2"))));
         auto next = window();
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + first + "?"}));
-        QVERIFY(next->save());
+        QVERIFY(next->documentController().save());
         QFile kept(second);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray(kDesign));
@@ -496,9 +495,9 @@ The file has changed since these changes were made.";
             QVERIFY(damaged.write(content));
         }
         auto w = window();
-        w->open(path);
+        w->documentController().open(path);
         const QByteArray before = written(*w);
-        w->restoreUnsavedChanges();
+        w->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown.size(), 2);
         QVERIFY2(m_prompter.shown.last().startsWith("KaRiX|The unsaved changes cannot be restored:\n" + reason),
                  qPrintable(m_prompter.shown.last()));
@@ -512,10 +511,10 @@ The file has changed since these changes were made.";
     {
         const QString path = writeDesign(QStringLiteral("shared.krx"));
         auto first = window();
-        first->open(path);
+        first->documentController().open(path);
         edit(*first);
         auto second = window();
-        second->open(path);
+        second->documentController().open(path);
         edit(*second);
         edit(*second);
         first.reset();
@@ -562,7 +561,7 @@ The file has changed since these changes were made.";
         w.reset();
         QFile::remove(folder);
         auto next = window();
-        next->restoreUnsavedChanges();
+        next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList());
     }
 
