@@ -13,7 +13,7 @@
 int main(int argc, char **argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("karix-cli " KARIX_VERSION_TEXT);
+        std::fputs("karix-cli " KARIX_VERSION_TEXT "\n" KARIX_LICENCE_NOTICE, stdout);
         return 0;
     }
     // A closed pipe on standard output is seen as a failed write, which the
