@@ -2,8 +2,8 @@
 # Every source file of the project starts with its licence's SPDX line:
 # "// SPDX-…" in C++, "# SPDX-…" in CMake and shell (after the "#!" line of a
 # script). Test data (fuzz/corpus, *.krx, *.xml), generated files (a "do not
-# edit" or "generated" note in their first lines) and third-party folders are
-# left alone.
+# edit" warning in their first lines), third-party folders and files that
+# carry another licence's SPDX line are left alone.
 #   scripts/spdx.sh          lists the files without the line; exit 1 if any
 #   scripts/spdx.sh --add    adds the line to those files; running it again
 #                            changes nothing
@@ -41,7 +41,7 @@ read_top() {
 
 is_generated() {
   local text=${top[*]:-}
-  [[ ${text,,} =~ do\ not\ edit|generated\ (by|from) ]]
+  [[ ${text,,} =~ do\ not\ edit|changes\ made\ in\ this\ file\ will\ be\ lost ]]
 }
 
 # Any SPDX line in the first two lines counts, so that a file under another
