@@ -34,6 +34,19 @@ add_custom_target(karix_guide ALL DEPENDS ${guide_copies})
 add_dependencies(karix karix_guide)
 
 install(TARGETS karix karix-cli karix-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped installation (cpack, cmake --install --strip) also drops the
+# compilers' version notes, as Debian's packages do.
+install(CODE "set(karix_strip \"${CMAKE_STRIP}\")
+              set(karix_bindir \"${CMAKE_INSTALL_BINDIR}\")")
+install(CODE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program karix karix-cli karix-sim)
+      execute_process(COMMAND "${karix_strip}" --remove-section=.comment
+                              "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${karix_bindir}/${program}"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()
+]])
 install(FILES ${KARIX_QM_FILES} DESTINATION ${KARIX_TRANSLATIONS_DIR})
 install(FILES ${guide_files} DESTINATION ${KARIX_GUIDE_DIR})
 file(GLOB example_designs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.krx)
@@ -45,6 +58,30 @@ install(FILES data/karix-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/pack
 install(DIRECTORY resources/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES data/karix-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME karix-cli)
+
+# The licence in Debian's machine-readable form, the package's changelog and
+# the reviewed exceptions to Debian's package checks.
+# The maintainer is the project, by its contact address, not a person.
+set(KARIX_PACKAGE_MAINTAINER "KaRiX project <karix@quorvex.com>")
+set(KARIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/karix)
+configure_file(data/copyright.in ${PROJECT_BINARY_DIR}/doc/copyright @ONLY)
+set(KARIX_PACKAGE_RELEASE 1)
+set(debian_changelog ${PROJECT_BINARY_DIR}/doc/changelog.Debian)
+configure_file(data/changelog.Debian.in ${debian_changelog} @ONLY)
+file(STRINGS ${debian_changelog} changelog_top LIMIT_COUNT 1)
+set(package_version ${PROJECT_VERSION}-${KARIX_PACKAGE_RELEASE})
+if(NOT changelog_top MATCHES "^karix \\(${package_version}\\) ")
+  message(WARNING "data/changelog.Debian.in has no entry for ${package_version} at the top")
+endif()
+add_custom_command(OUTPUT ${debian_changelog}.gz
+  COMMAND sh -c "gzip -9nc \"$1\" > \"$1.gz\"" sh ${debian_changelog}
+  DEPENDS ${debian_changelog}
+  VERBATIM)
+add_custom_target(karix_debian_changelog ALL DEPENDS ${debian_changelog}.gz)
+install(FILES ${PROJECT_BINARY_DIR}/doc/copyright DESTINATION ${KARIX_DOC_DIR})
+install(FILES ${debian_changelog}.gz DESTINATION ${KARIX_DOC_DIR})
+install(FILES data/karix.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME karix)
 
 # Manual pages get the version from project() and are compressed, as Debian
 # installs them.
@@ -84,11 +121,9 @@ it as an XML design document (.krx), checks it, compiles it into the module's
 registers, downloads and verifies it over UDP, and shows the measure counters
 live. The package holds the program, the command-line tool karix-cli for
 scripts, and the module simulator karix-sim.")
-set(KARIX_PACKAGE_MAINTAINER "KaRiX developers <karix@quorvex.invalid>" CACHE STRING
-    "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KARIX_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${KARIX_PACKAGE_RELEASE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,5 +1,5 @@
 # karixversion.h: the version from project() and the commit the programs are
-# built from, for "karix --version" and "karix-cli --version". It is
+# built from, for the --version of karix, karix-cli and karix-sim. It is
 # regenerated on every build, because commits do not re-run the
 # configuration, but rewritten only when its text changes, so an unchanged
 # commit recompiles nothing.
@@ -16,7 +16,7 @@ add_custom_target(karix_version
   BYPRODUCTS ${KARIX_GENERATED_DIR}/karixversion.h
   COMMENT "Looking up the commit for --version"
   VERBATIM)
-foreach(program karix karix-cli)
+foreach(program karix karix-cli karix-sim)
   add_dependencies(${program} karix_version)
   target_include_directories(${program} PRIVATE ${KARIX_GENERATED_DIR})
 endforeach()

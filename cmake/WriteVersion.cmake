@@ -2,6 +2,7 @@
 # COMMIT when given, else git's short hash, marked "-modified" when tracked
 # files differ from it. A source tree that is not its own git checkout (an
 # unpacked archive, perhaps inside another repository) reports "unknown".
+# The header also holds the licence notice that --version prints.
 set(commit "${COMMIT}")
 if(commit STREQUAL "")
   set(commit unknown)
@@ -38,4 +39,10 @@ file(CONFIGURE OUTPUT ${OUTPUT} @ONLY CONTENT [[
 #define KARIX_VERSION "@VERSION@"
 #define KARIX_COMMIT "@commit@"
 #define KARIX_VERSION_TEXT KARIX_VERSION " (commit " KARIX_COMMIT ")"
+// Printed by every program's --version below the version line.
+#define KARIX_LICENCE_NOTICE \
+    "Copyright (C) 2026 The KaRiX developers.\n" \
+    "Licence GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n" \
+    "This is free software: you are free to change and redistribute it.\n" \
+    "There is NO WARRANTY, to the extent permitted by law.\n"
 ]])

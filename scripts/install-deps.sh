@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need.
 # Does nothing (and needs no network) when they are all present.
+#   scripts/install-deps.sh             what building, testing and running need
+#   scripts/install-deps.sh --package   also what scripts/package.sh needs
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools libgl-dev zlib1g-dev xvfb xauth xdotool imagemagick openbox)
@@ -10,6 +12,12 @@ packages+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base
            bash-completion file dpkg-dev)
 # clang and its libFuzzer runtime build the fuzz target.
 packages+=(clang libclang-rt-14-dev)
+case ${1:-} in
+  "") ;;
+  # Debian's package checker, run on the package built.
+  --package) packages+=(lintian) ;;
+  *) echo "usage: $0 [--package]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,8 +6,9 @@
 #   scripts/package.sh --system   installs on this machine with apt (as root),
 #                                 checks the MIME database and "man karix-cli",
 #                                 then purges it again
-# Prints the package file, its size and its dependency line. The package
-# stays in build/packages/.
+# Prints the package file, its size and its dependency line, and what
+# Debian's package checker lintian says of it: any error (E:) or warning (W:)
+# fails the script. The package stays in build/packages/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case ${1:-} in
@@ -16,6 +17,7 @@ case ${1:-} in
   *) echo "usage: $0 [--system]" >&2; exit 2 ;;
 esac
 
+bash scripts/install-deps.sh --package
 bash scripts/build.sh >/dev/null
 rm -f build/packages/karix_*.deb
 if ! (cd build && cpack -G DEB >cpack.log 2>&1); then
@@ -28,12 +30,19 @@ echo "size: $(du -k "$deb" | cut -f1) KiB ($(stat -c %s "$deb") bytes)," \
      "installed $(dpkg-deb -f "$deb" Installed-Size) KiB"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
+# Informational (I:) remarks are shown; errors and warnings fail.
+echo "lintian $(lintian --version | sed 's/^Lintian v//'):"
+if ! lintian --display-info --fail-on error,warning "$deb" | sed 's/^/  /'; then
+  echo "package: lintian reports errors or warnings" >&2
+  exit 1
+fi
+
 # Checks the installed programs under ROOT (empty for the machine itself).
 check_installed() {
   local root=$1
   "$root/usr/bin/karix-cli" --version
   "$root/usr/bin/karix" --version
-  "$root/usr/bin/karix-sim" --help >/dev/null
+  "$root/usr/bin/karix-sim" --version >/dev/null
   local design status
   for design in "$root"/usr/share/karix/examples/*.krx; do
     status=0

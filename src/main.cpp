@@ -58,8 +58,9 @@ int printInformation(int argc, char *argv[], bool version)
     QCoreApplication app(argc, argv);
     QTranslator translator;
     installTranslator(app, translator);
-    const QString text = version ? QStringLiteral("karix " KARIX_VERSION_TEXT "\n")
-                                 : helpText(QString::fromLocal8Bit(argv[0]));
+    const QString text = version
+                             ? QStringLiteral("karix " KARIX_VERSION_TEXT "\n" KARIX_LICENCE_NOTICE)
+                             : helpText(QString::fromLocal8Bit(argv[0]));
     return StandardOutput::print(text);
 }
 

@@ -13,7 +13,8 @@
 int main(int argc, char **argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0)
-        return StandardOutput::print(QStringLiteral("karix-cli " KARIX_VERSION_TEXT "\n"));
+        return StandardOutput::print(
+            QStringLiteral("karix-cli " KARIX_VERSION_TEXT "\n" KARIX_LICENCE_NOTICE));
     // A closed pipe on standard output is seen as a failed write, which the
     // reporter handles, instead of killing the process.
     std::signal(SIGPIPE, SIG_IGN);

@@ -55,12 +55,17 @@ VersionDialog::VersionDialog(const ConnectionSettings &settings, bool loadEnable
     layout->addWidget(label(this, "labelPrg",
                             tr("Design tool for the programmable NIM trigger-logic module.")),
                       2, 0, 1, 3);
-    layout->addWidget(label(this, "labelFPGA", tr("FPGA Version:")), 3, 0);
-    layout->addWidget(m_version, 3, 1);
-    layout->addWidget(m_load, 3, 2);
-    layout->addWidget(label(this, "label", tr("Load reads the version from the module.")), 4, 0,
+    QLabel *licence = label(this, "labelLicence",
+                            tr("Free software under the GNU General Public License, version 3 "
+                               "or later (GPL-3.0-or-later), with no warranty."));
+    licence->setWordWrap(true);
+    layout->addWidget(licence, 3, 0, 1, 3);
+    layout->addWidget(label(this, "labelFPGA", tr("FPGA Version:")), 4, 0);
+    layout->addWidget(m_version, 4, 1);
+    layout->addWidget(m_load, 4, 2);
+    layout->addWidget(label(this, "label", tr("Load reads the version from the module.")), 5, 0,
                       1, 3);
-    layout->addWidget(ok, 5, 2);
+    layout->addWidget(ok, 6, 2);
     connect(&m_runner, &OperationRunner::finished, this, &VersionDialog::end);
     QMetaObject::connectSlotsByName(this);
 }

@@ -9,8 +9,8 @@ class Prompter;
 class QLineEdit;
 class QPushButton;
 
-// "Version Information": the program's name and version and, on Load, the
-// module's firmware version as hexadecimal bytes.
+// "Version Information": the program's name, version and licence and, on Load,
+// the module's firmware version as hexadecimal bytes.
 class VersionDialog : public QDialog
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 // "udp=N tcp=N" once bound, and exits after --duration seconds or on
 // SIGINT/SIGTERM.
 #include "io/standardoutput.h"
+#include "karixversion.h"
 #include "sim/modulesimulator.h"
 
 #include <QCommandLineParser>
@@ -34,7 +35,8 @@ struct Option
 const Option options[] = {
     {"udp-port", "UDP port of the register protocol (0 = any free port).", "port"},
     {"tcp-port", "TCP port of the counter stream (0 = any free port).", "port"},
-    {"version", "Version block at 0x0000 as 8 hexadecimal digits (default 02010000).", "hex"},
+    {"firmware-version", "Version block at 0x0000 as 8 hexadecimal digits (default 02010000).",
+     "hex"},
     {"rom-time", "Milliseconds a ROM command keeps the module busy (default 300).", "ms"},
     {"stream-interval", "Milliseconds between counter records (default 100).", "ms"},
     {"state", "File keeping the EEPROM and the ROM pages across restarts.", "file"},
@@ -106,8 +108,9 @@ SimConfig configFrom(const QCommandLineParser &parser)
     SimConfig config;
     config.udpPort = quint16(intValue(parser, "udp-port", 0));
     config.tcpPort = quint16(intValue(parser, "tcp-port", 0));
-    if (parser.isSet(QStringLiteral("version")))
-        config.version = QByteArray::fromHex(parser.value(QStringLiteral("version")).toLatin1());
+    const QString firmwareVersion = QStringLiteral("firmware-version");
+    if (parser.isSet(firmwareVersion))
+        config.version = QByteArray::fromHex(parser.value(firmwareVersion).toLatin1());
     config.romCommandMs = intValue(parser, "rom-time", config.romCommandMs);
     config.streamIntervalMs = intValue(parser, "stream-interval", config.streamIntervalMs);
     config.stateFile = parser.value(QStringLiteral("state"));
@@ -142,6 +145,10 @@ int main(int argc, char **argv)
                   "ROM pages, EEPROM, write protection and the counter stream over TCP, with "
                   "optional fault injection."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption versionOption(
+        QStringLiteral("version"),
+        translate("Show the version, the commit it was built from and the licence."));
+    parser.addOption(versionOption);
     for (const Option &option : options) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
                                             translate(option.help),
@@ -155,6 +162,9 @@ int main(int argc, char **argv)
     }
     if (parser.isSet(help))
         return StandardOutput::print(parser.helpText());
+    if (parser.isSet(versionOption))
+        return StandardOutput::print(
+            QStringLiteral("karix-sim " KARIX_VERSION_TEXT "\n" KARIX_LICENCE_NOTICE));
 
     ModuleSimulator simulator(configFrom(parser));
     if (!simulator.start()) {

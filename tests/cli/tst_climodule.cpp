@@ -275,7 +275,7 @@ void TestCliModule::oldFirmwareLacksFeatures()
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    SimulatorProcess sim({QStringLiteral("--version"), QStringLiteral("01000000")});
+    SimulatorProcess sim({QStringLiteral("--firmware-version"), QStringLiteral("01000000")});
     QVERIFY(sim.isRunning());
     if (args.first() == QLatin1String("download"))
         args << m_clean;

@@ -51,9 +51,11 @@ share=$prefix/share
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
 # The programs, run from the prefix.
-for program in karix karix-cli; do
+for program in karix karix-cli karix-sim; do
   expect_output "^$program $version \(commit [^)]+\)$" "$bin/$program" --version
+  expect_output '^Licence GPL-3.0-or-later' "$bin/$program" --version
 done
+grep -qx 'License: GPL-3+' "$share/doc/karix/copyright" || fail "no licence in the copyright file"
 expect_output '^Usage: karix ' "$bin/karix" --help
 expect_output '^Commands:' "$bin/karix-cli" --help
 expect_output '--drop-every-reply' "$bin/karix-sim" --help
