@@ -70,9 +70,9 @@ void DocumentController::setFileName(const QString &fileName)
 
 // ---- history ----
 
-void DocumentController::recordEditStep()
+void DocumentController::recordEditStep(const QString &name)
 {
-    if (!m_history.record(DocumentWriter(m_document.context()).toBytes()))
+    if (!m_history.record(DocumentWriter(m_document.context()).toBytes(), name))
         return;
     if (ProgramWidget *canvas = m_tabs.currentCanvas())
         canvas->update();
@@ -84,10 +84,20 @@ void DocumentController::historyChanged()
     m_window->setWindowModified(modified);
     m_actions.action_Undo->setEnabled(m_history.canUndo());
     m_actions.actionRe_do->setEnabled(m_history.canRedo());
+    showStepName(*m_actions.action_Undo, tr("Undo %1"), m_history.currentIndex());
+    showStepName(*m_actions.actionRe_do, tr("Redo %1"), m_history.currentIndex() + 1);
     if (modified)
         m_recovery.write(m_history.currentDocument());
     else
         m_recovery.remove();
+}
+
+void DocumentController::showStepName(QAction &action, const QString &pattern, int step)
+{
+    const QString name = m_history.stepName(step);
+    const QString tip = name.isEmpty() ? QString() : pattern.arg(name);
+    action.setToolTip(tip.isEmpty() ? action.text().remove(QLatin1Char('&')) : tip);
+    action.setStatusTip(tip);
 }
 
 void DocumentController::clearHistory()
@@ -289,7 +299,7 @@ void DocumentController::showLoadedDocument(const QString &fileName)
     if (!m_commandLineSettings.address.isEmpty()
         && m_commandLineSettings != m_document.settings()) {
         m_document.settings() = m_commandLineSettings;
-        recordEditStep();
+        recordEditStep(tr("Connection settings from the command line"));
     }
 }
 

@@ -54,6 +54,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     buildCentralArea();
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, m_keys, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, m_keys, this);
+    m_device->followTarget(history());
     setPrompter(nullptr);
     connectActions();
     if (options)

@@ -1,5 +1,6 @@
 #include "dialogs/drcdialog.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
@@ -43,9 +44,13 @@ void DrcDialog::buildPlain()
     m_textEdit->setObjectName(QStringLiteral("textEdit"));
     m_textEdit->setReadOnly(true);
     m_textEdit->setGeometry(10, 10, 350, 200);
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->setObjectName(QStringLiteral("closeButtonBox"));
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(370, 220);
+    layout->addWidget(close);
+    resize(370, 250);
 }
 
 void DrcDialog::setReport(const QString &report)
