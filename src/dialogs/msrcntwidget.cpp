@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTime>
 #include <QVBoxLayout>
@@ -120,7 +121,10 @@ void MsrCntWidget::buildForm()
 QString MsrCntWidget::formatValue(const QString &unit, quint32 value)
 {
     const double shown = double(value) * QKovixThread::scaleOf(unit);
-    return QString::number(shown, 'f', decimalsOf(unit)) + QLatin1Char(' ') + unit;
+    // Grouped digits: a ten-digit count is read at a glance.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(shown, 'f', decimalsOf(unit)) + QLatin1Char(' ') + unit;
 }
 
 void MsrCntWidget::configure(const CounterConfig &config)
@@ -130,6 +134,7 @@ void MsrCntWidget::configure(const CounterConfig &config)
     QStringList names;
     for (int counter = 0; counter < counterCount; ++counter) {
         m_running[size_t(counter)] = false;
+        m_stopped[size_t(counter)] = false;
         resetRow(counter);
         const QString &name = config.names[size_t(counter)];
         m_rows[size_t(counter)].label->setText(name.isEmpty() ? QStringLiteral("MsrCnt%1").arg(counter)
@@ -149,11 +154,11 @@ void MsrCntWidget::resetRow(int counter)
     row.start->setEnabled(false);
     row.value->setEnabled(false);
     row.update->setEnabled(false);
-    if (m_config.sources[size_t(counter)] < 0) {
-        row.value->setText(unusedText);
-        row.update->setText(unusedText);
-        row.rate->clear();
-    }
+    row.rate->clear();
+    // A new configuration (after a download) shows nothing of the old one.
+    const bool unused = m_config.sources[size_t(counter)] < 0;
+    row.value->setText(unused ? unusedText : QString());
+    row.update->setText(unused ? unusedText : QString());
 }
 
 void MsrCntWidget::createStream(bool continueOnError)
@@ -227,9 +232,21 @@ void MsrCntWidget::updateData(int counter, quint32 value)
     Row &row = m_rows[size_t(counter)];
     const QString &unit = m_config.units[size_t(counter)];
     row.value->setText(formatValue(unit, value));
-    row.update->setText(QTime::currentTime().toString(QStringLiteral(" hh:mm:ss ")));
+    const QString now = QTime::currentTime().toString(QStringLiteral(" hh:mm:ss "));
+    row.update->setText(now);
+    // A stopped counter feeds no rates: its plot shows a gap, not a flat
+    // line, and its restart from zero is no spike.
+    if (m_stopped[size_t(counter)]) {
+        row.rate->setText(tr("stopped"));
+        return;
+    }
+    const int wraps = m_rates.wraps(counter);
     const std::optional<double> rate =
-        m_rates.add(counter, m_clock.elapsed(), double(value) * QKovixThread::scaleOf(unit));
+        m_rates.addCount(counter, m_clock.elapsed(), value, QKovixThread::scaleOf(unit));
+    if (m_rates.wraps(counter) != wraps) {
+        setStatus(tr("%1 wrapped past 4,294,967,295 at %2; its rate stays right across the wrap")
+                      .arg(row.label->text(), now.trimmed()));
+    }
     if (rate) {
         row.rate->setText(unit.isEmpty() || QKovixThread::scaleOf(unit) == 1.0
                               ? tr("%1 /s").arg(*rate, 0, 'g', 4)
@@ -302,6 +319,11 @@ void MsrCntWidget::toggleCounter(int counter)
         return;
     bool &running = m_running[size_t(counter)];
     running = !running;
+    m_stopped[size_t(counter)] = !running;
+    if (!running) {
+        m_rows[size_t(counter)].rate->setText(tr("stopped"));
+        setStatus(tr("%1 stopped").arg(m_rows[size_t(counter)].label->text()));
+    }
     m_rows[size_t(counter)].start->setText(running ? tr("Stop") : tr("Start"));
     ConnectionSettings settings;
     settings.address = m_config.address;

@@ -78,6 +78,8 @@ private:
     CounterConfig m_config;
     Prompter &m_prompter;
     std::array<bool, CounterConfig::counterCount> m_running{};
+    // Stopped by the user in this window: shows "stopped" instead of a rate.
+    std::array<bool, CounterConfig::counterCount> m_stopped{};
     std::array<Row, CounterConfig::counterCount> m_rows;
     QPointer<QKovixThread> m_stream;
     // Stopped threads that may still be running; they delete themselves.

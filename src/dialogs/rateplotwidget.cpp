@@ -109,12 +109,14 @@ void RatePlotWidget::drawCurves(QPainter &painter, const QRectF &area, double to
                        area.bottom() - point.y() / top * area.height());
     };
     for (int counter = 0; counter < CounterRates::counterCount; ++counter) {
-        const QVector<QPointF> &history = m_rates.history(counter);
-        if (history.isEmpty() || m_names.value(counter).isEmpty())
+        if (m_names.value(counter).isEmpty())
             continue;
-        QPainterPath path(toPixel(history.first()));
-        for (const QPointF &point : history)
-            path.lineTo(toPixel(point));
+        QPainterPath path;
+        for (const QVector<QPointF> &segment : m_rates.segments(counter)) {
+            path.moveTo(toPixel(segment.first()));
+            for (const QPointF &point : segment)
+                path.lineTo(toPixel(point));
+        }
         painter.setPen(QPen(curveColours[counter], 1.5));
         painter.drawPath(path);
     }
