@@ -167,11 +167,6 @@ bool EditMsrCntDialog::ensureDirectory(const QString &path)
 void EditMsrCntDialog::okClicked()
 {
     const MeasureCounterParameters shown = shownParameters();
-    if (MeasureCounterParameters::measuresTime(shown.source()) && shown.unit().isEmpty()) {
-        warn(tr("KaRiX"), tr("This counter measures time: choose the unit its values are shown "
-                             "in (nsec, usec, msec or sec)."));
-        return;
-    }
     const bool otherCounter = m_counterComboBox->currentIndex() > 0;
     if (shown == m_loaded && !otherCounter) {
         accept(); // unedited: the property stays as it is

@@ -1,5 +1,6 @@
 #include "app/devicecommands.h"
 #include "app/mainwindow.h"
+#include "app/targetindicator.h"
 #include "common/simulatorprocess.h"
 #include "common/testdocuments.h"
 #include "common/testrunner.h"
@@ -18,6 +19,7 @@
 #include "sim/modulesimulator.h"
 #include "sim/simregisterspace.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -40,7 +43,10 @@ Q_DECLARE_METATYPE(Command)
 namespace {
 
 constexpr int commandLimitMs = 30000;
-const QString protectedText = QStringLiteral("KaRiX|The Register is write-protected.");
+const QString protectedText =
+    QStringLiteral("KaRiX|The Register is write-protected.\nTo lift the protection, choose File > "
+                   "Write Protect and clear \"Write Protect (Current setting)\".");
+const QString downloadedNotice = QStringLiteral("notice:Design downloaded and verified to 127.0.0.1 in ");
 
 QByteArray moduleImage(SimRegisterSpace &space)
 {
@@ -111,14 +117,17 @@ private slots:
         m_prompter.dialogAnswer = [](QDialog &dialog) { return answerDrc(dialog, true); };
         run(&DeviceCommands::download);
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
-        QVERIFY(m_window->statusBar()->currentMessage().startsWith(QLatin1String("Link: ")));
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(downloadedNotice.mid(7)));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
         QVERIFY(devices().lastLinkHealth().requests() > ImageCapture::ImageSize / 128);
         m_prompter.shown.clear();
         run(&DeviceCommands::verify);
-        QCOMPARE(m_prompter.shown,
-                 QStringList({QStringLiteral("KaRiX|The output may become unstable during verify."
-                                             "|Do you want to continue?"),
-                              QStringLiteral("info:KaRiX|Verify: The Register data is matched.")}));
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown.first().startsWith(
+            QLatin1String("KaRiX|The output may become unstable during verify.|The outputs may "
+                          "glitch while the module's tables are read back")));
+        QCOMPARE(m_prompter.shown.last(), QStringLiteral("info:KaRiX|Verify: The Register data is matched."));
     }
 
     // The same through the simulator program, as a user's run would.
@@ -235,7 +244,10 @@ private slots:
         m_prompter.shown.clear();
         m_prompter.dialogAnswer = romAnswer(5, QStringLiteral("downloaded"));
         run(&DeviceCommands::saveToRom);
-        QCOMPARE(m_prompter.shown, QStringList{QStringLiteral("dialog|Save to ROM")});
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(m_prompter.shown.first(), QStringLiteral("dialog|Save to ROM"));
+        QVERIFY(m_prompter.shown.last().startsWith(
+            QLatin1String("notice:Registers saved to ROM on 127.0.0.1 in ")));
         QCOMPARE(module.peek(bootPage, 1), QByteArray(1, char(3)));
 
         // Page 3 holds the image from before the download: the module's
@@ -331,6 +343,49 @@ private slots:
         // A second download closes the stream and configures the same window.
         run(&DeviceCommands::download);
         QCOMPARE(devices().counterWindow(), counters);
+        QCOMPARE(counters->valueText(0), QString());
+        QCOMPARE(counters->rateText(0), QString());
+    }
+
+    // Undo of the command-line override switches the target back to the
+    // document's: announced, and nothing is written there without a yes.
+    void undoOfTheOverrideAsksBeforeWritingElsewhere()
+    {
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        const quint16 otherPort = m_sim->udpPort() == 9 ? 10 : 9;
+        QString text = TestDocuments::clean();
+        text.replace(QRegularExpression(QStringLiteral("udpPort=\"\\d+\"")),
+                     QStringLiteral("udpPort=\"%1\"").arg(otherPort));
+        openText(text);
+        QCOMPARE(m_window->findChild<QAction *>(QStringLiteral("action_Undo"))->toolTip(),
+                 QStringLiteral("Undo Connection settings from the command line"));
+        run(&DeviceCommands::download);
+        QVERIFY(m_prompter.shown.last().startsWith(downloadedNotice));
+        m_window->on_action_Undo_triggered();
+        const QString document = QStringLiteral("127.0.0.1:%1").arg(otherPort);
+        QTRY_COMPARE(m_window->statusBar()->currentMessage(),
+                     QStringLiteral("Target is now %1, from the document").arg(document));
+        QVERIFY(devices().targetIndicator()->text().contains(document));
+        m_prompter.shown.clear();
+        m_prompter.answer = QMessageBox::Cancel;
+        run(&DeviceCommands::download);
+        QCOMPARE(m_prompter.shown,
+                 QStringList{QStringLiteral("KaRiX|Download goes to module %1, but the previous "
+                                            "device command of this session went to module %2."
+                                            "|Send it to %1?")
+                                 .arg(document, module)});
+        QVERIFY(!devices().isBusy());
+    }
+
+    void silentModuleNamesTheModule()
+    {
+        openText(TestDocuments::clean());
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        m_sim.reset();
+        run(&DeviceCommands::download);
+        QCOMPARE(m_prompter.shown,
+                 QStringList{QStringLiteral("KaRiX|Module %1 does not answer.\n"
+                                            "Reading the module's state failed.").arg(module)});
     }
 
     void downloadSurvivesLostDatagrams()
@@ -342,7 +397,8 @@ private slots:
         openText(TestDocuments::clean());
         run(&DeviceCommands::download);
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
-        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
         QVERIFY(devices().lastLinkHealth().retries() > 0);
     }
 
@@ -371,6 +427,7 @@ private slots:
     void cancelledDownloadThenDownloadAgain()
     {
         openText(TestDocuments::clean());
+        m_prompter.answer = QMessageBox::No;
         QRandomGenerator random(13);
         for (int round = 0; round < 4; ++round) {
             const int cancelAt = random.bounded(ImageCapture::ImageSize);
@@ -387,7 +444,8 @@ private slots:
         }
         m_prompter.shown.clear();
         run(&DeviceCommands::download);
-        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
     }
 

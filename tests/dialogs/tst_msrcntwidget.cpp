@@ -5,6 +5,7 @@
 #include "sim/simregisterspace.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,9 @@ class TestMsrCntWidget : public QObject
     Q_OBJECT
 
 private slots:
+    // Digit grouping follows the locale; the tests pin one.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void formatValue_data()
     {
         QTest::addColumn<QString>("unit");
@@ -39,9 +43,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("usec") << "usec" << 3u << "0.015 usec";
         QTest::newRow("nsec") << "nsec" << 7u << "35 nsec";
+        QTest::newRow("nsec grouped") << "nsec" << 200000u << "1,000,000 nsec";
         QTest::newRow("msec") << "msec" << 2000000u << "10.000000 msec";
         QTest::newRow("sec") << "sec" << 4294967295u << "21.474836475 sec";
-        QTest::newRow("events") << "" << 4294967295u << "4294967295 ";
+        QTest::newRow("events") << "" << 4294967295u << "4,294,967,295 ";
     }
     void formatValue()
     {
@@ -73,6 +78,24 @@ private slots:
         // The stream's own disconnect notice after Disconnect changes nothing.
         window.connectionClosedByServer();
         QCOMPARE(window.statusText(), QStringLiteral("Connection closed"));
+    }
+
+    // After Stop the row says so and later readings show no rate.
+    void stoppedCounterShowsStopped()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        ScriptedPrompter prompter;
+        MsrCntWidget window(streamAt(sim), prompter);
+        window.connectToServer();
+        QTRY_VERIFY_WITH_TIMEOUT(window.startButton(0)->isEnabled(), 10000);
+        window.startButton(0)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.rateText(0).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.startButton(0)->isEnabled(), 10000);
+        window.startButton(0)->click();
+        QCOMPARE(window.rateText(0), QStringLiteral("stopped"));
+        QTest::qWait(2500);  // the stream reports every counter each second
+        QCOMPARE(window.rateText(0), QStringLiteral("stopped"));
     }
 
     void logsToTheDirectory()
