@@ -151,7 +151,7 @@ void DeviceCommands::endCommand()
     m_link = LinkHealth();
     const QString outcome = std::exchange(m_outcome, QString());
     m_window.statusBar()->showMessage(
-        outcome.isEmpty() ? m_lastLink.summary() : outcome + QLatin1String(" \u2014 ") + m_lastLink.summary());
+        outcome.isEmpty() ? m_lastLink.summary() : outcome + QStringLiteral(" \u2014 ") + m_lastLink.summary());
     emit commandFinished();
 }
 
