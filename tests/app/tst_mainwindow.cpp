@@ -567,7 +567,7 @@ private slots:
         QCOMPARE(layout(menu("menuFile")),
                  QStringList({"actionNew", "actionOpen", "menu_Recent_Files", "actionSave",
                               "actionSaveAs", "-", "action_Write_Protect", "action_Download",
-                              "actionKovix", "-", "actionQuit"}));
+                              "actionVerifyAfterDownload", "actionKovix", "-", "actionQuit"}));
         QCOMPARE(layout(menu("menuTab")),
                  QStringList({"action_Undo", "actionRe_do", "-", "actionCut", "actionCopy",
                               "actionPaste", "action_Delete", "-", "actionSelect_All", "-",
