@@ -228,7 +228,8 @@ void MsrCntWidget::updateData(int counter, quint32 value)
 {
     if (counter < 0 || counter >= counterCount || !fromCurrentStream())
         return;
-    setStatus(tr("Received"));
+    const QString stopped = stoppedStatus();
+    setStatus(stopped.isEmpty() ? tr("Received") : stopped);
     Row &row = m_rows[size_t(counter)];
     const QString &unit = m_config.units[size_t(counter)];
     row.value->setText(formatValue(unit, value));
@@ -298,6 +299,16 @@ void MsrCntWidget::setStatus(const QString &text)
     m_status->setText(text);
 }
 
+QString MsrCntWidget::stoppedStatus() const
+{
+    QStringList names;
+    for (int counter = 0; counter < counterCount; ++counter) {
+        if (m_stopped[size_t(counter)])
+            names << m_rows[size_t(counter)].label->text();
+    }
+    return names.isEmpty() ? QString() : tr("%1 stopped").arg(names.join(QStringLiteral(", ")));
+}
+
 QString MsrCntWidget::statusText() const
 {
     return m_status->text();
@@ -320,10 +331,11 @@ void MsrCntWidget::toggleCounter(int counter)
     bool &running = m_running[size_t(counter)];
     running = !running;
     m_stopped[size_t(counter)] = !running;
-    if (!running) {
+    if (!running)
         m_rows[size_t(counter)].rate->setText(tr("stopped"));
-        setStatus(tr("%1 stopped").arg(m_rows[size_t(counter)].label->text()));
-    }
+    const QString stopped = stoppedStatus();
+    if (!stopped.isEmpty())
+        setStatus(stopped);
     m_rows[size_t(counter)].start->setText(running ? tr("Stop") : tr("Start"));
     ConnectionSettings settings;
     settings.address = m_config.address;

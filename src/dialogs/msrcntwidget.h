@@ -67,6 +67,9 @@ private:
     void resetRow(int counter);
     void resetControls();
     void setStatus(const QString &text);
+    // "Gate, Spill stopped" while counters stopped here are not started
+    // again, so that other counters' readings do not hide it; else empty.
+    QString stoppedStatus() const;
     bool fromCurrentStream() const;
     // Asks the stream thread to stop without waiting for it.
     void retireStream();
