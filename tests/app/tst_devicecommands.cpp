@@ -422,31 +422,40 @@ private slots:
         QVERIFY(m_window->isEnabled());
     }
 
-    // Cancel at a few seeded points: the module keeps answering and the
-    // next download completes.
+    // Cancel at a few seeded points of a slowed download, so that each
+    // cancel lands: every round warns of a partial configuration, and
+    // Download again completes.
     void cancelledDownloadThenDownloadAgain()
     {
+        startModule(slowModule(), false);
         openText(TestDocuments::clean());
         m_prompter.answer = QMessageBox::No;
         QRandomGenerator random(13);
         for (int round = 0; round < 4; ++round) {
-            const int cancelAt = random.bounded(ImageCapture::ImageSize);
-            QTimer watcher;
-            connect(&watcher, &QTimer::timeout, this, [this, cancelAt] {
-                QProgressDialog *progress = devices().progressDialog();
-                if (progress && progress->value() >= cancelAt)
-                    progress->cancel();
-            });
-            watcher.start(1);
-            run(&DeviceCommands::download);
-            watcher.stop();
-            QVERIFY(!devices().isBusy());
+            m_prompter.shown.clear();
+            if (round == 3)
+                m_prompter.answer = QMessageBox::Yes;
+            // Points well before the end, so that the cancel lands in time.
+            breakInAt(random.bounded(ImageCapture::ImageSize - tableSize), false);
+            QCOMPARE(m_prompter.shown.first(), brokenDownloadText(QStringLiteral("Download cancelled.")));
         }
-        m_prompter.shown.clear();
-        run(&DeviceCommands::download);
-        QCOMPARE(m_prompter.shown.size(), 1);
-        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown.at(1).startsWith(downloadedNotice));
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
+    }
+
+    // A module that stops answering part-way leaves a partial configuration
+    // too; Download again is offered (and declined here: it would fail).
+    void failedDownloadOffersToDownloadAgain()
+    {
+        startModule(slowModule(), false);
+        openText(TestDocuments::clean());
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        m_prompter.answer = QMessageBox::No;
+        breakInAt(ImageCapture::ImageSize / 4, true);
+        QCOMPARE(m_prompter.shown, QStringList{brokenDownloadText(
+                                       QStringLiteral("Module %1 does not answer.\nDownload failed.").arg(module))});
+        QVERIFY(devices().progressDialog() == nullptr);
     }
 
     // The window keeps handling events while a download runs, and may be
@@ -496,6 +505,40 @@ private:
         const QString path = TestDocuments::write(m_dir, QStringLiteral("design.krx"), text);
         m_window->open(path);
         m_prompter.shown.clear();
+    }
+
+    // Each reply a few milliseconds late: a download takes long enough for
+    // a cancel to land.
+    static SimConfig slowModule()
+    {
+        SimConfig slow;
+        slow.faults.replyDelayMs = 5;
+        return slow;
+    }
+
+    static QString brokenDownloadText(const QString &outcome)
+    {
+        return QStringLiteral("KaRiX|") + outcome
+               + QStringLiteral("\nThe module may now hold a partial configuration.|Download again?");
+    }
+
+    // Downloads and, once bytes written reach `at`, cancels or stops the
+    // module.
+    void breakInAt(int at, bool stopModule)
+    {
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            QProgressDialog *progress = devices().progressDialog();
+            if (!progress || progress->value() < at)
+                return;
+            watcher.stop();
+            if (stopModule)
+                m_sim->stop();
+            else  // as the user does: QProgressDialog::cancel() emits nothing
+                progress->findChild<QPushButton *>()->click();
+        });
+        watcher.start(1);
+        run(&DeviceCommands::download);
     }
 
     // Runs a command to its end, within the limit.
