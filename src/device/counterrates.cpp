@@ -1,5 +1,7 @@
 #include "device/counterrates.h"
 
+#include <algorithm>
+
 CounterRates::CounterRates(qint64 windowMs)
     : m_windowMs(windowMs)
 {
@@ -62,6 +64,20 @@ QVector<QVector<QPointF>> CounterRates::segments(int counter) const
         pieces.last().append(points.at(i));
     }
     return pieces;
+}
+
+std::optional<double> CounterRates::rateAt(int counter, double timeMs) const
+{
+    for (const QVector<QPointF> &piece : segments(counter)) {
+        if (timeMs < piece.first().x() || timeMs > piece.last().x())
+            continue;
+        const auto after = std::lower_bound(piece.begin(), piece.end(), timeMs,
+                                            [](const QPointF &point, double time) {
+                                                return point.x() < time;
+                                            });
+        return after->y();
+    }
+    return std::nullopt;
 }
 
 void CounterRates::clear()

@@ -34,6 +34,9 @@ public:
     static constexpr double gapFactor = 3.0;
     static constexpr double minimumGapMs = 1500.0;
     QVector<QVector<QPointF>> segments(int counter) const;
+    // The rate over the interval between two readings that holds timeMs;
+    // none outside the readings and in a gap between segments.
+    std::optional<double> rateAt(int counter, double timeMs) const;
     qint64 windowMs() const { return m_windowMs; }
     qint64 latestMs() const { return m_latestMs; }
     void clear();

@@ -3,7 +3,12 @@
 #include "app/prompter.h"
 #include "device/commandplans.h"
 #include "device/qkovixthread.h"
+#include "device/ratecsv.h"
 #include "dialogs/rateplotwidget.h"
+#include "io/safefilewriter.h"
+
+#include <QBuffer>
+#include <QDir>
 
 #include <QGridLayout>
 #include <QLabel>
@@ -41,6 +46,8 @@ MsrCntWidget::MsrCntWidget(const CounterConfig &config, Prompter &prompter, QWid
     setWindowTitle(tr("Measure Counter"));
     buildForm();
     m_clock.start();
+    m_clockOrigin = QDateTime::currentDateTime();
+    m_plot->setClockOrigin(m_clockOrigin);
     connect(m_connect, &QPushButton::clicked, this, &MsrCntWidget::connectToServer);
     connect(m_disconnect, &QPushButton::clicked, this, &MsrCntWidget::stopUpdate);
     connect(m_quit, &QPushButton::clicked, this, &MsrCntWidget::stopUpdate);
@@ -96,6 +103,18 @@ void MsrCntWidget::buildForm()
         grid->addWidget(row.start, counter + 1, 4);
     }
     m_plot = new RatePlotWidget(m_rates, this);
+    auto *plotButtons = new QHBoxLayout;
+    plotButtons->addStretch(1);
+    const auto addPlotButton = [&](const QString &text, const char *name, auto slot) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        plotButtons->addWidget(button);
+    };
+    addPlotButton(tr("&Fit"), "fitButton", [this] { m_plot->fit(); });
+    addPlotButton(tr("Export CS&V..."), "exportCsvButton", [this] { exportCsv(); });
+    addPlotButton(tr("Export &PNG..."), "exportPngButton", [this] { exportPng(); });
     m_status = new QLabel(tr("Ready"), this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_connect = new QPushButton(tr("&Connect"), this);
@@ -114,6 +133,7 @@ void MsrCntWidget::buildForm()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(m_plot, 1);
+    layout->addLayout(plotButtons);
     layout->addLayout(buttons);
     resize(620, 420);
 }
@@ -132,6 +152,7 @@ void MsrCntWidget::configure(const CounterConfig &config)
     m_config = config;
     m_rates.clear();
     QStringList names;
+    QStringList rateUnits;
     for (int counter = 0; counter < counterCount; ++counter) {
         m_running[size_t(counter)] = false;
         m_stopped[size_t(counter)] = false;
@@ -141,8 +162,9 @@ void MsrCntWidget::configure(const CounterConfig &config)
                                                               : name);
         names << (config.sources[size_t(counter)] >= 0 ? m_rows[size_t(counter)].label->text()
                                                        : QString());
+        rateUnits << rateUnit(counter);
     }
-    m_plot->setNames(names);
+    m_plot->setCounters(names, rateUnits);
     if (!m_connected && config.autoConnect)
         connectToServer();
 }
@@ -248,11 +270,8 @@ void MsrCntWidget::updateData(int counter, quint32 value)
         setStatus(tr("%1 wrapped past 4,294,967,295 at %2; its rate stays right across the wrap")
                       .arg(row.label->text(), now.trimmed()));
     }
-    if (rate) {
-        row.rate->setText(unit.isEmpty() || QKovixThread::scaleOf(unit) == 1.0
-                              ? tr("%1 /s").arg(*rate, 0, 'g', 4)
-                              : tr("%1 %2/s").arg(*rate, 0, 'g', 4).arg(unit));
-    }
+    if (rate)
+        row.rate->setText(tr("%1 %2").arg(*rate, 0, 'g', 4).arg(rateUnit(counter)));
     m_plot->update();
 }
 
@@ -302,6 +321,7 @@ void MsrCntWidget::setStatus(const QString &text)
 QString MsrCntWidget::stoppedStatus() const
 {
     QStringList names;
+    QStringList rateUnits;
     for (int counter = 0; counter < counterCount; ++counter) {
         if (m_stopped[size_t(counter)])
             names << m_rows[size_t(counter)].label->text();
@@ -322,6 +342,55 @@ QString MsrCntWidget::valueText(int counter) const
 QString MsrCntWidget::rateText(int counter) const
 {
     return m_rows[size_t(counter)].rate->text();
+}
+
+QString MsrCntWidget::rateUnit(int counter) const
+{
+    const QString &unit = m_config.units[size_t(counter)];
+    return unit.isEmpty() || QKovixThread::scaleOf(unit) == 1.0 ? QStringLiteral("/s")
+                                                                : unit + QStringLiteral("/s");
+}
+
+QString MsrCntWidget::askExportFile(const QString &title, const QString &filter)
+{
+    return m_prompter.saveFileName(this, title, QDir::currentPath(), filter);
+}
+
+void MsrCntWidget::saveExport(const QString &path, const QByteArray &bytes)
+{
+    const QString failure = SafeFileWriter::save(path, bytes);
+    if (!failure.isEmpty())
+        m_prompter.warning(this, tr("KaRiX"), tr("The plot could not be exported to %1:\n%2")
+                                                  .arg(QDir::toNativeSeparators(path), failure));
+}
+
+void MsrCntWidget::exportCsv()
+{
+    const QString path = askExportFile(tr("Export Rates as CSV"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QList<RateCsv::Column> columns;
+    for (int counter = 0; counter < counterCount; ++counter) {
+        if (m_config.sources[size_t(counter)] >= 0) {
+            columns.append({counter, m_rows[size_t(counter)].label->text() + QLatin1Char('[')
+                                         + rateUnit(counter) + QLatin1Char(']')});
+        }
+    }
+    // What the plot shows: the zoomed range, or the whole live span.
+    const RatePlotWidget::TimeRange range = m_plot->visibleRange();
+    saveExport(path, RateCsv::build(m_rates, columns, range.fromMs, range.toMs, m_clockOrigin));
+}
+
+void MsrCntWidget::exportPng()
+{
+    const QString path = askExportFile(tr("Export Plot as PNG"), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    m_plot->grab().save(&buffer, "PNG");
+    saveExport(path, bytes);
 }
 
 void MsrCntWidget::toggleCounter(int counter)

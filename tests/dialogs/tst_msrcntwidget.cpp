@@ -5,6 +5,8 @@
 #include "sim/simregisterspace.h"
 
 #include <QDir>
+#include <QImage>
+#include <QRegularExpression>
 #include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -127,6 +129,34 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(log.size() > 40, 5000);
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readLine(), QByteArray("Time[HH:MM:SS],Gate[usec]\n"));
+    }
+
+    // The plotted rates go to CSV (time, one column per counter) and the
+    // plot to PNG, under names from the prompter; a failed save says so.
+    void exportsThePlot()
+    {
+        ModuleSimulator idle;
+        QTemporaryDir dir;
+        ScriptedPrompter prompter;
+        MsrCntWidget window(streamAt(idle), prompter);
+        for (const quint32 value : {0u, 200u, 400u}) {
+            window.updateData(0, value);
+            QTest::qWait(20);
+        }
+        prompter.saveAnswers = QStringList{dir.filePath(QStringLiteral("rates.csv")),
+                                           dir.filePath(QStringLiteral("plot.png")),
+                                           dir.filePath(QStringLiteral("missing/plot.png"))};
+        for (const char *name : {"exportCsvButton", "exportPngButton", "exportPngButton"})
+            window.findChild<QPushButton *>(QLatin1String(name))->click();
+        QFile csv(dir.filePath(QStringLiteral("rates.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.first(), QStringLiteral("Time[HH:MM:SS.zzz],Gate[usec/s],Spill[/s],MsrCnt3[nsec/s]"));
+        const QRegularExpression row(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3},[0-9.e+]+,,$"));
+        QVERIFY2(row.match(lines.at(1)).hasMatch(), qPrintable(lines.at(1)));
+        QVERIFY(!QImage(dir.filePath(QStringLiteral("plot.png"))).isNull());
+        QVERIFY(prompter.shown.last().startsWith(QLatin1String("KaRiX|The plot could not be exported to ")));
     }
 
     void declinedLogQuestionStaysDisconnected()
