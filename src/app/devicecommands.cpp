@@ -2,7 +2,10 @@
 
 #include "app/documentcontroller.h"
 #include "app/mainwindow.h"
+#include "app/documentcontroller.h"
 #include "app/prompter.h"
+#include "app/targetindicator.h"
+#include "app/undostack.h"
 #include "compiler/designrulecheck.h"
 #include "device/commandplans.h"
 #include "device/counterassignment.h"
@@ -16,12 +19,41 @@
 #include "io/documentreader.h"
 #include "io/documentwriter.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QStatusBar>
 #include <algorithm>
 
 using StateRead = CommandPlans::StateRead;
 using Gate = OperationGate::Command;
+
+namespace {
+
+constexpr char kVerifyAfterDownloadKey[] = "device/verifyAfterDownload";
+constexpr int kBytesPerRequest = 128;
+
+// How long a verify reads back the image at the link's measured speed.
+double verifySeconds(const LinkHealth &link)
+{
+    const int requests = (ModuleInterface::imageSize + kBytesPerRequest - 1) / kBytesPerRequest;
+    return std::max(0.1, requests * link.meanRoundTripMs() / 1000.0);
+}
+
+OperationOutcome::Operation romOperation(RomDialog::Mode mode)
+{
+    switch (mode) {
+    case RomDialog::Save:
+        return OperationOutcome::Operation::RomSave;
+    case RomDialog::Restore:
+        return OperationOutcome::Operation::RomRestore;
+    default:
+        return OperationOutcome::Operation::BootPage;
+    }
+}
+
+} // namespace
 
 DeviceCommands::DeviceCommands(MainWindow &window, Prompter &prompter)
     : QObject(&window)
@@ -33,6 +65,22 @@ DeviceCommands::DeviceCommands(MainWindow &window, Prompter &prompter)
         if (m_progress)
             m_progress->setValue(value);
     });
+    m_verifyAfterDownload = new QAction(tr("&Verify after Download"), this);
+    m_verifyAfterDownload->setObjectName(QStringLiteral("actionVerifyAfterDownload"));
+    m_verifyAfterDownload->setCheckable(true);
+    m_verifyAfterDownload->setChecked(QSettings().value(kVerifyAfterDownloadKey, true).toBool());
+    connect(m_verifyAfterDownload, &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(kVerifyAfterDownloadKey, on); });
+    // Offered right under Download wherever Download is in a menu.
+    if (auto *downloadAction = window.findChild<QAction *>(QStringLiteral("actionDownload"))) {
+        for (QObject *owner : downloadAction->associatedObjects()) {
+            if (auto *menu = qobject_cast<QMenu *>(owner)) {
+                const QList<QAction *> actions = menu->actions();
+                const qsizetype next = actions.indexOf(downloadAction) + 1;
+                menu->insertAction(actions.value(next), m_verifyAfterDownload);
+            }
+        }
+    }
 }
 
 DeviceCommands::~DeviceCommands()
@@ -45,12 +93,44 @@ void DeviceCommands::setPrompter(Prompter &prompter)
     m_prompter = &prompter;
 }
 
+void DeviceCommands::followTarget(const UndoStack &history)
+{
+    m_indicator = new TargetIndicator(*m_window.statusBar());
+    // Queued: undo and redo announce the step before the document is rebuilt.
+    connect(&history, &UndoStack::changed, this, &DeviceCommands::showTarget,
+            Qt::QueuedConnection);
+    showTarget();
+}
+
+void DeviceCommands::showTarget()
+{
+    const ConnectionSettings &settings = m_window.connectionSettings();
+    const bool fromCommandLine =
+        settings == m_window.documentController().commandLineSettings();
+    m_indicator->showTarget(settings, fromCommandLine ? tr("from the command line")
+                                                      : tr("from the document"));
+}
+
+QString DeviceCommands::currentTarget() const
+{
+    const ConnectionSettings &settings = m_window.connectionSettings();
+    return OperationOutcome::target(settings.address, settings.udpPort);
+}
+
+bool DeviceCommands::approveTarget(Operation operation)
+{
+    return m_guard.approve(OperationOutcome::name(operation), currentTarget(), *m_prompter,
+                           &m_window);
+}
+
 // ---- stages ----
 
 void DeviceCommands::runStage(const OperationPlan &plan, Stage next)
 {
     m_busy = true;
     m_next = std::move(next);
+    m_guard.use(currentTarget());
+    m_clock.start();
     m_runner.start(plan, m_window.connectionSettings());
 }
 
@@ -70,25 +150,38 @@ void DeviceCommands::endCommand()
     m_snapshot.reset();
     m_lastLink = m_link;
     m_link = LinkHealth();
-    m_window.statusBar()->showMessage(m_lastLink.summary());
+    const QString outcome = std::exchange(m_outcome, QString());
+    m_window.statusBar()->showMessage(
+        outcome.isEmpty() ? m_lastLink.summary() : outcome + QStringLiteral(" \u2014 ") + m_lastLink.summary());
     emit commandFinished();
 }
 
-bool DeviceCommands::succeeded(const OperationResult &result)
+bool DeviceCommands::succeeded(const OperationResult &result, Operation operation)
 {
-    if (!result.errorText.isEmpty())
-        warn(result.errorText);
-    return result.succeeded();
+    const QString failure = OperationOutcome::failure(operation, currentTarget(), result);
+    if (failure.isEmpty())
+        return true;
+    m_outcome = failure.section(QLatin1Char('\n'), 0, 0);
+    warn(failure);
+    return false;
 }
 
 bool DeviceCommands::passes(const OperationResult &result, Gate command)
 {
-    if (!succeeded(result))
+    if (!succeeded(result, Operation::StateRead))
         return false;
-    const QString refusal = OperationGate::refusal(command, ModuleState(result.data));
-    if (!refusal.isEmpty())
-        warn(refusal);
-    return refusal.isEmpty();
+    const ModuleState state(result.data);
+    QString refusal = OperationGate::refusal(command, state);
+    if (refusal.isEmpty())
+        return true;
+    m_outcome = refusal;
+    if (state.isWriteProtected() && command != Gate::WriteProtect) {
+        refusal += QLatin1Char('\n')
+                   + tr("To lift the protection, choose File > Write Protect and clear "
+                        "\"Write Protect (Current setting)\".");
+    }
+    warn(refusal);
+    return false;
 }
 
 void DeviceCommands::warn(const QString &text)
@@ -96,9 +189,12 @@ void DeviceCommands::warn(const QString &text)
     m_prompter->warning(&m_window, tr("KaRiX"), text);
 }
 
-bool DeviceCommands::confirm(const QString &text)
+bool DeviceCommands::confirm(const QString &text, const QString &expectation)
 {
-    return m_prompter->question(&m_window, tr("KaRiX"), text, tr("Do you want to continue?"),
+    const QString question = tr("Do you want to continue?");
+    return m_prompter->question(&m_window, tr("KaRiX"), text,
+                                expectation.isEmpty() ? question
+                                                      : expectation + QLatin1Char('\n') + question,
                                 QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes)
            == QMessageBox::Yes;
 }
@@ -124,9 +220,19 @@ bool DeviceCommands::passesDesignRuleCheck()
     return download;
 }
 
+void DeviceCommands::reportSuccess(Operation operation, bool verified)
+{
+    const double seconds = double(m_clock.elapsed()) / 1000.0;
+    const QString address = m_window.connectionSettings().address;
+    m_outcome = OperationOutcome::success(operation, address, seconds, verified);
+    if (operation == Operation::Download || operation == Operation::RomSave
+        || operation == Operation::RomRestore)
+        m_prompter->notice(&m_window, m_outcome);
+}
+
 void DeviceCommands::download()
 {
-    if (m_busy || !passesDesignRuleCheck())
+    if (m_busy || !passesDesignRuleCheck() || !approveTarget(Operation::Download))
         return;
     runStage(CommandPlans::stateRead(StateRead::Flags), [this](const OperationResult &result) {
         if (passes(result, Gate::Transfer))
@@ -145,9 +251,52 @@ void DeviceCommands::startDownload()
 
 void DeviceCommands::downloadStopped(const OperationResult &result)
 {
-    closeProgress();
-    if (!succeeded(result))
+    const QString failure = OperationOutcome::failure(Operation::Download, currentTarget(), result);
+    if (!failure.isEmpty()) {
+        closeProgress();
+        offerDownloadAgain(failure);
         return;
+    }
+    if (!m_verifyAfterDownload->isChecked()) {
+        closeProgress();
+        finishDownload(false);
+        return;
+    }
+    if (m_progress) {
+        m_progress->setLabelText(tr("Verifying the download ..."));
+        m_progress->setRange(0, 0);
+    }
+    runStage(CommandPlans::verify(m_snapshot->model()),
+             [this](const OperationResult &stopped) { downloadVerified(stopped); });
+}
+
+void DeviceCommands::downloadVerified(const OperationResult &result)
+{
+    closeProgress();
+    if (result.matched()) {
+        finishDownload(true);
+        return;
+    }
+    const QString failure = result.compared
+                                ? result.verdict
+                                : OperationOutcome::failure(Operation::Verify, currentTarget(), result);
+    offerDownloadAgain(failure);
+}
+
+void DeviceCommands::offerDownloadAgain(const QString &failure)
+{
+    m_outcome = failure.section(QLatin1Char('\n'), 0, 0);
+    const QString text =
+        failure + QLatin1Char('\n') + tr("The module may now hold a partial configuration.");
+    if (m_prompter->question(&m_window, tr("KaRiX"), text, tr("Download again?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes)
+        startDownload();
+}
+
+void DeviceCommands::finishDownload(bool verified)
+{
+    reportSuccess(Operation::Download, verified);
     const CounterConfig config = counterConfig();
     m_lastDownload = config;
     const auto &sources = config.sources;
@@ -166,7 +315,12 @@ void DeviceCommands::verify()
     runStage(CommandPlans::stateRead(StateRead::Flags), [this](const OperationResult &result) {
         if (!passes(result, Gate::Transfer))
             return;
-        if (!confirm(tr("The output may become unstable during verify.")))
+        const double seconds = verifySeconds(result.link);
+        const QString expectation =
+            tr("The outputs may glitch while the module's tables are read back, for about "
+               "as long as the read-back takes (%1 s at this link's speed).")
+                .arg(QString::number(seconds, 'f', 1));
+        if (!confirm(tr("The output may become unstable during verify."), expectation))
             return;
         runStage(CommandPlans::verify(takeSnapshot()),
                  [this](const OperationResult &stopped) { verifyStopped(stopped); });
@@ -176,9 +330,10 @@ void DeviceCommands::verify()
 void DeviceCommands::verifyStopped(const OperationResult &result)
 {
     if (!result.compared) {
-        succeeded(result);
+        succeeded(result, Operation::Verify);
         return;
     }
+    m_outcome = result.verdict;
     if (result.matched())
         m_prompter->information(&m_window, tr("KaRiX"), result.verdict);
     else
@@ -204,7 +359,7 @@ void DeviceCommands::changeBootPage()
 
 void DeviceCommands::romCommand(RomDialog::Mode mode)
 {
-    if (m_busy)
+    if (m_busy || !approveTarget(romOperation(mode)))
         return;
     // A save first compares the module with the design on screen.
     const DesignModel *design = mode == RomDialog::Save ? &takeSnapshot() : nullptr;
@@ -232,18 +387,21 @@ void DeviceCommands::executeRom(const RomDialog::Choice &choice, RomDialog::Mode
                              ? CommandPlans::romSave(choice.page, choice.comment, choice.bootPage)
                              : CommandPlans::romRestore(choice.page);
     openProgress(tr("Save to ROM"), CommandPlans::romProgressMaximum);
-    runStage(plan, [this](const OperationResult &result) { endWithProgress(result); });
+    runStage(plan, [this, mode](const OperationResult &result) {
+        endWithProgress(result, romOperation(mode));
+    });
 }
 
-void DeviceCommands::endWithProgress(const OperationResult &result)
+void DeviceCommands::endWithProgress(const OperationResult &result, Operation operation)
 {
     closeProgress();
-    succeeded(result);
+    if (succeeded(result, operation))
+        reportSuccess(operation);
 }
 
 void DeviceCommands::writeProtect()
 {
-    if (m_busy)
+    if (m_busy || !approveTarget(Operation::Protection))
         return;
     runStage(CommandPlans::stateRead(StateRead::Protection),
              [this](const OperationResult &result) { chooseProtection(result); });
@@ -259,13 +417,17 @@ void DeviceCommands::chooseProtection(const OperationResult &result)
         return;
     const OperationPlan plan =
         CommandPlans::protection(state, dialog.currentProtected(), dialog.bootProtected());
-    if (!plan.commands.isEmpty())
-        runStage(plan, [this](const OperationResult &stopped) { succeeded(stopped); });
+    if (!plan.commands.isEmpty()) {
+        runStage(plan, [this](const OperationResult &stopped) {
+            if (succeeded(stopped, Operation::Protection))
+                reportSuccess(Operation::Protection);
+        });
+    }
 }
 
 void DeviceCommands::initializeRom()
 {
-    if (m_busy)
+    if (m_busy || !approveTarget(Operation::RomInitialise))
         return;
     runStage(CommandPlans::stateRead(StateRead::RomInfo),
              [this](const OperationResult &result) { startInitialize(result); });
@@ -276,7 +438,10 @@ void DeviceCommands::startInitialize(const OperationResult &result)
     if (!passes(result, Gate::RomAccess))
         return;
     if (m_prompter->warning(&m_window, tr("KaRiX"),
-                            tr("Are you sure you want to initialize ROM area?"),
+                            tr("Are you sure you want to initialize ROM area?") + QLatin1Char('\n')
+                                + tr("This erases all %1 ROM pages and their comments and makes "
+                                     "page 0 the boot page.")
+                                      .arg(ModuleInterface::romPageCount),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
@@ -285,7 +450,9 @@ void DeviceCommands::startInitialize(const OperationResult &result)
     m_snapshot = std::make_unique<DesignDocument>();
     openProgress(tr("Initialize ROM area"), CommandPlans::initialiseSteps);
     runStage(CommandPlans::romInitialise(ModuleState(result.data), m_snapshot->model()),
-             [this](const OperationResult &stopped) { endWithProgress(stopped); });
+             [this](const OperationResult &stopped) {
+                 endWithProgress(stopped, Operation::RomInitialise);
+             });
 }
 
 // ---- counters ----
@@ -354,6 +521,7 @@ void DeviceCommands::showDrc()
 void DeviceCommands::hardwareSetup()
 {
     NetSetupDialog dialog(m_window.connectionSettings(), *m_prompter, &m_window);
+    dialog.setTargetGuard(m_guard);
     m_prompter->runDialog(dialog);
     if (dialog.applyTo(m_window.document().settings()))
         m_window.documentController().recordEditStep();

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/targetguard.h"
 #include "device/counterconfig.h"
 #include "device/linkhealth.h"
 #include "device/operationgate.h"
+#include "device/operationoutcome.h"
 #include "device/operationrunner.h"
 #include "dialogs/drcdialog.h"
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/romdialog.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QProgressDialog>
@@ -19,6 +22,9 @@ class DesignDocument;
 class DesignModel;
 class MainWindow;
 class Prompter;
+class QAction;
+class TargetIndicator;
+class UndoStack;
 struct OperationPlan;
 
 // The main window's device commands: each reads the module's state first,
@@ -26,7 +32,9 @@ struct OperationPlan;
 // operation runner, so the event loop keeps running throughout. Long
 // operations show a modal progress dialog whose Cancel reaches the module
 // between two requests. After each command the status bar shows the
-// link's health. Questions and dialogs go through the prompter.
+// outcome and the link's health. Questions and dialogs go through the
+// prompter. A write to another module than the previous command's is
+// asked about first.
 class DeviceCommands : public QObject
 {
     Q_OBJECT
@@ -38,6 +46,13 @@ public:
     ~DeviceCommands() override;
 
     void setPrompter(Prompter &prompter);
+    // Shows the target in the status bar and announces when a step of
+    // history (open, undo, redo, a settings dialog) changes it.
+    void followTarget(const UndoStack &history);
+
+    TargetIndicator *targetIndicator() const { return m_indicator; }
+    // Checkable, on by default: a download is read back and compared.
+    QAction *verifyAfterDownloadAction() const { return m_verifyAfterDownload; }
 
     bool isBusy() const { return m_busy; }
     QProgressDialog *progressDialog() const { return m_progress; }
@@ -66,27 +81,36 @@ signals:
 
 private:
     using Stage = std::function<void(const OperationResult &)>;
+    using Operation = OperationOutcome::Operation;
 
     void runStage(const OperationPlan &plan, Stage next);
     void onStageFinished(const OperationResult &result);
     void endCommand();
     // Shows a failure's text; false when the stage did not succeed.
-    bool succeeded(const OperationResult &result);
+    bool succeeded(const OperationResult &result, Operation operation);
     // succeeded() and the gate: false after showing why not.
     bool passes(const OperationResult &result, OperationGate::Command command);
     void warn(const QString &text);
-    bool confirm(const QString &text);
+    bool confirm(const QString &text, const QString &expectation = QString());
+    QString currentTarget() const;
+    bool approveTarget(Operation operation);
+    void showTarget();
+    // The status bar's outcome and, for the longer operations, a notice.
+    void reportSuccess(Operation operation, bool verified = false);
 
     bool passesDesignRuleCheck();
     void startDownload();
     void downloadStopped(const OperationResult &result);
+    void downloadVerified(const OperationResult &result);
+    void finishDownload(bool verified);
+    void offerDownloadAgain(const QString &failure);
     void verifyStopped(const OperationResult &result);
     void romCommand(RomDialog::Mode mode);
     void chooseRomPage(const OperationResult &result, RomDialog::Mode mode);
     void executeRom(const RomDialog::Choice &choice, RomDialog::Mode mode);
     void chooseProtection(const OperationResult &result);
     void startInitialize(const OperationResult &result);
-    void endWithProgress(const OperationResult &result);
+    void endWithProgress(const OperationResult &result, Operation operation);
 
     void openProgress(const QString &label, int maximum);
     void closeProgress();
@@ -104,6 +128,11 @@ private:
     OperationRunner m_runner;
     Stage m_next;
     bool m_busy = false;
+    TargetGuard m_guard;
+    TargetIndicator *m_indicator = nullptr;
+    QAction *m_verifyAfterDownload = nullptr;
+    QElapsedTimer m_clock;  // since the operation's own stage started
+    QString m_outcome;      // the status bar's sentence for the command
     LinkHealth m_link;
     LinkHealth m_lastLink;
     QPointer<QProgressDialog> m_progress;

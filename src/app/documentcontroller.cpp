@@ -69,9 +69,9 @@ void DocumentController::setFileName(const QString &fileName)
 
 // ---- history ----
 
-void DocumentController::recordEditStep()
+void DocumentController::recordEditStep(const QString &name)
 {
-    if (!m_history.record(DocumentWriter(m_document.context()).toBytes()))
+    if (!m_history.record(DocumentWriter(m_document.context()).toBytes(), name))
         return;
     if (ProgramWidget *canvas = m_tabs.currentCanvas())
         canvas->update();
@@ -83,6 +83,8 @@ void DocumentController::historyChanged()
     m_window->setWindowModified(modified);
     m_actions.actionUndo->setEnabled(m_history.canUndo());
     m_actions.actionRedo->setEnabled(m_history.canRedo());
+    showStepName(*m_actions.actionUndo, tr("Undo %1"), m_history.currentIndex());
+    showStepName(*m_actions.actionRedo, tr("Redo %1"), m_history.currentIndex() + 1);
     if (modified)
         keepForRecovery();
     else
@@ -103,6 +105,14 @@ void DocumentController::keepForRecovery()
     m_window->statusBar()->showMessage(
         tr("Unsaved changes cannot be kept for recovery in %1: %2")
             .arg(QDir::toNativeSeparators(RecoveryFile::directory()), m_recovery.errorString()));
+}
+
+void DocumentController::showStepName(QAction &action, const QString &pattern, int step)
+{
+    const QString name = m_history.stepName(step);
+    const QString tip = name.isEmpty() ? QString() : pattern.arg(name);
+    action.setToolTip(tip.isEmpty() ? action.text().remove(QLatin1Char('&')) : tip);
+    action.setStatusTip(tip);
 }
 
 void DocumentController::clearHistory()
@@ -301,7 +311,7 @@ void DocumentController::showLoadedDocument(const QString &fileName)
     if (!m_commandLineSettings.address.isEmpty()
         && m_commandLineSettings != m_document.settings()) {
         m_document.settings() = m_commandLineSettings;
-        recordEditStep();
+        recordEditStep(tr("Connection settings from the command line"));
     }
 }
 

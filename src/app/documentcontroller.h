@@ -10,6 +10,7 @@
 class DesignDocument;
 class MainActions;
 class Prompter;
+class QAction;
 class QMainWindow;
 class SheetTabs;
 struct ReadResult;
@@ -54,7 +55,9 @@ public slots:
     bool save();
     void saveAs();
     // Every completed change calls this once.
-    void recordEditStep();
+    // name: see UndoStack::record().
+    void recordEditStep(const QString &name = QString());
+    const ConnectionSettings &commandLineSettings() const { return m_commandLineSettings; }
     // Removes a sheet the user agreed to delete, as one edit step.
     void deleteSheet(int index);
 
@@ -67,6 +70,8 @@ private:
     void applyCommandLineSettings();
     void clearHistory();
     void historyChanged();
+    // Names the step that the action would undo or redo in its tool tip.
+    void showStepName(QAction &action, const QString &pattern, int step);
     QMessageBox::StandardButton askToSave();
     ReadResult loadBytes(const QByteArray &bytes);
     void reportRead(const ReadResult &result, const QString &fileName);

@@ -55,6 +55,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     buildCentralArea();
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
+    m_device->followTarget(m_controller->history());
     setPrompter(nullptr);
     connectActions();
     if (options)

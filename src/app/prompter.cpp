@@ -1,6 +1,24 @@
 #include "app/prompter.h"
 
 #include <QInputDialog>
+#include <QTimer>
+
+namespace {
+
+constexpr int kNoticeMs = 6000;
+
+} // namespace
+
+void Prompter::notice(QWidget *parent, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, QObject::tr("KaRiX"), text,
+                                QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("notice"));
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(kNoticeMs, box, &QWidget::close);
+    box->show();
+}
 
 namespace {
 // Enough to recognise the problems without the box outgrowing the screen.

@@ -49,6 +49,10 @@ public:
         warning(parent, title, text);
     }
 
+    // A short message that needs no answer and does not block: by default
+    // an information box that closes itself after a few seconds.
+    virtual void notice(QWidget *parent, const QString &text);
+
     // Runs a modal dialog to its end and returns its result code.
     virtual int runDialog(QDialog &dialog) { return dialog.exec(); }
 

@@ -4,14 +4,16 @@ UndoStack::UndoStack(QObject *parent) : QObject(parent)
 {
 }
 
-bool UndoStack::record(const QByteArray &document)
+bool UndoStack::record(const QByteArray &document, const QString &name)
 {
     if (m_suppressed)
         return false;
     m_steps.erase(m_steps.begin() + (m_current + 1), m_steps.end());
+    m_names.erase(m_names.begin() + (m_current + 1), m_names.end());
     if (m_saved > m_current)
         m_saved = kSavedStateDropped;
     m_steps.append(qCompress(document));
+    m_names.append(name);
     ++m_current;
     emit changed();
     return true;
@@ -38,11 +40,17 @@ std::optional<QByteArray> UndoStack::redo()
 void UndoStack::clear()
 {
     m_steps.clear();
+    m_names.clear();
     m_current = -1;
     // The new document starts as saved; an old saved index could otherwise
     // match a step of the new document and hide its changes.
     m_saved = -1;
     emit changed();
+}
+
+QString UndoStack::stepName(int index) const
+{
+    return index >= 0 && index < m_names.size() ? m_names.at(index) : QString();
 }
 
 void UndoStack::markSaved()

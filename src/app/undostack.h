@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <optional>
 
 // The edit history of the open document: after every completed edit the
@@ -20,8 +21,9 @@ public:
     explicit UndoStack(QObject *parent = nullptr);
 
     // Drops every step after the current one and appends the document now on
-    // screen. Does nothing (false) while steps are suppressed.
-    bool record(const QByteArray &document);
+    // screen. Does nothing (false) while steps are suppressed. name: what
+    // the step did, for steps the user did not make by hand; else empty.
+    bool record(const QByteArray &document, const QString &name = QString());
     // One step back or forward; the document to rebuild the design from
     // (empty: the empty design). Nothing when there is no such step.
     std::optional<QByteArray> undo();
@@ -43,6 +45,9 @@ public:
     QByteArray currentDocument() const { return document(m_current); }
     // Bytes held by the steps and the base state.
     qint64 storedBytes() const;
+
+    // The name recorded with a step; empty for an ordinary edit.
+    QString stepName(int index) const;
 
     bool isSuppressed() const { return m_suppressed; }
 
@@ -73,6 +78,7 @@ private:
     static constexpr int kSavedStateDropped = -2;
 
     QList<QByteArray> m_steps;
+    QStringList m_names;  // one per step
     QByteArray m_base;
     int m_current = -1;
     int m_saved = -1;

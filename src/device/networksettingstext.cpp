@@ -27,6 +27,13 @@ QString ipText(const QByteArray &block)
 
 } // namespace
 
+std::optional<NetworkSettingsText::Values> NetworkSettingsText::values(const QByteArray &block)
+{
+    if (block.size() < blockSize)
+        return std::nullopt;
+    return Values{ipText(block), quint16(shortAt(block, 10)), quint16(shortAt(block, 16))};
+}
+
 QString NetworkSettingsText::format(const QByteArray &block)
 {
     if (block.size() < blockSize)

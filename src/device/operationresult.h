@@ -22,6 +22,9 @@ struct OperationResult
     QString verdict;
     QString mismatch;
     LinkHealth link;
+    // The protocol status code that ended the operation (QTola::StatusCode),
+    // 1 when none did.
+    qint32 failureStatus = 1;
 
     bool succeeded() const { return closed && ok && !cancelled; }
     bool matched() const { return compared && ok; }

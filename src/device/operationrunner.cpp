@@ -79,6 +79,7 @@ void OperationRunner::onWorkerFinished()
     const std::unique_ptr<MeasuredUdpThread> worker = std::move(m_worker);
     worker->wait();
     m_result.link = worker->health();
+    m_result.failureStatus = worker->failureStatus();
     if (!m_result.closed && m_result.errorText.isEmpty()) {
         m_result.errorText =
             tr("Cannot open a connection to %1:%2.").arg(m_settings.address).arg(m_settings.udpPort);

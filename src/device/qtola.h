@@ -37,6 +37,10 @@ public:
     qint64 pollCount() const { return m_pollCount; }
     int attempts() const { return m_attempts; }
     const QString &detailLog() const { return m_detailLog; }
+    // Status code of the exchange that ended the run; noFailure when none did.
+    // Read only after the thread has finished.
+    static constexpr qint32 noFailure = 1;
+    qint32 failureStatus() const { return m_failureStatus; }
 
 public slots:
     virtual void setHost(const QHostAddress &address, quint16 port);
@@ -77,6 +81,7 @@ protected:
 
     QString m_detailLog;
     bool m_resultFlag = false;  // argument of closed()
+    qint32 m_failureStatus = noFailure;
 
 private:
     void throwIfAborted() const;

@@ -173,6 +173,7 @@ void QUdpThread::run()
     try {
         runOperation();
     } catch (const ErrSts &status) {
+        m_failureStatus = status.code;
         m_detailLog += statusText(status);  // before another exchange changes the socket error
         closeEepromAfterFailure();
         emit error(&m_detailLog);

@@ -2,6 +2,7 @@
 
 #include "app/userguide.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
@@ -46,9 +47,13 @@ void DrcDialog::buildPlain()
     m_textEdit->setObjectName(QStringLiteral("textEdit"));
     m_textEdit->setReadOnly(true);
     m_textEdit->setGeometry(10, 10, 350, 200);
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->setObjectName(QStringLiteral("closeButtonBox"));
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(370, 220);
+    layout->addWidget(close);
+    resize(370, 250);
 }
 
 void DrcDialog::setReport(const QString &report)

@@ -4,12 +4,18 @@
 #include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/qkovixthread.h"
+#include "device/ratecsv.h"
 #include "dialogs/rateplotwidget.h"
+#include "io/safefilewriter.h"
 #include "model/operationerror.h"
+
+#include <QBuffer>
+#include <QDir>
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTime>
 #include <QVBoxLayout>
@@ -43,6 +49,8 @@ MsrCntWidget::MsrCntWidget(const CounterConfig &config, Prompter &prompter, QWid
     UserGuide::bindHelpKey(this, UserGuide::Section::Counters);
     buildForm();
     m_clock.start();
+    m_clockOrigin = QDateTime::currentDateTime();
+    m_plot->setClockOrigin(m_clockOrigin);
     connect(m_connect, &QPushButton::clicked, this, &MsrCntWidget::connectToServer);
     connect(m_disconnect, &QPushButton::clicked, this, &MsrCntWidget::stopUpdate);
     connect(m_quit, &QPushButton::clicked, this, &MsrCntWidget::stopUpdate);
@@ -98,6 +106,18 @@ void MsrCntWidget::buildForm()
         grid->addWidget(row.start, counter + 1, 4);
     }
     m_plot = new RatePlotWidget(m_rates, this);
+    auto *plotButtons = new QHBoxLayout;
+    plotButtons->addStretch(1);
+    const auto addPlotButton = [&](const QString &text, const char *name, auto slot) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        plotButtons->addWidget(button);
+    };
+    addPlotButton(tr("&Fit"), "fitButton", [this] { m_plot->fit(); });
+    addPlotButton(tr("Export CS&V..."), "exportCsvButton", [this] { exportCsv(); });
+    addPlotButton(tr("Export &PNG..."), "exportPngButton", [this] { exportPng(); });
     m_status = new QLabel(tr("Ready"), this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_connect = new QPushButton(tr("&Connect"), this);
@@ -116,6 +136,7 @@ void MsrCntWidget::buildForm()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(m_plot, 1);
+    layout->addLayout(plotButtons);
     layout->addLayout(buttons);
     resize(620, 420);
 }
@@ -123,7 +144,10 @@ void MsrCntWidget::buildForm()
 QString MsrCntWidget::formatValue(const QString &unit, quint32 value)
 {
     const double shown = double(value) * QKovixThread::scaleOf(unit);
-    return QString::number(shown, 'f', decimalsOf(unit)) + QLatin1Char(' ') + unit;
+    // Grouped digits: a ten-digit count is read at a glance.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(shown, 'f', decimalsOf(unit)) + QLatin1Char(' ') + unit;
 }
 
 void MsrCntWidget::configure(const CounterConfig &config)
@@ -131,16 +155,19 @@ void MsrCntWidget::configure(const CounterConfig &config)
     m_config = config;
     m_rates.clear();
     QStringList names;
+    QStringList rateUnits;
     for (int counter = 0; counter < counterCount; ++counter) {
         m_running[size_t(counter)] = false;
+        m_stopped[size_t(counter)] = false;
         resetRow(counter);
         const QString &name = config.names[size_t(counter)];
         m_rows[size_t(counter)].label->setText(name.isEmpty() ? QStringLiteral("MsrCnt%1").arg(counter)
                                                               : name);
         names << (config.sources[size_t(counter)] >= 0 ? m_rows[size_t(counter)].label->text()
                                                        : QString());
+        rateUnits << rateUnit(counter);
     }
-    m_plot->setNames(names);
+    m_plot->setCounters(names, rateUnits);
     if (!m_connected && config.autoConnect)
         connectToServer();
 }
@@ -152,11 +179,11 @@ void MsrCntWidget::resetRow(int counter)
     row.start->setEnabled(false);
     row.value->setEnabled(false);
     row.update->setEnabled(false);
-    if (m_config.sources[size_t(counter)] < 0) {
-        row.value->setText(unusedText);
-        row.update->setText(unusedText);
-        row.rate->clear();
-    }
+    row.rate->clear();
+    // A new configuration (after a download) shows nothing of the old one.
+    const bool unused = m_config.sources[size_t(counter)] < 0;
+    row.value->setText(unused ? unusedText : QString());
+    row.update->setText(unused ? unusedText : QString());
 }
 
 void MsrCntWidget::createStream(bool continueOnError)
@@ -227,18 +254,28 @@ void MsrCntWidget::updateData(int counter, quint32 value)
 {
     if (counter < 0 || counter >= counterCount || !fromCurrentStream())
         return;
-    setStatus(tr("Received"));
+    const QString stopped = stoppedStatus();
+    setStatus(stopped.isEmpty() ? tr("Received") : stopped);
     Row &row = m_rows[size_t(counter)];
     const QString &unit = m_config.units[size_t(counter)];
     row.value->setText(formatValue(unit, value));
-    row.update->setText(QTime::currentTime().toString(QStringLiteral(" hh:mm:ss ")));
-    const std::optional<double> rate =
-        m_rates.add(counter, m_clock.elapsed(), double(value) * QKovixThread::scaleOf(unit));
-    if (rate) {
-        row.rate->setText(unit.isEmpty() || QKovixThread::scaleOf(unit) == 1.0
-                              ? tr("%1 /s").arg(*rate, 0, 'g', 4)
-                              : tr("%1 %2/s").arg(*rate, 0, 'g', 4).arg(unit));
+    const QString now = QTime::currentTime().toString(QStringLiteral(" hh:mm:ss "));
+    row.update->setText(now);
+    // A stopped counter feeds no rates: its plot shows a gap, not a flat
+    // line, and its restart from zero is no spike.
+    if (m_stopped[size_t(counter)]) {
+        row.rate->setText(tr("stopped"));
+        return;
     }
+    const int wraps = m_rates.wraps(counter);
+    const std::optional<double> rate =
+        m_rates.addCount(counter, m_clock.elapsed(), value, QKovixThread::scaleOf(unit));
+    if (m_rates.wraps(counter) != wraps) {
+        setStatus(tr("%1 wrapped past 4,294,967,295 at %2; its rate stays right across the wrap")
+                      .arg(row.label->text(), now.trimmed()));
+    }
+    if (rate)
+        row.rate->setText(tr("%1 %2").arg(*rate, 0, 'g', 4).arg(rateUnit(counter)));
     m_plot->update();
 }
 
@@ -285,6 +322,17 @@ void MsrCntWidget::setStatus(const QString &text)
     m_status->setText(text);
 }
 
+QString MsrCntWidget::stoppedStatus() const
+{
+    QStringList names;
+    QStringList rateUnits;
+    for (int counter = 0; counter < counterCount; ++counter) {
+        if (m_stopped[size_t(counter)])
+            names << m_rows[size_t(counter)].label->text();
+    }
+    return names.isEmpty() ? QString() : tr("%1 stopped").arg(names.join(QStringLiteral(", ")));
+}
+
 QString MsrCntWidget::statusText() const
 {
     return m_status->text();
@@ -300,12 +348,67 @@ QString MsrCntWidget::rateText(int counter) const
     return m_rows[size_t(counter)].rate->text();
 }
 
+QString MsrCntWidget::rateUnit(int counter) const
+{
+    const QString &unit = m_config.units[size_t(counter)];
+    return unit.isEmpty() || QKovixThread::scaleOf(unit) == 1.0 ? QStringLiteral("/s")
+                                                                : unit + QStringLiteral("/s");
+}
+
+QString MsrCntWidget::askExportFile(const QString &title, const QString &filter)
+{
+    return m_prompter.saveFileName(this, title, QDir::currentPath(), filter);
+}
+
+void MsrCntWidget::saveExport(const QString &path, const QByteArray &bytes)
+{
+    const QString failure = SafeFileWriter::save(path, bytes);
+    if (!failure.isEmpty())
+        m_prompter.warning(this, tr("KaRiX"), tr("The plot could not be exported to %1:\n%2")
+                                                  .arg(QDir::toNativeSeparators(path), failure));
+}
+
+void MsrCntWidget::exportCsv()
+{
+    const QString path = askExportFile(tr("Export Rates as CSV"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QList<RateCsv::Column> columns;
+    for (int counter = 0; counter < counterCount; ++counter) {
+        if (m_config.sources[size_t(counter)] >= 0) {
+            columns.append({counter, m_rows[size_t(counter)].label->text() + QLatin1Char('[')
+                                         + rateUnit(counter) + QLatin1Char(']')});
+        }
+    }
+    // What the plot shows: the zoomed range, or the whole live span.
+    const RatePlotWidget::TimeRange range = m_plot->visibleRange();
+    saveExport(path, RateCsv::build(m_rates, columns, range.fromMs, range.toMs, m_clockOrigin));
+}
+
+void MsrCntWidget::exportPng()
+{
+    const QString path = askExportFile(tr("Export Plot as PNG"), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    m_plot->grab().save(&buffer, "PNG");
+    saveExport(path, bytes);
+}
+
 void MsrCntWidget::toggleCounter(int counter)
 {
     if (m_runner.isRunning())
         return;
     bool &running = m_running[size_t(counter)];
     running = !running;
+    m_stopped[size_t(counter)] = !running;
+    if (!running)
+        m_rows[size_t(counter)].rate->setText(tr("stopped"));
+    const QString stopped = stoppedStatus();
+    if (!stopped.isEmpty())
+        setStatus(stopped);
     m_rows[size_t(counter)].start->setText(running ? tr("Stop") : tr("Start"));
     ConnectionSettings settings;
     settings.address = m_config.address;

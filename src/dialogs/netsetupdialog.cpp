@@ -1,10 +1,13 @@
 #include "dialogs/netsetupdialog.h"
 
 #include "app/prompter.h"
+#include "app/targetguard.h"
 #include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/networksettingstext.h"
+#include "device/operationoutcome.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,11 +99,16 @@ void NetSetupDialog::buildForm()
     auto *info = new QVBoxLayout(infoBox);
     info->addWidget(m_text);
 
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->setObjectName(QStringLiteral("closeButtonBox"));
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(targetBox);
     layout->addWidget(updateBox);
     layout->addWidget(infoBox);
-    resize(420, 560);
+    layout->addWidget(close);
+    resize(420, 600);
 }
 
 QString NetSetupDialog::information() const
@@ -129,13 +137,21 @@ void NetSetupDialog::on_pushButtonRead_clicked()
     startRead();
 }
 
+ConnectionSettings NetSetupDialog::targetSettings(const HardwareSetup &setup) const
+{
+    ConnectionSettings settings = m_settings;
+    settings.address = setup.targetAddress;
+    settings.udpPort = setup.targetPort;
+    return settings;
+}
+
 void NetSetupDialog::startRead()
 {
     const HardwareSetup setup = target();
     m_pendingMessage = CommandPlans::networkAccessFailure(setup);
-    ConnectionSettings settings = m_settings;
-    settings.address = setup.targetAddress;
-    settings.udpPort = setup.targetPort;
+    const ConnectionSettings settings = targetSettings(setup);
+    if (m_guard)
+        m_guard->use(OperationOutcome::target(settings.address, settings.udpPort));
     setControlsEnabled(false);
     disconnect(&m_runner, &OperationRunner::finished, this, nullptr);
     connect(&m_runner, &OperationRunner::finished, this, &NetSetupDialog::readEnded);
@@ -148,6 +164,12 @@ void NetSetupDialog::readEnded(const OperationResult &result)
     const QString text = NetworkSettingsText::format(result.data);
     if (!text.isEmpty())
         m_text->setPlainText(text);
+    if (const auto values = NetworkSettingsText::values(result.data)) {
+        m_eeprom = values;
+        m_newAddr->setText(values->address);
+        m_newTcp->setText(QString::number(values->tcpPort));
+        m_newUdp->setText(QString::number(values->udpPort));
+    }
     if (!result.succeeded())
         m_prompter.warning(this, QString(), m_pendingMessage);
     emit operationEnded();
@@ -173,16 +195,46 @@ bool NetSetupDialog::readNewValues(HardwareSetup &setup)
 void NetSetupDialog::on_pushButtonRenewal_clicked()
 {
     HardwareSetup setup = target();
-    if (!readNewValues(setup))
+    if (!readNewValues(setup) || !confirmWrite(setup))
         return;
-    ConnectionSettings settings = m_settings;
-    settings.address = setup.targetAddress;
-    settings.udpPort = setup.targetPort;
+    const ConnectionSettings settings = targetSettings(setup);
+    const QString module = OperationOutcome::target(settings.address, settings.udpPort);
+    if (m_guard) {
+        if (!m_guard->approve(OperationOutcome::name(OperationOutcome::Operation::NetworkWrite),
+                              module, m_prompter, this))
+            return;
+        m_guard->use(module);
+    }
     m_written = setup;
     setControlsEnabled(false);
     disconnect(&m_runner, &OperationRunner::finished, this, nullptr);
     connect(&m_runner, &OperationRunner::finished, this, &NetSetupDialog::writeEnded);
     m_runner.start(CommandPlans::networkWrite(setup), settings);
+}
+
+bool NetSetupDialog::confirmWrite(const HardwareSetup &setup)
+{
+    const QStringList names{tr("IP Address"), tr("TCP Port"), tr("UDP Port")};
+    const QStringList oldValues =
+        m_eeprom ? QStringList{m_eeprom->address, QString::number(m_eeprom->tcpPort),
+                             QString::number(m_eeprom->udpPort)}
+               : QStringList(names.size(), tr("(not read)"));
+    const QStringList newValues{setup.newAddress, QString::number(setup.newTcpPort),
+                                QString::number(setup.newUdpPort)};
+    QStringList changes;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (oldValues.at(i) != newValues.at(i))
+            changes << tr("%1: %2 \u2192 %3").arg(names.at(i), oldValues.at(i), newValues.at(i));
+    }
+    const QString text = changes.isEmpty()
+                             ? tr("The new values equal those read from the EEPROM.")
+                             : tr("Write these settings into the EEPROM of module %1:%2?\n%3")
+                                   .arg(setup.targetAddress)
+                                   .arg(setup.targetPort)
+                                   .arg(changes.join(QLatin1Char('\n')));
+    return m_prompter.question(this, tr("Hardware Setup"), text, tr("Do you want to write them?"),
+                               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Yes;
 }
 
 void NetSetupDialog::writeEnded(const OperationResult &result)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "device/hardwaresetup.h"
+#include "device/networksettingstext.h"
 #include "device/operationrunner.h"
 #include "model/connectionsettings.h"
 
 #include <QDialog>
 
 class Prompter;
+class TargetGuard;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
@@ -14,7 +16,9 @@ class QTextEdit;
 // "Hardware Setup": reads the module's network settings from its EEPROM
 // and writes a new address and ports into it (the module's set-up DIP
 // switch must be ON). The device access runs on its own operation runner;
-// while it runs, the buttons and the new-value fields are disabled.
+// while it runs, the buttons and the new-value fields are disabled. A read
+// fills the new-value fields with what the EEPROM holds, so a write changes
+// only what the user edited; the write lists every change and asks first.
 class NetSetupDialog : public QDialog
 {
     Q_OBJECT
@@ -27,6 +31,9 @@ public:
     // settings; true when anything changed.
     bool applyTo(ConnectionSettings &settings) const;
     QString information() const;
+    // Reads and writes report their target to guard, and a write to another
+    // module than the session's previous command asks first. Not owned.
+    void setTargetGuard(TargetGuard &guard) { m_guard = &guard; }
 
 public slots:
     void on_pushButtonDefault_clicked();
@@ -41,6 +48,9 @@ private:
     void buildForm();
     HardwareSetup target() const;
     bool readNewValues(HardwareSetup &setup);
+    // The old → new question; false when the user declined.
+    bool confirmWrite(const HardwareSetup &setup);
+    ConnectionSettings targetSettings(const HardwareSetup &setup) const;
     void startRead();
     void readEnded(const OperationResult &result);
     void writeEnded(const OperationResult &result);
@@ -54,6 +64,8 @@ private:
     QString m_pendingMessage;
     bool m_updated = false;
     HardwareSetup m_written;
+    std::optional<NetworkSettingsText::Values> m_eeprom;  // of the last successful read
+    TargetGuard *m_guard = nullptr;
 
     QLineEdit *m_addr;
     QLineEdit *m_udp;

@@ -48,6 +48,10 @@ public:
     {
         shown << QStringLiteral("info:") + title + QLatin1Char('|') + text;
     }
+    void notice(QWidget *, const QString &text) override
+    {
+        shown << QStringLiteral("notice:") + text;
+    }
     int runDialog(QDialog &dialog) override
     {
         shown << QStringLiteral("dialog|") + dialog.windowTitle();

@@ -1,6 +1,7 @@
 #include "app/devicecommands.h"
 #include "app/documentcontroller.h"
 #include "app/mainwindow.h"
+#include "app/targetindicator.h"
 #include "common/simulatorprocess.h"
 #include "common/testdocuments.h"
 #include "common/testrunner.h"
@@ -19,6 +20,7 @@
 #include "sim/modulesimulator.h"
 #include "sim/simregisterspace.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -41,7 +44,10 @@ Q_DECLARE_METATYPE(Command)
 namespace {
 
 constexpr int commandLimitMs = 30000;
-const QString protectedText = QStringLiteral("KaRiX|The Register is write-protected.");
+const QString protectedText =
+    QStringLiteral("KaRiX|The Register is write-protected.\nTo lift the protection, choose File > "
+                   "Write Protect and clear \"Write Protect (Current setting)\".");
+const QString downloadedNotice = QStringLiteral("notice:Design downloaded and verified to 127.0.0.1 in ");
 
 QByteArray moduleImage(SimRegisterSpace &space)
 {
@@ -112,14 +118,17 @@ private slots:
         m_prompter.dialogAnswer = [](QDialog &dialog) { return answerDrc(dialog, true); };
         run(&DeviceCommands::download);
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
-        QVERIFY(m_window->statusBar()->currentMessage().startsWith(QLatin1String("Link: ")));
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(downloadedNotice.mid(7)));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
         QVERIFY(devices().lastLinkHealth().requests() > ImageCapture::ImageSize / 128);
         m_prompter.shown.clear();
         run(&DeviceCommands::verify);
-        QCOMPARE(m_prompter.shown,
-                 QStringList({QStringLiteral("KaRiX|The output may become unstable during verify."
-                                             "|Do you want to continue?"),
-                              QStringLiteral("info:KaRiX|Verify: The Register data is matched.")}));
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown.first().startsWith(
+            QLatin1String("KaRiX|The output may become unstable during verify.|The outputs may "
+                          "glitch while the module's tables are read back")));
+        QCOMPARE(m_prompter.shown.last(), QStringLiteral("info:KaRiX|Verify: The Register data is matched."));
     }
 
     // The same through the simulator program, as a user's run would.
@@ -236,7 +245,10 @@ private slots:
         m_prompter.shown.clear();
         m_prompter.dialogAnswer = romAnswer(5, QStringLiteral("downloaded"));
         run(&DeviceCommands::saveToRom);
-        QCOMPARE(m_prompter.shown, QStringList{QStringLiteral("dialog|Save to ROM")});
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QCOMPARE(m_prompter.shown.first(), QStringLiteral("dialog|Save to ROM"));
+        QVERIFY(m_prompter.shown.last().startsWith(
+            QLatin1String("notice:Registers saved to ROM on 127.0.0.1 in ")));
         QCOMPARE(module.peek(bootPage, 1), QByteArray(1, char(3)));
 
         // Page 3 holds the image from before the download: the module's
@@ -332,6 +344,49 @@ private slots:
         // A second download closes the stream and configures the same window.
         run(&DeviceCommands::download);
         QCOMPARE(devices().counterWindow(), counters);
+        QCOMPARE(counters->valueText(0), QString());
+        QCOMPARE(counters->rateText(0), QString());
+    }
+
+    // Undo of the command-line override switches the target back to the
+    // document's: announced, and nothing is written there without a yes.
+    void undoOfTheOverrideAsksBeforeWritingElsewhere()
+    {
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        const quint16 otherPort = m_sim->udpPort() == 9 ? 10 : 9;
+        QString text = TestDocuments::clean();
+        text.replace(QRegularExpression(QStringLiteral("udpPort=\"\\d+\"")),
+                     QStringLiteral("udpPort=\"%1\"").arg(otherPort));
+        openText(text);
+        QCOMPARE(m_window->findChild<QAction *>(QStringLiteral("actionUndo"))->toolTip(),
+                 QStringLiteral("Undo Connection settings from the command line"));
+        run(&DeviceCommands::download);
+        QVERIFY(m_prompter.shown.last().startsWith(downloadedNotice));
+        m_window->on_action_Undo_triggered();
+        const QString document = QStringLiteral("127.0.0.1:%1").arg(otherPort);
+        QTRY_COMPARE(m_window->statusBar()->currentMessage(),
+                     QStringLiteral("Target is now %1, from the document").arg(document));
+        QVERIFY(devices().targetIndicator()->text().contains(document));
+        m_prompter.shown.clear();
+        m_prompter.answer = QMessageBox::Cancel;
+        run(&DeviceCommands::download);
+        QCOMPARE(m_prompter.shown,
+                 QStringList{QStringLiteral("KaRiX|Download goes to module %1, but the previous "
+                                            "device command of this session went to module %2."
+                                            "|Send it to %1?")
+                                 .arg(document, module)});
+        QVERIFY(!devices().isBusy());
+    }
+
+    void silentModuleNamesTheModule()
+    {
+        openText(TestDocuments::clean());
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        m_sim.reset();
+        run(&DeviceCommands::download);
+        QCOMPARE(m_prompter.shown,
+                 QStringList{QStringLiteral("KaRiX|Module %1 does not answer.\n"
+                                            "Reading the module's state failed.").arg(module)});
     }
 
     void downloadSurvivesLostDatagrams()
@@ -343,7 +398,8 @@ private slots:
         openText(TestDocuments::clean());
         run(&DeviceCommands::download);
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
-        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().startsWith(downloadedNotice));
         QVERIFY(devices().lastLinkHealth().retries() > 0);
     }
 
@@ -367,29 +423,40 @@ private slots:
         QVERIFY(m_window->isEnabled());
     }
 
-    // Cancel at a few seeded points: the module keeps answering and the
-    // next download completes.
+    // Cancel at a few seeded points of a slowed download, so that each
+    // cancel lands: every round warns of a partial configuration, and
+    // Download again completes.
     void cancelledDownloadThenDownloadAgain()
     {
+        startModule(slowModule(), false);
         openText(TestDocuments::clean());
+        m_prompter.answer = QMessageBox::No;
         QRandomGenerator random(13);
         for (int round = 0; round < 4; ++round) {
-            const int cancelAt = random.bounded(ImageCapture::ImageSize);
-            QTimer watcher;
-            connect(&watcher, &QTimer::timeout, this, [this, cancelAt] {
-                QProgressDialog *progress = devices().progressDialog();
-                if (progress && progress->value() >= cancelAt)
-                    progress->cancel();
-            });
-            watcher.start(1);
-            run(&DeviceCommands::download);
-            watcher.stop();
-            QVERIFY(!devices().isBusy());
+            m_prompter.shown.clear();
+            if (round == 3)
+                m_prompter.answer = QMessageBox::Yes;
+            // Points well before the end, so that the cancel lands in time.
+            breakInAt(random.bounded(ImageCapture::ImageSize - tableSize), false);
+            QCOMPARE(m_prompter.shown.first(), brokenDownloadText(QStringLiteral("Download cancelled.")));
         }
-        m_prompter.shown.clear();
-        run(&DeviceCommands::download);
-        QVERIFY(m_prompter.shown.isEmpty());
+        QCOMPARE(m_prompter.shown.size(), 2);
+        QVERIFY(m_prompter.shown.at(1).startsWith(downloadedNotice));
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(model()));
+    }
+
+    // A module that stops answering part-way leaves a partial configuration
+    // too; Download again is offered (and declined here: it would fail).
+    void failedDownloadOffersToDownloadAgain()
+    {
+        startModule(slowModule(), false);
+        openText(TestDocuments::clean());
+        const QString module = QStringLiteral("127.0.0.1:%1").arg(m_sim->udpPort());
+        m_prompter.answer = QMessageBox::No;
+        breakInAt(ImageCapture::ImageSize / 4, true);
+        QCOMPARE(m_prompter.shown, QStringList{brokenDownloadText(
+                                       QStringLiteral("Module %1 does not answer.\nDownload failed.").arg(module))});
+        QVERIFY(devices().progressDialog() == nullptr);
     }
 
     // The window keeps handling events while a download runs, and may be
@@ -439,6 +506,40 @@ private:
         const QString path = TestDocuments::write(m_dir, QStringLiteral("design.krx"), text);
         m_window->documentController().open(path);
         m_prompter.shown.clear();
+    }
+
+    // Each reply a few milliseconds late: a download takes long enough for
+    // a cancel to land.
+    static SimConfig slowModule()
+    {
+        SimConfig slow;
+        slow.faults.replyDelayMs = 5;
+        return slow;
+    }
+
+    static QString brokenDownloadText(const QString &outcome)
+    {
+        return QStringLiteral("KaRiX|") + outcome
+               + QStringLiteral("\nThe module may now hold a partial configuration.|Download again?");
+    }
+
+    // Downloads and, once bytes written reach `at`, cancels or stops the
+    // module.
+    void breakInAt(int at, bool stopModule)
+    {
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            QProgressDialog *progress = devices().progressDialog();
+            if (!progress || progress->value() < at)
+                return;
+            watcher.stop();
+            if (stopModule)
+                m_sim->stop();
+            else  // as the user does: QProgressDialog::cancel() emits nothing
+                progress->findChild<QPushButton *>()->click();
+        });
+        watcher.start(1);
+        run(&DeviceCommands::download);
     }
 
     // Runs a command to its end, within the limit.

@@ -536,7 +536,7 @@ private slots:
         QCOMPARE(layout(menu("menuFile")),
                  QStringList({"actionNew", "actionOpen", "menuRecentFiles", "actionSave",
                               "actionSaveAs", "-", "actionWriteProtect", "actionDownload",
-                              "actionCounters", "-", "actionQuit"}));
+                              "actionVerifyAfterDownload", "actionCounters", "-", "actionQuit"}));
         QCOMPARE(layout(menu("menuEdit")),
                  QStringList({"actionUndo", "actionRedo", "-", "actionCut", "actionCopy",
                               "actionPaste", "actionDelete", "-", "actionSelectAll", "-",

@@ -29,6 +29,42 @@ private slots:
         QCOMPARE(*rates.add(2, 2000, 30.0), 10.0);
     }
 
+    // A wrap past 2^32 keeps the rate; a drop from low in the range is a restart.
+    void countsWrapOrRestart_data()
+    {
+        QTest::addColumn<quint32>("before");
+        QTest::addColumn<quint32>("after");
+        QTest::addColumn<int>("wraps");
+        QTest::addColumn<bool>("hasRate");
+        QTest::newRow("wrap") << 0xFFFFFF00u << 0x00000100u << 1 << true;
+        QTest::newRow("restart") << 0x20000000u << 0x00000100u << 0 << false;
+    }
+    void countsWrapOrRestart()
+    {
+        QFETCH(quint32, before);
+        QFETCH(quint32, after);
+        QFETCH(int, wraps);
+        QFETCH(bool, hasRate);
+        CounterRates rates;
+        rates.addCount(1, 0, before, 5.0);
+        const std::optional<double> rate = rates.addCount(1, 1000, after, 5.0);
+        QCOMPARE(rates.wraps(1), wraps);
+        QCOMPARE(rate.has_value(), hasRate);
+        if (hasRate)
+            QCOMPARE(*rate, 0x200 * 5.0);
+    }
+
+    void segmentsBreakWhereReadingsStopped()
+    {
+        CounterRates rates;
+        for (qint64 time : {0, 1000, 2000, 3000, 9000, 10000, 11000})
+            rates.add(0, time, double(time));
+        const QVector<QVector<QPointF>> pieces = rates.segments(0);
+        QCOMPARE(pieces.size(), 2);
+        QCOMPARE(pieces.first().last().x(), 3000.0);
+        QCOMPARE(pieces.last().first().x(), 9000.0);
+    }
+
     void readingsWithoutElapsedTimeGiveNoRate()
     {
         CounterRates rates;

@@ -5,6 +5,9 @@
 #include "sim/simregisterspace.h"
 
 #include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +35,9 @@ class TestMsrCntWidget : public QObject
     Q_OBJECT
 
 private slots:
+    // Digit grouping follows the locale; the tests pin one.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void formatValue_data()
     {
         QTest::addColumn<QString>("unit");
@@ -39,9 +45,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("usec") << "usec" << 3u << "0.015 usec";
         QTest::newRow("nsec") << "nsec" << 7u << "35 nsec";
+        QTest::newRow("nsec grouped") << "nsec" << 200000u << "1,000,000 nsec";
         QTest::newRow("msec") << "msec" << 2000000u << "10.000000 msec";
         QTest::newRow("sec") << "sec" << 4294967295u << "21.474836475 sec";
-        QTest::newRow("events") << "" << 4294967295u << "4294967295 ";
+        QTest::newRow("events") << "" << 4294967295u << "4,294,967,295 ";
     }
     void formatValue()
     {
@@ -75,6 +82,31 @@ private slots:
         QCOMPARE(window.statusText(), QStringLiteral("Connection closed"));
     }
 
+    // After Stop the row and the status line say so until Start, while other
+    // counters' readings arrive; the stopped counter shows no rate.
+    void stoppedCounterShowsStopped()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        ScriptedPrompter prompter;
+        MsrCntWidget window(streamAt(sim), prompter);
+        window.connectToServer();
+        QTRY_VERIFY_WITH_TIMEOUT(window.startButton(0)->isEnabled(), 10000);
+        window.startButton(0)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.rateText(0).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isSwitching(), 10000);
+        window.startButton(1)->click();  // its readings keep arriving
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isSwitching(), 10000);
+        window.startButton(0)->click();
+        QCOMPARE(window.rateText(0), QStringLiteral("stopped"));
+        QTest::qWait(2500);
+        QCOMPARE(window.rateText(0), QStringLiteral("stopped"));
+        QCOMPARE(window.statusText(), QStringLiteral("Gate stopped"));
+        QTRY_VERIFY_WITH_TIMEOUT(window.startButton(0)->isEnabled(), 10000);
+        window.startButton(0)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QStringLiteral("Received"), 10000);
+    }
+
     void logsToTheDirectory()
     {
         ModuleSimulator sim;
@@ -97,6 +129,34 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(log.size() > 40, 5000);
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readLine(), QByteArray("Time[HH:MM:SS],Gate[usec]\n"));
+    }
+
+    // The plotted rates go to CSV (time, one column per counter) and the
+    // plot to PNG, under names from the prompter; a failed save says so.
+    void exportsThePlot()
+    {
+        ModuleSimulator idle;
+        QTemporaryDir dir;
+        ScriptedPrompter prompter;
+        MsrCntWidget window(streamAt(idle), prompter);
+        for (const quint32 value : {0u, 200u, 400u}) {
+            window.updateData(0, value);
+            QTest::qWait(20);
+        }
+        prompter.saveAnswers = QStringList{dir.filePath(QStringLiteral("rates.csv")),
+                                           dir.filePath(QStringLiteral("plot.png")),
+                                           dir.filePath(QStringLiteral("missing/plot.png"))};
+        for (const char *name : {"exportCsvButton", "exportPngButton", "exportPngButton"})
+            window.findChild<QPushButton *>(QLatin1String(name))->click();
+        QFile csv(dir.filePath(QStringLiteral("rates.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.first(), QStringLiteral("Time[HH:MM:SS.zzz],Gate[usec/s],Spill[/s],MsrCnt3[nsec/s]"));
+        const QRegularExpression row(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3},[0-9.e+]+,,$"));
+        QVERIFY2(row.match(lines.at(1)).hasMatch(), qPrintable(lines.at(1)));
+        QVERIFY(!QImage(dir.filePath(QStringLiteral("plot.png"))).isNull());
+        QVERIFY(prompter.shown.last().startsWith(QLatin1String("KaRiX|The plot could not be exported to ")));
     }
 
     void declinedLogQuestionStaysDisconnected()

@@ -41,6 +41,36 @@ private slots:
         QVERIFY(!dialog.applyTo(settings));
     }
 
+    // The Update fields start from what the EEPROM holds, so a write changes
+    // only the field the user edited, and lists that change first.
+    void writeStartsFromTheReadValuesAndListsChanges()
+    {
+        ModuleSimulator sim;
+        QVERIFY(sim.start());
+        ConnectionSettings settings = sim.connectionSettings();
+        ScriptedPrompter prompter;
+        prompter.answer = QMessageBox::Cancel;
+        NetSetupDialog dialog(settings, prompter);
+        QSignalSpy ended(&dialog, &NetSetupDialog::operationEnded);
+        dialog.findChild<QPushButton *>(QStringLiteral("pushButtonRead"))->click();
+        QVERIFY(ended.wait(20000));
+        const QString address = dialog.findChild<QLineEdit *>(QStringLiteral("lineEditNewAddr"))->text();
+        const QString tcp = dialog.findChild<QLineEdit *>(QStringLiteral("lineEditNewTcp"))->text();
+        QVERIFY2(dialog.information().contains(QLatin1String("IP Address : ") + address),
+                 qPrintable(address));
+        QVERIFY(dialog.information().contains(QLatin1String("TCP Data Port : ") + tcp));
+        setText(dialog, "lineEditNewTcp", QStringLiteral("2424"));
+        dialog.findChild<QPushButton *>(QStringLiteral("pushButtonRenewal"))->click();
+        QCOMPARE(prompter.shown,
+                 QStringList{QStringLiteral("Hardware Setup|Write these settings into the EEPROM "
+                                            "of module 127.0.0.1:%1?\nTCP Port: %2 \u2192 2424"
+                                            "|Do you want to write them?")
+                                 .arg(sim.udpPort())
+                                 .arg(tcp)});
+        QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("pushButtonRenewal"))->isEnabled());
+        QVERIFY(!dialog.applyTo(settings));
+    }
+
     // The failure hint for a target that is not the factory default; the
     // default target is never contacted here.
     void failedReadNamesTheTarget()
