@@ -69,7 +69,7 @@ void DocumentController::setFileName(const QString &fileName)
 
 // ---- history ----
 
-void DocumentController::recordEditStep(const QString &name)
+void DocumentController::recordNamedEditStep(const QString &name)
 {
     if (!m_history.record(DocumentWriter(m_document.context()).toBytes(), name))
         return;
@@ -311,7 +311,7 @@ void DocumentController::showLoadedDocument(const QString &fileName)
     if (!m_commandLineSettings.address.isEmpty()
         && m_commandLineSettings != m_document.settings()) {
         m_document.settings() = m_commandLineSettings;
-        recordEditStep(tr("Connection settings from the command line"));
+        recordNamedEditStep(tr("Connection settings from the command line"));
     }
 }
 

@@ -54,9 +54,9 @@ public slots:
     bool save(const QString &fileName);
     bool save();
     void saveAs();
-    // Every completed change calls this once.
-    // name: see UndoStack::record().
-    void recordEditStep(const QString &name = QString());
+    // Every completed change calls one of these once; name: see UndoStack::record().
+    void recordEditStep() { recordNamedEditStep(QString()); }
+    void recordNamedEditStep(const QString &name);
     const ConnectionSettings &commandLineSettings() const { return m_commandLineSettings; }
     // Removes a sheet the user agreed to delete, as one edit step.
     void deleteSheet(int index);

@@ -362,7 +362,7 @@ private slots:
                  QStringLiteral("Undo Connection settings from the command line"));
         run(&DeviceCommands::download);
         QVERIFY(m_prompter.shown.last().startsWith(downloadedNotice));
-        m_window->on_action_Undo_triggered();
+        m_window->findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
         const QString document = QStringLiteral("127.0.0.1:%1").arg(otherPort);
         QTRY_COMPARE(m_window->statusBar()->currentMessage(),
                      QStringLiteral("Target is now %1, from the document").arg(document));
