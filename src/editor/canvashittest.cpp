@@ -17,22 +17,7 @@ constexpr int kBandEdgeY = 100;
 // Right edges of the press columns, left to right; the output column is open.
 constexpr int kPressColumnEnds[] = {141, 283, 424, 566};
 
-bool containsAfterFirst(const QString &key, QLatin1String word)
-{
-    return key.indexOf(word) > 0;
-}
-
 } // namespace
-
-QString CanvasHitTest::bandKey()
-{
-    return QStringLiteral("KaRiXrect");
-}
-
-QString CanvasHitTest::moveKey()
-{
-    return QStringLiteral("KaRiXmove");
-}
 
 bool CanvasHitTest::inHeaderStrip(const QPoint &point)
 {
@@ -68,27 +53,6 @@ CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &
                                                             : CanvasGesture::Moving;
 }
 
-QString CanvasHitTest::wireKey(const BlockItem &block)
-{
-    const QString name = block.name();
-    const SheetColumn column = block.traits().column;
-    const bool preLogicLabel = column == SheetColumn::PreLogic
-                               && (name.startsWith(QLatin1String("FeedBack"))
-                                   || name.startsWith(QLatin1String("Label")));
-    const bool functionLabel = column == SheetColumn::Function
-                               && name.startsWith(QLatin1String("Label"));
-    return preLogicLabel || functionLabel ? QStringLiteral("OUT") + name : name;
-}
-
-QString CanvasHitTest::wireSourceName(const QString &key)
-{
-    if (containsAfterFirst(key, QLatin1String("FeedBack")))
-        return key.mid(key.indexOf(QLatin1String("FeedBack")));
-    if (containsAfterFirst(key, QLatin1String("Label")))
-        return key.mid(key.indexOf(QLatin1String("Label")));
-    return key;
-}
-
 bool CanvasHitTest::isNewBlockKey(const QString &key)
 {
     static const char *const exact[] = {"PreLogic", "PostLogic", "Input", "NonFnc", "DlyFnc", "CntFnc"};
@@ -97,15 +61,6 @@ bool CanvasHitTest::isNewBlockKey(const QString &key)
     const auto starts = [&](const char *word) { return key.startsWith(QLatin1String(word)); };
     return std::any_of(std::begin(exact), std::end(exact), is)
            || std::any_of(std::begin(prefixes), std::end(prefixes), starts);
-}
-
-CanvasGesture CanvasHitTest::gestureOfKey(const QString &key)
-{
-    if (key == bandKey())
-        return CanvasGesture::Selecting;
-    if (key == moveKey())
-        return CanvasGesture::Moving;
-    return isNewBlockKey(key) ? CanvasGesture::Idle : CanvasGesture::DrawingWire;
 }
 
 QRect CanvasHitTest::bandRect(const QPoint &press, const QPoint &drop)

@@ -5,6 +5,7 @@
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
+#include "editor/gesturecontroller.h"
 #include "editor/nimactioncopy.h"
 #include "editor/nimactioncut.h"
 #include "editor/nimactiondelete.h"
@@ -23,9 +24,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDragLeaveEvent>
-#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -119,7 +117,8 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_design(design),
       m_edits(edits),
       m_settings(settings),
-      m_connectionLabel(new QLabel(this))
+      m_connectionLabel(new QLabel(this)),
+      m_gestures(std::make_unique<GestureController>())
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -172,7 +171,7 @@ void ProgramWidget::setPasteAction(QAction *paste)
 
 CanvasGesture ProgramWidget::gesture() const
 {
-    return m_gesture;
+    return m_gestures->gesture();
 }
 
 Sheet *ProgramWidget::sheet() const
@@ -250,6 +249,7 @@ void ProgramWidget::forgetBlock(BlockItem *block)
     }
     if (m_previousBlock == block)
         m_previousBlock = nullptr;
+    m_gestures->forget(block);
     markWiresDirty();
 }
 
@@ -434,8 +434,7 @@ bool ProgramWidget::selectWireAt(const QPoint &point)
         return false;
     m_wireSelected = true;
     m_currentBlock = wire->destination;
-    m_pressPoint = wire->line.p1();
-    m_currentPoint = wire->line.p2();
+    m_selectedWire = wire->line;
     update();
     return true;
 }
@@ -447,7 +446,7 @@ bool ProgramWidget::isWireSelected() const
 
 QLine ProgramWidget::selectedWire() const
 {
-    return m_wireSelected ? QLine(m_pressPoint, m_currentPoint) : QLine();
+    return m_wireSelected ? m_selectedWire : QLine();
 }
 
 QString ProgramWidget::connectionCaption() const
@@ -464,26 +463,6 @@ void ProgramWidget::paintBands(QPainter &painter) const
     for (const Band &band : kBands)
         painter.fillRect(QRect(QPoint(band.left, kBandTop), QPoint(band.right, kBandBottom)),
                          band.colour);
-}
-
-void ProgramWidget::paintGestures(QPainter &painter) const
-{
-    if (m_gesture == CanvasGesture::DrawingWire) {
-        painter.setPen(Qt::cyan);
-        painter.drawLine(m_pressPoint, m_currentPoint);
-    }
-    if (m_gesture == CanvasGesture::Selecting) {
-        painter.setPen(BlockIconPainter::selectionColour());
-        painter.setBrush(BlockIconPainter::selectionColour());
-        painter.drawRect(CanvasHitTest::bandRect(m_pressPoint, m_currentPoint));
-        painter.setBrush(Qt::NoBrush);
-    }
-    if (m_gesture == CanvasGesture::Moving) {
-        painter.setPen(Qt::cyan);
-        const QPoint offset = m_currentPoint - m_pressPoint;
-        for (const BlockItem *block : blocksToMove())
-            painter.drawRect(QRect(block->position() + offset, block->size()));
-    }
 }
 
 void ProgramWidget::paintEvent(QPaintEvent *event)
@@ -504,7 +483,7 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(QColor(0, 0, 255), 2));
         painter.drawLine(selectedWire());
     }
-    paintGestures(painter);
+    m_gestures->paint(painter, blocksToMove());
 }
 
 // ---- gestures ----
@@ -554,110 +533,74 @@ void ProgramWidget::mousePressEvent(QMouseEvent *event)
                                                              : CanvasHitTest::blockAt(*m_sheet, press);
     updateSelectionOnPress(event->modifiers(), pressed);
     setCurrentBlock(nullptr);
-    m_pressPoint = m_currentPoint = press;
     if (CanvasHitTest::inHeaderStrip(press))
         clearSelection();
     else if (pressed)
-        pressOnBlock(pressed, event->button());
+        pressOnBlock(pressed, press, event->button());
     else
-        pressOnEmptyCanvas(event->button());
+        pressOnEmptyCanvas(press, event->button());
     event->accept();
 }
 
-void ProgramWidget::pressOnEmptyCanvas(Qt::MouseButton button)
+void ProgramWidget::pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button)
 {
     clearSelection();
-    if (button != Qt::LeftButton || selectWireAt(m_pressPoint))
-        return;
-    QPixmap divider(QStringLiteral(":/images/settings_divider.png"));
-    if (divider.isNull())
-        divider = QPixmap(1, 1);
-    startDrag(DragPayload{CanvasHitTest::bandKey(), m_pressPoint}, divider, QPoint());
-    m_gesture = CanvasGesture::Idle;
-    update();
+    if (button == Qt::LeftButton && !selectWireAt(press))
+        m_gestures->press(CanvasGesture::Selecting, press);
 }
 
-void ProgramWidget::pressOnBlock(BlockItem *block, Qt::MouseButton button)
+void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button)
 {
     setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
     if (button != Qt::LeftButton)
         return;
-    const CanvasGesture gesture = CanvasHitTest::pressGesture(*block, m_pressPoint);
-    const QPoint hotSpot = m_pressPoint - block->position();
-    QString key = CanvasHitTest::moveKey();
-    if (gesture == CanvasGesture::DrawingWire) {
-        key = CanvasHitTest::wireKey(*block);
-        m_pressPoint = m_currentPoint = block->outputPoint();
+    if (CanvasHitTest::pressGesture(*block, press) == CanvasGesture::DrawingWire)
+        m_gestures->press(CanvasGesture::DrawingWire, block->outputPoint(), block);
+    else
+        m_gestures->press(CanvasGesture::Moving, press);
+}
+
+void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_gestures->move(event->position().toPoint()))
+        update();
+    event->accept();
+}
+
+void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    const GestureController::Finished done = m_gestures->release(event->position().toPoint());
+    switch (done.gesture) {
+    case CanvasGesture::Selecting:
+        selectBand(done.from, done.to);
+        break;
+    case CanvasGesture::Moving:
+        if (dropMove(done.from, done.to))
+            commit();
+        break;
+    case CanvasGesture::DrawingWire:
+        // A release near the output ends in the source's own column, where
+        // no wire can end.
+        dropWire(done.source->name(), done.to);
+        break;
+    case CanvasGesture::Idle:
+        break;
     }
-    startDrag(DragPayload{key, m_pressPoint}, m_icons.value(block).picture, hotSpot);
-    m_gesture = CanvasGesture::Idle;
-    update();
-}
-
-void ProgramWidget::followDrag(QDropEvent *event)
-{
-    if (!isOwnDrag(event))
-        return;
-    if (const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData()))
-        m_gesture = CanvasHitTest::gestureOfKey(payload->key);
-    m_currentPoint = event->position().toPoint();
-    update();
-}
-
-void ProgramWidget::dragEnterEvent(QDragEnterEvent *event)
-{
-    DragWidget::dragEnterEvent(event);
-    followDrag(event);
-}
-
-void ProgramWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    DragWidget::dragMoveEvent(event);
-    followDrag(event);
-}
-
-void ProgramWidget::dragLeaveEvent(QDragLeaveEvent *event)
-{
-    m_currentPoint = m_pressPoint;
     update();
     event->accept();
 }
 
 void ProgramWidget::dropEvent(QDropEvent *event)
 {
+    // Only the palette and the label bar drag onto the canvas.
     const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData());
-    if (!payload) {
+    if (!payload || !CanvasHitTest::isNewBlockKey(payload->key)) {
         event->ignore();
         return;
     }
-    const bool own = isOwnDrag(event);
-    const QPoint drop = event->position().toPoint();
-    m_currentPoint = drop;
-    const QString &key = payload->key;
-    // The canvas's own gestures are only taken from its own drags; a palette
-    // key dragged from here (a label definer's output) creates nothing.
-    if (CanvasHitTest::isNewBlockKey(key)) {
-        if (!own)
-            dropNewBlock(key);
-    } else if (own && key == CanvasHitTest::bandKey()) {
-        selectBand(payload->point, drop);
-    } else if (own && key == CanvasHitTest::moveKey()) {
-        if (dropMove(payload->point, drop))
-            commit();
-    } else if (own) {
-        // A click near an output drops in the source's own column, where
-        // no wire can end.
-        dropWire(CanvasHitTest::wireSourceName(key), drop);
-    }
-    if (own) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->acceptProposedAction();
-    }
-    m_gesture = CanvasGesture::Idle;
-    update();
+    dropNewBlock(payload->key);
+    event->acceptProposedAction();
 }
 
 void ProgramWidget::selectBand(const QPoint &press, const QPoint &drop)

@@ -10,10 +10,12 @@
 #include <QList>
 #include <QPoint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class BlockEditorOpener;
 class BlockItem;
+class GestureController;
 class CanvasPrompts;
 class QAction;
 class QMenu;
@@ -30,7 +32,8 @@ struct ConnectionSettings;
 // block icons, and changes the design only through the document's edits.
 //
 // Editing: a press on empty canvas starts a rubber band, a press on a block
-// moves it or, near its output, draws a wire; palette and label-bar drops
+// moves it or, near its output, draws a wire, until the release; palette
+// and label-bar drops
 // create blocks; keys delete and move; each block's icon carries its
 // context actions. Every completed change emits modified() once.
 class ProgramWidget : public DragWidget
@@ -123,10 +126,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -134,9 +136,8 @@ private:
     void attachActions(BlockItem *block, QLabel *icon);
     void updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed);
     void setCurrentBlock(BlockItem *block);
-    void pressOnEmptyCanvas(Qt::MouseButton button);
-    void pressOnBlock(BlockItem *block, Qt::MouseButton button);
-    void followDrag(QDropEvent *event);
+    void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
+    void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
     void selectBand(const QPoint &press, const QPoint &drop);
     bool dropMove(const QPoint &press, const QPoint &drop);
     bool moveBlocks(const QList<BlockItem *> &blocks, int step,
@@ -158,7 +159,6 @@ private:
     bool isHighlighted(const BlockItem *block) const;
     void rebuildWires();
     void paintBands(QPainter &painter) const;
-    void paintGestures(QPainter &painter) const;
     QString connectionCaption() const;
 
     Sheet *m_sheet;
@@ -178,12 +178,11 @@ private:
     QList<BlockItem *> m_selection;
     BlockItem *m_currentBlock = nullptr;
     BlockItem *m_previousBlock = nullptr;
-    CanvasGesture m_gesture = CanvasGesture::Idle;
     bool m_wireSelected = false;
     bool m_wiresDirty = true;
-    QPoint m_pressPoint;
-    QPoint m_currentPoint;
+    QLine m_selectedWire;
     QLabel *m_connectionLabel;
+    std::unique_ptr<GestureController> m_gestures;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;
     QAction *m_paste = nullptr;
