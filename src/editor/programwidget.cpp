@@ -1,16 +1,13 @@
 #include "editor/programwidget.h"
 
 #include "editor/blockeditoropener.h"
+#include "editor/blockediting.h"
 #include "editor/blockiconpainter.h"
+#include "editor/blockmenu.h"
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
 #include "editor/gesturecontroller.h"
-#include "editor/nimactioncopy.h"
-#include "editor/nimactioncut.h"
-#include "editor/nimactiondelete.h"
-#include "editor/nimactionedit.h"
-#include "editor/nimactionrename.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
 #include "model/connectionsettings.h"
@@ -202,25 +199,14 @@ QLabel *ProgramWidget::iconOf(const BlockItem *block) const
 void ProgramWidget::showBlock(BlockItem *block)
 {
     auto *label = new QLabel(this);
+    // Presses and right clicks reach the canvas, which finds the block.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAttribute(Qt::WA_DeleteOnClose);
     label->move(block->position());
     label->show();
     m_icons.insert(block, Icon{label, QPixmap()});
     setIconPicture(block, BlockIconPainter::placedPicture(*block));
-    attachActions(block, label);
     markWiresDirty();
-}
-
-void ProgramWidget::attachActions(BlockItem *block, QLabel *icon)
-{
-    icon->setContextMenuPolicy(Qt::ActionsContextMenu);
-    if (block->traits().hasEditor())
-        icon->addAction(new NIMActionEdit(block, this, icon));
-    icon->addAction(new NIMActionCut(block, this, icon));
-    icon->addAction(new NIMActionCopy(block, this, icon));
-    icon->addAction(new NIMActionDelete(block, this, icon));
-    if (block->traits().renamable)
-        icon->addAction(new NIMActionRename(block, this, icon));
 }
 
 void ProgramWidget::moveIcon(BlockItem *block)
@@ -529,8 +515,7 @@ void ProgramWidget::updateSelectionOnPress(Qt::KeyboardModifiers modifiers, Bloc
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPoint press = event->position().toPoint();
-    BlockItem *pressed = CanvasHitTest::inHeaderStrip(press) ? nullptr
-                                                             : CanvasHitTest::blockAt(*m_sheet, press);
+    BlockItem *pressed = blockAt(press);
     updateSelectionOnPress(event->modifiers(), pressed);
     setCurrentBlock(nullptr);
     if (CanvasHitTest::inHeaderStrip(press))
@@ -735,17 +720,22 @@ void ProgramWidget::keyPressEvent(QKeyEvent *event)
 void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
-    BlockItem *block = CanvasHitTest::inHeaderStrip(point) ? nullptr
-                                                           : CanvasHitTest::blockAt(*m_sheet, point);
-    if (block && block->traits().hasEditor())
-        NIMActionEdit(QString(), block, this);
+    if (BlockItem *block = blockAt(point); block && block->traits().hasEditor())
+        BlockEditing::open(*this, block);
     event->accept();
 }
 
 // ---- canvas menu ----
 
+BlockItem *ProgramWidget::blockAt(const QPoint &point) const
+{
+    return CanvasHitTest::inHeaderStrip(point) ? nullptr : CanvasHitTest::blockAt(*m_sheet, point);
+}
+
 QMenu *ProgramWidget::createMenu(const QPoint &point)
 {
+    if (BlockItem *block = blockAt(point))
+        return BlockMenu::create(*this, block);
     auto *menu = new QMenu(this);
     const bool onSelectedWire = m_wireSelected && hitRect(selectedWire()).contains(point);
     if (onSelectedWire || selectWireAt(point)) {

@@ -33,9 +33,9 @@ struct ConnectionSettings;
 //
 // Editing: a press on empty canvas starts a rubber band, a press on a block
 // moves it or, near its output, draws a wire, until the release; palette
-// and label-bar drops
-// create blocks; keys delete and move; each block's icon carries its
-// context actions. Every completed change emits modified() once.
+// and label-bar drops create blocks; keys delete and move; a right click
+// opens the menu of what it hits. Every completed change emits modified()
+// once.
 class ProgramWidget : public DragWidget
 {
     Q_OBJECT
@@ -99,8 +99,8 @@ public:
     // Delete, Up, Down, Left and Right; false for any other key. The window
     // hands keys here directly, so no shortcut sees them a second time.
     bool handleKey(int key);
-    // The canvas menu for a point: "Delete" on a wire, else "Paste". The
-    // caller owns it.
+    // The canvas menu for a point: the block's menu on a block, "Delete" on
+    // a wire, else "Paste". The caller owns it.
     QMenu *createMenu(const QPoint &point);
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
@@ -133,7 +133,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void attachActions(BlockItem *block, QLabel *icon);
+    // The block under a press, none in the header strip.
+    BlockItem *blockAt(const QPoint &point) const;
     void updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed);
     void setCurrentBlock(BlockItem *block);
     void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
