@@ -14,9 +14,6 @@ constexpr int kWireGrip = 10;
 constexpr int kBandEdgeX = 30;
 constexpr int kBandEdgeY = 100;
 
-// Right edges of the press columns, left to right; the output column is open.
-constexpr int kPressColumnEnds[] = {141, 283, 424, 566};
-
 } // namespace
 
 bool CanvasHitTest::inHeaderStrip(const QPoint &point)
@@ -24,20 +21,9 @@ bool CanvasHitTest::inHeaderStrip(const QPoint &point)
     return point.y() < kHeaderBottom;
 }
 
-SheetColumn CanvasHitTest::pressColumn(int x)
-{
-    int column = 0;
-    for (int end : kPressColumnEnds) {
-        if (x <= end)
-            return SheetColumn(column);
-        ++column;
-    }
-    return SheetColumn::Output;
-}
-
 BlockItem *CanvasHitTest::blockAt(const Sheet &sheet, const QPoint &point)
 {
-    for (BlockItem *block : sheet.column(pressColumn(point.x()))) {
+    for (BlockItem *block : sheet.column(Placement::columnAt(point.x()))) {
         if (block->containsPoint(-1, point.x(), point.y()))
             return block;
     }
@@ -46,7 +32,7 @@ BlockItem *CanvasHitTest::blockAt(const Sheet &sheet, const QPoint &point)
 
 CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &press)
 {
-    const SheetColumn column = pressColumn(press.x());
+    const SheetColumn column = Placement::columnAt(press.x());
     if (column == SheetColumn::Output || block.kind() == BlockKind::PreLabel)
         return CanvasGesture::Moving;
     return press.x() >= block.outputPoint().x() - kWireGrip ? CanvasGesture::DrawingWire

@@ -20,10 +20,8 @@ class CanvasHitTest
 public:
     // Presses above this y hit the column headers.
     static bool inHeaderStrip(const QPoint &point);
-    // Press columns: inputs up to x 141, pre-logic to 283, functions to 424,
-    // post-logic to 566, outputs beyond.
-    static SheetColumn pressColumn(int x);
-    // The block of the press column whose picture holds the point, or null.
+    // The block of the column at the press whose picture holds the point,
+    // or null.
     static BlockItem *blockAt(const Sheet &sheet, const QPoint &point);
     // DrawingWire for a press at most 10 px left of the block's output
     // point, else Moving; PreLabel definers and the output column always move.

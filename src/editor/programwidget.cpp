@@ -37,21 +37,12 @@
 
 namespace {
 
-struct Band
-{
-    int left;
-    int right;
-    QColor colour;
+// The columns' colours, left to right; each band spans its column.
+const QColor kBandColours[Placement::columnCount] = {
+    QColor(255, 0, 0, 20), QColor(255, 255, 0, 50), QColor(0, 255, 0, 50),
+    QColor(0, 255, 255, 50), QColor(0, 0, 255, 30),
 };
-
-// Column bands, x1..x2 inclusive, from y 30 to the bottom of the canvas.
-const Band kBands[] = {
-    {0, 117, QColor(255, 0, 0, 20)},
-    {118, 259, QColor(255, 255, 0, 50)},
-    {260, 400, QColor(0, 255, 0, 50)},
-    {401, 542, QColor(0, 255, 255, 50)},
-    {543, 770, QColor(0, 0, 255, 30)},
-};
+constexpr int kBandRight = 770;
 constexpr int kBandTop = 30;
 constexpr int kBandBottom = 1030;
 
@@ -446,9 +437,14 @@ QString ProgramWidget::connectionCaption() const
 void ProgramWidget::paintBands(QPainter &painter) const
 {
     painter.setPen(Qt::NoPen);
-    for (const Band &band : kBands)
-        painter.fillRect(QRect(QPoint(band.left, kBandTop), QPoint(band.right, kBandBottom)),
-                         band.colour);
+    for (int column = 0; column < Placement::columnCount; ++column) {
+        const int left = Placement::columnX(SheetColumn(column));
+        const int right = column + 1 < Placement::columnCount
+                              ? Placement::columnX(SheetColumn(column + 1)) - 1
+                              : kBandRight;
+        painter.fillRect(QRect(QPoint(left, kBandTop), QPoint(right, kBandBottom)),
+                         kBandColours[column]);
+    }
 }
 
 void ProgramWidget::paintEvent(QPaintEvent *event)

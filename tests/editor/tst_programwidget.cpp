@@ -9,6 +9,7 @@
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
+#include "model/placement.h"
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
@@ -16,13 +17,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <memory>
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QScrollBar>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -63,6 +64,32 @@ private slots:
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
+    }
+
+    // A press counts in the column whose colour it lands on, edges included.
+    void bandsCoverThePressColumns_data()
+    {
+        QTest::addColumn<int>("column");
+        const char *const names[] = {"input", "pre-logic", "function", "post-logic", "output"};
+        for (int column = 0; column < Placement::columnCount; ++column)
+            QTest::newRow(names[column]) << column;
+    }
+
+    void bandsCoverThePressColumns()
+    {
+        QFETCH(int, column);
+        Fixture f;
+        f.canvas.resize(f.canvas.minimumSize());
+        const QImage image = f.canvas.grab().toImage();
+        const int left = Placement::columnX(SheetColumn(column));
+        const int right = column + 1 < Placement::columnCount
+                              ? Placement::columnX(SheetColumn(column + 1)) - 1
+                              : image.width() - 1;
+        const int y = 1000;
+        for (int x : {left, right}) {
+            QCOMPARE(Placement::columnAt(x), SheetColumn(column));
+            QCOMPARE(image.pixel(x, y), image.pixel((left + right) / 2, y));
+        }
     }
 
     void headers_data()
