@@ -10,7 +10,6 @@
 #include "editor/gesturecontroller.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
-#include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/parameteredits.h"
@@ -33,70 +32,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <utility>
-#include <cmath>
-
-namespace {
-
-// The columns' colours, left to right; each band spans its column.
-const QColor kBandColours[Placement::columnCount] = {
-    QColor(255, 0, 0, 20), QColor(255, 255, 0, 50), QColor(0, 255, 0, 50),
-    QColor(0, 255, 255, 50), QColor(0, 0, 255, 30),
-};
-constexpr int kBandRight = 770;
-constexpr int kBandTop = 30;
-constexpr int kBandBottom = 1030;
-
-struct Header
-{
-    const char *objectName;
-    QRect rect;
-    const char *text;
-};
-
-// Headers from y 37, at their column's left edge (the input header indented).
-QRect headerRect(SheetColumn column, int indent, const QSize &size)
-{
-    return QRect(QPoint(Placement::columnX(column) + indent, 37), size);
-}
-
-const Header kHeaders[] = {
-    {"label_0", headerRect(SheetColumn::Input, 20, QSize(56, 16)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
-    {"label_1", headerRect(SheetColumn::PreLogic, 0, QSize(63, 30)),
-     QT_TRANSLATE_NOOP("MainWindow", "PreLogic\nFeedBack")},
-    {"label_2", headerRect(SheetColumn::Function, 0, QSize(56, 30)),
-     QT_TRANSLATE_NOOP("MainWindow", "Function\n")},
-    {"label_3", headerRect(SheetColumn::PostLogic, 0, QSize(63, 16)),
-     QT_TRANSLATE_NOOP("MainWindow", "PostLogic")},
-    {"label_4", headerRect(SheetColumn::Output, 0, QSize(111, 45)),
-     QT_TRANSLATE_NOOP("MainWindow", "Output\nFeedBack\nMeasure Counter")},
-};
-
-// Wires at most this many pixels high are hit within this many pixels above
-// and below them.
-constexpr int kFlatWireTolerance = 2;
-
-QRect hitRect(const QLine &line)
-{
-    const QRect box = QRect(line.p1(), line.p2()).normalized();
-    if (std::abs(line.dy()) <= kFlatWireTolerance)
-        return box.adjusted(0, -kFlatWireTolerance, 0, kFlatWireTolerance);
-    return box;
-}
-
-// A wire whose box is degenerate (flat or upright) counts as distance 0, so
-// it wins over a sloped wire whose box also holds the point.
-double distanceToLine(const QPoint &point, const QLine &line)
-{
-    const double dx = line.dx();
-    const double dy = line.dy();
-    if (dx == 0.0 || dy == 0.0)
-        return 0.0;
-    const double length = std::hypot(dx, dy);
-    const double cross = dx * (point.y() - line.y1()) - dy * (point.x() - line.x1());
-    return std::abs(cross) / length;
-}
-
-} // namespace
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                              const ConnectionSettings *settings, QWidget *parent)
@@ -104,16 +39,14 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_sheet(sheet),
       m_design(design),
       m_edits(edits),
-      m_settings(settings),
-      m_connectionLabel(new QLabel(this)),
+      m_backdrop(this, settings),
+      m_wireMap(*sheet),
       m_gestures(std::make_unique<GestureController>())
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
-    createHeaders();
-    m_connectionLabel->setGeometry(20, 8, 700, 18);
 
     connect(sheet, &Sheet::blockPlaced, this, &ProgramWidget::showBlock);
     connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::moveIcon);
@@ -170,16 +103,6 @@ Sheet *ProgramWidget::sheet() const
 int ProgramWidget::sheetIndex() const
 {
     return m_sheet->index();
-}
-
-void ProgramWidget::createHeaders()
-{
-    for (const Header &header : kHeaders) {
-        auto *label = new QLabel(QCoreApplication::translate("MainWindow", header.text), this);
-        label->setObjectName(QString::fromLatin1(header.objectName));
-        label->setGeometry(header.rect);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 }
 
 QLabel *ProgramWidget::iconOf(const BlockItem *block) const
@@ -363,50 +286,18 @@ void ProgramWidget::refreshSelectionState()
 
 void ProgramWidget::markWiresDirty()
 {
-    m_wiresDirty = true;
+    m_wireMap.markDirty();
     update();
 }
 
-void ProgramWidget::rebuildWires()
+WireMap &ProgramWidget::wireMap()
 {
-    m_wires.clear();
-    const SheetColumn columns[] = {SheetColumn::PreLogic, SheetColumn::Function,
-                                   SheetColumn::PostLogic, SheetColumn::Output};
-    for (SheetColumn column : columns) {
-        for (BlockItem *block : m_sheet->column(column)) {
-            for (const QLine &line : block->wires())
-                m_wires.append({line, block});
-        }
-    }
-    m_wiresDirty = false;
-}
-
-const QList<ProgramWidget::Wire> &ProgramWidget::wireMap()
-{
-    if (m_wiresDirty)
-        rebuildWires();
-    return m_wires;
-}
-
-std::optional<ProgramWidget::Wire> ProgramWidget::wireAt(const QPoint &point)
-{
-    std::optional<Wire> nearest;
-    double nearestDistance = 0.0;
-    for (const Wire &wire : wireMap()) {
-        if (!hitRect(wire.line).contains(point))
-            continue;
-        const double distance = distanceToLine(point, wire.line);
-        if (!nearest || distance < nearestDistance) {
-            nearest = wire;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
+    return m_wireMap;
 }
 
 bool ProgramWidget::selectWireAt(const QPoint &point)
 {
-    const std::optional<Wire> wire = wireAt(point);
+    const std::optional<WireMap::Wire> wire = m_wireMap.wireAt(point);
     if (!wire)
         return false;
     m_wireSelected = true;
@@ -426,38 +317,13 @@ QLine ProgramWidget::selectedWire() const
     return m_wireSelected ? m_selectedWire : QLine();
 }
 
-QString ProgramWidget::connectionCaption() const
-{
-    return tr("IP address: %1   TCP port: %2   UDP port: %3")
-        .arg(m_settings->address)
-        .arg(m_settings->tcpPort)
-        .arg(m_settings->udpPort);
-}
-
-void ProgramWidget::paintBands(QPainter &painter) const
-{
-    painter.setPen(Qt::NoPen);
-    for (int column = 0; column < Placement::columnCount; ++column) {
-        const int left = Placement::columnX(SheetColumn(column));
-        const int right = column + 1 < Placement::columnCount
-                              ? Placement::columnX(SheetColumn(column + 1)) - 1
-                              : kBandRight;
-        painter.fillRect(QRect(QPoint(left, kBandTop), QPoint(right, kBandBottom)),
-                         kBandColours[column]);
-    }
-}
-
 void ProgramWidget::paintEvent(QPaintEvent *event)
 {
     DragWidget::paintEvent(event);
-    const QString caption = connectionCaption();
-    if (m_connectionLabel->text() != caption)
-        m_connectionLabel->setText(caption);
-
     QPainter painter(this);
-    paintBands(painter);
+    m_backdrop.paint(painter);
     painter.setPen(Qt::black);
-    for (const Wire &wire : wireMap())
+    for (const WireMap::Wire &wire : m_wireMap.wires())
         painter.drawLine(wire.line);
     if (m_wireSelected) {
         // The selected wire is drawn over the others so the user sees what
@@ -733,7 +599,7 @@ QMenu *ProgramWidget::createMenu(const QPoint &point)
     if (BlockItem *block = blockAt(point))
         return BlockMenu::create(*this, block);
     auto *menu = new QMenu(this);
-    const bool onSelectedWire = m_wireSelected && hitRect(selectedWire()).contains(point);
+    const bool onSelectedWire = m_wireSelected && WireMap::hitRect(selectedWire()).contains(point);
     if (onSelectedWire || selectWireAt(point)) {
         QAction *remove = menu->addAction(QIcon(QStringLiteral(":/images/delbutton.png")), tr("Delete"));
         connect(remove, &QAction::triggered, this, &ProgramWidget::deleteLine);

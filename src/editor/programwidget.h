@@ -2,8 +2,9 @@
 
 #include "editor/canvasgesture.h"
 #include "editor/dragwidget.h"
+#include "editor/sheetbackdrop.h"
+#include "editor/wiremap.h"
 
-#include <QColor>
 #include <QHash>
 #include <QPixmap>
 #include <QLine>
@@ -40,12 +41,6 @@ class ProgramWidget : public DragWidget
 {
     Q_OBJECT
 public:
-    struct Wire
-    {
-        QLine line;                // source output point → destination input point
-        BlockItem *destination;
-    };
-
     // settings: the main window's current connection settings, shown in the
     // caption and read at every paint; not owned.
     ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
@@ -67,12 +62,9 @@ public:
     Sheet *sheet() const;
     int sheetIndex() const;
 
-    // The wires of the sheet, rebuilt first when a change marked them dirty.
-    const QList<Wire> &wireMap();
+    WireMap &wireMap();
+    // The wires must be rebuilt and the canvas repainted.
     void markWiresDirty();
-    // The wire nearest to `point` among those whose bounding box (widened to
-    // 2 px above and below for flat wires) holds it.
-    std::optional<Wire> wireAt(const QPoint &point);
     // Selects the wire at `point`: its destination becomes the current block.
     bool selectWireAt(const QPoint &point);
     bool isWireSelected() const;
@@ -149,7 +141,6 @@ private:
     bool changeLabelSide(bool toLeft);
     QList<BlockItem *> blocksToMove() const;
     void commit();
-    void createHeaders();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
     void redrawBlock(BlockItem *block);
@@ -158,14 +149,10 @@ private:
     void showSelected(BlockItem *block, bool selected);
     // The current block and the selected ones show the selection colour.
     bool isHighlighted(const BlockItem *block) const;
-    void rebuildWires();
-    void paintBands(QPainter &painter) const;
-    QString connectionCaption() const;
 
     Sheet *m_sheet;
     DesignModel *m_design;
     DesignEdits *m_edits;
-    const ConnectionSettings *m_settings;
 
     // The child label showing each block of the sheet, and its picture when
     // not selected.
@@ -175,14 +162,13 @@ private:
         QPixmap picture;
     };
     QHash<const BlockItem *, Icon> m_icons;
-    QList<Wire> m_wires;
+    SheetBackdrop m_backdrop;
+    WireMap m_wireMap;
     QList<BlockItem *> m_selection;
     BlockItem *m_currentBlock = nullptr;
     BlockItem *m_previousBlock = nullptr;
     bool m_wireSelected = false;
-    bool m_wiresDirty = true;
     QLine m_selectedWire;
-    QLabel *m_connectionLabel;
     std::unique_ptr<GestureController> m_gestures;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;

@@ -392,7 +392,7 @@ private slots:
         QCOMPARE(window.currentSheet(), 0);
         QCOMPARE(window.document().sheets().sheet(0)->blocks().size(), 2);
         QCOMPARE(window.document().sheets().sheet(1)->blocks().size(), 1);
-        QCOMPARE(window.canvas(0)->wireMap().size(), 1);
+        QCOMPARE(window.canvas(0)->wireMap().wires().size(), 1);
         QVERIFY(!window.isWindowModified());
         QVERIFY(window.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->isEnabled());
         QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 7);
@@ -702,7 +702,7 @@ private slots:
             for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
                 icons += window.canvas(i)->iconOf(block) ? 1 : 0;
             iconsPerSheet << icons;
-            wiresPerSheet << window.canvas(i)->wireMap().size();
+            wiresPerSheet << window.canvas(i)->wireMap().wires().size();
         }
         QCOMPARE(iconsPerSheet, entriesPerSheet);
         QCOMPARE(wiresPerSheet, netsPerSheet);

@@ -185,8 +185,8 @@ private slots:
         function->connectSource(0, logic);
         logic->addFanout(function);
         f.canvas.markWiresDirty();
-        QCOMPARE(f.canvas.wireMap().size(), 1);
-        const QLine wire = f.canvas.wireMap().first().line;
+        QCOMPARE(f.canvas.wireMap().wires().size(), 1);
+        const QLine wire = f.canvas.wireMap().wires().first().line;
         const QPoint middle((wire.x1() + wire.x2()) / 2, (wire.y1() + wire.y2()) / 2);
 
         QCOMPARE(f.canvas.selectWireAt(middle + offset), hit);
@@ -207,11 +207,11 @@ private slots:
         logic->connectSource(10, source);
         logic->connectSource(0, other);
         f.canvas.markWiresDirty();
-        const QList<ProgramWidget::Wire> wires = f.canvas.wireMap();
+        const QList<WireMap::Wire> wires = f.canvas.wireMap().wires();
         QCOMPARE(wires.size(), 2);
         const QLine toK = logic->wires().at(1);
         const QPoint nearK = toK.center() + QPoint(0, 1);
-        const std::optional<ProgramWidget::Wire> found = f.canvas.wireAt(nearK);
+        const std::optional<WireMap::Wire> found = f.canvas.wireMap().wireAt(nearK);
         QVERIFY(found);
         QCOMPARE(found->line, toK);
     }
@@ -234,7 +234,7 @@ private slots:
         // flat wire, yet the flat wire's degenerate box counts as distance 0.
         const QPoint point = sloped.p1() + QPoint(1, 2);
         QVERIFY(point.y() - flat.y1() <= 2);
-        QCOMPARE(f.canvas.wireAt(point)->destination, passThrough);
+        QCOMPARE(f.canvas.wireMap().wireAt(point)->destination, passThrough);
     }
 
     void captionsStayBetweenThePortStubs_data()
@@ -278,12 +278,12 @@ private slots:
         Fixture f;
         BlockItem *source = f.add(QStringLiteral("PreLogic"), 0);
         BlockItem *function = f.add(QStringLiteral("DlyFnc"), 0);
-        QCOMPARE(f.canvas.wireMap().size(), 0);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 0);
         function->connectSource(0, source);
-        QCOMPARE(f.canvas.wireMap().size(), 0);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 0);
         f.canvas.markWiresDirty();
-        QCOMPARE(f.canvas.wireMap().size(), 1);
-        QCOMPARE(f.canvas.wireMap().first().destination, function);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 1);
+        QCOMPARE(f.canvas.wireMap().wires().first().destination, function);
     }
 
     void selectionWashesIconsAndDeleteGivesResourcesBack()
@@ -591,7 +591,7 @@ private slots:
         BlockItem *function = f.add(QStringLiteral("DlyFnc"), 0, QStringLiteral("DlyFnc0"));
         BlockItem *other = f.add(QStringLiteral("DlyFnc"), 5, QStringLiteral("DlyFnc1"));
         QVERIFY(f.doc.edits().connect(logic, function, 0).connected());
-        const QLine wire = f.canvas.wireMap().first().line;
+        const QLine wire = f.canvas.wireMap().wires().first().line;
         f.canvas.setSelection({other});
         driver.click(wire.center());
         QVERIFY(f.canvas.isWireSelected());
@@ -774,7 +774,7 @@ private slots:
         BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
         BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);
         f.doc.edits().connect(logic, function, 0);
-        const QLine wire = f.canvas.wireMap().first().line;
+        const QLine wire = f.canvas.wireMap().wires().first().line;
 
         std::unique_ptr<QMenu> onWire(f.canvas.createMenu(wire.center()));
         QCOMPARE(actionTexts(onWire.get()), QStringList{"Delete"});
