@@ -41,6 +41,7 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_edits(edits),
       m_backdrop(this, settings),
       m_wireMap(*sheet),
+      m_selection(*sheet, [this](BlockItem *block, bool highlighted) { showSelected(block, highlighted); }),
       m_gestures(std::make_unique<GestureController>())
 {
     setMinimumSize(750, 1030);
@@ -53,6 +54,7 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
+    connect(&m_selection, &CanvasSelection::itemSelect, this, &ProgramWidget::itemSelect);
     connect(this, &QWidget::customContextMenuRequested, this, &ProgramWidget::showMenu);
     for (BlockItem *block : sheet->blocks())
         showBlock(block);
@@ -142,13 +144,7 @@ void ProgramWidget::forgetBlock(BlockItem *block)
         return;
     if (QLabel *icon = m_icons.take(block).label)
         icon->close();
-    m_selection.removeAll(block);
-    if (m_currentBlock == block) {
-        m_currentBlock = nullptr;
-        m_wireSelected = false;
-    }
-    if (m_previousBlock == block)
-        m_previousBlock = nullptr;
+    m_selection.forget(block);
     m_gestures->forget(block);
     markWiresDirty();
 }
@@ -160,12 +156,7 @@ void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
         return;
     icon->picture = picture;
     icon->label->resize(picture.size());
-    showSelected(block, isHighlighted(block));
-}
-
-bool ProgramWidget::isHighlighted(const BlockItem *block) const
-{
-    return block == m_currentBlock || m_selection.contains(block);
+    showSelected(block, m_selection.isHighlighted(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block)
@@ -192,54 +183,19 @@ void ProgramWidget::showSelected(BlockItem *block, bool selected)
     icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
 }
 
-BlockItem *ProgramWidget::currentBlock() const
-{
-    return m_currentBlock;
-}
-
-const QList<BlockItem *> &ProgramWidget::selection() const
-{
-    return m_selection;
-}
-
-void ProgramWidget::setSelection(const QList<BlockItem *> &blocks)
-{
-    const QList<BlockItem *> previous = std::exchange(m_selection, blocks);
-    for (BlockItem *block : previous)
-        showSelected(block, isHighlighted(block));
-    // Kept in column order, then row order: moves and copies rely on it.
-    CanvasHitTest::sortByColumnAndRow(m_selection);
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, true);
-    emit itemSelect(!m_selection.isEmpty());
-}
-
-void ProgramWidget::selectAll()
-{
-    setSelection(m_sheet->blocks());
-}
-
-void ProgramWidget::clearSelection()
-{
-    setSelection({});
-}
-
 void ProgramWidget::deleteSelection()
 {
-    QList<BlockItem *> doomed = m_selection;
-    if (doomed.isEmpty() && m_currentBlock)
-        doomed << m_currentBlock;
+    const QList<BlockItem *> doomed = m_selection.blocksToMove();
     if (doomed.isEmpty())
         return;
     m_selection.clear();
     m_edits->deleteBlocks(doomed);
-    emit itemSelect(false);
     commit();
 }
 
 void ProgramWidget::copySelection()
 {
-    QApplication::clipboard()->setText(ClipboardFragment::write(blocksToMove()));
+    QApplication::clipboard()->setText(ClipboardFragment::write(m_selection.blocksToMove()));
 }
 
 void ProgramWidget::cutSelection()
@@ -254,7 +210,7 @@ void ProgramWidget::deleteBlock(BlockItem *block)
         m_edits->deleteBlocksNamed(block->name());
     else
         m_edits->deleteBlock(block);
-    emit itemSelect(!m_selection.isEmpty());
+    emit itemSelect(!m_selection.blocks().isEmpty());
     commit();
 }
 
@@ -264,24 +220,10 @@ void ProgramWidget::renameBlock(BlockItem *block)
         updateBlock(block);
 }
 
-QList<BlockItem *> ProgramWidget::blocksToMove() const
-{
-    if (!m_selection.isEmpty() || !m_currentBlock)
-        return m_selection;
-    return {m_currentBlock};
-}
-
 void ProgramWidget::commit()
 {
     markWiresDirty();
     emit modified();
-}
-
-void ProgramWidget::refreshSelectionState()
-{
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, true);
-    update();
 }
 
 void ProgramWidget::markWiresDirty()
@@ -295,26 +237,25 @@ WireMap &ProgramWidget::wireMap()
     return m_wireMap;
 }
 
+CanvasSelection &ProgramWidget::selection()
+{
+    return m_selection;
+}
+
+void ProgramWidget::refreshSelectionState()
+{
+    m_selection.refresh();
+    update();
+}
+
 bool ProgramWidget::selectWireAt(const QPoint &point)
 {
     const std::optional<WireMap::Wire> wire = m_wireMap.wireAt(point);
     if (!wire)
         return false;
-    m_wireSelected = true;
-    m_currentBlock = wire->destination;
-    m_selectedWire = wire->line;
+    m_selection.selectWire(wire->line, wire->destination);
     update();
     return true;
-}
-
-bool ProgramWidget::isWireSelected() const
-{
-    return m_wireSelected;
-}
-
-QLine ProgramWidget::selectedWire() const
-{
-    return m_wireSelected ? m_selectedWire : QLine();
 }
 
 void ProgramWidget::paintEvent(QPaintEvent *event)
@@ -325,80 +266,43 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::black);
     for (const WireMap::Wire &wire : m_wireMap.wires())
         painter.drawLine(wire.line);
-    if (m_wireSelected) {
+    if (m_selection.isWireSelected()) {
         // The selected wire is drawn over the others so the user sees what
         // Delete will remove.
         painter.setPen(QPen(QColor(0, 0, 255), 2));
-        painter.drawLine(selectedWire());
+        painter.drawLine(m_selection.selectedWire());
     }
-    m_gestures->paint(painter, blocksToMove());
+    m_gestures->paint(painter, m_selection.blocksToMove());
 }
 
 // ---- gestures ----
-
-void ProgramWidget::setCurrentBlock(BlockItem *block)
-{
-    BlockItem *previous = std::exchange(m_currentBlock, block);
-    if (previous)
-        showSelected(previous, isHighlighted(previous));
-    if (block)
-        showSelected(block, true);
-}
-
-void ProgramWidget::updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed)
-{
-    if (m_wireSelected) {
-        m_wireSelected = false;
-        update();
-    }
-    if (modifiers & Qt::ControlModifier) {
-        // Ctrl-presses build a selection block by block.
-        QList<BlockItem *> grown = m_selection;
-        if (grown.isEmpty() && m_currentBlock)
-            grown << m_currentBlock;
-        if (pressed && !grown.contains(pressed))
-            grown << pressed;
-        setSelection(grown);
-    } else if (modifiers & Qt::ShiftModifier) {
-        // Shift selects the band from the anchor block to the pressed one.
-        if (!m_previousBlock)
-            m_previousBlock = m_currentBlock;
-        if (pressed && m_previousBlock)
-            setSelection(CanvasHitTest::blocksInBand(
-                *m_sheet, CanvasHitTest::bandRect(m_previousBlock->position(), pressed->position())));
-    } else {
-        // The anchor of Shift ranges: the block last pressed without Shift.
-        m_previousBlock = pressed;
-        if (pressed && !m_selection.contains(pressed))
-            clearSelection();
-    }
-}
 
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPoint press = event->position().toPoint();
     BlockItem *pressed = blockAt(press);
-    updateSelectionOnPress(event->modifiers(), pressed);
-    setCurrentBlock(nullptr);
+    m_selection.press(event->modifiers(), pressed);
+    m_selection.setCurrentBlock(nullptr);
     if (CanvasHitTest::inHeaderStrip(press))
-        clearSelection();
+        m_selection.clear();
     else if (pressed)
         pressOnBlock(pressed, press, event->button());
     else
         pressOnEmptyCanvas(press, event->button());
+    update();
     event->accept();
 }
 
 void ProgramWidget::pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button)
 {
-    clearSelection();
+    m_selection.clear();
     if (button == Qt::LeftButton && !selectWireAt(press))
         m_gestures->press(CanvasGesture::Selecting, press);
 }
 
 void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button)
 {
-    setCurrentBlock(block);
+    m_selection.setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
     if (button != Qt::LeftButton)
         return;
@@ -452,28 +356,29 @@ void ProgramWidget::dropEvent(QDropEvent *event)
 
 void ProgramWidget::selectBand(const QPoint &press, const QPoint &drop)
 {
-    setSelection(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(press, drop)));
+    m_selection.set(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(press, drop)));
 }
 
 bool ProgramWidget::dropMove(const QPoint &press, const QPoint &drop)
 {
     const QPoint offset = drop - press;
-    if (m_selection.isEmpty() && m_currentBlock) {
-        const BlockKind kind = m_currentBlock->kind();
+    BlockItem *current = m_selection.currentBlock();
+    if (m_selection.blocks().isEmpty() && current) {
+        const BlockKind kind = current->kind();
         const int postLogicX = Placement::columnX(SheetColumn::PostLogic);
         if ((kind == BlockKind::Label && drop.x() < postLogicX)
             || (kind == BlockKind::PreLabel && drop.x() >= postLogicX))
             return changeLabelSide(kind == BlockKind::Label);
     }
     const int step = offset.y() >= 0 ? 1 : -1;
-    return moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
+    return moveBlocks(m_selection.blocksToMove(), step, [&](BlockItem *block) {
         return RowSearch::rowToward(*m_sheet, *block, block->position().y() + offset.y());
     });
 }
 
 bool ProgramWidget::moveByRows(int step)
 {
-    const bool moved = moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
+    const bool moved = moveBlocks(m_selection.blocksToMove(), step, [&](BlockItem *block) {
         return RowSearch::nextFreeRow(*m_sheet, *block, step);
     });
     if (moved)
@@ -509,7 +414,7 @@ void ProgramWidget::dropNewBlock(const QString &key)
     }
     if (!placed.block)
         return;
-    setCurrentBlock(placed.block);
+    m_selection.setCurrentBlock(placed.block);
     emit itemSelect(true);
     commit();
 }
@@ -536,12 +441,13 @@ void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
 bool ProgramWidget::changeLabelSide(bool toLeft)
 {
     const BlockKind from = toLeft ? BlockKind::Label : BlockKind::PreLabel;
-    if (!m_selection.isEmpty() || !m_currentBlock || m_currentBlock->kind() != from)
+    BlockItem *current = m_selection.currentBlock();
+    if (!m_selection.blocks().isEmpty() || !current || current->kind() != from)
         return false;
-    BlockItem *moved = m_edits->changeLabelSide(m_currentBlock);
+    BlockItem *moved = m_edits->changeLabelSide(current);
     if (!moved)
         return false;
-    setCurrentBlock(moved);
+    m_selection.setCurrentBlock(moved);
     return true;
 }
 
@@ -549,7 +455,7 @@ bool ProgramWidget::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Delete:
-        if (m_wireSelected)
+        if (m_selection.isWireSelected())
             deleteLine();
         else
             deleteSelection();
@@ -599,7 +505,8 @@ QMenu *ProgramWidget::createMenu(const QPoint &point)
     if (BlockItem *block = blockAt(point))
         return BlockMenu::create(*this, block);
     auto *menu = new QMenu(this);
-    const bool onSelectedWire = m_wireSelected && WireMap::hitRect(selectedWire()).contains(point);
+    const QLine selected = m_selection.selectedWire();
+    const bool onSelectedWire = m_selection.isWireSelected() && WireMap::hitRect(selected).contains(point);
     if (onSelectedWire || selectWireAt(point)) {
         QAction *remove = menu->addAction(QIcon(QStringLiteral(":/images/delbutton.png")), tr("Delete"));
         connect(remove, &QAction::triggered, this, &ProgramWidget::deleteLine);
@@ -621,10 +528,11 @@ void ProgramWidget::showMenu(const QPoint &point)
 
 void ProgramWidget::deleteLine()
 {
-    if (!m_wireSelected || !m_currentBlock)
+    BlockItem *destination = m_selection.currentBlock();
+    if (!m_selection.isWireSelected() || !destination)
         return;
-    const bool removed = m_edits->deleteWire(m_currentBlock, selectedWire());
-    m_wireSelected = false;
+    const bool removed = m_edits->deleteWire(destination, m_selection.selectedWire());
+    m_selection.clearWire();
     if (removed)
         commit();
     update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/canvasgesture.h"
+#include "editor/canvasselection.h"
 #include "editor/dragwidget.h"
 #include "editor/sheetbackdrop.h"
 #include "editor/wiremap.h"
@@ -67,14 +68,8 @@ public:
     void markWiresDirty();
     // Selects the wire at `point`: its destination becomes the current block.
     bool selectWireAt(const QPoint &point);
-    bool isWireSelected() const;
-    QLine selectedWire() const;
+    CanvasSelection &selection();
 
-    BlockItem *currentBlock() const;
-    const QList<BlockItem *> &selection() const;
-    void setSelection(const QList<BlockItem *> &blocks);
-    void selectAll();
-    void clearSelection();
     // Deletes the selected blocks, or the current block when nothing is
     // selected, giving their resources back.
     void deleteSelection();
@@ -127,8 +122,6 @@ protected:
 private:
     // The block under a press, none in the header strip.
     BlockItem *blockAt(const QPoint &point) const;
-    void updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed);
-    void setCurrentBlock(BlockItem *block);
     void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
     void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
     void selectBand(const QPoint &press, const QPoint &drop);
@@ -139,7 +132,6 @@ private:
     void dropWire(const QString &sourceName, const QPoint &drop);
     void warnAfterDrop(const QString &text);
     bool changeLabelSide(bool toLeft);
-    QList<BlockItem *> blocksToMove() const;
     void commit();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
@@ -147,8 +139,6 @@ private:
     void forgetBlock(BlockItem *block);
     void setIconPicture(BlockItem *block, const QPixmap &picture);
     void showSelected(BlockItem *block, bool selected);
-    // The current block and the selected ones show the selection colour.
-    bool isHighlighted(const BlockItem *block) const;
 
     Sheet *m_sheet;
     DesignModel *m_design;
@@ -164,11 +154,7 @@ private:
     QHash<const BlockItem *, Icon> m_icons;
     SheetBackdrop m_backdrop;
     WireMap m_wireMap;
-    QList<BlockItem *> m_selection;
-    BlockItem *m_currentBlock = nullptr;
-    BlockItem *m_previousBlock = nullptr;
-    bool m_wireSelected = false;
-    QLine m_selectedWire;
+    CanvasSelection m_selection;
     std::unique_ptr<GestureController> m_gestures;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;

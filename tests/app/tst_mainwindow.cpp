@@ -214,7 +214,7 @@ private slots:
         BlockItem *selected = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
         BlockItem *current = addBlock(window, QStringLiteral("NonFnc"), 0, 3);
         driver.click(current->position() + QPoint(3, 3));
-        canvas->setSelection({selected});
+        canvas->selection().set({selected});
         QVERIFY(action(window, "actionDelete")->isEnabled());
         canvas->setFocus();
         QCOMPARE(QApplication::focusWidget(), canvas);
@@ -306,12 +306,12 @@ private slots:
         clickPlusTab(window);
         QVERIFY(!action(window, "actionCopy")->isEnabled());
         // Only the current canvas drives the commands.
-        window.canvas(0)->selectAll();
+        window.canvas(0)->selection().selectAll();
         QVERIFY(!action(window, "actionCopy")->isEnabled());
 
         window.tabWidget()->setCurrentIndex(0);
         QVERIFY(!action(window, "actionDelete")->isEnabled());
-        window.canvas(0)->selectAll();
+        window.canvas(0)->selection().selectAll();
         QVERIFY(action(window, "actionDelete")->isEnabled());
         action(window, "actionDelete")->trigger();
         QVERIFY(window.document().model().allBlocks().isEmpty());

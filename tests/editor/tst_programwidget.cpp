@@ -190,10 +190,10 @@ private slots:
         const QPoint middle((wire.x1() + wire.x2()) / 2, (wire.y1() + wire.y2()) / 2);
 
         QCOMPARE(f.canvas.selectWireAt(middle + offset), hit);
-        QCOMPARE(f.canvas.isWireSelected(), hit);
+        QCOMPARE(f.canvas.selection().isWireSelected(), hit);
         if (hit) {
-            QCOMPARE(f.canvas.currentBlock(), function);
-            QCOMPARE(f.canvas.selectedWire(), wire);
+            QCOMPARE(f.canvas.selection().currentBlock(), function);
+            QCOMPARE(f.canvas.selection().selectedWire(), wire);
         }
     }
 
@@ -296,16 +296,16 @@ private slots:
         const QImage plain = iconImage(f.canvas, counter);
 
         QSignalSpy selected(&f.canvas, &ProgramWidget::itemSelect);
-        f.canvas.setSelection({output, counter});
-        QCOMPARE(f.canvas.selection(), QList<BlockItem *>({counter, output}));
+        f.canvas.selection().set({output, counter});
+        QCOMPARE(f.canvas.selection().blocks(), QList<BlockItem *>({counter, output}));
         QCOMPARE(selected.last().first().toBool(), true);
         QVERIFY(iconImage(f.canvas, counter) != plain);
 
-        f.canvas.setSelection({output});
+        f.canvas.selection().set({output});
         QCOMPARE(iconImage(f.canvas, counter), plain);
 
         QSignalSpy modified(&f.canvas, &ProgramWidget::modified);
-        f.canvas.setSelection({counter, output});
+        f.canvas.selection().set({counter, output});
         f.canvas.deleteSelection();
         QCOMPARE(modified.count(), 1);
         QCOMPARE(selected.last().first().toBool(), false);
@@ -436,7 +436,7 @@ private slots:
         f.add(QStringLiteral("Input"), 4);
         driver.drag(QPoint(1, 90), QPoint(120, 150)); // band over rows 0 and 1
         QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Selecting);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{first, second}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{first, second}));
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.drag(grip(second), grip(second) + QPoint(0, 3 * 40));
         // Row 4 is taken: the lower block stops in row 3 before it, and the
@@ -470,7 +470,7 @@ private slots:
         QList<BlockItem *> blocks;
         for (int row : rows)
             blocks << f.add(QStringLiteral("NonFnc"), row);
-        f.canvas.setSelection(blocks);
+        f.canvas.selection().set(blocks);
         QSignalSpy modified(&f.canvas, &ProgramWidget::modified);
         QVERIFY(driver.key(Qt::Key(key)));
         QList<int> moved;
@@ -485,9 +485,9 @@ private slots:
         Fixture f;
         CanvasDriver driver(f.canvas);
         BlockItem *input = f.add(QStringLiteral("Input"), 0);
-        f.canvas.setSelection({input});
+        f.canvas.selection().set({input});
         driver.drag(QPoint(300, 81), QPoint(300, 400));
-        QVERIFY(f.canvas.selection().isEmpty());
+        QVERIFY(f.canvas.selection().blocks().isEmpty());
         QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Idle);
         QCOMPARE(input->id(), 0);
     }
@@ -501,10 +501,10 @@ private slots:
         BlockItem *c = f.add(QStringLiteral("Input"), 5);
         driver.click(grip(a));
         driver.click(grip(c), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, c}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{a, c}));
         driver.click(grip(a), Qt::LeftButton);
         driver.click(grip(c), Qt::LeftButton, Qt::ShiftModifier);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, b, c}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{a, b, c}));
     }
 
     void paletteDropTakesLowestFreeRowWhereverDropped()
@@ -515,7 +515,7 @@ private slots:
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         QSignalSpy selected(&f.canvas, &ProgramWidget::itemSelect);
         driver.dropFromOutside(QStringLiteral("PreLogic"), QPoint(600, 900));
-        BlockItem *placed = f.canvas.currentBlock();
+        BlockItem *placed = f.canvas.selection().currentBlock();
         QVERIFY(placed);
         QCOMPARE(placed->name(), QStringLiteral("PreLgc1"));
         QCOMPARE(placed->id(), 1);
@@ -573,7 +573,7 @@ private slots:
         BlockItem *feedback = f.add(QStringLiteral("FeedBack"), 0, QStringLiteral("FeedBack0"));
         f.doc.edits().renameBlock(feedback, QStringLiteral("veto"));
         driver.dropFromOutside(QStringLiteral("FeedBack0"), QPoint(150, 500));
-        BlockItem *reference = f.canvas.currentBlock();
+        BlockItem *reference = f.canvas.selection().currentBlock();
         QVERIFY(reference);
         QCOMPARE(reference->kind(), BlockKind::FeedBackReference);
         QCOMPARE(reference->displayName(), QStringLiteral("veto"));
@@ -592,15 +592,15 @@ private slots:
         BlockItem *other = f.add(QStringLiteral("DlyFnc"), 5, QStringLiteral("DlyFnc1"));
         QVERIFY(f.doc.edits().connect(logic, function, 0).connected());
         const QLine wire = f.canvas.wireMap().wires().first().line;
-        f.canvas.setSelection({other});
+        f.canvas.selection().set({other});
         driver.click(wire.center());
-        QVERIFY(f.canvas.isWireSelected());
+        QVERIFY(f.canvas.selection().isWireSelected());
         QVERIFY(driver.key(Qt::Key_Delete));
         QVERIFY(function->inputs().isEmpty());
         QCOMPARE(f.doc.resources().free(QStringLiteral("PreLogicInfo")), 8);
         QCOMPARE(f.doc.model().functionBlocks().size(), 2);
 
-        f.canvas.setSelection({other});
+        f.canvas.selection().set({other});
         driver.key(Qt::Key_Delete);
         QCOMPARE(f.doc.model().functionBlocks(), QList<BlockItem *>{function});
         driver.click(grip(function));
@@ -618,7 +618,7 @@ private slots:
         driver.click(grip(label));
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.key(Qt::Key_Left);
-        BlockItem *moved = f.canvas.currentBlock();
+        BlockItem *moved = f.canvas.selection().currentBlock();
         QVERIFY(moved);
         QCOMPARE(moved->kind(), BlockKind::PreLabel);
         QCOMPARE(moved->position(), QPoint(284, 106));
@@ -631,7 +631,7 @@ private slots:
         BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
         QVERIFY(f.doc.edits().connect(logic, moved, 0).connected());
         driver.key(Qt::Key_Right);
-        QCOMPARE(f.canvas.currentBlock(), moved);
+        QCOMPARE(f.canvas.selection().currentBlock(), moved);
         QCOMPARE(moved->kind(), BlockKind::PreLabel);
         QCOMPARE(steps.count(), 1);
     }
