@@ -7,14 +7,11 @@
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
-#include "editor/gesturecontroller.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/parameteredits.h"
-#include "model/placement.h"
-#include "model/rowsearch.h"
 #include "model/sheet.h"
 
 #include <QAction>
@@ -28,7 +25,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -40,9 +36,10 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_design(design),
       m_edits(edits),
       m_backdrop(this, settings),
+      m_icons(this),
       m_wireMap(*sheet),
-      m_selection(*sheet, [this](BlockItem *block, bool highlighted) { showSelected(block, highlighted); }),
-      m_gestures(std::make_unique<GestureController>())
+      m_selection(*sheet, [this](BlockItem *block, bool highlighted) { m_icons.highlight(block, highlighted); }),
+      m_mover(*sheet, *edits, m_selection)
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -94,7 +91,7 @@ void ProgramWidget::setPasteAction(QAction *paste)
 
 CanvasGesture ProgramWidget::gesture() const
 {
-    return m_gestures->gesture();
+    return m_gestures.gesture();
 }
 
 Sheet *ProgramWidget::sheet() const
@@ -109,54 +106,40 @@ int ProgramWidget::sheetIndex() const
 
 QLabel *ProgramWidget::iconOf(const BlockItem *block) const
 {
-    return m_icons.value(block).label;
+    return m_icons.iconOf(block);
 }
 
 void ProgramWidget::showBlock(BlockItem *block)
 {
-    auto *label = new QLabel(this);
-    // Presses and right clicks reach the canvas, which finds the block.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setAttribute(Qt::WA_DeleteOnClose);
-    label->move(block->position());
-    label->show();
-    m_icons.insert(block, Icon{label, QPixmap()});
+    m_icons.add(block);
     setIconPicture(block, BlockIconPainter::placedPicture(*block));
     markWiresDirty();
 }
 
 void ProgramWidget::moveIcon(BlockItem *block)
 {
-    if (QLabel *icon = iconOf(block))
-        icon->move(block->position());
+    m_icons.move(block);
     markWiresDirty();
 }
 
 void ProgramWidget::redrawBlock(BlockItem *block)
 {
-    if (m_icons.contains(block))
-        setIconPicture(block, BlockIconPainter::placedPicture(*block));
+    setIconPicture(block, BlockIconPainter::placedPicture(*block));
 }
 
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
     if (!m_sheet->contains(block) && !m_icons.contains(block))
         return;
-    if (QLabel *icon = m_icons.take(block).label)
-        icon->close();
+    m_icons.remove(block);
     m_selection.forget(block);
-    m_gestures->forget(block);
+    m_gestures.forget(block);
     markWiresDirty();
 }
 
 void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
 {
-    const auto icon = m_icons.find(block);
-    if (icon == m_icons.end())
-        return;
-    icon->picture = picture;
-    icon->label->resize(picture.size());
-    showSelected(block, m_selection.isHighlighted(block));
+    m_icons.setPicture(block, picture, m_selection.isHighlighted(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block)
@@ -173,14 +156,6 @@ void ProgramWidget::moveToPort(BlockItem *block, const QString &port)
     const QString name = showsPortName ? port : block->displayName();
     if (ParameterEdits(*m_design, *m_edits).setPort(block, port, name))
         updateBlock(block);
-}
-
-void ProgramWidget::showSelected(BlockItem *block, bool selected)
-{
-    const Icon icon = m_icons.value(block);
-    if (!icon.label)
-        return;
-    icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
 }
 
 void ProgramWidget::deleteSelection()
@@ -272,7 +247,7 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(QColor(0, 0, 255), 2));
         painter.drawLine(m_selection.selectedWire());
     }
-    m_gestures->paint(painter, m_selection.blocksToMove());
+    m_gestures.paint(painter, m_selection.blocksToMove());
 }
 
 // ---- gestures ----
@@ -297,7 +272,7 @@ void ProgramWidget::pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton butt
 {
     m_selection.clear();
     if (button == Qt::LeftButton && !selectWireAt(press))
-        m_gestures->press(CanvasGesture::Selecting, press);
+        m_gestures.press(CanvasGesture::Selecting, press);
 }
 
 void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button)
@@ -307,27 +282,27 @@ void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::Mous
     if (button != Qt::LeftButton)
         return;
     if (CanvasHitTest::pressGesture(*block, press) == CanvasGesture::DrawingWire)
-        m_gestures->press(CanvasGesture::DrawingWire, block->outputPoint(), block);
+        m_gestures.press(CanvasGesture::DrawingWire, block->outputPoint(), block);
     else
-        m_gestures->press(CanvasGesture::Moving, press);
+        m_gestures.press(CanvasGesture::Moving, press);
 }
 
 void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_gestures->move(event->position().toPoint()))
+    if (m_gestures.move(event->position().toPoint()))
         update();
     event->accept();
 }
 
 void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    const GestureController::Finished done = m_gestures->release(event->position().toPoint());
+    const GestureController::Finished done = m_gestures.release(event->position().toPoint());
     switch (done.gesture) {
     case CanvasGesture::Selecting:
-        selectBand(done.from, done.to);
+        m_selection.set(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(done.from, done.to)));
         break;
     case CanvasGesture::Moving:
-        if (dropMove(done.from, done.to))
+        if (m_mover.moveByDrag(done.from, done.to))
             commit();
         break;
     case CanvasGesture::DrawingWire:
@@ -352,55 +327,6 @@ void ProgramWidget::dropEvent(QDropEvent *event)
     }
     dropNewBlock(payload->key);
     event->acceptProposedAction();
-}
-
-void ProgramWidget::selectBand(const QPoint &press, const QPoint &drop)
-{
-    m_selection.set(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(press, drop)));
-}
-
-bool ProgramWidget::dropMove(const QPoint &press, const QPoint &drop)
-{
-    const QPoint offset = drop - press;
-    BlockItem *current = m_selection.currentBlock();
-    if (m_selection.blocks().isEmpty() && current) {
-        const BlockKind kind = current->kind();
-        const int postLogicX = Placement::columnX(SheetColumn::PostLogic);
-        if ((kind == BlockKind::Label && drop.x() < postLogicX)
-            || (kind == BlockKind::PreLabel && drop.x() >= postLogicX))
-            return changeLabelSide(kind == BlockKind::Label);
-    }
-    const int step = offset.y() >= 0 ? 1 : -1;
-    return moveBlocks(m_selection.blocksToMove(), step, [&](BlockItem *block) {
-        return RowSearch::rowToward(*m_sheet, *block, block->position().y() + offset.y());
-    });
-}
-
-bool ProgramWidget::moveByRows(int step)
-{
-    const bool moved = moveBlocks(m_selection.blocksToMove(), step, [&](BlockItem *block) {
-        return RowSearch::nextFreeRow(*m_sheet, *block, step);
-    });
-    if (moved)
-        commit();
-    return moved;
-}
-
-bool ProgramWidget::moveBlocks(const QList<BlockItem *> &blocks, int step,
-                               const std::function<int(BlockItem *)> &targetRow)
-{
-    // The block furthest in the direction of the move goes first, so the
-    // others keep their order behind it.
-    QList<BlockItem *> ordered = blocks;
-    if (step > 0)
-        std::reverse(ordered.begin(), ordered.end());
-    bool moved = false;
-    for (BlockItem *block : std::as_const(ordered)) {
-        const int row = targetRow(block);
-        if (row >= 0)
-            moved = m_edits->moveBlock(block, row) || moved;
-    }
-    return moved;
 }
 
 void ProgramWidget::dropNewBlock(const QString &key)
@@ -438,19 +364,6 @@ void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
         commit();
 }
 
-bool ProgramWidget::changeLabelSide(bool toLeft)
-{
-    const BlockKind from = toLeft ? BlockKind::Label : BlockKind::PreLabel;
-    BlockItem *current = m_selection.currentBlock();
-    if (!m_selection.blocks().isEmpty() || !current || current->kind() != from)
-        return false;
-    BlockItem *moved = m_edits->changeLabelSide(current);
-    if (!moved)
-        return false;
-    m_selection.setCurrentBlock(moved);
-    return true;
-}
-
 bool ProgramWidget::handleKey(int key)
 {
     switch (key) {
@@ -463,11 +376,12 @@ bool ProgramWidget::handleKey(int key)
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        moveByRows(key == Qt::Key_Up ? -1 : 1);
+        if (m_mover.moveByRows(key == Qt::Key_Up ? -1 : 1))
+            commit();
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (changeLabelSide(key == Qt::Key_Left))
+        if (m_mover.changeLabelSide(key == Qt::Key_Left))
             commit();
         break;
     default:

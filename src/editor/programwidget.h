@@ -1,23 +1,21 @@
 #pragma once
 
 #include "editor/canvasgesture.h"
+#include "editor/blockicons.h"
+#include "editor/blockmover.h"
 #include "editor/canvasselection.h"
 #include "editor/dragwidget.h"
+#include "editor/gesturecontroller.h"
 #include "editor/sheetbackdrop.h"
 #include "editor/wiremap.h"
 
-#include <QHash>
-#include <QPixmap>
 #include <QLine>
 #include <QList>
 #include <QPoint>
-#include <functional>
-#include <memory>
 #include <optional>
 
 class BlockEditorOpener;
 class BlockItem;
-class GestureController;
 class CanvasPrompts;
 class QAction;
 class QMenu;
@@ -80,9 +78,6 @@ public:
     // to it on every sheet, as one change.
     void deleteBlock(BlockItem *block);
     void renameBlock(BlockItem *block);
-    // Moves the selection (or the current block) one free row up (-1) or
-    // down (+1), keeping the blocks' order.
-    bool moveByRows(int step);
     // Delete, Up, Down, Left and Right; false for any other key. The window
     // hands keys here directly, so no shortcut sees them a second time.
     bool handleKey(int key);
@@ -124,38 +119,26 @@ private:
     BlockItem *blockAt(const QPoint &point) const;
     void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
     void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
-    void selectBand(const QPoint &press, const QPoint &drop);
-    bool dropMove(const QPoint &press, const QPoint &drop);
-    bool moveBlocks(const QList<BlockItem *> &blocks, int step,
-                    const std::function<int(BlockItem *)> &targetRow);
     void dropNewBlock(const QString &key);
     void dropWire(const QString &sourceName, const QPoint &drop);
     void warnAfterDrop(const QString &text);
-    bool changeLabelSide(bool toLeft);
     void commit();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
     void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
     void setIconPicture(BlockItem *block, const QPixmap &picture);
-    void showSelected(BlockItem *block, bool selected);
 
     Sheet *m_sheet;
     DesignModel *m_design;
     DesignEdits *m_edits;
 
-    // The child label showing each block of the sheet, and its picture when
-    // not selected.
-    struct Icon
-    {
-        QLabel *label = nullptr;
-        QPixmap picture;
-    };
-    QHash<const BlockItem *, Icon> m_icons;
     SheetBackdrop m_backdrop;
+    BlockIcons m_icons;
     WireMap m_wireMap;
     CanvasSelection m_selection;
-    std::unique_ptr<GestureController> m_gestures;
+    BlockMover m_mover;
+    GestureController m_gestures;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;
     QAction *m_paste = nullptr;
