@@ -20,14 +20,12 @@
 #include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <algorithm>
-#include <utility>
+#include <optional>
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                              const ConnectionSettings *settings, QWidget *parent)
@@ -39,7 +37,8 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_icons(this),
       m_wireMap(*sheet),
       m_selection(*sheet, [this](BlockItem *block, bool highlighted) { m_icons.highlight(block, highlighted); }),
-      m_mover(*sheet, *edits, m_selection)
+      m_mover(*sheet, *edits, m_selection),
+      m_gestures(*sheet, *edits, m_selection, m_mover)
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -59,54 +58,9 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
 
 ProgramWidget::~ProgramWidget() = default;
 
-DesignModel *ProgramWidget::design() const
-{
-    return m_design;
-}
-
-void ProgramWidget::setEditorOpener(BlockEditorOpener *opener)
-{
-    m_opener = opener;
-}
-
-BlockEditorOpener *ProgramWidget::editorOpener() const
-{
-    return m_opener;
-}
-
-void ProgramWidget::setPrompts(CanvasPrompts *prompts)
-{
-    m_prompts = prompts;
-}
-
-CanvasPrompts *ProgramWidget::prompts() const
-{
-    return m_prompts;
-}
-
-void ProgramWidget::setPasteAction(QAction *paste)
-{
-    m_paste = paste;
-}
-
-CanvasGesture ProgramWidget::gesture() const
-{
-    return m_gestures.gesture();
-}
-
-Sheet *ProgramWidget::sheet() const
-{
-    return m_sheet;
-}
-
 int ProgramWidget::sheetIndex() const
 {
     return m_sheet->index();
-}
-
-QLabel *ProgramWidget::iconOf(const BlockItem *block) const
-{
-    return m_icons.iconOf(block);
 }
 
 void ProgramWidget::showBlock(BlockItem *block)
@@ -207,16 +161,6 @@ void ProgramWidget::markWiresDirty()
     update();
 }
 
-WireMap &ProgramWidget::wireMap()
-{
-    return m_wireMap;
-}
-
-CanvasSelection &ProgramWidget::selection()
-{
-    return m_selection;
-}
-
 void ProgramWidget::refreshSelectionState()
 {
     m_selection.refresh();
@@ -247,7 +191,7 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(QColor(0, 0, 255), 2));
         painter.drawLine(m_selection.selectedWire());
     }
-    m_gestures.paint(painter, m_selection.blocksToMove());
+    m_gestures.paint(painter);
 }
 
 // ---- gestures ----
@@ -272,19 +216,15 @@ void ProgramWidget::pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton butt
 {
     m_selection.clear();
     if (button == Qt::LeftButton && !selectWireAt(press))
-        m_gestures.press(CanvasGesture::Selecting, press);
+        m_gestures.pressOnCanvas(press);
 }
 
 void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button)
 {
     m_selection.setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
-    if (button != Qt::LeftButton)
-        return;
-    if (CanvasHitTest::pressGesture(*block, press) == CanvasGesture::DrawingWire)
-        m_gestures.press(CanvasGesture::DrawingWire, block->outputPoint(), block);
-    else
-        m_gestures.press(CanvasGesture::Moving, press);
+    if (button == Qt::LeftButton)
+        m_gestures.pressOnBlock(block, press);
 }
 
 void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
@@ -296,23 +236,11 @@ void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
 
 void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    const GestureController::Finished done = m_gestures.release(event->position().toPoint());
-    switch (done.gesture) {
-    case CanvasGesture::Selecting:
-        m_selection.set(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(done.from, done.to)));
-        break;
-    case CanvasGesture::Moving:
-        if (m_mover.moveByDrag(done.from, done.to))
-            commit();
-        break;
-    case CanvasGesture::DrawingWire:
-        // A release near the output ends in the source's own column, where
-        // no wire can end.
-        dropWire(done.source->name(), done.to);
-        break;
-    case CanvasGesture::Idle:
-        break;
-    }
+    const GestureController::Outcome outcome = m_gestures.release(event->position().toPoint());
+    if (!outcome.warning.isEmpty())
+        warnAfterDrop(outcome.warning);
+    if (outcome.changed)
+        commit();
     update();
     event->accept();
 }
@@ -353,15 +281,6 @@ void ProgramWidget::warnAfterDrop(const QString &text)
         if (m_prompts)
             m_prompts->warning(this, text);
     });
-}
-
-void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
-{
-    const WireRules::DropResult result = m_edits->dropWire(sourceName, sheetIndex(), drop);
-    if (!result.warning.isEmpty())
-        warnAfterDrop(result.warning);
-    if (result.connected())
-        commit();
 }
 
 bool ProgramWidget::handleKey(int key)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editor/canvasgesture.h"
 #include "editor/blockicons.h"
 #include "editor/blockmover.h"
 #include "editor/canvasselection.h"
@@ -9,10 +8,7 @@
 #include "editor/sheetbackdrop.h"
 #include "editor/wiremap.h"
 
-#include <QLine>
-#include <QList>
 #include <QPoint>
-#include <optional>
 
 class BlockEditorOpener;
 class BlockItem;
@@ -46,27 +42,27 @@ public:
                   const ConnectionSettings *settings, QWidget *parent = nullptr);
     ~ProgramWidget() override;
 
-    DesignModel *design() const;
+    DesignModel *design() const { return m_design; }
     // Not owned; null: blocks without a dialog get the port list.
-    void setEditorOpener(BlockEditorOpener *opener);
-    BlockEditorOpener *editorOpener() const;
+    void setEditorOpener(BlockEditorOpener *opener) { m_opener = opener; }
+    BlockEditorOpener *editorOpener() const { return m_opener; }
     // Not owned; null: no boxes (warnings are dropped, the port list is
     // cancelled). The window installs its own, which reach its prompter.
-    void setPrompts(CanvasPrompts *prompts);
-    CanvasPrompts *prompts() const;
+    void setPrompts(CanvasPrompts *prompts) { m_prompts = prompts; }
+    CanvasPrompts *prompts() const { return m_prompts; }
     // The window's paste command, offered by the canvas menu; not owned.
-    void setPasteAction(QAction *paste);
-    CanvasGesture gesture() const;
+    void setPasteAction(QAction *paste) { m_paste = paste; }
+    CanvasGesture gesture() const { return m_gestures.gesture(); }
 
-    Sheet *sheet() const;
+    Sheet *sheet() const { return m_sheet; }
     int sheetIndex() const;
 
-    WireMap &wireMap();
+    WireMap &wireMap() { return m_wireMap; }
     // The wires must be rebuilt and the canvas repainted.
     void markWiresDirty();
     // Selects the wire at `point`: its destination becomes the current block.
     bool selectWireAt(const QPoint &point);
-    CanvasSelection &selection();
+    CanvasSelection &selection() { return m_selection; }
 
     // Deletes the selected blocks, or the current block when nothing is
     // selected, giving their resources back.
@@ -94,7 +90,7 @@ public:
     // kind, as the port dialog would with the name left as it is.
     void moveToPort(BlockItem *block, const QString &port);
 
-    QLabel *iconOf(const BlockItem *block) const;
+    QLabel *iconOf(const BlockItem *block) const { return m_icons.iconOf(block); }
 
 public slots:
     void showMenu(const QPoint &point);
@@ -120,7 +116,6 @@ private:
     void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
     void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
     void dropNewBlock(const QString &key);
-    void dropWire(const QString &sourceName, const QPoint &drop);
     void warnAfterDrop(const QString &text);
     void commit();
     void showBlock(BlockItem *block);
