@@ -133,7 +133,7 @@ void run(const QString &path)
         },
         [&] {
             sendDrop(*canvas, QStringLiteral("PreLogic"));
-            placed = canvas->currentBlock();
+            placed = canvas->selection().currentBlock();
         });
     std::printf("drop of a PreLogic on the full sheet, edit step recorded: %6.2f ms (%d steps)\n", drop,
                 window.history().count());

@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTranslator>
 
 
@@ -92,9 +91,9 @@ int main(int argc, char *argv[])
     if (!commandLine.warningText().isEmpty())
         QMessageBox::warning(window, QCoreApplication::translate("main", "KaRiX"),
                              commandLine.warningText(), QMessageBox::Ok);
+    LayoutReport::watchIfRequested(*window);
     window->show();
     window->documentController().restoreUnsavedChanges();
-    QTimer::singleShot(0, window, [window] { LayoutReport::writeIfRequested(*window); });
     const int exitCode = app.exec();
     delete window;
     return exitCode;

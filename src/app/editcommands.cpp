@@ -82,7 +82,7 @@ void EditCommands::deleteSelection()
 void EditCommands::selectAll()
 {
     if (ProgramWidget *canvas = m_tabs.currentCanvas())
-        canvas->selectAll();
+        canvas->selection().selectAll();
 }
 
 void EditCommands::enableSelectionActions(bool selected)

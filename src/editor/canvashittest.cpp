@@ -14,45 +14,16 @@ constexpr int kWireGrip = 10;
 constexpr int kBandEdgeX = 30;
 constexpr int kBandEdgeY = 100;
 
-// Right edges of the press columns, left to right; the output column is open.
-constexpr int kPressColumnEnds[] = {141, 283, 424, 566};
-
-bool containsAfterFirst(const QString &key, QLatin1String word)
-{
-    return key.indexOf(word) > 0;
-}
-
 } // namespace
-
-QString CanvasHitTest::bandKey()
-{
-    return QStringLiteral("KaRiXrect");
-}
-
-QString CanvasHitTest::moveKey()
-{
-    return QStringLiteral("KaRiXmove");
-}
 
 bool CanvasHitTest::inHeaderStrip(const QPoint &point)
 {
     return point.y() < kHeaderBottom;
 }
 
-SheetColumn CanvasHitTest::pressColumn(int x)
-{
-    int column = 0;
-    for (int end : kPressColumnEnds) {
-        if (x <= end)
-            return SheetColumn(column);
-        ++column;
-    }
-    return SheetColumn::Output;
-}
-
 BlockItem *CanvasHitTest::blockAt(const Sheet &sheet, const QPoint &point)
 {
-    for (BlockItem *block : sheet.column(pressColumn(point.x()))) {
+    for (BlockItem *block : sheet.column(Placement::columnAt(point.x()))) {
         if (block->containsPoint(-1, point.x(), point.y()))
             return block;
     }
@@ -61,32 +32,11 @@ BlockItem *CanvasHitTest::blockAt(const Sheet &sheet, const QPoint &point)
 
 CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &press)
 {
-    const SheetColumn column = pressColumn(press.x());
+    const SheetColumn column = Placement::columnAt(press.x());
     if (column == SheetColumn::Output || block.kind() == BlockKind::PreLabel)
         return CanvasGesture::Moving;
     return press.x() >= block.outputPoint().x() - kWireGrip ? CanvasGesture::DrawingWire
                                                             : CanvasGesture::Moving;
-}
-
-QString CanvasHitTest::wireKey(const BlockItem &block)
-{
-    const QString name = block.name();
-    const SheetColumn column = block.traits().column;
-    const bool preLogicLabel = column == SheetColumn::PreLogic
-                               && (name.startsWith(QLatin1String("FeedBack"))
-                                   || name.startsWith(QLatin1String("Label")));
-    const bool functionLabel = column == SheetColumn::Function
-                               && name.startsWith(QLatin1String("Label"));
-    return preLogicLabel || functionLabel ? QStringLiteral("OUT") + name : name;
-}
-
-QString CanvasHitTest::wireSourceName(const QString &key)
-{
-    if (containsAfterFirst(key, QLatin1String("FeedBack")))
-        return key.mid(key.indexOf(QLatin1String("FeedBack")));
-    if (containsAfterFirst(key, QLatin1String("Label")))
-        return key.mid(key.indexOf(QLatin1String("Label")));
-    return key;
 }
 
 bool CanvasHitTest::isNewBlockKey(const QString &key)
@@ -97,15 +47,6 @@ bool CanvasHitTest::isNewBlockKey(const QString &key)
     const auto starts = [&](const char *word) { return key.startsWith(QLatin1String(word)); };
     return std::any_of(std::begin(exact), std::end(exact), is)
            || std::any_of(std::begin(prefixes), std::end(prefixes), starts);
-}
-
-CanvasGesture CanvasHitTest::gestureOfKey(const QString &key)
-{
-    if (key == bandKey())
-        return CanvasGesture::Selecting;
-    if (key == moveKey())
-        return CanvasGesture::Moving;
-    return isNewBlockKey(key) ? CanvasGesture::Idle : CanvasGesture::DrawingWire;
 }
 
 QRect CanvasHitTest::bandRect(const QPoint &press, const QPoint &drop)

@@ -13,32 +13,21 @@ class Sheet;
 
 // The canvas's decisions about points and drag keys, as pure functions:
 // which column a press falls in, whether a press on a block draws a wire or
-// moves it, the drag key of a wire, and which blocks a rubber band selects.
+// moves it, which drops create a block, and which blocks a rubber band
+// selects.
 class CanvasHitTest
 {
 public:
-    static QString bandKey();  // "KaRiXrect"
-    static QString moveKey();  // "KaRiXmove"
-
     // Presses above this y hit the column headers.
     static bool inHeaderStrip(const QPoint &point);
-    // Press columns: inputs up to x 141, pre-logic to 283, functions to 424,
-    // post-logic to 566, outputs beyond.
-    static SheetColumn pressColumn(int x);
-    // The block of the press column whose picture holds the point, or null.
+    // The block of the column at the press whose picture holds the point,
+    // or null.
     static BlockItem *blockAt(const Sheet &sheet, const QPoint &point);
     // DrawingWire for a press at most 10 px left of the block's output
     // point, else Moving; PreLabel definers and the output column always move.
     static CanvasGesture pressGesture(const BlockItem &block, const QPoint &press);
-    // The key of a wire drag from the block: its name, with "OUT" in front
-    // where the name would otherwise read as a label-bar key.
-    static QString wireKey(const BlockItem &block);
-    // The source block's name in a wire key.
-    static QString wireSourceName(const QString &key);
     // Keys that create a block: palette kinds and label-bar names.
     static bool isNewBlockKey(const QString &key);
-    // The gesture a key of the canvas's own drag stands for.
-    static CanvasGesture gestureOfKey(const QString &key);
     // The rubber band from press to drop; a band starting left of x 30 or
     // above y 100 reaches the canvas edge.
     static QRect bandRect(const QPoint &press, const QPoint &drop);

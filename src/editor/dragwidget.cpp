@@ -13,11 +13,6 @@ DragWidget::DragWidget(QWidget *parent) : QFrame(parent)
     setAcceptDrops(true);
 }
 
-void DragWidget::setDragRunner(DragRunner runner)
-{
-    m_runner = std::move(runner);
-}
-
 bool DragWidget::isOwnDrag(const QDropEvent *event) const
 {
     return m_dragging || event->source() == this;
@@ -55,10 +50,5 @@ Qt::DropAction DragWidget::startDrag(const DragPayload &payload, const QPixmap &
     drag->setPixmap(picture);
     drag->setHotSpot(hotSpot);
     QScopedValueRollback<bool> dragging(m_dragging, true);
-    if (m_runner) {
-        const Qt::DropAction action = m_runner(*drag);
-        drag->deleteLater();
-        return action;
-    }
     return drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
 }

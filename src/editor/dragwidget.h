@@ -2,11 +2,8 @@
 
 #include <QFrame>
 
-#include <functional>
-
 struct DragPayload;
 class QLabel;
-class QDrag;
 class QPixmap;
 
 // Framed widget that takes part in the editor's drag and drop: it accepts
@@ -16,15 +13,7 @@ class DragWidget : public QFrame
 {
     Q_OBJECT
 public:
-    // Runs a drag to its end. Offscreen QDrag::exec returns at once, so
-    // tests run the drag themselves: they send the drag events while
-    // isOwnDrag() holds.
-    using DragRunner = std::function<Qt::DropAction(QDrag &drag)>;
-
     explicit DragWidget(QWidget *parent = nullptr);
-
-    // An empty runner restores QDrag::exec.
-    void setDragRunner(DragRunner runner);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -39,6 +28,5 @@ protected:
 private:
     void acceptEditorDrag(QDropEvent *event);
 
-    DragRunner m_runner;
     bool m_dragging = false;
 };

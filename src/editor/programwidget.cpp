@@ -1,116 +1,31 @@
 #include "editor/programwidget.h"
 
 #include "editor/blockeditoropener.h"
+#include "editor/blockediting.h"
 #include "editor/blockiconpainter.h"
+#include "editor/blockmenu.h"
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
-#include "editor/nimactioncopy.h"
-#include "editor/nimactioncut.h"
-#include "editor/nimactiondelete.h"
-#include "editor/nimactionedit.h"
-#include "editor/nimactionrename.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
-#include "model/connectionsettings.h"
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/parameteredits.h"
-#include "model/placement.h"
-#include "model/rowsearch.h"
 #include "model/sheet.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDragLeaveEvent>
-#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
-#include <algorithm>
-#include <utility>
-#include <cmath>
-
-namespace {
-
-struct Band
-{
-    int left;
-    int right;
-    QColor colour;
-};
-
-// Column bands, x1..x2 inclusive, from y 30 to the bottom of the canvas.
-const Band kBands[] = {
-    {0, 117, QColor(255, 0, 0, 20)},
-    {118, 259, QColor(255, 255, 0, 50)},
-    {260, 400, QColor(0, 255, 0, 50)},
-    {401, 542, QColor(0, 255, 255, 50)},
-    {543, 770, QColor(0, 0, 255, 30)},
-};
-constexpr int kBandTop = 30;
-constexpr int kBandBottom = 1030;
-
-struct Header
-{
-    const char *objectName;
-    QRect rect;
-    const char *text;
-};
-
-// Headers from y 37, at their column's left edge (the input header indented).
-QRect headerRect(SheetColumn column, int indent, const QSize &size)
-{
-    return QRect(QPoint(Placement::columnX(column) + indent, 37), size);
-}
-
-const Header kHeaders[] = {
-    {"label_0", headerRect(SheetColumn::Input, 20, QSize(56, 16)), QT_TRANSLATE_NOOP("MainWindow", "Input")},
-    {"label_1", headerRect(SheetColumn::PreLogic, 0, QSize(63, 30)),
-     QT_TRANSLATE_NOOP("MainWindow", "PreLogic\nFeedBack")},
-    {"label_2", headerRect(SheetColumn::Function, 0, QSize(56, 30)),
-     QT_TRANSLATE_NOOP("MainWindow", "Function\n")},
-    {"label_3", headerRect(SheetColumn::PostLogic, 0, QSize(63, 16)),
-     QT_TRANSLATE_NOOP("MainWindow", "PostLogic")},
-    {"label_4", headerRect(SheetColumn::Output, 0, QSize(111, 45)),
-     QT_TRANSLATE_NOOP("MainWindow", "Output\nFeedBack\nMeasure Counter")},
-};
-
-// Wires at most this many pixels high are hit within this many pixels above
-// and below them.
-constexpr int kFlatWireTolerance = 2;
-
-QRect hitRect(const QLine &line)
-{
-    const QRect box = QRect(line.p1(), line.p2()).normalized();
-    if (std::abs(line.dy()) <= kFlatWireTolerance)
-        return box.adjusted(0, -kFlatWireTolerance, 0, kFlatWireTolerance);
-    return box;
-}
-
-// A wire whose box is degenerate (flat or upright) counts as distance 0, so
-// it wins over a sloped wire whose box also holds the point.
-double distanceToLine(const QPoint &point, const QLine &line)
-{
-    const double dx = line.dx();
-    const double dy = line.dy();
-    if (dx == 0.0 || dy == 0.0)
-        return 0.0;
-    const double length = std::hypot(dx, dy);
-    const double cross = dx * (point.y() - line.y1()) - dy * (point.x() - line.x1());
-    return std::abs(cross) / length;
-}
-
-} // namespace
+#include <optional>
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                              const ConnectionSettings *settings, QWidget *parent)
@@ -118,21 +33,24 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_sheet(sheet),
       m_design(design),
       m_edits(edits),
-      m_settings(settings),
-      m_connectionLabel(new QLabel(this))
+      m_backdrop(this, settings),
+      m_icons(this),
+      m_wireMap(*sheet),
+      m_selection(*sheet, [this](BlockItem *block, bool highlighted) { m_icons.highlight(block, highlighted); }),
+      m_mover(*sheet, *edits, m_selection),
+      m_gestures(*sheet, *edits, m_selection, m_mover)
 {
     setMinimumSize(750, 1030);
     setContextMenuPolicy(Qt::CustomContextMenu);
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
-    createHeaders();
-    m_connectionLabel->setGeometry(20, 8, 700, 18);
 
     connect(sheet, &Sheet::blockPlaced, this, &ProgramWidget::showBlock);
     connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::moveIcon);
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
+    connect(&m_selection, &CanvasSelection::itemSelect, this, &ProgramWidget::itemSelect);
     connect(this, &QWidget::customContextMenuRequested, this, &ProgramWidget::showMenu);
     for (BlockItem *block : sheet->blocks())
         showBlock(block);
@@ -140,132 +58,42 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
 
 ProgramWidget::~ProgramWidget() = default;
 
-DesignModel *ProgramWidget::design() const
-{
-    return m_design;
-}
-
-void ProgramWidget::setEditorOpener(BlockEditorOpener *opener)
-{
-    m_opener = opener;
-}
-
-BlockEditorOpener *ProgramWidget::editorOpener() const
-{
-    return m_opener;
-}
-
-void ProgramWidget::setPrompts(CanvasPrompts *prompts)
-{
-    m_prompts = prompts;
-}
-
-CanvasPrompts *ProgramWidget::prompts() const
-{
-    return m_prompts;
-}
-
-void ProgramWidget::setPasteAction(QAction *paste)
-{
-    m_paste = paste;
-}
-
-CanvasGesture ProgramWidget::gesture() const
-{
-    return m_gesture;
-}
-
-Sheet *ProgramWidget::sheet() const
-{
-    return m_sheet;
-}
-
 int ProgramWidget::sheetIndex() const
 {
     return m_sheet->index();
 }
 
-void ProgramWidget::createHeaders()
-{
-    for (const Header &header : kHeaders) {
-        auto *label = new QLabel(QCoreApplication::translate("MainWindow", header.text), this);
-        label->setObjectName(QString::fromLatin1(header.objectName));
-        label->setGeometry(header.rect);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-}
-
-QLabel *ProgramWidget::iconOf(const BlockItem *block) const
-{
-    return m_icons.value(block).label;
-}
-
 void ProgramWidget::showBlock(BlockItem *block)
 {
-    auto *label = new QLabel(this);
-    label->setAttribute(Qt::WA_DeleteOnClose);
-    label->move(block->position());
-    label->show();
-    m_icons.insert(block, Icon{label, QPixmap()});
+    m_icons.add(block);
     setIconPicture(block, BlockIconPainter::placedPicture(*block));
-    attachActions(block, label);
     markWiresDirty();
-}
-
-void ProgramWidget::attachActions(BlockItem *block, QLabel *icon)
-{
-    icon->setContextMenuPolicy(Qt::ActionsContextMenu);
-    if (block->traits().hasEditor())
-        icon->addAction(new NIMActionEdit(block, this, icon));
-    icon->addAction(new NIMActionCut(block, this, icon));
-    icon->addAction(new NIMActionCopy(block, this, icon));
-    icon->addAction(new NIMActionDelete(block, this, icon));
-    if (block->traits().renamable)
-        icon->addAction(new NIMActionRename(block, this, icon));
 }
 
 void ProgramWidget::moveIcon(BlockItem *block)
 {
-    if (QLabel *icon = iconOf(block))
-        icon->move(block->position());
+    m_icons.move(block);
     markWiresDirty();
 }
 
 void ProgramWidget::redrawBlock(BlockItem *block)
 {
-    if (m_icons.contains(block))
-        setIconPicture(block, BlockIconPainter::placedPicture(*block));
+    setIconPicture(block, BlockIconPainter::placedPicture(*block));
 }
 
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
     if (!m_sheet->contains(block) && !m_icons.contains(block))
         return;
-    if (QLabel *icon = m_icons.take(block).label)
-        icon->close();
-    m_selection.removeAll(block);
-    if (m_currentBlock == block) {
-        m_currentBlock = nullptr;
-        m_wireSelected = false;
-    }
-    if (m_previousBlock == block)
-        m_previousBlock = nullptr;
+    m_icons.remove(block);
+    m_selection.forget(block);
+    m_gestures.forget(block);
     markWiresDirty();
 }
 
 void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
 {
-    const auto icon = m_icons.find(block);
-    if (icon == m_icons.end())
-        return;
-    icon->picture = picture;
-    icon->label->resize(picture.size());
-    showSelected(block, isHighlighted(block));
-}
-
-bool ProgramWidget::isHighlighted(const BlockItem *block) const
-{
-    return block == m_currentBlock || m_selection.contains(block);
+    m_icons.setPicture(block, picture, m_selection.isHighlighted(block));
 }
 
 void ProgramWidget::updateBlock(BlockItem *block)
@@ -284,62 +112,19 @@ void ProgramWidget::moveToPort(BlockItem *block, const QString &port)
         updateBlock(block);
 }
 
-void ProgramWidget::showSelected(BlockItem *block, bool selected)
-{
-    const Icon icon = m_icons.value(block);
-    if (!icon.label)
-        return;
-    icon.label->setPixmap(selected ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
-}
-
-BlockItem *ProgramWidget::currentBlock() const
-{
-    return m_currentBlock;
-}
-
-const QList<BlockItem *> &ProgramWidget::selection() const
-{
-    return m_selection;
-}
-
-void ProgramWidget::setSelection(const QList<BlockItem *> &blocks)
-{
-    const QList<BlockItem *> previous = std::exchange(m_selection, blocks);
-    for (BlockItem *block : previous)
-        showSelected(block, isHighlighted(block));
-    // Kept in column order, then row order: moves and copies rely on it.
-    CanvasHitTest::sortByColumnAndRow(m_selection);
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, true);
-    emit itemSelect(!m_selection.isEmpty());
-}
-
-void ProgramWidget::selectAll()
-{
-    setSelection(m_sheet->blocks());
-}
-
-void ProgramWidget::clearSelection()
-{
-    setSelection({});
-}
-
 void ProgramWidget::deleteSelection()
 {
-    QList<BlockItem *> doomed = m_selection;
-    if (doomed.isEmpty() && m_currentBlock)
-        doomed << m_currentBlock;
+    const QList<BlockItem *> doomed = m_selection.blocksToMove();
     if (doomed.isEmpty())
         return;
     m_selection.clear();
     m_edits->deleteBlocks(doomed);
-    emit itemSelect(false);
     commit();
 }
 
 void ProgramWidget::copySelection()
 {
-    QApplication::clipboard()->setText(ClipboardFragment::write(blocksToMove()));
+    QApplication::clipboard()->setText(ClipboardFragment::write(m_selection.blocksToMove()));
 }
 
 void ProgramWidget::cutSelection()
@@ -354,7 +139,7 @@ void ProgramWidget::deleteBlock(BlockItem *block)
         m_edits->deleteBlocksNamed(block->name());
     else
         m_edits->deleteBlock(block);
-    emit itemSelect(!m_selection.isEmpty());
+    emit itemSelect(!m_selection.blocks().isEmpty());
     commit();
 }
 
@@ -364,348 +149,112 @@ void ProgramWidget::renameBlock(BlockItem *block)
         updateBlock(block);
 }
 
-QList<BlockItem *> ProgramWidget::blocksToMove() const
-{
-    if (!m_selection.isEmpty() || !m_currentBlock)
-        return m_selection;
-    return {m_currentBlock};
-}
-
 void ProgramWidget::commit()
 {
     markWiresDirty();
     emit modified();
 }
 
-void ProgramWidget::refreshSelectionState()
-{
-    for (BlockItem *block : std::as_const(m_selection))
-        showSelected(block, true);
-    update();
-}
-
 void ProgramWidget::markWiresDirty()
 {
-    m_wiresDirty = true;
+    m_wireMap.markDirty();
     update();
 }
 
-void ProgramWidget::rebuildWires()
+void ProgramWidget::refreshSelectionState()
 {
-    m_wires.clear();
-    const SheetColumn columns[] = {SheetColumn::PreLogic, SheetColumn::Function,
-                                   SheetColumn::PostLogic, SheetColumn::Output};
-    for (SheetColumn column : columns) {
-        for (BlockItem *block : m_sheet->column(column)) {
-            for (const QLine &line : block->wires())
-                m_wires.append({line, block});
-        }
-    }
-    m_wiresDirty = false;
-}
-
-const QList<ProgramWidget::Wire> &ProgramWidget::wireMap()
-{
-    if (m_wiresDirty)
-        rebuildWires();
-    return m_wires;
-}
-
-std::optional<ProgramWidget::Wire> ProgramWidget::wireAt(const QPoint &point)
-{
-    std::optional<Wire> nearest;
-    double nearestDistance = 0.0;
-    for (const Wire &wire : wireMap()) {
-        if (!hitRect(wire.line).contains(point))
-            continue;
-        const double distance = distanceToLine(point, wire.line);
-        if (!nearest || distance < nearestDistance) {
-            nearest = wire;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
+    m_selection.refresh();
+    update();
 }
 
 bool ProgramWidget::selectWireAt(const QPoint &point)
 {
-    const std::optional<Wire> wire = wireAt(point);
+    const std::optional<WireMap::Wire> wire = m_wireMap.wireAt(point);
     if (!wire)
         return false;
-    m_wireSelected = true;
-    m_currentBlock = wire->destination;
-    m_pressPoint = wire->line.p1();
-    m_currentPoint = wire->line.p2();
+    m_selection.selectWire(wire->line, wire->destination);
     update();
     return true;
-}
-
-bool ProgramWidget::isWireSelected() const
-{
-    return m_wireSelected;
-}
-
-QLine ProgramWidget::selectedWire() const
-{
-    return m_wireSelected ? QLine(m_pressPoint, m_currentPoint) : QLine();
-}
-
-QString ProgramWidget::connectionCaption() const
-{
-    return tr("IP address: %1   TCP port: %2   UDP port: %3")
-        .arg(m_settings->address)
-        .arg(m_settings->tcpPort)
-        .arg(m_settings->udpPort);
-}
-
-void ProgramWidget::paintBands(QPainter &painter) const
-{
-    painter.setPen(Qt::NoPen);
-    for (const Band &band : kBands)
-        painter.fillRect(QRect(QPoint(band.left, kBandTop), QPoint(band.right, kBandBottom)),
-                         band.colour);
-}
-
-void ProgramWidget::paintGestures(QPainter &painter) const
-{
-    if (m_gesture == CanvasGesture::DrawingWire) {
-        painter.setPen(Qt::cyan);
-        painter.drawLine(m_pressPoint, m_currentPoint);
-    }
-    if (m_gesture == CanvasGesture::Selecting) {
-        painter.setPen(BlockIconPainter::selectionColour());
-        painter.setBrush(BlockIconPainter::selectionColour());
-        painter.drawRect(CanvasHitTest::bandRect(m_pressPoint, m_currentPoint));
-        painter.setBrush(Qt::NoBrush);
-    }
-    if (m_gesture == CanvasGesture::Moving) {
-        painter.setPen(Qt::cyan);
-        const QPoint offset = m_currentPoint - m_pressPoint;
-        for (const BlockItem *block : blocksToMove())
-            painter.drawRect(QRect(block->position() + offset, block->size()));
-    }
 }
 
 void ProgramWidget::paintEvent(QPaintEvent *event)
 {
     DragWidget::paintEvent(event);
-    const QString caption = connectionCaption();
-    if (m_connectionLabel->text() != caption)
-        m_connectionLabel->setText(caption);
-
     QPainter painter(this);
-    paintBands(painter);
+    m_backdrop.paint(painter);
     painter.setPen(Qt::black);
-    for (const Wire &wire : wireMap())
+    for (const WireMap::Wire &wire : m_wireMap.wires())
         painter.drawLine(wire.line);
-    if (m_wireSelected) {
+    if (m_selection.isWireSelected()) {
         // The selected wire is drawn over the others so the user sees what
         // Delete will remove.
         painter.setPen(QPen(QColor(0, 0, 255), 2));
-        painter.drawLine(selectedWire());
+        painter.drawLine(m_selection.selectedWire());
     }
-    paintGestures(painter);
+    m_gestures.paint(painter);
 }
 
 // ---- gestures ----
 
-void ProgramWidget::setCurrentBlock(BlockItem *block)
-{
-    BlockItem *previous = std::exchange(m_currentBlock, block);
-    if (previous)
-        showSelected(previous, isHighlighted(previous));
-    if (block)
-        showSelected(block, true);
-}
-
-void ProgramWidget::updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed)
-{
-    if (m_wireSelected) {
-        m_wireSelected = false;
-        update();
-    }
-    if (modifiers & Qt::ControlModifier) {
-        // Ctrl-presses build a selection block by block.
-        QList<BlockItem *> grown = m_selection;
-        if (grown.isEmpty() && m_currentBlock)
-            grown << m_currentBlock;
-        if (pressed && !grown.contains(pressed))
-            grown << pressed;
-        setSelection(grown);
-    } else if (modifiers & Qt::ShiftModifier) {
-        // Shift selects the band from the anchor block to the pressed one.
-        if (!m_previousBlock)
-            m_previousBlock = m_currentBlock;
-        if (pressed && m_previousBlock)
-            setSelection(CanvasHitTest::blocksInBand(
-                *m_sheet, CanvasHitTest::bandRect(m_previousBlock->position(), pressed->position())));
-    } else {
-        // The anchor of Shift ranges: the block last pressed without Shift.
-        m_previousBlock = pressed;
-        if (pressed && !m_selection.contains(pressed))
-            clearSelection();
-    }
-}
-
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPoint press = event->position().toPoint();
-    BlockItem *pressed = CanvasHitTest::inHeaderStrip(press) ? nullptr
-                                                             : CanvasHitTest::blockAt(*m_sheet, press);
-    updateSelectionOnPress(event->modifiers(), pressed);
-    setCurrentBlock(nullptr);
-    m_pressPoint = m_currentPoint = press;
+    BlockItem *pressed = blockAt(press);
+    m_selection.press(event->modifiers(), pressed);
+    m_selection.setCurrentBlock(nullptr);
     if (CanvasHitTest::inHeaderStrip(press))
-        clearSelection();
+        m_selection.clear();
     else if (pressed)
-        pressOnBlock(pressed, event->button());
+        pressOnBlock(pressed, press, event->button());
     else
-        pressOnEmptyCanvas(event->button());
+        pressOnEmptyCanvas(press, event->button());
+    update();
     event->accept();
 }
 
-void ProgramWidget::pressOnEmptyCanvas(Qt::MouseButton button)
+void ProgramWidget::pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button)
 {
-    clearSelection();
-    if (button != Qt::LeftButton || selectWireAt(m_pressPoint))
-        return;
-    QPixmap divider(QStringLiteral(":/images/settings_divider.png"));
-    if (divider.isNull())
-        divider = QPixmap(1, 1);
-    startDrag(DragPayload{CanvasHitTest::bandKey(), m_pressPoint}, divider, QPoint());
-    m_gesture = CanvasGesture::Idle;
-    update();
+    m_selection.clear();
+    if (button == Qt::LeftButton && !selectWireAt(press))
+        m_gestures.pressOnCanvas(press);
 }
 
-void ProgramWidget::pressOnBlock(BlockItem *block, Qt::MouseButton button)
+void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button)
 {
-    setCurrentBlock(block);
+    m_selection.setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
-    if (button != Qt::LeftButton)
-        return;
-    const CanvasGesture gesture = CanvasHitTest::pressGesture(*block, m_pressPoint);
-    const QPoint hotSpot = m_pressPoint - block->position();
-    QString key = CanvasHitTest::moveKey();
-    if (gesture == CanvasGesture::DrawingWire) {
-        key = CanvasHitTest::wireKey(*block);
-        m_pressPoint = m_currentPoint = block->outputPoint();
-    }
-    startDrag(DragPayload{key, m_pressPoint}, m_icons.value(block).picture, hotSpot);
-    m_gesture = CanvasGesture::Idle;
-    update();
+    if (button == Qt::LeftButton)
+        m_gestures.pressOnBlock(block, press);
 }
 
-void ProgramWidget::followDrag(QDropEvent *event)
+void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!isOwnDrag(event))
-        return;
-    if (const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData()))
-        m_gesture = CanvasHitTest::gestureOfKey(payload->key);
-    m_currentPoint = event->position().toPoint();
-    update();
+    if (m_gestures.move(event->position().toPoint()))
+        update();
+    event->accept();
 }
 
-void ProgramWidget::dragEnterEvent(QDragEnterEvent *event)
+void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    DragWidget::dragEnterEvent(event);
-    followDrag(event);
-}
-
-void ProgramWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    DragWidget::dragMoveEvent(event);
-    followDrag(event);
-}
-
-void ProgramWidget::dragLeaveEvent(QDragLeaveEvent *event)
-{
-    m_currentPoint = m_pressPoint;
+    const GestureController::Outcome outcome = m_gestures.release(event->position().toPoint());
+    if (!outcome.warning.isEmpty())
+        warnAfterDrop(outcome.warning);
+    if (outcome.changed)
+        commit();
     update();
     event->accept();
 }
 
 void ProgramWidget::dropEvent(QDropEvent *event)
 {
+    // Only the palette and the label bar drag onto the canvas.
     const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData());
-    if (!payload) {
+    if (!payload || !CanvasHitTest::isNewBlockKey(payload->key)) {
         event->ignore();
         return;
     }
-    const bool own = isOwnDrag(event);
-    const QPoint drop = event->position().toPoint();
-    m_currentPoint = drop;
-    const QString &key = payload->key;
-    // The canvas's own gestures are only taken from its own drags; a palette
-    // key dragged from here (a label definer's output) creates nothing.
-    if (CanvasHitTest::isNewBlockKey(key)) {
-        if (!own)
-            dropNewBlock(key);
-    } else if (own && key == CanvasHitTest::bandKey()) {
-        selectBand(payload->point, drop);
-    } else if (own && key == CanvasHitTest::moveKey()) {
-        if (dropMove(payload->point, drop))
-            commit();
-    } else if (own) {
-        // A click near an output drops in the source's own column, where
-        // no wire can end.
-        dropWire(CanvasHitTest::wireSourceName(key), drop);
-    }
-    if (own) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->acceptProposedAction();
-    }
-    m_gesture = CanvasGesture::Idle;
-    update();
-}
-
-void ProgramWidget::selectBand(const QPoint &press, const QPoint &drop)
-{
-    setSelection(CanvasHitTest::blocksInBand(*m_sheet, CanvasHitTest::bandRect(press, drop)));
-}
-
-bool ProgramWidget::dropMove(const QPoint &press, const QPoint &drop)
-{
-    const QPoint offset = drop - press;
-    if (m_selection.isEmpty() && m_currentBlock) {
-        const BlockKind kind = m_currentBlock->kind();
-        const int postLogicX = Placement::columnX(SheetColumn::PostLogic);
-        if ((kind == BlockKind::Label && drop.x() < postLogicX)
-            || (kind == BlockKind::PreLabel && drop.x() >= postLogicX))
-            return changeLabelSide(kind == BlockKind::Label);
-    }
-    const int step = offset.y() >= 0 ? 1 : -1;
-    return moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
-        return RowSearch::rowToward(*m_sheet, *block, block->position().y() + offset.y());
-    });
-}
-
-bool ProgramWidget::moveByRows(int step)
-{
-    const bool moved = moveBlocks(blocksToMove(), step, [&](BlockItem *block) {
-        return RowSearch::nextFreeRow(*m_sheet, *block, step);
-    });
-    if (moved)
-        commit();
-    return moved;
-}
-
-bool ProgramWidget::moveBlocks(const QList<BlockItem *> &blocks, int step,
-                               const std::function<int(BlockItem *)> &targetRow)
-{
-    // The block furthest in the direction of the move goes first, so the
-    // others keep their order behind it.
-    QList<BlockItem *> ordered = blocks;
-    if (step > 0)
-        std::reverse(ordered.begin(), ordered.end());
-    bool moved = false;
-    for (BlockItem *block : std::as_const(ordered)) {
-        const int row = targetRow(block);
-        if (row >= 0)
-            moved = m_edits->moveBlock(block, row) || moved;
-    }
-    return moved;
+    dropNewBlock(payload->key);
+    event->acceptProposedAction();
 }
 
 void ProgramWidget::dropNewBlock(const QString &key)
@@ -719,7 +268,7 @@ void ProgramWidget::dropNewBlock(const QString &key)
     }
     if (!placed.block)
         return;
-    setCurrentBlock(placed.block);
+    m_selection.setCurrentBlock(placed.block);
     emit itemSelect(true);
     commit();
 }
@@ -734,32 +283,11 @@ void ProgramWidget::warnAfterDrop(const QString &text)
     });
 }
 
-void ProgramWidget::dropWire(const QString &sourceName, const QPoint &drop)
-{
-    const WireRules::DropResult result = m_edits->dropWire(sourceName, sheetIndex(), drop);
-    if (!result.warning.isEmpty())
-        warnAfterDrop(result.warning);
-    if (result.connected())
-        commit();
-}
-
-bool ProgramWidget::changeLabelSide(bool toLeft)
-{
-    const BlockKind from = toLeft ? BlockKind::Label : BlockKind::PreLabel;
-    if (!m_selection.isEmpty() || !m_currentBlock || m_currentBlock->kind() != from)
-        return false;
-    BlockItem *moved = m_edits->changeLabelSide(m_currentBlock);
-    if (!moved)
-        return false;
-    setCurrentBlock(moved);
-    return true;
-}
-
 bool ProgramWidget::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Delete:
-        if (m_wireSelected)
+        if (m_selection.isWireSelected())
             deleteLine();
         else
             deleteSelection();
@@ -767,11 +295,12 @@ bool ProgramWidget::handleKey(int key)
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        moveByRows(key == Qt::Key_Up ? -1 : 1);
+        if (m_mover.moveByRows(key == Qt::Key_Up ? -1 : 1))
+            commit();
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (changeLabelSide(key == Qt::Key_Left))
+        if (m_mover.changeLabelSide(key == Qt::Key_Left))
             commit();
         break;
     default:
@@ -792,19 +321,25 @@ void ProgramWidget::keyPressEvent(QKeyEvent *event)
 void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
-    BlockItem *block = CanvasHitTest::inHeaderStrip(point) ? nullptr
-                                                           : CanvasHitTest::blockAt(*m_sheet, point);
-    if (block && block->traits().hasEditor())
-        NIMActionEdit(QString(), block, this);
+    if (BlockItem *block = blockAt(point); block && block->traits().hasEditor())
+        BlockEditing::open(*this, block);
     event->accept();
 }
 
 // ---- canvas menu ----
 
+BlockItem *ProgramWidget::blockAt(const QPoint &point) const
+{
+    return CanvasHitTest::inHeaderStrip(point) ? nullptr : CanvasHitTest::blockAt(*m_sheet, point);
+}
+
 QMenu *ProgramWidget::createMenu(const QPoint &point)
 {
+    if (BlockItem *block = blockAt(point))
+        return BlockMenu::create(*this, block);
     auto *menu = new QMenu(this);
-    const bool onSelectedWire = m_wireSelected && hitRect(selectedWire()).contains(point);
+    const QLine selected = m_selection.selectedWire();
+    const bool onSelectedWire = m_selection.isWireSelected() && WireMap::hitRect(selected).contains(point);
     if (onSelectedWire || selectWireAt(point)) {
         QAction *remove = menu->addAction(QIcon(QStringLiteral(":/images/delbutton.png")), tr("Delete"));
         connect(remove, &QAction::triggered, this, &ProgramWidget::deleteLine);
@@ -826,10 +361,11 @@ void ProgramWidget::showMenu(const QPoint &point)
 
 void ProgramWidget::deleteLine()
 {
-    if (!m_wireSelected || !m_currentBlock)
+    BlockItem *destination = m_selection.currentBlock();
+    if (!m_selection.isWireSelected() || !destination)
         return;
-    const bool removed = m_edits->deleteWire(m_currentBlock, selectedWire());
-    m_wireSelected = false;
+    const bool removed = m_edits->deleteWire(destination, m_selection.selectedWire());
+    m_selection.clearWire();
     if (removed)
         commit();
     update();

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "editor/canvasgesture.h"
+#include "editor/blockicons.h"
+#include "editor/blockmover.h"
+#include "editor/canvasselection.h"
 #include "editor/dragwidget.h"
+#include "editor/gesturecontroller.h"
+#include "editor/sheetbackdrop.h"
+#include "editor/wiremap.h"
 
-#include <QColor>
-#include <QHash>
-#include <QPixmap>
-#include <QLine>
-#include <QList>
 #include <QPoint>
-#include <functional>
-#include <optional>
 
 class BlockEditorOpener;
 class BlockItem;
@@ -30,56 +28,42 @@ struct ConnectionSettings;
 // block icons, and changes the design only through the document's edits.
 //
 // Editing: a press on empty canvas starts a rubber band, a press on a block
-// moves it or, near its output, draws a wire; palette and label-bar drops
-// create blocks; keys delete and move; each block's icon carries its
-// context actions. Every completed change emits modified() once.
+// moves it or, near its output, draws a wire, until the release; palette
+// and label-bar drops create blocks; keys delete and move; a right click
+// opens the menu of what it hits. Every completed change emits modified()
+// once.
 class ProgramWidget : public DragWidget
 {
     Q_OBJECT
 public:
-    struct Wire
-    {
-        QLine line;                // source output point → destination input point
-        BlockItem *destination;
-    };
-
     // settings: the main window's current connection settings, shown in the
     // caption and read at every paint; not owned.
     ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                   const ConnectionSettings *settings, QWidget *parent = nullptr);
     ~ProgramWidget() override;
 
-    DesignModel *design() const;
+    DesignModel *design() const { return m_design; }
     // Not owned; null: blocks without a dialog get the port list.
-    void setEditorOpener(BlockEditorOpener *opener);
-    BlockEditorOpener *editorOpener() const;
+    void setEditorOpener(BlockEditorOpener *opener) { m_opener = opener; }
+    BlockEditorOpener *editorOpener() const { return m_opener; }
     // Not owned; null: no boxes (warnings are dropped, the port list is
     // cancelled). The window installs its own, which reach its prompter.
-    void setPrompts(CanvasPrompts *prompts);
-    CanvasPrompts *prompts() const;
+    void setPrompts(CanvasPrompts *prompts) { m_prompts = prompts; }
+    CanvasPrompts *prompts() const { return m_prompts; }
     // The window's paste command, offered by the canvas menu; not owned.
-    void setPasteAction(QAction *paste);
-    CanvasGesture gesture() const;
+    void setPasteAction(QAction *paste) { m_paste = paste; }
+    CanvasGesture gesture() const { return m_gestures.gesture(); }
 
-    Sheet *sheet() const;
+    Sheet *sheet() const { return m_sheet; }
     int sheetIndex() const;
 
-    // The wires of the sheet, rebuilt first when a change marked them dirty.
-    const QList<Wire> &wireMap();
+    WireMap &wireMap() { return m_wireMap; }
+    // The wires must be rebuilt and the canvas repainted.
     void markWiresDirty();
-    // The wire nearest to `point` among those whose bounding box (widened to
-    // 2 px above and below for flat wires) holds it.
-    std::optional<Wire> wireAt(const QPoint &point);
     // Selects the wire at `point`: its destination becomes the current block.
     bool selectWireAt(const QPoint &point);
-    bool isWireSelected() const;
-    QLine selectedWire() const;
+    CanvasSelection &selection() { return m_selection; }
 
-    BlockItem *currentBlock() const;
-    const QList<BlockItem *> &selection() const;
-    void setSelection(const QList<BlockItem *> &blocks);
-    void selectAll();
-    void clearSelection();
     // Deletes the selected blocks, or the current block when nothing is
     // selected, giving their resources back.
     void deleteSelection();
@@ -90,14 +74,11 @@ public:
     // to it on every sheet, as one change.
     void deleteBlock(BlockItem *block);
     void renameBlock(BlockItem *block);
-    // Moves the selection (or the current block) one free row up (-1) or
-    // down (+1), keeping the blocks' order.
-    bool moveByRows(int step);
     // Delete, Up, Down, Left and Right; false for any other key. The window
     // hands keys here directly, so no shortcut sees them a second time.
     bool handleKey(int key);
-    // The canvas menu for a point: "Delete" on a wire, else "Paste". The
-    // caller owns it.
+    // The canvas menu for a point: the block's menu on a block, "Delete" on
+    // a wire, else "Paste". The caller owns it.
     QMenu *createMenu(const QPoint &point);
     // Called when this canvas becomes the current sheet.
     void refreshSelectionState();
@@ -109,7 +90,7 @@ public:
     // kind, as the port dialog would with the name left as it is.
     void moveToPort(BlockItem *block, const QString &port);
 
-    QLabel *iconOf(const BlockItem *block) const;
+    QLabel *iconOf(const BlockItem *block) const { return m_icons.iconOf(block); }
 
 public slots:
     void showMenu(const QPoint &point);
@@ -123,67 +104,36 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void attachActions(BlockItem *block, QLabel *icon);
-    void updateSelectionOnPress(Qt::KeyboardModifiers modifiers, BlockItem *pressed);
-    void setCurrentBlock(BlockItem *block);
-    void pressOnEmptyCanvas(Qt::MouseButton button);
-    void pressOnBlock(BlockItem *block, Qt::MouseButton button);
-    void followDrag(QDropEvent *event);
-    void selectBand(const QPoint &press, const QPoint &drop);
-    bool dropMove(const QPoint &press, const QPoint &drop);
-    bool moveBlocks(const QList<BlockItem *> &blocks, int step,
-                    const std::function<int(BlockItem *)> &targetRow);
+    // The block under a press, none in the header strip.
+    BlockItem *blockAt(const QPoint &point) const;
+    void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
+    void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
     void dropNewBlock(const QString &key);
-    void dropWire(const QString &sourceName, const QPoint &drop);
     void warnAfterDrop(const QString &text);
-    bool changeLabelSide(bool toLeft);
-    QList<BlockItem *> blocksToMove() const;
     void commit();
-    void createHeaders();
     void showBlock(BlockItem *block);
     void moveIcon(BlockItem *block);
     void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
     void setIconPicture(BlockItem *block, const QPixmap &picture);
-    void showSelected(BlockItem *block, bool selected);
-    // The current block and the selected ones show the selection colour.
-    bool isHighlighted(const BlockItem *block) const;
-    void rebuildWires();
-    void paintBands(QPainter &painter) const;
-    void paintGestures(QPainter &painter) const;
-    QString connectionCaption() const;
 
     Sheet *m_sheet;
     DesignModel *m_design;
     DesignEdits *m_edits;
-    const ConnectionSettings *m_settings;
 
-    // The child label showing each block of the sheet, and its picture when
-    // not selected.
-    struct Icon
-    {
-        QLabel *label = nullptr;
-        QPixmap picture;
-    };
-    QHash<const BlockItem *, Icon> m_icons;
-    QList<Wire> m_wires;
-    QList<BlockItem *> m_selection;
-    BlockItem *m_currentBlock = nullptr;
-    BlockItem *m_previousBlock = nullptr;
-    CanvasGesture m_gesture = CanvasGesture::Idle;
-    bool m_wireSelected = false;
-    bool m_wiresDirty = true;
-    QPoint m_pressPoint;
-    QPoint m_currentPoint;
-    QLabel *m_connectionLabel;
+    SheetBackdrop m_backdrop;
+    BlockIcons m_icons;
+    WireMap m_wireMap;
+    CanvasSelection m_selection;
+    BlockMover m_mover;
+    GestureController m_gestures;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;
     QAction *m_paste = nullptr;

@@ -37,6 +37,14 @@ int Placement::rowPitch(SheetColumn column)
     return column == SheetColumn::None ? 0 : columns[static_cast<size_t>(column)].pitch;
 }
 
+SheetColumn Placement::columnAt(int x)
+{
+    int column = columnCount - 1;
+    while (column > 0 && x < columns[static_cast<size_t>(column)].x)
+        --column;
+    return SheetColumn(column);
+}
+
 bool Placement::isUsableRow(int pitch, int row)
 {
     return row >= 0 && pitch > 0 && pitch * row <= lastRowTop;

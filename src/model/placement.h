@@ -33,6 +33,9 @@ public:
     // x of the column's left edge and its row pitch, in pixels (0 for None).
     static int columnX(SheetColumn column);
     static int rowPitch(SheetColumn column);
+    // The column whose band holds x: from its left edge up to the next
+    // column's; the output column is open to the right.
+    static SheetColumn columnAt(int x);
     // Rows 0..13 at a pitch of 68, 0..23 at 40.
     static bool isUsableRow(int pitch, int row);
 };

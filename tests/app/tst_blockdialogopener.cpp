@@ -2,7 +2,6 @@
 #include "app/mainwindow.h"
 #include "app/undostack.h"
 #include "common/testrunner.h"
-#include "editor/nimactionedit.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
@@ -16,10 +15,12 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <memory>
 
 using namespace WindowHelpers;
 
@@ -33,11 +34,15 @@ void doubleClick(ProgramWidget &canvas, const BlockItem *block)
     QCoreApplication::sendEvent(&canvas, &event);
 }
 
-QAction *blockAction(ProgramWidget &canvas, const BlockItem *block, const QString &text)
+// Triggers the entry of the menu a right click on the block opens.
+void triggerBlockAction(ProgramWidget &canvas, const BlockItem *block, const QString &text)
 {
-    for (QAction *action : canvas.iconOf(block)->actions()) {
-        if (action->text() == text)
-            return action;
+    const std::unique_ptr<QMenu> menu(canvas.createMenu(block->position() + QPoint(3, 3)));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text) {
+            action->trigger();
+            return;
+        }
     }
     qFatal("%s has no action %s", qPrintable(block->name()), qPrintable(text));
 }
@@ -120,7 +125,7 @@ private slots:
         };
         ProgramWidget &canvas = *w->currentCanvas();
         doubleClick(canvas, block);
-        blockAction(canvas, block, QStringLiteral("&Edit"))->trigger();
+        triggerBlockAction(canvas, block, QStringLiteral("&Edit"));
 
         const QPoint corner = canvas.mapToGlobal(block->position());
         const QString expected = QStringLiteral("%1 %2 %3,%4").arg(dialogClass, title)
@@ -163,7 +168,7 @@ private slots:
                 type(dialog, field, typed);
             return clickOk(dialog);
         };
-        blockAction(*w->currentCanvas(), block, QStringLiteral("&Edit"))->trigger();
+        triggerBlockAction(*w->currentCanvas(), block, QStringLiteral("&Edit"));
         QVERIFY2(!m_prompter.shown.join('\n').contains("Invalid"), qPrintable(m_prompter.shown.join('\n')));
         if (property.isEmpty()) {
             QCOMPARE(block->property(), original);
@@ -193,7 +198,7 @@ private slots:
         const QByteArray named = w->history().currentDocument();
 
         m_prompter.textAnswer = QStringLiteral("start");
-        blockAction(*w->currentCanvas(), inputs.at(0), QStringLiteral("&Rename"))->trigger();
+        triggerBlockAction(*w->currentCanvas(), inputs.at(0), QStringLiteral("&Rename"));
         for (const BlockItem *input : std::as_const(inputs))
             QCOMPARE(input->displayName(), QStringLiteral("start"));
         QCOMPARE(w->history().count(), 2);

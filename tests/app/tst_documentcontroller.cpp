@@ -206,7 +206,7 @@ private slots:
         w->documentController().open(path);
         w->tabWidget()->setCurrentIndex(1);
         QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 1, -1));
-        w->currentCanvas()->selectAll();
+        w->currentCanvas()->selection().selectAll();
         action(*w, "actionDelete")->trigger();
         QVERIFY(w->document().sheets().sheet(1)->blocks().isEmpty());
         QCOMPARE(w->history().count(), 1);
@@ -591,7 +591,7 @@ void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
     } else if (choice < 62 && !blocks.isEmpty()) {
         changed = edits.disconnect(anyBlock(), random.bounded(11));
     } else if (choice < 75 && !blocks.isEmpty()) {
-        w.currentCanvas()->setSelection({anyBlock()});
+        w.currentCanvas()->selection().set({anyBlock()});
         action(w, "actionDelete")->trigger();
     } else if (choice < 80 && !blocks.isEmpty()) {
         edits.renameBlock(anyBlock(), QStringLiteral("U%1").arg(random.bounded(5)));

@@ -98,7 +98,7 @@ private slots:
         auto w = window();
         PreLogic *logic = inputAndLogic(*w);
         QVERIFY(logic);
-        w->currentCanvas()->selectAll();
+        w->currentCanvas()->selection().selectAll();
         action(*w, "actionCopy")->trigger();
         action(*w, "actionPaste")->trigger();
         QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.shown.join('\n')));
@@ -120,7 +120,7 @@ private slots:
     {
         auto w = window();
         QVERIFY(inputAndLogic(*w));
-        w->currentCanvas()->selectAll();
+        w->currentCanvas()->selection().selectAll();
         action(*w, "actionCut")->trigger();
         QVERIFY(w->document().model().allBlocks().isEmpty());
         QCOMPARE(w->history().count(), 2);
@@ -135,7 +135,7 @@ private slots:
         PreLogic *logic = inputAndLogic(*w);
         QVERIFY(logic);
         logic->setUserName(QStringLiteral("Zähler→Ω"));
-        w->currentCanvas()->setSelection({logic});
+        w->currentCanvas()->selection().set({logic});
         action(*w, "actionCopy")->trigger();
         action(*w, "actionPaste")->trigger();
         QStringList userNames;
@@ -150,7 +150,7 @@ private slots:
         auto w = window();
         Sheet *sheet = w->document().sheets().sheet(0);
         QVERIFY(addBlock(*w, QStringLiteral("PreLogic"), 0, 0));
-        w->currentCanvas()->selectAll();
+        w->currentCanvas()->selection().selectAll();
         action(*w, "actionCopy")->trigger();
         const QString one = QApplication::clipboard()->text();
         const QString entry = one.mid(one.indexOf('\n') + 1).remove(QLatin1String("</KaRiX_Copy_Items>\n"));

@@ -214,7 +214,7 @@ private slots:
         BlockItem *selected = addBlock(window, QStringLiteral("NonFnc"), 0, 0);
         BlockItem *current = addBlock(window, QStringLiteral("NonFnc"), 0, 3);
         driver.click(current->position() + QPoint(3, 3));
-        canvas->setSelection({selected});
+        canvas->selection().set({selected});
         QVERIFY(action(window, "actionDelete")->isEnabled());
         canvas->setFocus();
         QCOMPARE(QApplication::focusWidget(), canvas);
@@ -306,12 +306,12 @@ private slots:
         clickPlusTab(window);
         QVERIFY(!action(window, "actionCopy")->isEnabled());
         // Only the current canvas drives the commands.
-        window.canvas(0)->selectAll();
+        window.canvas(0)->selection().selectAll();
         QVERIFY(!action(window, "actionCopy")->isEnabled());
 
         window.tabWidget()->setCurrentIndex(0);
         QVERIFY(!action(window, "actionDelete")->isEnabled());
-        window.canvas(0)->selectAll();
+        window.canvas(0)->selection().selectAll();
         QVERIFY(action(window, "actionDelete")->isEnabled());
         action(window, "actionDelete")->trigger();
         QVERIFY(window.document().model().allBlocks().isEmpty());
@@ -399,7 +399,7 @@ private slots:
         QCOMPARE(window.currentSheet(), 0);
         QCOMPARE(window.document().sheets().sheet(0)->blocks().size(), 2);
         QCOMPARE(window.document().sheets().sheet(1)->blocks().size(), 1);
-        QCOMPARE(window.canvas(0)->wireMap().size(), 1);
+        QCOMPARE(window.canvas(0)->wireMap().wires().size(), 1);
         QVERIFY(!window.isWindowModified());
         QVERIFY(window.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->isEnabled());
         QCOMPARE(window.document().resources().free(QStringLiteral("CntFnc")), 7);
@@ -710,7 +710,7 @@ private slots:
             for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
                 icons += window.canvas(i)->iconOf(block) ? 1 : 0;
             iconsPerSheet << icons;
-            wiresPerSheet << window.canvas(i)->wireMap().size();
+            wiresPerSheet << window.canvas(i)->wireMap().wires().size();
         }
         QCOMPARE(iconsPerSheet, entriesPerSheet);
         QCOMPARE(wiresPerSheet, netsPerSheet);

@@ -1,9 +1,7 @@
 #pragma once
 
-// Drives a canvas with constructed mouse, drag and key events. Offscreen,
-// QDrag::exec returns at once, so the driver runs the canvas's drags itself:
-// the drag enters at the press point, moves to the destination and drops
-// there, while the canvas knows the drag as its own.
+// Drives a canvas with constructed mouse, drop and key events: a gesture is
+// a press, one move to the destination and the release there.
 
 #include "editor/blockeditoropener.h"
 #include "editor/canvasprompts.h"
@@ -11,7 +9,6 @@
 #include "editor/programwidget.h"
 
 #include <QCoreApplication>
-#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -73,35 +70,35 @@ class CanvasDriver
 {
 public:
     FakePrompts prompts;
-    // The canvas's gesture while its drag moved over it.
+    // The canvas's gesture while the mouse moved over it with the button down.
     CanvasGesture gestureWhileDragging = CanvasGesture::Idle;
 
     explicit CanvasDriver(ProgramWidget &canvas) : m_canvas(canvas), m_alive(&canvas)
     {
         canvas.setPrompts(&prompts);
-        canvas.setDragRunner([this](QDrag &drag) { return runDrag(drag); });
     }
     // The canvas may be gone already (a rebuilt document replaces them).
     ~CanvasDriver()
     {
         if (!m_alive)
             return;
-        m_canvas.setDragRunner({});
         m_canvas.setPrompts(nullptr);
     }
 
-    // A left press at `from`; the drag it starts drops at `to`.
+    // A left press at `from`, released at `to`.
     void drag(const QPoint &from, const QPoint &to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        m_dropAt = to;
         mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, modifiers);
+        mouse(QEvent::MouseMove, to, Qt::LeftButton, modifiers);
+        gestureWhileDragging = m_canvas.gesture();
+        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, modifiers);
     }
-    // A press whose drag (if any) ends where it began.
+    // A press released where it began.
     void click(const QPoint &at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        m_dropAt = at;
         mouse(QEvent::MouseButtonPress, at, button, modifiers);
+        mouse(QEvent::MouseButtonRelease, at, button, modifiers);
     }
     void doubleClick(const QPoint &at)
     {
@@ -112,7 +109,11 @@ public:
     {
         QMimeData mime;
         mime.setData(DragPayload::mimeType(), DragPayload{key, QPoint(5, 5)}.encode());
-        deliver(mime, at, at);
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent entered(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&m_canvas, &entered);
+        QDropEvent dropped(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&m_canvas, &dropped);
     }
     bool key(Qt::Key key)
     {
@@ -126,31 +127,13 @@ private:
     void mouse(QEvent::Type type, const QPoint &at, Qt::MouseButton button,
                Qt::KeyboardModifiers modifiers)
     {
-        QMouseEvent event(type, QPointF(at), m_canvas.mapToGlobal(QPointF(at)), button, button,
-                          modifiers);
+        // The button is down while it moves, up after the release.
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, QPointF(at), m_canvas.mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
         QCoreApplication::sendEvent(&m_canvas, &event);
-    }
-
-    Qt::DropAction runDrag(QDrag &drag)
-    {
-        const auto payload = DragPayload::fromMimeData(drag.mimeData());
-        return deliver(*drag.mimeData(), payload ? payload->point : m_dropAt, m_dropAt);
-    }
-
-    Qt::DropAction deliver(const QMimeData &mime, const QPoint &enter, const QPoint &drop)
-    {
-        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent entered(enter, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&m_canvas, &entered);
-        QDragMoveEvent moved(drop, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&m_canvas, &moved);
-        gestureWhileDragging = m_canvas.gesture();
-        QDropEvent dropped(drop, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&m_canvas, &dropped);
-        return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
     }
 
     ProgramWidget &m_canvas;
     QPointer<ProgramWidget> m_alive;
-    QPoint m_dropAt;
 };

@@ -40,34 +40,6 @@ private slots:
         QCOMPARE(int(CanvasHitTest::pressGesture(*block, press)), gesture);
     }
 
-    // Wire keys must never read as a label-bar key, and the drop must find
-    // the source again by name.
-    void wireKeysRoundTrip_data()
-    {
-        QTest::addColumn<QString>("term");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("pre-logic block") << "PreLogic" << "PreLgc0" << "PreLgc0";
-        QTest::newRow("feedback reference") << "FeedBack3" << "FeedBack3" << "OUTFeedBack3";
-        QTest::newRow("pre-label reference") << "PreLabel2" << "Label2" << "OUTLabel2";
-        QTest::newRow("function-column label") << "Label4" << "Label4" << "OUTLabel4";
-        QTest::newRow("input") << "Input" << "NIM-IN-S1" << "NIM-IN-S1";
-    }
-
-    void wireKeysRoundTrip()
-    {
-        QFETCH(QString, term);
-        QFETCH(QString, name);
-        QFETCH(QString, key);
-        DesignDocument doc;
-        BlockItem *block = doc.model().createBlock(term, 0, 0, name);
-        QVERIFY(block);
-        QCOMPARE(CanvasHitTest::wireKey(*block), key);
-        QVERIFY(!CanvasHitTest::isNewBlockKey(key));
-        QCOMPARE(CanvasHitTest::wireSourceName(key), name);
-        QCOMPARE(CanvasHitTest::gestureOfKey(key), CanvasGesture::DrawingWire);
-    }
-
     void bandReachesTheEdgesNearThem_data()
     {
         QTest::addColumn<QPoint>("press");

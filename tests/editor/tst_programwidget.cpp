@@ -9,6 +9,7 @@
 #include "model/designedits.h"
 #include "model/designmodel.h"
 #include "model/labelregistry.h"
+#include "model/placement.h"
 #include "model/resourcecounters.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
@@ -22,6 +23,7 @@
 #include <QSignalSpy>
 #include <QScrollBar>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -62,6 +64,32 @@ private slots:
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
+    }
+
+    // A press counts in the column whose colour it lands on, edges included.
+    void bandsCoverThePressColumns_data()
+    {
+        QTest::addColumn<int>("column");
+        const char *const names[] = {"input", "pre-logic", "function", "post-logic", "output"};
+        for (int column = 0; column < Placement::columnCount; ++column)
+            QTest::newRow(names[column]) << column;
+    }
+
+    void bandsCoverThePressColumns()
+    {
+        QFETCH(int, column);
+        Fixture f;
+        f.canvas.resize(f.canvas.minimumSize());
+        const QImage image = f.canvas.grab().toImage();
+        const int left = Placement::columnX(SheetColumn(column));
+        const int right = column + 1 < Placement::columnCount
+                              ? Placement::columnX(SheetColumn(column + 1)) - 1
+                              : image.width() - 1;
+        const int y = 1000;
+        for (int x : {left, right}) {
+            QCOMPARE(Placement::columnAt(x), SheetColumn(column));
+            QCOMPARE(image.pixel(x, y), image.pixel((left + right) / 2, y));
+        }
     }
 
     void headers_data()
@@ -157,15 +185,15 @@ private slots:
         function->connectSource(0, logic);
         logic->addFanout(function);
         f.canvas.markWiresDirty();
-        QCOMPARE(f.canvas.wireMap().size(), 1);
-        const QLine wire = f.canvas.wireMap().first().line;
+        QCOMPARE(f.canvas.wireMap().wires().size(), 1);
+        const QLine wire = f.canvas.wireMap().wires().first().line;
         const QPoint middle((wire.x1() + wire.x2()) / 2, (wire.y1() + wire.y2()) / 2);
 
         QCOMPARE(f.canvas.selectWireAt(middle + offset), hit);
-        QCOMPARE(f.canvas.isWireSelected(), hit);
+        QCOMPARE(f.canvas.selection().isWireSelected(), hit);
         if (hit) {
-            QCOMPARE(f.canvas.currentBlock(), function);
-            QCOMPARE(f.canvas.selectedWire(), wire);
+            QCOMPARE(f.canvas.selection().currentBlock(), function);
+            QCOMPARE(f.canvas.selection().selectedWire(), wire);
         }
     }
 
@@ -179,11 +207,11 @@ private slots:
         logic->connectSource(10, source);
         logic->connectSource(0, other);
         f.canvas.markWiresDirty();
-        const QList<ProgramWidget::Wire> wires = f.canvas.wireMap();
+        const QList<WireMap::Wire> wires = f.canvas.wireMap().wires();
         QCOMPARE(wires.size(), 2);
         const QLine toK = logic->wires().at(1);
         const QPoint nearK = toK.center() + QPoint(0, 1);
-        const std::optional<ProgramWidget::Wire> found = f.canvas.wireAt(nearK);
+        const std::optional<WireMap::Wire> found = f.canvas.wireMap().wireAt(nearK);
         QVERIFY(found);
         QCOMPARE(found->line, toK);
     }
@@ -206,7 +234,7 @@ private slots:
         // flat wire, yet the flat wire's degenerate box counts as distance 0.
         const QPoint point = sloped.p1() + QPoint(1, 2);
         QVERIFY(point.y() - flat.y1() <= 2);
-        QCOMPARE(f.canvas.wireAt(point)->destination, passThrough);
+        QCOMPARE(f.canvas.wireMap().wireAt(point)->destination, passThrough);
     }
 
     void captionsStayBetweenThePortStubs_data()
@@ -250,12 +278,12 @@ private slots:
         Fixture f;
         BlockItem *source = f.add(QStringLiteral("PreLogic"), 0);
         BlockItem *function = f.add(QStringLiteral("DlyFnc"), 0);
-        QCOMPARE(f.canvas.wireMap().size(), 0);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 0);
         function->connectSource(0, source);
-        QCOMPARE(f.canvas.wireMap().size(), 0);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 0);
         f.canvas.markWiresDirty();
-        QCOMPARE(f.canvas.wireMap().size(), 1);
-        QCOMPARE(f.canvas.wireMap().first().destination, function);
+        QCOMPARE(f.canvas.wireMap().wires().size(), 1);
+        QCOMPARE(f.canvas.wireMap().wires().first().destination, function);
     }
 
     void selectionWashesIconsAndDeleteGivesResourcesBack()
@@ -268,16 +296,16 @@ private slots:
         const QImage plain = iconImage(f.canvas, counter);
 
         QSignalSpy selected(&f.canvas, &ProgramWidget::itemSelect);
-        f.canvas.setSelection({output, counter});
-        QCOMPARE(f.canvas.selection(), QList<BlockItem *>({counter, output}));
+        f.canvas.selection().set({output, counter});
+        QCOMPARE(f.canvas.selection().blocks(), QList<BlockItem *>({counter, output}));
         QCOMPARE(selected.last().first().toBool(), true);
         QVERIFY(iconImage(f.canvas, counter) != plain);
 
-        f.canvas.setSelection({output});
+        f.canvas.selection().set({output});
         QCOMPARE(iconImage(f.canvas, counter), plain);
 
         QSignalSpy modified(&f.canvas, &ProgramWidget::modified);
-        f.canvas.setSelection({counter, output});
+        f.canvas.selection().set({counter, output});
         f.canvas.deleteSelection();
         QCOMPARE(modified.count(), 1);
         QCOMPARE(selected.last().first().toBool(), false);
@@ -327,6 +355,12 @@ QStringList actionTexts(const QWidget *widget)
     for (const QAction *action : widget->actions())
         texts << action->text();
     return texts;
+}
+
+// The menu a right click on the block opens.
+std::unique_ptr<QMenu> blockMenu(ProgramWidget &canvas, const BlockItem *block)
+{
+    return std::unique_ptr<QMenu>(canvas.createMenu(block->position() + QPoint(3, 3)));
 }
 
 } // namespace
@@ -402,7 +436,7 @@ private slots:
         f.add(QStringLiteral("Input"), 4);
         driver.drag(QPoint(1, 90), QPoint(120, 150)); // band over rows 0 and 1
         QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Selecting);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{first, second}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{first, second}));
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.drag(grip(second), grip(second) + QPoint(0, 3 * 40));
         // Row 4 is taken: the lower block stops in row 3 before it, and the
@@ -436,7 +470,7 @@ private slots:
         QList<BlockItem *> blocks;
         for (int row : rows)
             blocks << f.add(QStringLiteral("NonFnc"), row);
-        f.canvas.setSelection(blocks);
+        f.canvas.selection().set(blocks);
         QSignalSpy modified(&f.canvas, &ProgramWidget::modified);
         QVERIFY(driver.key(Qt::Key(key)));
         QList<int> moved;
@@ -451,9 +485,9 @@ private slots:
         Fixture f;
         CanvasDriver driver(f.canvas);
         BlockItem *input = f.add(QStringLiteral("Input"), 0);
-        f.canvas.setSelection({input});
+        f.canvas.selection().set({input});
         driver.drag(QPoint(300, 81), QPoint(300, 400));
-        QVERIFY(f.canvas.selection().isEmpty());
+        QVERIFY(f.canvas.selection().blocks().isEmpty());
         QCOMPARE(driver.gestureWhileDragging, CanvasGesture::Idle);
         QCOMPARE(input->id(), 0);
     }
@@ -467,10 +501,10 @@ private slots:
         BlockItem *c = f.add(QStringLiteral("Input"), 5);
         driver.click(grip(a));
         driver.click(grip(c), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, c}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{a, c}));
         driver.click(grip(a), Qt::LeftButton);
         driver.click(grip(c), Qt::LeftButton, Qt::ShiftModifier);
-        QCOMPARE(f.canvas.selection(), (QList<BlockItem *>{a, b, c}));
+        QCOMPARE(f.canvas.selection().blocks(), (QList<BlockItem *>{a, b, c}));
     }
 
     void paletteDropTakesLowestFreeRowWhereverDropped()
@@ -481,7 +515,7 @@ private slots:
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         QSignalSpy selected(&f.canvas, &ProgramWidget::itemSelect);
         driver.dropFromOutside(QStringLiteral("PreLogic"), QPoint(600, 900));
-        BlockItem *placed = f.canvas.currentBlock();
+        BlockItem *placed = f.canvas.selection().currentBlock();
         QVERIFY(placed);
         QCOMPARE(placed->name(), QStringLiteral("PreLgc1"));
         QCOMPARE(placed->id(), 1);
@@ -539,7 +573,7 @@ private slots:
         BlockItem *feedback = f.add(QStringLiteral("FeedBack"), 0, QStringLiteral("FeedBack0"));
         f.doc.edits().renameBlock(feedback, QStringLiteral("veto"));
         driver.dropFromOutside(QStringLiteral("FeedBack0"), QPoint(150, 500));
-        BlockItem *reference = f.canvas.currentBlock();
+        BlockItem *reference = f.canvas.selection().currentBlock();
         QVERIFY(reference);
         QCOMPARE(reference->kind(), BlockKind::FeedBackReference);
         QCOMPARE(reference->displayName(), QStringLiteral("veto"));
@@ -557,16 +591,16 @@ private slots:
         BlockItem *function = f.add(QStringLiteral("DlyFnc"), 0, QStringLiteral("DlyFnc0"));
         BlockItem *other = f.add(QStringLiteral("DlyFnc"), 5, QStringLiteral("DlyFnc1"));
         QVERIFY(f.doc.edits().connect(logic, function, 0).connected());
-        const QLine wire = f.canvas.wireMap().first().line;
-        f.canvas.setSelection({other});
+        const QLine wire = f.canvas.wireMap().wires().first().line;
+        f.canvas.selection().set({other});
         driver.click(wire.center());
-        QVERIFY(f.canvas.isWireSelected());
+        QVERIFY(f.canvas.selection().isWireSelected());
         QVERIFY(driver.key(Qt::Key_Delete));
         QVERIFY(function->inputs().isEmpty());
         QCOMPARE(f.doc.resources().free(QStringLiteral("PreLogicInfo")), 8);
         QCOMPARE(f.doc.model().functionBlocks().size(), 2);
 
-        f.canvas.setSelection({other});
+        f.canvas.selection().set({other});
         driver.key(Qt::Key_Delete);
         QCOMPARE(f.doc.model().functionBlocks(), QList<BlockItem *>{function});
         driver.click(grip(function));
@@ -584,20 +618,20 @@ private slots:
         driver.click(grip(label));
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
         driver.key(Qt::Key_Left);
-        BlockItem *moved = f.canvas.currentBlock();
+        BlockItem *moved = f.canvas.selection().currentBlock();
         QVERIFY(moved);
         QCOMPARE(moved->kind(), BlockKind::PreLabel);
         QCOMPARE(moved->position(), QPoint(284, 106));
         QCOMPARE(moved->name(), QStringLiteral("Label0"));
         QCOMPARE(moved->displayName(), QStringLiteral("trigger"));
         QCOMPARE(steps.count(), 1);
-        QCOMPARE(actionTexts(f.canvas.iconOf(moved)).last(), QStringLiteral("&Rename"));
+        QCOMPARE(actionTexts(blockMenu(f.canvas, moved).get()).last(), QStringLiteral("&Rename"));
 
         // With a source it stays.
         BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
         QVERIFY(f.doc.edits().connect(logic, moved, 0).connected());
         driver.key(Qt::Key_Right);
-        QCOMPARE(f.canvas.currentBlock(), moved);
+        QCOMPARE(f.canvas.selection().currentBlock(), moved);
         QCOMPARE(moved->kind(), BlockKind::PreLabel);
         QCOMPARE(steps.count(), 1);
     }
@@ -628,14 +662,14 @@ private slots:
         BlockItem *block = f.doc.edits().placeNew(term, 0).block;
         QVERIFY(block);
         driver.doubleClick(grip(block));
-        const QList<QAction *> actions = f.canvas.iconOf(block)->actions();
+        const std::unique_ptr<QMenu> menu = blockMenu(f.canvas, block);
         if (editor < 0) {
             QVERIFY(opener.calls.isEmpty());
             QVERIFY(driver.prompts.offeredItems.isEmpty());
-            QVERIFY(actionTexts(f.canvas.iconOf(block)).first() != QLatin1String("&Edit"));
+            QVERIFY(actionTexts(menu.get()).first() != QLatin1String("&Edit"));
             return;
         }
-        actions.first()->trigger();
+        menu->actions().first()->trigger();
         QCOMPARE(opener.calls.size(), 2);
         for (const FakeOpener::Call &call : std::as_const(opener.calls)) {
             QCOMPARE(int(call.editor), editor);
@@ -660,9 +694,7 @@ private slots:
         QFETCH(QStringList, texts);
         Fixture f;
         BlockItem *block = f.doc.edits().placeNew(term, 0).block;
-        QLabel *icon = f.canvas.iconOf(block);
-        QCOMPARE(icon->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(actionTexts(icon), texts);
+        QCOMPARE(actionTexts(blockMenu(f.canvas, block).get()), texts);
     }
 
     void portListForBlocksWithoutDialog()
@@ -727,7 +759,7 @@ private slots:
         QVERIFY(doc.edits().placeBlock(QStringLiteral("PreLabel0"), 1, 0, QStringLiteral("Label0")));
         QVERIFY(f.add(QStringLiteral("PreLabel0"), 2, QStringLiteral("Label0")));
         QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
-        static_cast<QAction *>(f.canvas.iconOf(label)->actions().at(2))->trigger();
+        blockMenu(f.canvas, label)->actions().at(2)->trigger();
         QVERIFY(doc.model().allBlocks().isEmpty());
         QVERIFY(!doc.labels().find(QStringLiteral("Label0")));
         QCOMPARE(steps.count(), 1);
@@ -742,7 +774,7 @@ private slots:
         BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
         BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);
         f.doc.edits().connect(logic, function, 0);
-        const QLine wire = f.canvas.wireMap().first().line;
+        const QLine wire = f.canvas.wireMap().wires().first().line;
 
         std::unique_ptr<QMenu> onWire(f.canvas.createMenu(wire.center()));
         QCOMPARE(actionTexts(onWire.get()), QStringList{"Delete"});

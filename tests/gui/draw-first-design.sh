@@ -17,7 +17,12 @@ set -uo pipefail
 karix=$1 cli=$2 source_dir=$3 artifacts=$4
 images=$source_dir/resources/images
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # The screen as the failure left it, to see what went wrong.
+  [ "${KARIX_SCENARIO_INSIDE:-}" = 1 ] && import -window root "$artifacts/failure.png"
+  exit 1
+}
 for tool in xvfb-run xdotool import openbox; do
   command -v "$tool" > /dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
@@ -32,7 +37,9 @@ if [ "${KARIX_SCENARIO_INSIDE:-}" != 1 ]; then
   fi
   KARIX_SCENARIO_INSIDE=1 KARIX_WORK=$work timeout 150 \
     xvfb-run -a -s "-screen 0 1600x1200x24" bash "$0" "$@"
-  exit $?
+  status=$?
+  [ "$status" = 124 ] && echo "FAIL: the scenario did not end within 150 s" >&2
+  exit "$status"
 fi
 
 work=$KARIX_WORK
@@ -69,7 +76,8 @@ karix_pid=$!
 started+=("$karix_pid")
 for _ in $(seq 100); do [ -s "$layout" ] && break; sleep 0.1; done
 [ -s "$layout" ] || fail "the program did not show its window: $(cat "$work/karix.log")"
-sleep 0.5
+# The layout is written again as the window manager places the window.
+sleep 1
 # The window is titled with the design's path; the keyboard focus is sent
 # back to it after a dialog rather than left to the window manager's choice.
 main_window=$(xdotool search --onlyvisible --name "first.krx - KaRiX" | head -n 1)
@@ -123,13 +131,19 @@ wire 425 90 "$post_w" "$post_h" 580 112
 # on the block opens (titled with the block's name).
 xdotool mousemove $((cx + 142 + pre_w / 2)) $((cy + 90 + pre_h / 2)); sleep 0.3
 xdotool click --repeat 2 --delay 80 1; sleep 0.5
-editor=$(xdotool search --sync --onlyvisible --name '^PreLgc0$' | head -n 1)
+editor=
+for _ in $(seq 20); do
+  editor=$(xdotool search --onlyvisible --name '^PreLgc0$' | head -n 1)
+  [ -n "$editor" ] && break
+  sleep 0.2
+done
 [ -n "$editor" ] || fail "a double click on PreLgc0 opened no logic editor"
-eval "$(xdotool getwindowgeometry --shell "$editor")"
-# Into the expression field, then onto OK (left of Cancel at the bottom right).
-xdotool mousemove $((X + 300)) $((Y + 180)) click 1; sleep 0.3
+# Into the expression field, then onto OK (left of Cancel at the bottom
+# right), in the editor's own coordinates: the position a window manager
+# reports for a decorated window need not be that of its contents.
+xdotool mousemove --window "$editor" 300 180 click 1; sleep 0.3
 xdotool type --delay 60 '_A'; sleep 0.3
-xdotool mousemove $((X + 960)) $((Y + 286)) click 1; sleep 0.6
+xdotool mousemove --window "$editor" 960 286 click 1; sleep 0.6
 xdotool search --onlyvisible --name '^PreLgc0$' > /dev/null \
   && fail "the logic editor stayed open after OK"
 xdotool windowfocus --sync "$main_window"; sleep 0.3

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+
+class BlockItem;
+class ProgramWidget;
+
+// Opens a block's editor from the canvas: its parameter dialog by kind, or
+// the port list for a block without one. A double click and the menu's Edit
+// come here alike.
+class BlockEditing
+{
+public:
+    static void open(ProgramWidget &canvas, BlockItem *block);
+
+    // Where a dialog for a block whose top-left corner is at blockTopLeft
+    // (global) goes: 100 px left of it, no lower than y 300.
+    static QPoint dialogPosition(const QPoint &blockTopLeft);
+
+private:
+    static void choosePort(ProgramWidget &canvas, BlockItem *block, const QPoint &at);
+};

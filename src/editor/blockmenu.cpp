@@ -1,0 +1,70 @@
+#include "editor/blockmenu.h"
+
+#include "editor/blockediting.h"
+#include "editor/programwidget.h"
+#include "model/blockitem.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QIcon>
+#include <QMenu>
+
+namespace {
+
+struct Entry
+{
+    // The translations know each text under the context of the action class
+    // it once had.
+    const char *context;
+    const char *text;
+    const char *icon;
+    bool (*shownFor)(const BlockKindTraits &traits);
+    void (*run)(ProgramWidget &canvas, BlockItem *block);
+};
+
+bool always(const BlockKindTraits &)
+{
+    return true;
+}
+
+const Entry kEntries[] = {
+    {"NIMActionEdit", QT_TRANSLATE_NOOP("NIMActionEdit", "&Edit"), ":/KaRiX_icon/KaRiX_Edit.png",
+     [](const BlockKindTraits &traits) { return traits.hasEditor(); },
+     [](ProgramWidget &canvas, BlockItem *block) { BlockEditing::open(canvas, block); }},
+    {"NIMActionCut", QT_TRANSLATE_NOOP("NIMActionCut", "Cu&t"), ":/KaRiX_icon/KaRiX_Cut.png", always,
+     [](ProgramWidget &canvas, BlockItem *) { canvas.cutSelection(); }},
+    {"NIMActionCopy", QT_TRANSLATE_NOOP("NIMActionCopy", "&Copy"), ":/KaRiX_icon/KaRiX_copy.png", always,
+     [](ProgramWidget &canvas, BlockItem *) { canvas.copySelection(); }},
+    {"NIMActionDelete", QT_TRANSLATE_NOOP("NIMActionDelete", "&Delete"), ":/images/delbutton.png", always,
+     [](ProgramWidget &canvas, BlockItem *block) { canvas.deleteBlock(block); }},
+    {"NIMActionRename", QT_TRANSLATE_NOOP("NIMActionRename", "&Rename"), ":/KaRiX_icon/KaRiX_rename2.png",
+     [](const BlockKindTraits &traits) { return traits.renamable; },
+     [](ProgramWidget &canvas, BlockItem *block) { canvas.renameBlock(block); }},
+};
+
+// Menus are built at every right click: each icon file is read once.
+QIcon sharedIcon(const char *path)
+{
+    static QHash<const char *, QIcon> icons;
+    auto found = icons.constFind(path);
+    if (found == icons.constEnd())
+        found = icons.insert(path, QIcon(QString::fromLatin1(path)));
+    return *found;
+}
+
+} // namespace
+
+QMenu *BlockMenu::create(ProgramWidget &canvas, BlockItem *block)
+{
+    // A child of the canvas: it cannot outlive it.
+    auto *menu = new QMenu(&canvas);
+    for (const Entry &entry : kEntries) {
+        if (!entry.shownFor(block->traits()))
+            continue;
+        QAction *action = menu->addAction(sharedIcon(entry.icon),
+                                          QCoreApplication::translate(entry.context, entry.text));
+        QObject::connect(action, &QAction::triggered, menu,
+                         [&canvas, block, run = entry.run] { run(canvas, block); });
+    }
+    return menu;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+
+class QLabel;
+class QPainter;
+class QWidget;
+struct ConnectionSettings;
+
+// What a canvas shows behind its blocks: the five column bands, coloured
+// over the columns' extent, their headers, and the caption with the
+// connection settings.
+class SheetBackdrop
+{
+    // The caption's translation is kept under the canvas's context.
+    Q_DECLARE_TR_FUNCTIONS(ProgramWidget)
+public:
+    // The headers and the caption become child labels of `canvas`.
+    // settings: read at every paint; not owned.
+    SheetBackdrop(QWidget *canvas, const ConnectionSettings *settings);
+
+    // Brings the caption up to date and paints the bands.
+    void paint(QPainter &painter);
+
+private:
+    QString connectionCaption() const;
+
+    const ConnectionSettings *m_settings;
+    QLabel *m_caption;
+};
