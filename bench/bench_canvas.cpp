@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas figures on a sheet as full as the module allows (ten inputs, every
 // logic row, eleven functions, twenty outputs, every possible wire): one
 // repaint with the wire map kept, one after a change rebuilt it, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, write and paste times of the document reader and writer for the
 // largest designs a document can describe, and for a design of a size met in
 // practice, with the process's peak resident memory after each. Prints

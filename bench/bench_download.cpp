@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Download and verify of a full design against the in-process module
 // simulator on 127.0.0.1: request count, single-request round trip, whole
 // download and verify times, and download time / (requests x round trip).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A download + verify from the main window against the in-process module
 // simulator on 127.0.0.1, compared with karix-cli download + verify of the
 // same design in the same run, and the longest time the GUI event loop was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit history figures: rebuilding a design of 10 full sheets from a
 // snapshot (the core alone, and undo, redo and one edit step in the main
 // window), opening the largest allowed document in the main window, and the

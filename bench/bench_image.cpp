@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the register image of a fully used design: the truth-table path
 // against the per-entry evaluation of every expression.
 #include "compiler/imagecapture.h"

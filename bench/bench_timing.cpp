@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the speed of the timing simulation: one second of module time with
 // ten random 1 MHz inputs, and the worst case of an oscillator toggling
 // every tick (summary only).

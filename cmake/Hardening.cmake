@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Optimised builds (RelWithDebInfo, Release) are hardened the way Debian builds
 # its packages: checked string and memory functions, stack protector and stack
 # clash probes, control-flow protection, position-independent programs, and

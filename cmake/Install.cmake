@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation as a Linux desktop program (cmake --install build --prefix P):
 # the three programs, the desktop entry, the design document's MIME type, the
 # icons, examples, translations, the user guide, manual pages and bash

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # karixversion.h: the version from project() and the commit the programs are
 # built from, for the --version of karix, karix-cli and karix-sim. It is
 # regenerated on every build, because commits do not re-run the

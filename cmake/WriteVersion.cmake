@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes OUTPUT (karixversion.h) for VERSION and the commit of SOURCE_DIR:
 # COMMIT when given, else git's short hash, marked "-modified" when tracked
 # files differ from it. A source tree that is not its own git checkout (an

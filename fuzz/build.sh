@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang, ASan and UBSan (no fuzzing run):
 #   fuzz/build.sh [build dir]      (default: ../build-fuzz beside the sources)
 # Run:  <build dir>/fuzz/reader_fuzzer -max_len=65536 -max_total_time=600 <corpus dir> fuzz/corpus

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes loaded as a document, and then pasted onto
 // what was loaded, must leave a consistent design; what the writer then
 // produces must load again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-countershot OUT.png: the counter window after a download, as a user
 // sees it. Starts the module simulator on 127.0.0.1, opens
 // examples/counters.krx in the main window, triggers Download, waits for the

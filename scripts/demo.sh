@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program (see run.sh); kept separate so it runs without a
 # rebuild.
 #   scripts/demo.sh [karix options] [design.krx]   the program itself

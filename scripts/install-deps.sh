@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the demo need.
 # Does nothing (and needs no network) when they are all present.
 #   scripts/install-deps.sh             what building, testing and running need

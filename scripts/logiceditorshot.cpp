@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-logicshot DESIGN.krx BLOCK OUT.png: opens the logic editor on one
 // logic block of a design, offscreen, with its inputs shown by name, and
 // writes the dialog to a PNG file (the README picture).

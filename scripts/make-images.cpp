@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture the program loads from its resources. Run through
 // make-images.sh; the generated PNG files are kept in the repository so
 // that a build never needs this tool.

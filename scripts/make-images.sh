@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the pictures under resources/ from scripts/make-images.cpp.
 # Usage: scripts/make-images.sh [BUILD_DIR]
 set -euo pipefail

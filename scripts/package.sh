@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from build/, installs it, runs the installed
 # programs on the installed examples, and removes the package again.
 #   scripts/package.sh            installs into a scratch root with dpkg --root

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts KaRiX.
 #   scripts/run.sh [karix options] [design.krx]
 # Without options a local module simulator is started on 127.0.0.1 and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-shot DESIGN.krx OUT.png: opens a design in the main window offscreen
 // and writes one PNG per sheet (see SheetScreenshots). Messages that would
 // open a box are printed instead.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every sheet of a design to PNG files, offscreen.
 # Usage: scripts/screenshot.sh DESIGN.krx OUT.png
 # One sheet gives OUT.png; several give OUT-1.png, OUT-2.png, …

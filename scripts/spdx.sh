@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file of the project starts with its licence's SPDX line:
 # "// SPDX-…" in C++, "# SPDX-…" in CMake and shell (after the "#!" line of a
 # script). Test data (fuzz/corpus, *.krx, *.xml), generated files (a "do not

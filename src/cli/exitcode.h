@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Process exit codes of karix-cli. Scripts rely on these values: never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-cli: the design tool's checks, compiler and module operations for
 // scripts, without a display. See "karix-cli --help" for commands and exit codes.
 #include "cli/commandtable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/namemessages.h"
 
 QString NameMessages::text(BlockNaming::Verdict verdict, const QString &name)

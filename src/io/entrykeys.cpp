@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/entrykeys.h"
 
 EntryKeys EntryKeys::fromMap(const QString &term, const KeyMap &map)

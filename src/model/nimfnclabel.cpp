@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/nimfnclabel.h"
 
 NIMFncLabel::NIMFncLabel(int id, int sheet, const QString &name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/prelogic.h"
 
 PreLogic::PreLogic(int id, int sheet, const QString &name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/propertytext.h"
 
 QString PropertyText::value(const QString &property, const QString &key)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/truthtable.h"
 
 TruthTable TruthTable::constant(bool value)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-sim: the module simulator as a program. Serves 127.0.0.1 only, prints
 // "udp=N tcp=N" once bound, and exits after --duration seconds or on
 // SIGINT/SIGTERM.

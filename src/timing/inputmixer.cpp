@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "inputmixer.h"
 
 void InputMixer::addSource(std::unique_ptr<InputSource> source)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timerunit.h"
 
 TimerUnit::TimerUnit(int mode, quint32 mainCount, quint32 subCount)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracerecorder.h"
 
 void TraceRecorder::step(quint64 tick, quint64 levels, quint64 changed)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/recoveryfile.h"
 #include "common/testrunner.h"
 #include "windowhelpers.h"

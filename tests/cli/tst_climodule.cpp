@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-cli as a process against karix-sim as a process, both on loopback:
 // the download and verify chain, the gates before it, ROM pages, protection,
 // network settings, counters, time-outs and Ctrl-C.

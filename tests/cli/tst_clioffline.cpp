@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // karix-cli as a process, for everything that needs no module: arguments,
 // help, documents, the design rule check and the register image.
 #include "cliprocess.h"

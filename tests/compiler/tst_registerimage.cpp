@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/testrunner.h"
 #include "compiler/batchwriter.h"
 #include "compiler/imagecapture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws a first design in the real program under Xvfb, with the mouse as a
 # user would: an Input, a PreLogic, a DlyFnc, a PostLogic and a NIM-OUT
 # dragged from the palette, the four wires between them drawn from output to

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop and a
 # shell see of it: the programs run from there (and find their translations
 # and the user guide there), the desktop entry, MIME type and manual pages

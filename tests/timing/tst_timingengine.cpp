@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/imagecapture.h"
 #include "timing/changelistsource.h"
 #include "timing/timingengine.h"
