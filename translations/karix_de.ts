@@ -29,6 +29,14 @@
         <source>Time-out %1 is out of range (%2 to %3 seconds); %4 is used.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Invalid module address: &quot;%1&quot; (address parts are decimal and start with no 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid module address: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DesignLoader</name>
@@ -73,6 +81,10 @@
     </message>
     <message>
         <source>%1: Save path does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the name is given to %2 blocks.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -120,6 +132,42 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify after Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the command line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To lift the protection, choose File &gt; Write Protect and clear &quot;Write Protect (Current setting)&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying the download ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module may now hold a partial configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outputs may glitch while the module&apos;s tables are read back, for about as long as the read-back takes (%1 s at this link&apos;s speed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This erases all %1 ROM pages and their comments and makes page 0 the boot page.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -199,6 +247,36 @@ Do you want to replace it?</source>
     <message>
         <source>Restore unsaved changes to %1?</source>
         <translation>Ungespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes cannot be kept for recovery in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection settings from the command line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has changed since these changes were made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no KaRiX design.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unsaved changes cannot be restored:
+%1
+They are kept in %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +486,14 @@ and </source>
         <translation>,
 und </translation>
     </message>
+    <message>
+        <source>The first time of the mode, as its caption says: the pulse width of a one-shot, the delay of a delayed one-shot, the guard or delay time before the output turns true, or the true width of an oscillator. The module counts it in whole 5 ns steps, up to 21.474836475 s; the unit is chosen beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second time of the mode: the minimum idle time after a one-shot&apos;s pulse, the pulse width of a delayed one-shot, the guard or delay time before the output turns false, or the false width of an oscillator. Whole 5 ns steps; one-shots and oscillators need at least 5 ns.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>
@@ -449,7 +535,7 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     <name>EditInputDialog</name>
     <message>
         <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <translation type="vanished">Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
@@ -601,6 +687,14 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
         <source>%1: cannot create</source>
         <translation>%1: kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>When the counter counts: under User Control from Start to Stop in the counter window; otherwise while the GATE input is true, from one rising edge of GATE to the next, or from any edge of GATE to the next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is counted while the gate is open: the gate time itself or the time the SRC input is true (both shown in the time unit below), or how often SRC turns true, or how often SRC changes state (plain counts).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EntryBuilder</name>
@@ -638,6 +732,103 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
 </context>
 <context>
+    <name>GeneratorSpec</name>
+    <message>
+        <source>&quot;%1&quot; does not have the form the option expects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: unknown input &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the width must be longer than 0 and shorter than the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not a rate (such as 500Hz, 10kHz, 1.5MHz).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the width must be longer than 0 and at most the mean spacing of the pulses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the level must be 0 or 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>KaRiX User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the table of contents (Home)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in page (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The user guide was not found in %1.&lt;/p&gt;&lt;p&gt;It is installed with the program; a build finds it in the folder &quot;guide&quot; beside the program.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HexImageReader</name>
+    <message>
+        <source>expected &quot;ADDRESS: BYTES&quot;, found &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>address 0x%1 lies outside the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>address 0x%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the %2 image bytes are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageCapture</name>
     <message>
         <source>Register 0x%1 lies outside the image.</source>
@@ -664,6 +855,14 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     <message>
         <source>invalid --- &apos;)&apos; is missimg.</source>
         <translation>ungültig --- &apos;)&apos; fehlt.</translation>
+    </message>
+    <message>
+        <source>invalid at &apos;%1&apos; --- nested deeper than %2 levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expression is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -827,6 +1026,10 @@ Messzähler</translation>
         <source>toolBar</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModuleSession</name>
@@ -894,14 +1097,6 @@ Messzähler</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 /s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2/s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Connection closed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -911,6 +1106,55 @@ Messzähler</translation>
     </message>
     <message>
         <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CS&amp;V...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wrapped past 4,294,967,295 at %2; its rate stays right across the wrap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plot could not be exported to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Rates as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Plot as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1046,6 +1290,47 @@ Messzähler</translation>
         <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The address the module answers at now; Default fills in its factory address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address, TCP port and UDP port that Write Settings stores in the module&apos;s EEPROM. Set the module&apos;s DIP switch to ON before, to OFF after, and restart the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new values equal those read from the EEPROM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write these settings into the EEPROM of module %1:%2?
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to write them?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetworkSettingsText</name>
@@ -1129,6 +1414,88 @@ TCP Re-transmition Timer : %1msec</source>
     </message>
 </context>
 <context>
+    <name>OperationOutcome</name>
+    <message>
+        <source>Reading the module&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore from ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the boot ROM page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing the ROM area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the write protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module %1 does not answer.
+%2 failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module %1 reported a bus error.
+%2 failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 failed on module %2:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design downloaded and verified to %1 in %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design downloaded to %1 in %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers saved to ROM on %1 in %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers restored from ROM on %1 in %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2 finished in %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OperationRunner</name>
     <message>
         <source>Cannot open a connection to %1:%2.</source>
@@ -1156,6 +1523,21 @@ TCP Re-transmition Timer : %1msec</source>
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>%1 messages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and more: see the details.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1589,26 @@ TCP Re-transmition Timer : %1msec</source>
         <source> is invalid time-out.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The address of the module (IPv4 or IPv6) that Download, Verify, the Setup commands and the counter window talk to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The TCP port of the module&apos;s counter stream, which the counter window reads (24 unless changed in Hardware Setup).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The UDP port of the module&apos;s register protocol, used by every other command (4660 unless changed in Hardware Setup).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long to wait for an answer of the module before a request counts as lost, 1 to 3600 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When on, the counter window opens and connects by itself after a download of a design with measure counters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QKovixThread</name>
@@ -1231,8 +1633,15 @@ TCP Re-transmition Timer : %1msec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The counter stream is not understood (%1 bad records in a row).</source>
+        <source>The counter stream is not understood (%1 of the last %2 records are bad).</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1782,25 @@ first mismatch at </source>
         <source>now</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Wheel: zoom; drag: pan; click: place the cursor; double-click: live view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>The folder cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterVerifier</name>
@@ -1444,6 +1872,10 @@ first mismatch at </source>
         <source>Not all bytes could be written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 was saved, but its owner and group could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SaxHandler</name>
@@ -1474,6 +1906,98 @@ first mismatch at </source>
     <message>
         <source>Are you sure you want to remove this sheet?</source>
         <translation>Dieses Blatt wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>A design has at most %1 sheets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a time (such as 10ns, 1.5us).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time &quot;%1&quot; has no unit (ps, ns, us, ms or s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time &quot;%1&quot; is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time &quot;%1&quot; is finer than 1 ps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>Cannot write to standard output: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StimulusFile</name>
+    <message>
+        <source>expected &quot;TIME INPUT LEVEL&quot;, found &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown input &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the level must be 0 or 1, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 goes back before the line above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TargetGuard</name>
+    <message>
+        <source>%1 goes to module %2, but the previous device command of this session went to module %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>Send it to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TargetIndicator</name>
+    <message>
+        <source>%1, counters TCP %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device commands go to this module (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target is now %1, %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1520,6 +2044,10 @@ first mismatch at </source>
     <message>
         <source>KaRiX</source>
         <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
