@@ -3,7 +3,7 @@
 // ten random 1 MHz inputs, and the worst case of an oscillator toggling
 // every tick (summary only).
 #include "compiler/imagecapture.h"
-#include "timing/generatorspec.h"
+#include "timing/generatoroption.h"
 #include "timing/inputmixer.h"
 #include "timing/inputnames.h"
 #include "timing/measurecounters.h"
@@ -112,7 +112,7 @@ int main(int argc, char **argv)
     const InputNames names;
     QString error;
     for (int j = 0; j < InputNames::Count; ++j)
-        inputs.addSource(GeneratorSpec::rate(InputNames::connectors().at(j) + QStringLiteral("=1MHz"),
+        inputs.addSource(GeneratorOption::rate(InputNames::connectors().at(j) + QStringLiteral("=1MHz"),
                                              names, quint64(j + 1), error));
     quint64 pulses = 0;
     const Timing random = simulate(triggerImage(), &inputs, OneSecond, pulses);

@@ -732,7 +732,7 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
 </context>
 <context>
-    <name>GeneratorSpec</name>
+    <name>GeneratorOption</name>
     <message>
         <source>&quot;%1&quot; does not have the form the option expects.</source>
         <translation type="unfinished"></translation>

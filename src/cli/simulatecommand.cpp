@@ -10,7 +10,7 @@
 #include "compiler/designrulecheck.h"
 #include "io/designdocument.h"
 #include "timing/changelistsource.h"
-#include "timing/generatorspec.h"
+#include "timing/generatoroption.h"
 #include "timing/inputmixer.h"
 #include "timing/measurecounters.h"
 #include "timing/simtime.h"
@@ -54,8 +54,8 @@ QString SimulateCommand::summary() const
 
 QString SimulateCommand::synopsis() const
 {
-    return tr("DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse SPEC] [--rate SPEC] "
-              "[--level SPEC] [--vcd FILE]");
+    return tr("DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] "
+              "[--level GENERATOR] [--vcd FILE]");
 }
 
 QString SimulateCommand::details() const
@@ -81,9 +81,9 @@ QList<CliOption> SimulateCommand::options() const
     return {
         {QChar(), QStringLiteral("duration"), tr("TIME"), tr("module time to simulate, such as 10us")},
         {QChar(), QStringLiteral("stimulus"), tr("FILE"), tr("input changes, one a line")},
-        {QChar(), QStringLiteral("pulse"), tr("SPEC"), tr("periodic pulses: IN=PERIOD,WIDTH[,PHASE]")},
-        {QChar(), QStringLiteral("rate"), tr("SPEC"), tr("random pulses: IN=RATE[,WIDTH]")},
-        {QChar(), QStringLiteral("level"), tr("SPEC"), tr("a constant level: IN=0 or IN=1")},
+        {QChar(), QStringLiteral("pulse"), tr("GENERATOR"), tr("periodic pulses: IN=PERIOD,WIDTH[,PHASE]")},
+        {QChar(), QStringLiteral("rate"), tr("GENERATOR"), tr("random pulses: IN=RATE[,WIDTH]")},
+        {QChar(), QStringLiteral("level"), tr("GENERATOR"), tr("a constant level: IN=0 or IN=1")},
         {QChar(), QStringLiteral("seed"), tr("N"), tr("seed of the random pulses (default 1)")},
         {QChar(), QStringLiteral("vcd"), tr("FILE"), tr("write every trace as a value change dump")},
     };
@@ -177,11 +177,11 @@ bool SimulateCommand::addInputs(const CliArguments &args, const SimulationTarget
     }
     quint64 stream = 0; // each --rate gets its own random sequence
     for (const QString &key : {QStringLiteral("level"), QStringLiteral("pulse"), QStringLiteral("rate")}) {
-        for (const QString &spec : args.values(key)) {
+        for (const QString &option : args.values(key)) {
             std::unique_ptr<InputSource> source =
-                key == QLatin1String("level")   ? GeneratorSpec::level(spec, names, error)
-                : key == QLatin1String("pulse") ? GeneratorSpec::pulse(spec, names, error)
-                                                : GeneratorSpec::rate(spec, names, seed + stream++, error);
+                key == QLatin1String("level")   ? GeneratorOption::level(option, names, error)
+                : key == QLatin1String("pulse") ? GeneratorOption::pulse(option, names, error)
+                                                : GeneratorOption::rate(option, names, seed + stream++, error);
             if (!source) {
                 error = tr("--%1: %2").arg(key, error);
                 return false;

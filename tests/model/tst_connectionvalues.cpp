@@ -17,10 +17,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("newAddress");
-        QTest::newRow("plain") << "10.0.0.1" << "10.0.0.1" << "10.0.0.1";
+        QTest::newRow("plain") << "127.0.0.1" << "127.0.0.1" << "127.0.0.1";
         QTest::newRow("zero part") << "127.0.0.0" << "127.0.0.0" << "127.0.0.0";
         QTest::newRow("octal first") << "010.0.0.1" << "" << "";
-        QTest::newRow("octal last") << "10.0.0.011" << "" << "";
+        QTest::newRow("octal last") << "127.0.0.011" << "" << "";
         QTest::newRow("octal loopback") << "0127.0.0.1" << "" << "";
         QTest::newRow("hex") << "0x7f.0.0.1" << "" << "";
         QTest::newRow("double zero") << "127.00.0.1" << "" << "";
