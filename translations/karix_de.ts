@@ -19,23 +19,23 @@
     <name>ConnectionValues</name>
     <message>
         <source>Invalid port (0 to 65535 expected): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Port (0 bis 65535 erwartet): „%1“</translation>
     </message>
     <message>
         <source>Invalid time-out (whole seconds from %1 to %2 expected): &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Zeitlimit (ganze Sekunden von %1 bis %2 erwartet): „%3“</translation>
     </message>
     <message>
         <source>Time-out %1 is out of range (%2 to %3 seconds); %4 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit %1 liegt außerhalb des Bereichs (%2 bis %3 Sekunden); %4 wird verwendet.</translation>
     </message>
     <message>
         <source>Invalid module address: &quot;%1&quot; (address parts are decimal and start with no 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Moduladresse: „%1“ (Adressteile sind dezimal und beginnen nicht mit 0)</translation>
     </message>
     <message>
         <source>Invalid module address: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Moduladresse: „%1“</translation>
     </message>
 </context>
 <context>
@@ -57,118 +57,118 @@
     </message>
     <message>
         <source>%1: Outport is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Ausgang ist nicht verbunden.</translation>
     </message>
     <message>
         <source>%1 is unconfigured.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht konfiguriert.</translation>
     </message>
     <message>
         <source>%1: %2 is connected, but not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist verbunden, wird aber nicht verwendet.</translation>
     </message>
     <message>
         <source>%1: %2 is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist nicht verbunden.</translation>
     </message>
     <message>
         <source>%1: InputPort is connected, but not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Eingang ist verbunden, wird aber nicht verwendet.</translation>
     </message>
     <message>
         <source>%1: InputPort is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Eingang ist nicht verbunden.</translation>
     </message>
     <message>
         <source>%1: Save path does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Speicherpfad existiert nicht.</translation>
     </message>
     <message>
         <source>%1: the name is given to %2 blocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name ist an %2 Blöcke vergeben.</translation>
     </message>
 </context>
 <context>
     <name>DeviceCommands</name>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren?</translation>
     </message>
     <message>
         <source>Download - TOLA Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen - TOLA-Zugriff</translation>
     </message>
     <message>
         <source>The output may become unstable during verify.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgang kann während der Prüfung instabil werden.</translation>
     </message>
     <message>
         <source>The displayed data have not been yet downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
     </message>
     <message>
         <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Im ROM speichern</translation>
     </message>
     <message>
         <source>Are you sure you want to initialize ROM area?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ROM-Bereich wirklich initialisieren?</translation>
     </message>
     <message>
         <source>Initialize ROM area</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Bereich initialisieren</translation>
     </message>
     <message>
         <source>There is no MsrCnt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen MsrCnt.</translation>
     </message>
     <message>
         <source>It may be different that the downloaded data are displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigten Daten können von den heruntergeladenen abweichen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Verify after Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Herunterladen &amp;prüfen</translation>
     </message>
     <message>
         <source>from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>aus der Befehlszeile</translation>
     </message>
     <message>
         <source>from the document</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Dokument</translation>
     </message>
     <message>
         <source>To lift the protection, choose File &gt; Write Protect and clear &quot;Write Protect (Current setting)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um den Schutz aufzuheben, Datei &gt; Schreibschutz wählen und „Schreibschutz (aktuelle Einstellung)“ abwählen.</translation>
     </message>
     <message>
         <source>Verifying the download ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heruntergeladenen Daten werden geprüft ...</translation>
     </message>
     <message>
         <source>The module may now hold a partial configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modul enthält jetzt möglicherweise eine unvollständige Konfiguration.</translation>
     </message>
     <message>
         <source>Download again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut herunterladen?</translation>
     </message>
     <message>
         <source>The outputs may glitch while the module&apos;s tables are read back, for about as long as the read-back takes (%1 s at this link&apos;s speed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgänge können Störimpulse zeigen, solange die Tabellen des Moduls zurückgelesen werden, also etwa so lange, wie das Zurücklesen dauert (%1 s bei der Geschwindigkeit dieser Verbindung).</translation>
     </message>
     <message>
         <source>This erases all %1 ROM pages and their comments and makes page 0 the boot page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies löscht alle %1 ROM-Seiten samt ihren Kommentaren und macht Seite 0 zur Boot-Seite.</translation>
     </message>
 </context>
 <context>
@@ -182,7 +182,7 @@
     <name>DocumentController</name>
     <message>
         <source>%1[*] - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>NewFile</source>
@@ -190,16 +190,17 @@
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>The document has been modified.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wurde geändert.
+Änderungen speichern?</translation>
     </message>
     <message>
         <source>SAX Handler</source>
-        <translation type="unfinished"></translation>
+        <translation>SAX-Handler</translation>
     </message>
     <message>
         <source>The loaded file is not correct. Some setting is ignored.</source>
@@ -225,7 +226,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>KaRiX Files (*.krx);;XML Files (*.xml)</source>
@@ -238,11 +239,12 @@ Do you want to save your changes?</source>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Ersetzen?</translation>
     </message>
     <message>
         <source>file save</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Restore unsaved changes to %1?</source>
@@ -250,71 +252,73 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Unsaved changes cannot be kept for recovery in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen können nicht zur Wiederherstellung in %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>Connection settings from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungseinstellungen aus der Befehlszeile</translation>
     </message>
     <message>
         <source>The file has changed since these changes were made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde geändert, seit diese Änderungen gemacht wurden.</translation>
     </message>
     <message>
         <source>It holds no KaRiX design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie enthält kein KaRiX-Design.</translation>
     </message>
     <message>
         <source>The unsaved changes cannot be restored:
 %1
 They are kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ungespeicherten Änderungen können nicht wiederhergestellt werden:
+%1
+Sie bleiben in %2 erhalten.</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>No such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>%1 is a directory, not a design document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Verzeichnis, kein Design-Dokument.</translation>
     </message>
     <message>
         <source>%1 is not a regular file (a device, FIFO or socket), not a design document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei (sondern ein Gerät, eine FIFO oder ein Socket) und damit kein Design-Dokument.</translation>
     </message>
 </context>
 <context>
     <name>DocumentLimits</name>
     <message>
         <source>The document</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument</translation>
     </message>
     <message>
         <source>The element name at line %1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Elementname in Zeile %1 ist länger als %2 Zeichen.</translation>
     </message>
     <message>
         <source>The element at line %1 has more than %2 attributes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element in Zeile %1 hat mehr als %2 Attribute.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the most a design document may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MB, die Höchstgröße eines Design-Dokuments.</translation>
     </message>
 </context>
 <context>
@@ -330,22 +334,22 @@ They are kept in %2.</source>
     <name>DrcDialog</name>
     <message>
         <source>DRC</source>
-        <translation type="unfinished"></translation>
+        <translation>DRC</translation>
     </message>
     <message>
         <source>&amp;Download</source>
-        <translation type="unfinished">&amp;Herunterladen</translation>
+        <translation>&amp;Herunterladen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>DriverResolver</name>
     <message>
         <source>%1: the input from &apos;%2&apos; names port %3, which it does not have; left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Eingang von „%2“ nennt den Anschluss %3, den dieser nicht hat; ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -488,22 +492,22 @@ und </translation>
     </message>
     <message>
         <source>The first time of the mode, as its caption says: the pulse width of a one-shot, the delay of a delayed one-shot, the guard or delay time before the output turns true, or the true width of an oscillator. The module counts it in whole 5 ns steps, up to 21.474836475 s; the unit is chosen beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeit des Modus, wie ihre Beschriftung sagt: die Pulsbreite eines Monoflops, die Verzögerung eines verzögerten Monoflops, die Sperr- oder Verzögerungszeit, bevor der Ausgang True wird, oder die True-Breite eines Oszillators. Das Modul zählt sie in ganzen 5-ns-Schritten, bis 21,474836475 s; die Einheit wird daneben gewählt.</translation>
     </message>
     <message>
         <source>The second time of the mode: the minimum idle time after a one-shot&apos;s pulse, the pulse width of a delayed one-shot, the guard or delay time before the output turns false, or the false width of an oscillator. Whole 5 ns steps; one-shots and oscillators need at least 5 ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zweite Zeit des Modus: die minimale Ruhezeit nach dem Puls eines Monoflops, die Pulsbreite eines verzögerten Monoflops, die Sperr- oder Verzögerungszeit, bevor der Ausgang False wird, oder die False-Breite eines Oszillators. Ganze 5-ns-Schritte; Monoflops und Oszillatoren brauchen mindestens 5 ns.</translation>
     </message>
 </context>
 <context>
     <name>EditCommands</name>
     <message>
         <source>SAX Handler</source>
-        <translation type="unfinished"></translation>
+        <translation>SAX-Handler</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
 </context>
 <context>
@@ -689,11 +693,11 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
     <message>
         <source>When the counter counts: under User Control from Start to Stop in the counter window; otherwise while the GATE input is true, from one rising edge of GATE to the next, or from any edge of GATE to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann der Zähler zählt: bei Benutzersteuerung von Start bis Stopp im Zählerfenster; sonst solange der GATE-Eingang True ist, von einer steigenden Flanke von GATE bis zur nächsten oder von einer beliebigen Flanke von GATE bis zur nächsten.</translation>
     </message>
     <message>
         <source>What is counted while the gate is open: the gate time itself or the time the SRC input is true (both shown in the time unit below), or how often SRC turns true, or how often SRC changes state (plain counts).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was gezählt wird, solange das Tor offen ist: die Torzeit selbst oder die Zeit, in der der SRC-Eingang True ist (beide in der Zeiteinheit unten angezeigt), oder wie oft SRC True wird oder wie oft SRC den Zustand wechselt (reine Anzahlen).</translation>
     </message>
 </context>
 <context>
@@ -708,138 +712,138 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
     <message>
         <source>no free row</source>
-        <translation type="unfinished"></translation>
+        <translation>keine freie Zeile</translation>
     </message>
     <message>
         <source>%1 entry &apos;%2&apos; moved from row %3 to row %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Eintrag „%2“ von Zeile %3 nach Zeile %4 verschoben</translation>
     </message>
     <message>
         <source>no free resource</source>
-        <translation type="unfinished"></translation>
+        <translation>keine freie Ressource</translation>
     </message>
     <message>
         <source>no room on the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Platz auf dem Blatt</translation>
     </message>
     <message>
         <source>%1 entry &apos;%2&apos; renamed to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Eintrag „%2“ in %3 umbenannt</translation>
     </message>
     <message>
         <source>%1 entry &apos;%2&apos; left out: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Eintrag „%2“ ausgelassen: %3</translation>
     </message>
 </context>
 <context>
     <name>GeneratorOption</name>
     <message>
         <source>&quot;%1&quot; does not have the form the option expects.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat nicht die Form, die die Option erwartet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: unknown input &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: unbekannter Eingang „%2“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the width must be longer than 0 and shorter than the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Die Breite muss größer als 0 und kleiner als die Periode sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: &quot;%2&quot; is not a rate (such as 500Hz, 10kHz, 1.5MHz).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: „%2“ ist keine Rate (etwa 500Hz, 10kHz, 1.5MHz).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the width must be longer than 0 and at most the mean spacing of the pulses.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Die Breite muss größer als 0 und höchstens so groß wie der mittlere Abstand der Pulse sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the level must be 0 or 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Der Pegel muss 0 oder 1 sein.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>KaRiX User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>KaRiX-Benutzerhandbuch</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Back to the table of contents (Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Inhaltsverzeichnis (Pos1)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>Find in page (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Seite suchen (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;origer</translation>
     </message>
     <message>
         <source>&lt;p&gt;The user guide was not found in %1.&lt;/p&gt;&lt;p&gt;It is installed with the program; a build finds it in the folder &quot;guide&quot; beside the program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Das Benutzerhandbuch wurde in %1 nicht gefunden.&lt;/p&gt;&lt;p&gt;Es wird mit dem Programm installiert; ein Build findet es im Ordner „guide“ neben dem Programm.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>  Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>  Nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>HexImageReader</name>
     <message>
         <source>expected &quot;ADDRESS: BYTES&quot;, found &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„ADDRESS: BYTES“ erwartet, „%1“ gefunden</translation>
     </message>
     <message>
         <source>address 0x%1 lies outside the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 0x%1 liegt außerhalb des Abbilds</translation>
     </message>
     <message>
         <source>address 0x%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 0x%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1 of the %2 image bytes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 Bytes des Abbilds fehlen</translation>
     </message>
 </context>
 <context>
     <name>ImageCapture</name>
     <message>
         <source>Register 0x%1 lies outside the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Register 0x%1 liegt außerhalb des Abbilds.</translation>
     </message>
 </context>
 <context>
     <name>LinkHealth</name>
     <message>
         <source>Link: %1 requests, %2 retries, round trip %3 ms (max %4 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung: %1 Anfragen, %2 Wiederholungen, Umlaufzeit %3 ms (max. %4 ms)</translation>
     </message>
 </context>
 <context>
@@ -858,11 +862,11 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
     <message>
         <source>invalid at &apos;%1&apos; --- nested deeper than %2 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültig bei &apos;%1&apos; --- tiefer als %2 Ebenen verschachtelt.</translation>
     </message>
     <message>
         <source>The expression is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck ist länger als %1 Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -874,7 +878,8 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     <message>
         <source>PreLogic
 FeedBack</source>
-        <translation type="unfinished"></translation>
+        <translation>PreLogic
+FeedBack</translation>
     </message>
     <message>
         <source>Function
@@ -884,7 +889,7 @@ FeedBack</source>
     </message>
     <message>
         <source>PostLogic</source>
-        <translation type="unfinished"></translation>
+        <translation>PostLogic</translation>
     </message>
     <message>
         <source>Output
@@ -912,7 +917,7 @@ Messzähler</translation>
     </message>
     <message>
         <source>&amp;Write Protect ...</source>
-        <translation>&amp;Schreibschutz ...</translation>
+        <translation>Sch&amp;reibschutz ...</translation>
     </message>
     <message>
         <source>&amp;Download</source>
@@ -956,19 +961,19 @@ Messzähler</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alle&amp;s auswählen</translation>
     </message>
     <message>
         <source>Tab &amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Blatt</translation>
     </message>
     <message>
         <source>Tab &amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;umbenennen</translation>
     </message>
     <message>
         <source>&amp;DRC</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DRC</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
@@ -976,31 +981,31 @@ Messzähler</translation>
     </message>
     <message>
         <source>&amp;Ethernet Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ethernet-Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Hardware Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hardware einrichten</translation>
     </message>
     <message>
         <source>&amp;Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Im ROM &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Restore from ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem ROM &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Change Boot ROM Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot-ROM-Seite ändern</translation>
     </message>
     <message>
         <source>&amp;Initialize ROM area</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Bereich &amp;initialisieren</translation>
     </message>
     <message>
         <source>&amp;About KaRiX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über KaRiX</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1008,7 +1013,7 @@ Messzähler</translation>
     </message>
     <message>
         <source>&amp;Recent Files</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
+        <translation>Zuletzt &amp;geöffnet</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1024,11 +1029,11 @@ Messzähler</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzerhandbuch</translation>
     </message>
 </context>
 <context>
