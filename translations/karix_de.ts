@@ -1047,120 +1047,121 @@ Messzähler</translation>
     <name>MsrCntWidget</name>
     <message>
         <source>Measure Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Messzähler</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>Update </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert </translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
         <source>&amp;Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trennen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>The MsrCnt data cannot be saved, continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MsrCnt-Daten können nicht gespeichert werden. Fortfahren?</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird aufgebaut ...</translation>
     </message>
     <message>
         <source>Waiting for data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Daten ...</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung geschlossen</translation>
     </message>
     <message>
         <source>Connection closed by server</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung vom Server geschlossen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einpassen</translation>
     </message>
     <message>
         <source>Export CS&amp;V...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
         <source>Export &amp;PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PNG exportieren...</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>gestoppt</translation>
     </message>
     <message>
         <source>%1 wrapped past 4,294,967,295 at %2; its rate stays right across the wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bei %2 über 4.294.967.295 hinaus übergelaufen; die Rate bleibt über den Überlauf hinweg richtig</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gestoppt</translation>
     </message>
     <message>
         <source>The plot could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht nach %1 exportiert werden:
+%2</translation>
     </message>
     <message>
         <source>Export Rates as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Raten als CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Export Plot as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG exportieren</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
 </context>
 <context>
@@ -1224,287 +1225,304 @@ Messzähler</translation>
     <message>
         <source>Can&apos;t access Kovix Module(%1:%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf das Kovix-Modul (%1:%2).
+</translation>
     </message>
     <message>
         <source>Please check network connectivity, and set DIP switch to ON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Netzwerkverbindung prüfen und den DIP-Schalter auf ON stellen.</translation>
     </message>
     <message>
         <source>Please push Default Button, or set target address and port correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte „Standard“ drücken oder Zieladresse und Port richtig einstellen.</translation>
     </message>
     <message>
         <source>Hardware Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware einrichten</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Read EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM &amp;lesen</translation>
     </message>
     <message>
         <source>&amp;Write Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen schreiben</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>IP &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-&amp;Adresse</translation>
     </message>
     <message>
         <source>UDP &amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-&amp;Port</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Einstellungen</translation>
     </message>
     <message>
         <source>&amp;TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TCP-Port</translation>
     </message>
     <message>
         <source>&amp;UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;UDP-Port</translation>
     </message>
     <message>
         <source>EEPROM Information</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM-Informationen</translation>
     </message>
     <message>
         <source> is invalid address.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist keine gültige Adresse.</translation>
     </message>
     <message>
         <source> is invalid port.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist kein gültiger Port.</translation>
     </message>
     <message>
         <source>Succeeded in Updating the Kovix module.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kovix-Modul wurde erfolgreich aktualisiert.
+</translation>
     </message>
     <message>
         <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
     </message>
     <message>
         <source>The address the module answers at now; Default fills in its factory address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse, unter der das Modul jetzt antwortet; „Standard“ trägt seine Werksadresse ein.</translation>
     </message>
     <message>
         <source>The address, TCP port and UDP port that Write Settings stores in the module&apos;s EEPROM. Set the module&apos;s DIP switch to ON before, to OFF after, and restart the module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse, TCP-Port und UDP-Port, die „Einstellungen schreiben“ im EEPROM des Moduls speichert. Vorher den DIP-Schalter des Moduls auf ON stellen, danach auf OFF, und das Modul neu starten.</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-Port</translation>
     </message>
     <message>
         <source>(not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gelesen)</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>The new values equal those read from the EEPROM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Werte stimmen mit den aus dem EEPROM gelesenen überein.</translation>
     </message>
     <message>
         <source>Write these settings into the EEPROM of module %1:%2?
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen in das EEPROM von Modul %1:%2 schreiben?
+%3</translation>
     </message>
     <message>
         <source>Do you want to write them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen sie geschrieben werden?</translation>
     </message>
 </context>
 <context>
     <name>NetworkSettingsText</name>
     <message>
         <source>MAC Address : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-Adresse : %1</translation>
     </message>
     <message>
         <source>
 IP Address : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+IP-Adresse : %1</translation>
     </message>
     <message>
         <source>
 TCP Data Port : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Datenport : %1</translation>
     </message>
     <message>
         <source>
 TCP Command Port : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Befehlsport : %1</translation>
     </message>
     <message>
         <source>
 TCP Max Segment Size : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Maximale TCP-Segmentgröße : %1</translation>
     </message>
     <message>
         <source>
 UDP Port : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+UDP-Port : %1</translation>
     </message>
     <message>
         <source>
 TCP Keep Alive(buffer not empty) : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Keep-Alive (Puffer nicht leer) : %1 ms</translation>
     </message>
     <message>
         <source>
 TCP Keep Alive(buffer empty) : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Keep-Alive (Puffer leer) : %1 ms</translation>
     </message>
     <message>
         <source>
 TCP Timeout (Connecting) : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Zeitlimit (Verbindungsaufbau) : %1 ms</translation>
     </message>
     <message>
         <source>
 TCP Timeout (Disconnect) : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Zeitlimit (Verbindungsabbau) : %1 ms</translation>
     </message>
     <message>
         <source>
 TCP Re-Connect Interval : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Wiederverbindungsintervall : %1 ms</translation>
     </message>
     <message>
         <source>
 TCP Re-transmition Timer : %1msec</source>
-        <translation type="unfinished"></translation>
+        <translation>
+TCP-Sendewiederholungstimer : %1 ms</translation>
     </message>
 </context>
 <context>
     <name>OperationGate</name>
     <message>
         <source>This version of the FPGA doesn&apos;t support Write-Protect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese FPGA-Version unterstützt keinen Schreibschutz.</translation>
     </message>
     <message>
         <source>This version of the FPGA doesn&apos;t support Save and Restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese FPGA-Version unterstützt kein Speichern und Wiederherstellen.</translation>
     </message>
     <message>
         <source>This version of the FPGA doesn&apos;t support ROM access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese FPGA-Version unterstützt keinen ROM-Zugriff.</translation>
     </message>
     <message>
         <source>The Register is write-protected.</source>
-        <translation type="unfinished">Die Register sind schreibgeschützt.</translation>
+        <translation>Die Register sind schreibgeschützt.</translation>
     </message>
 </context>
 <context>
     <name>OperationOutcome</name>
     <message>
         <source>Reading the module&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen des Modulzustands</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern im ROM</translation>
     </message>
     <message>
         <source>Restore from ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen aus dem ROM</translation>
     </message>
     <message>
         <source>Changing the boot ROM page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern der Boot-ROM-Seite</translation>
     </message>
     <message>
         <source>Initializing the ROM area</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisieren des ROM-Bereichs</translation>
     </message>
     <message>
         <source>Changing the write protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern des Schreibschutzes</translation>
     </message>
     <message>
         <source>Reading the network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Netzwerkeinstellungen</translation>
     </message>
     <message>
         <source>Writing the network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben der Netzwerkeinstellungen</translation>
     </message>
     <message>
         <source>%1 cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgebrochen.</translation>
     </message>
     <message>
         <source>Module %1 does not answer.
 %2 failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul %1 antwortet nicht.
+%2 fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Module %1 reported a bus error.
 %2 failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul %1 meldete einen Busfehler.
+%2 fehlgeschlagen.</translation>
     </message>
     <message>
         <source>%1 failed on module %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Modul %2 fehlgeschlagen:
+%3</translation>
     </message>
     <message>
         <source>Design downloaded and verified to %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Design in %2 s auf %1 heruntergeladen und geprüft</translation>
     </message>
     <message>
         <source>Design downloaded to %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Design in %2 s auf %1 heruntergeladen</translation>
     </message>
     <message>
         <source>Registers saved to ROM on %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Register auf %1 in %2 s im ROM gespeichert</translation>
     </message>
     <message>
         <source>Registers restored from ROM on %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Register auf %1 in %2 s aus dem ROM wiederhergestellt</translation>
     </message>
     <message>
         <source>%1 on %2 finished in %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 in %3 s abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>OperationRunner</name>
     <message>
         <source>Cannot open a connection to %1:%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zu %1:%2 kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1534,53 +1552,53 @@ TCP Re-transmition Timer : %1msec</source>
     <name>Prompter</name>
     <message>
         <source>%1 messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Meldungen:</translation>
     </message>
     <message>
         <source>%1 (%2 times)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2-mal)</translation>
     </message>
     <message>
         <source>... and more: see the details.</source>
-        <translation type="unfinished"></translation>
+        <translation>... und weitere: siehe Details.</translation>
     </message>
 </context>
 <context>
     <name>PrompterCanvasPrompts</name>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
 </context>
 <context>
     <name>PropertyDialog</name>
     <message>
         <source>Auto &amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto&amp;start</translation>
     </message>
     <message>
         <source>Ethernet Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet-Einstellungen</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>&amp;IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;IP-Adresse</translation>
     </message>
     <message>
         <source>TCP &amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-&amp;Port</translation>
     </message>
     <message>
         <source>&amp;UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;UDP-Port</translation>
     </message>
     <message>
         <source>&amp;Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitlimit</translation>
     </message>
     <message>
         <source> is invalid address.</source>
