@@ -1602,69 +1602,69 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     </message>
     <message>
         <source> is invalid address.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist keine gültige Adresse.</translation>
     </message>
     <message>
         <source> is invalid port.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist kein gültiger Port.</translation>
     </message>
     <message>
         <source> is invalid time-out.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist kein gültiges Zeitlimit.</translation>
     </message>
     <message>
         <source>The address of the module (IPv4 or IPv6) that Download, Verify, the Setup commands and the counter window talk to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Moduls (IPv4 oder IPv6), mit der Herunterladen, Prüfen, die Befehle im Menü Einstellungen und das Zählerfenster arbeiten.</translation>
     </message>
     <message>
         <source>The TCP port of the module&apos;s counter stream, which the counter window reads (24 unless changed in Hardware Setup).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der TCP-Port des Zählerdatenstroms des Moduls, den das Zählerfenster liest (24, sofern nicht unter „Hardware einrichten“ geändert).</translation>
     </message>
     <message>
         <source>The UDP port of the module&apos;s register protocol, used by every other command (4660 unless changed in Hardware Setup).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der UDP-Port des Registerprotokolls des Moduls, den alle anderen Befehle nutzen (4660, sofern nicht unter „Hardware einrichten“ geändert).</translation>
     </message>
     <message>
         <source>How long to wait for an answer of the module before a request counts as lost, 1 to 3600 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange auf eine Antwort des Moduls gewartet wird, bevor eine Anfrage als verloren gilt, 1 bis 3600 Sekunden.</translation>
     </message>
     <message>
         <source>When on, the counter window opens and connects by itself after a download of a design with measure counters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn eingeschaltet, öffnet sich das Zählerfenster nach dem Herunterladen eines Designs mit Messzählern von selbst und verbindet sich.</translation>
     </message>
 </context>
 <context>
     <name>QKovixThread</name>
     <message>
         <source>FileError%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifehler %1</translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1)</translation>
     </message>
     <message>
         <source>No such directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis nicht gefunden.</translation>
     </message>
     <message>
         <source>Connection timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The counter stream is not understood (%1 of the last %2 records are bad).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zählerdatenstrom ist unverständlich (%1 der letzten %2 Datensätze sind fehlerhaft).</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
 </context>
 <context>
@@ -1672,73 +1672,81 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     <message>
         <source>address: 0x%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse: 0x%1
+</translation>
     </message>
     <message>
         <source>request length: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Angeforderte Länge: %1
+</translation>
     </message>
     <message>
         <source>read length: %1
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesene Länge: %1
+
+</translation>
     </message>
     <message>
         <source>length: %1
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Länge: %1
+
+</translation>
     </message>
     <message>
         <source>read address: 0x%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Leseadresse: 0x%1
+</translation>
     </message>
     <message>
         <source>write address: 0x%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibadresse: 0x%1
+</translation>
     </message>
     <message>
         <source>QTola: Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: Abgebrochen</translation>
     </message>
     <message>
         <source>QTola: Unable to write</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: Schreiben nicht möglich</translation>
     </message>
     <message>
         <source>QTola: Unable to read</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: Lesen nicht möglich</translation>
     </message>
     <message>
         <source>QTola: %1 port %2 is unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: %1 Port %2 ist nicht erreichbar</translation>
     </message>
     <message>
         <source>TOLA: Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>TOLA: Kommunikationsfehler</translation>
     </message>
     <message>
         <source>QTola: Bus Error</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: Busfehler</translation>
     </message>
     <message>
         <source>QTola: Socket operation timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>QTola: Zeitüberschreitung bei Socket-Operation</translation>
     </message>
 </context>
 <context>
     <name>QUdpThread</name>
     <message>
         <source>TOLA: Unable to read</source>
-        <translation type="unfinished"></translation>
+        <translation>TOLA: Lesen nicht möglich</translation>
     </message>
     <message>
         <source>TOLA: Unable to send command</source>
-        <translation type="unfinished"></translation>
+        <translation>TOLA: Befehl kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>TOLA: Download Cancelled</source>
@@ -1746,15 +1754,15 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     </message>
     <message>
         <source>QKvLink: %1 is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>QKvLink: %1 ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>QKvLink: Error</source>
-        <translation type="unfinished"></translation>
+        <translation>QKvLink: Fehler</translation>
     </message>
     <message>
         <source>TOLA: Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>TOLA: Kommunikationsfehler</translation>
     </message>
     <message>
         <source>Verify: The Register data is matched.</source>
@@ -1767,153 +1775,158 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     <message>
         <source>
 first mismatch at </source>
-        <translation type="unfinished"></translation>
+        <translation>
+erste Abweichung bei </translation>
     </message>
     <message>
         <source>Can&apos;t access Kovix Module(%1:%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf das Kovix-Modul (%1:%2).
+</translation>
     </message>
     <message>
         <source>Please check network connectivity, and set DIP switch to ON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Netzwerkverbindung prüfen und den DIP-Schalter auf ON stellen.</translation>
     </message>
     <message>
         <source>Please push Default Button, or set target address and port correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte „Standard“ drücken oder Zieladresse und Port richtig einstellen.</translation>
     </message>
     <message>
         <source>Can&apos;t Write Kovix Module(%1:%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kovix-Modul (%1:%2) kann nicht beschrieben werden</translation>
     </message>
     <message>
         <source> is invalid address.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist keine gültige Adresse.</translation>
     </message>
 </context>
 <context>
     <name>RatePlotWidget</name>
     <message>
         <source>%1 /s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /s</translation>
     </message>
     <message>
         <source>-%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>-%1 s</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt</translation>
     </message>
     <message>
         <source>Wheel: zoom; drag: pan; click: place the cursor; double-click: live view</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausrad: zoomen; Ziehen: verschieben; Klick: Cursor setzen; Doppelklick: Live-Ansicht</translation>
     </message>
     <message>
         <source>%1 no data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 keine Daten</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The folder cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>%1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
     <name>RegisterVerifier</name>
     <message>
         <source>Verify: no register area starts at 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: An 0x%1 beginnt kein Registerbereich.</translation>
     </message>
     <message>
         <source>Verify: only %1 of %2 bytes were read at 0x%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: An 0x%3 wurden nur %1 von %2 Bytes gelesen.</translation>
     </message>
     <message>
         <source>address 0x%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 0x%1
+</translation>
     </message>
     <message>
         <source>current:%1  </source>
-        <translation type="unfinished"></translation>
+        <translation>aktuell:%1  </translation>
     </message>
     <message>
         <source>register:%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Register:%1
+</translation>
     </message>
 </context>
 <context>
     <name>RomDialog</name>
     <message>
         <source>Boot From </source>
-        <translation type="unfinished"></translation>
+        <translation>Boot von Seite </translation>
     </message>
     <message>
         <source>Set on &amp;Boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Boot-Seite setzen</translation>
     </message>
     <message>
         <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Im ROM speichern</translation>
     </message>
     <message>
         <source>Restore from ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem ROM wiederherstellen</translation>
     </message>
     <message>
         <source> (boot) </source>
-        <translation type="unfinished"></translation>
+        <translation> (Boot) </translation>
     </message>
     <message>
         <source>Boot ROM Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot-ROM-Seite</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>Please give it a user comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Benutzerkommentar eingeben.</translation>
     </message>
     <message>
         <source>The length of the user comment should be at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
     </message>
 </context>
 <context>
     <name>SafeFileWriter</name>
     <message>
         <source>Not all bytes could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Bytes konnten geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 was saved, but its owner and group could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde gespeichert, aber Eigentümer und Gruppe konnten nicht beibehalten werden.</translation>
     </message>
 </context>
 <context>
     <name>SaxHandler</name>
     <message>
         <source>error triggered by consumer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler vom Verarbeiter ausgelöst</translation>
     </message>
     <message>
         <source>Parse error at line %1, column %2:
 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler in Zeile %1, Spalte %2:
+%3.</translation>
     </message>
     <message>
         <source>sheet id %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt-ID %1 liegt außerhalb des gültigen Bereichs</translation>
     </message>
 </context>
 <context>
@@ -1932,30 +1945,30 @@ first mismatch at </source>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>A design has at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Design hat höchstens %1 Blätter.</translation>
     </message>
 </context>
 <context>
     <name>SimTime</name>
     <message>
         <source>&quot;%1&quot; is not a time (such as 10ns, 1.5us).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zeit (etwa 10ns, 1.5us).</translation>
     </message>
     <message>
         <source>The time &quot;%1&quot; has no unit (ps, ns, us, ms or s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit „%1“ hat keine Einheit (ps, ns, us, ms oder s).</translation>
     </message>
     <message>
         <source>The time &quot;%1&quot; is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit „%1“ ist zu groß.</translation>
     </message>
     <message>
         <source>The time &quot;%1&quot; is finer than 1 ps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit „%1“ ist feiner als 1 ps.</translation>
     </message>
 </context>
 <context>
@@ -1963,64 +1976,65 @@ first mismatch at </source>
     <message>
         <source>Cannot write to standard output: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1
+</translation>
     </message>
 </context>
 <context>
     <name>StimulusFile</name>
     <message>
         <source>expected &quot;TIME INPUT LEVEL&quot;, found &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„TIME INPUT LEVEL“ erwartet, „%1“ gefunden</translation>
     </message>
     <message>
         <source>unknown input &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Eingang „%1“</translation>
     </message>
     <message>
         <source>the level must be 0 or 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pegel muss 0 oder 1 sein, nicht „%1“</translation>
     </message>
     <message>
         <source>the time %1 goes back before the line above</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit %1 liegt vor der Zeit in der Zeile darüber</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TargetGuard</name>
     <message>
         <source>%1 goes to module %2, but the previous device command of this session went to module %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geht an Modul %2, aber der vorige Gerätebefehl dieser Sitzung ging an Modul %3.</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>Send it to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 senden?</translation>
     </message>
 </context>
 <context>
     <name>TargetIndicator</name>
     <message>
         <source>%1, counters TCP %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zähler TCP %2</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel %1</translation>
     </message>
     <message>
         <source>Device commands go to this module (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätebefehle gehen an dieses Modul (%1)</translation>
     </message>
     <message>
         <source>Target is now %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel ist jetzt %1, %2</translation>
     </message>
 </context>
 <context>
@@ -2038,39 +2052,39 @@ first mismatch at </source>
     <name>VersionDialog</name>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Version Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinformationen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Software Version 2.0.19</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion 2.0.19</translation>
     </message>
     <message>
         <source>Design tool for the programmable NIM trigger-logic module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Design-Werkzeug für das programmierbare NIM-Trigger-Logikmodul.</translation>
     </message>
     <message>
         <source>FPGA Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA-Version:</translation>
     </message>
     <message>
         <source>Load reads the version from the module.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Laden“ liest die Version aus dem Modul.</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung.</translation>
     </message>
 </context>
 <context>
@@ -2084,22 +2098,22 @@ first mismatch at </source>
     <name>WriteProtectDialog</name>
     <message>
         <source>Write Protect (&amp;Current setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (&amp;aktuelle Einstellung)</translation>
     </message>
     <message>
         <source>Write Protect (&amp;Boot setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (&amp;Boot-Einstellung)</translation>
     </message>
     <message>
         <source>Write Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>Draws, checks, downloads and verifies designs (.krx) of the NIM trigger-logic
@@ -2118,7 +2132,22 @@ Options:
 Options given here override the connection settings stored in a document
 opened later.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet und kontrolliert Designs (.krx) des NIM-Trigger-Logikmoduls, lädt sie
+herunter, prüft sie im Modul und zeigt seine Messzähler an.
+
+Optionen:
+  -h &lt;Adresse&gt;       Moduladresse (IPv4 oder IPv6); Standard: die Werksadresse
+                     des Moduls
+  -t &lt;TCP-Port&gt;      TCP-Port des Zählerdatenstroms (Standard 24)
+  -u &lt;UDP-Port&gt;      UDP-Port des Registerprotokolls (Standard 4660)
+  -o &lt;Zeitlimit&gt;     Zeitlimit für Geräteanfragen in Sekunden (Standard 1)
+  -a &lt;on/off&gt;        ob sich das Zählerfenster selbst verbindet (Standard on)
+  --help             diese Hilfe anzeigen
+  --version          Version und Commit des Builds anzeigen
+
+Hier angegebene Optionen haben Vorrang vor den Verbindungseinstellungen, die in
+einem später geöffneten Dokument gespeichert sind.
+</translation>
     </message>
 </context>
 </TS>
