@@ -11,9 +11,10 @@
 using namespace ModuleInterface;
 
 namespace {
+constexpr quint64 nanosPerTick = SimTime::PicosPerTick / 1000;
 // At most two slices of simulated time per advance, so that requests are
 // served between slices however fast the inputs are.
-constexpr quint64 maxStepTicks = 2 * LiveDesign::sliceMs * 1000000 / 5;
+constexpr quint64 maxStepTicks = 2 * LiveDesign::sliceMs * 1000000 / nanosPerTick;
 }
 
 LiveDesign::LiveDesign(SimRegisterSpace &space, const QStringList &rates, quint64 seed,
@@ -44,7 +45,7 @@ QByteArray LiveDesign::heldImage() const
 void LiveDesign::advance()
 {
     followImage();
-    const quint64 wallTick = quint64(m_clock.nsecsElapsed()) / (SimTime::PicosPerTick / 1000);
+    const quint64 wallTick = quint64(m_clock.nsecsElapsed()) / nanosPerTick;
     quint64 target = wallTick - m_lagTicks;
     if (target > m_run->endTick() + maxStepTicks) {
         m_lagTicks += target - (m_run->endTick() + maxStepTicks);
