@@ -6,6 +6,7 @@
 #include "io/designdocument.h"
 #include "io/designloader.h"
 #include "sim/designrun.h"
+#include "sim/livedesign.h"
 #include "sim/modulesimulator.h"
 #include "sim/simregisterspace.h"
 
@@ -92,7 +93,7 @@ void LiveDesignTest::countsFollowTheDesignsInputs()
         QVERIFY(space.write(parameterBlock, image.left(parameterBlockSize)));
         for (int offset = parameterBlockSize; offset < imageSize; offset += 128)
             QVERIFY(space.write(tableArea + quint32(offset - parameterBlockSize), image.mid(offset, 128)));
-        QTest::qWait(400); // the simulator waits for the image to settle
+        QTest::qWait(3 * LiveDesign::settleMs); // the simulator waits for the image to settle
     }
     QVERIFY(space.write(counterControl, QByteArray::fromHex("80008000")));
     const auto last = streamFor(simulator.tcpPort(), 1500);
