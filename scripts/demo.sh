@@ -4,8 +4,10 @@
 # rebuild.
 #   scripts/demo.sh [karix options] [design.krx]   the program itself
 #   scripts/demo.sh                                 a local module simulator on
-#       127.0.0.1 and the program connected to it; without a display, a short
-#       karix-cli walk-through against the simulator instead.
+#       127.0.0.1 running an example design with random inputs, and the
+#       program opening a copy of that design whose stored connection settings
+#       name the simulator; without a display, a short karix-cli walk-through
+#       against the simulator instead.
 # The simulator listens on loopback only and stops with the program (or after
 # its --duration limit at the latest).
 set -euo pipefail
@@ -25,10 +27,12 @@ require() {
   done
 }
 # An example with measure counters that passes the design rule check shows
-# the most; the check also guards against a log directory missing here.
+# the most, the counters example first; the check also guards against a log
+# directory missing here.
 choose_example() {
   local candidate
-  for candidate in $(grep -l MsrCnt examples/*.krx 2>/dev/null) examples/*.krx; do
+  for candidate in examples/counters.krx $(grep -l MsrCnt examples/*.krx 2>/dev/null) \
+                   examples/*.krx; do
     [ -f "$candidate" ] || continue
     local status=0
     "$bin/karix-cli" check "$candidate" >/dev/null 2>&1 || status=$?
@@ -51,9 +55,22 @@ stop_simulator() {
 trap stop_simulator EXIT
 trap 'exit 130' INT TERM
 
+# Random inputs for the example: beam, detector and a 200 us gate, so that
+# its counters count something.
+demo_rates=S0=100kHz,S1=20kHz,S2=1kHz,200us
+
+# With an example the simulator holds and runs it, and writes the copy the
+# demo opens (design_copy).
 start_simulator() {
   local limit=$1
-  "$bin/karix-sim" --udp-port 0 --tcp-port 0 --duration "$limit" >"$workdir/sim.out" &
+  local design=()
+  design_copy=
+  if [ -n "$example" ]; then
+    design_copy="$workdir/$(basename "$example")"
+    design=(--design "$example" --design-copy "$design_copy" --rate "$demo_rates")
+  fi
+  "$bin/karix-sim" --udp-port 0 --tcp-port 0 --duration "$limit" "${design[@]}" \
+    >"$workdir/sim.out" &
   sim_pid=$!
   for _ in $(seq 50); do
     if grep -q 'udp=' "$workdir/sim.out"; then
@@ -85,14 +102,15 @@ walk_through() {
   local module=(-h 127.0.0.1 -u "$udp" -t "$tcp")
   step version "${module[@]}"
   if [ -n "$example" ]; then
-    step check "$example"
-    step compile "$example" -o "$workdir/image.bin"
+    # The copy's stored settings name the simulator: no module options needed.
+    step check "$design_copy"
+    step compile "$design_copy" -o "$workdir/image.bin"
     echo
-    echo "\$ karix-cli compile $example --hex | head -n 8"
-    "$bin/karix-cli" compile "$example" --hex | head -n 8 || true
-    step download "$example" --force "${module[@]}"
-    step verify "$example" "${module[@]}"
-    step counters "$example" --start 0,1,2,3 --duration 2 "${module[@]}"
+    echo "\$ karix-cli compile $design_copy --hex | head -n 8"
+    "$bin/karix-cli" compile "$design_copy" --hex | head -n 8 || true
+    step download "$design_copy" --force
+    step verify "$design_copy"
+    step counters "$design_copy" --start 0,1,2,3 --duration 2
   else
     echo "demo: no example design in examples/; only the module commands are shown"
     step counters --start 0 --duration 3 "${module[@]}"
@@ -105,7 +123,11 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   example=$(choose_example)
   start_simulator 14400
   status=0
-  "$bin/karix" -h 127.0.0.1 -u "$udp" -t "$tcp" ${example:+"$example"} || status=$?
+  if [ -n "$example" ]; then
+    "$bin/karix" "$design_copy" || status=$?
+  else
+    "$bin/karix" -h 127.0.0.1 -u "$udp" -t "$tcp" || status=$?
+  fi
   exit "$status"
 fi
 

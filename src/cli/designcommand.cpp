@@ -3,7 +3,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "cli/designloader.h"
+#include "io/designloader.h"
 #include "cli/exitcode.h"
 #include "io/designdocument.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/counterstreamserver.h"
 
+#include "sim/livedesign.h"
 #include "sim/simregisterspace.h"
 
 #include <QTcpServer>
@@ -13,10 +14,11 @@ constexpr char badHeader = 0x23;
 }
 
 CounterStreamServer::CounterStreamServer(SimRegisterSpace &space, const FaultPlan &faults,
-                                         int intervalMs, QObject *parent)
+                                         int intervalMs, LiveDesign *design, QObject *parent)
     : QObject(parent)
     , m_space(space)
     , m_faults(faults)
+    , m_design(design)
     , m_server(new QTcpServer(this))
     , m_timer(new QTimer(this))
 {
@@ -48,38 +50,47 @@ void CounterStreamServer::acceptClients()
 
 void CounterStreamServer::sendRecords()
 {
-    QList<int> running;
+    if (m_design)
+        m_design->advance();
+    QList<std::pair<int, quint32>> values;
     for (int counter = 0; counter < int(m_started.size()); ++counter) {
-        QElapsedTimer &started = m_started[size_t(counter)];
-        if (!m_space.counterRunning(counter)) {
-            started.invalidate();
-            continue;
-        }
-        if (!started.isValid())
-            started.start();
-        running << counter;
+        const std::optional<quint32> value =
+            m_design ? m_design->streamValue(counter) : ticksSinceStart(counter);
+        if (value)
+            values.append({counter, *value});
     }
-    if (running.isEmpty())
+    if (values.isEmpty())
         return;
     const QList<QTcpSocket *> clients = m_sent.keys();
     for (QTcpSocket *client : clients) {
         QByteArray records;
-        for (int counter : std::as_const(running))
-            records += record(counter, ++m_sent[client]);
+        for (const auto &[counter, value] : std::as_const(values))
+            records += record(counter, value, ++m_sent[client]);
         sendTo(client, records);
     }
 }
 
-QByteArray CounterStreamServer::record(int counter, qint64 index) const
+std::optional<quint32> CounterStreamServer::ticksSinceStart(int counter)
 {
-    const quint32 ticks = quint32(m_started[size_t(counter)].nsecsElapsed() / 5);
+    QElapsedTimer &started = m_started[size_t(counter)];
+    if (!m_space.counterRunning(counter)) {
+        started.invalidate();
+        return std::nullopt;
+    }
+    if (!started.isValid())
+        started.start();
+    return quint32(started.nsecsElapsed() / 5);
+}
+
+QByteArray CounterStreamServer::record(int counter, quint32 value, qint64 index) const
+{
     QByteArray bytes(recordSize, '\0');
     const bool bad = FaultPlan::hits(m_faults.badRecordEvery, index)
                      || (m_faults.goodRecordEvery > 0
                          && !FaultPlan::hits(m_faults.goodRecordEvery, index));
     bytes[0] = bad ? badHeader : char(0x10 + counter);
     for (int i = 0; i < 4; ++i)
-        bytes[4 + i] = char(ticks >> (24 - 8 * i));
+        bytes[4 + i] = char(value >> (24 - 8 * i));
     return bytes;
 }
 

@@ -7,23 +7,28 @@
 #include <QHash>
 #include <QObject>
 #include <array>
+#include <optional>
 
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
+class LiveDesign;
 class SimRegisterSpace;
 
-// Streams the running measure counters on 127.0.0.1: every interval, one
-// 8-byte record (0x10 + counter, three zero bytes, 32-bit count of 5 ns ticks
-// since the counter was started) per running counter to every client. Lives on
-// the simulator thread.
+// Streams the measure counters on 127.0.0.1: every interval, one 8-byte
+// record (0x10 + counter, three zero bytes, 32-bit value) per counter that
+// has a value to every client. Without a design run the value of a started
+// counter is the count of 5 ns ticks since it was started; with one, what the
+// run's counters count (LiveDesign::streamValue). Lives on the simulator
+// thread.
 class CounterStreamServer : public QObject
 {
     Q_OBJECT
 
 public:
+    // design may be null; it is not owned and must outlive the server.
     CounterStreamServer(SimRegisterSpace &space, const FaultPlan &faults, int intervalMs,
-                        QObject *parent = nullptr);
+                        LiveDesign *design, QObject *parent = nullptr);
 
     bool listen(quint16 port);
     quint16 port() const;
@@ -31,11 +36,13 @@ public:
 private:
     void acceptClients();
     void sendRecords();
-    QByteArray record(int counter, qint64 index) const;
+    std::optional<quint32> ticksSinceStart(int counter);
+    QByteArray record(int counter, quint32 value, qint64 index) const;
     void sendTo(QTcpSocket *client, const QByteArray &records);
 
     SimRegisterSpace &m_space;
     FaultPlan m_faults;
+    LiveDesign *m_design;
     QTcpServer *m_server;
     QTimer *m_timer;
     std::array<QElapsedTimer, 4> m_started;  // invalid while a counter is stopped

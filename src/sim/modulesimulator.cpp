@@ -2,8 +2,11 @@
 #include "sim/modulesimulator.h"
 
 #include "sim/counterstreamserver.h"
+#include "sim/livedesign.h"
 #include "sim/simregisterspace.h"
 #include "sim/tolaserver.h"
+
+#include "device/moduleinterface.h"
 
 #include <QThread>
 
@@ -13,6 +16,11 @@ ModuleSimulator::ModuleSimulator(const SimConfig &config, QObject *parent)
     , m_space(std::make_unique<SimRegisterSpace>(config.version, config.romCommandMs,
                                                  config.stateFile))
 {
+    if (!config.designImage.isEmpty()) {
+        using namespace ModuleInterface;
+        m_space->poke(parameterBlock, config.designImage.left(parameterBlockSize));
+        m_space->poke(tableArea, config.designImage.mid(parameterBlockSize));
+    }
 }
 
 ModuleSimulator::~ModuleSimulator()
@@ -44,8 +52,10 @@ bool ModuleSimulator::start()
 void ModuleSimulator::createServers()
 {
     m_tola = new TolaServer(*m_space, m_config.faults, m_config.seed, m_stats, m_context);
+    if (m_config.runsDesign)
+        m_design = new LiveDesign(*m_space, m_config.rates, m_config.seed, m_context);
     m_stream = new CounterStreamServer(*m_space, m_config.faults, m_config.streamIntervalMs,
-                                       m_context);
+                                       m_design, m_context);
     if (!m_tola->listen(m_config.udpPort))
         m_error = tr("Cannot bind UDP port %1 on 127.0.0.1").arg(m_config.udpPort);
     else if (!m_stream->listen(m_config.tcpPort))
@@ -61,8 +71,10 @@ void ModuleSimulator::stop()
     QMetaObject::invokeMethod(m_context, [this] {
         delete m_tola;
         delete m_stream;
+        delete m_design;
         m_tola = nullptr;
         m_stream = nullptr;
+        m_design = nullptr;
     }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();

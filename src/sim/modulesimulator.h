@@ -9,6 +9,7 @@
 #include <memory>
 
 class CounterStreamServer;
+class LiveDesign;
 class QThread;
 class SimRegisterSpace;
 class TolaServer;
@@ -50,6 +51,7 @@ private:
     QObject *m_context = nullptr;  // lives on m_thread; parent of the servers
     TolaServer *m_tola = nullptr;
     CounterStreamServer *m_stream = nullptr;
+    LiveDesign *m_design = nullptr;
     quint16 m_udpPort = 0;
     quint16 m_tcpPort = 0;
     QString m_error;

@@ -5,8 +5,13 @@
 
 InputNames::InputNames()
 {
-    for (int input = 0; input < Count; ++input)
-        m_indexes.insert(connectors().at(input), input);
+    const QString prefix = QStringLiteral("NIM-IN-");
+    for (int input = 0; input < Count; ++input) {
+        const QString &name = connectors().at(input);
+        m_indexes.insert(name, input);
+        if (name.startsWith(prefix))
+            m_indexes.insert(name.mid(prefix.size()), input);
+    }
 }
 
 const QStringList &InputNames::connectors()

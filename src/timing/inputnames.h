@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // Names by which a stimulus refers to the ten module inputs: the connector
-// names, and the port names a design gives them.
+// names, their short forms without "NIM-IN-" (S0 .. S7, M), and the port
+// names a design gives them.
 class InputNames
 {
 public:

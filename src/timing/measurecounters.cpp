@@ -95,8 +95,9 @@ void MeasureCounters::update(Counter &counter, quint64 tick, quint64 levels, qui
 
 void MeasureCounters::close(Counter &counter, quint64 tick)
 {
+    counter.latest = {tick, valueAt(counter, tick)};
     if (counter.kept.size() < m_limit)
-        counter.kept.push_back({tick, valueAt(counter, tick)});
+        counter.kept.push_back(counter.latest);
     ++counter.count;
     counter.open = false;
 }
@@ -116,6 +117,14 @@ quint64 MeasureCounters::valueAt(const Counter &counter, quint64 tick)
 const std::vector<MeasureCounters::Measurement> &MeasureCounters::measurements(int counter) const
 {
     return m_counters[counter].kept;
+}
+
+std::optional<MeasureCounters::Measurement> MeasureCounters::latest(int counter) const
+{
+    const Counter &state = m_counters[counter];
+    if (state.count == 0)
+        return std::nullopt;
+    return state.latest;
 }
 
 std::optional<quint64> MeasureCounters::running(int counter) const

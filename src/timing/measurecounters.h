@@ -32,6 +32,10 @@ public:
 
     const std::vector<Measurement> &measurements(int counter) const;
     quint64 measurementCount(int counter) const { return m_counters[counter].count; }
+    // The last closed interval, kept whatever the limit.
+    std::optional<Measurement> latest(int counter) const;
+    // Gate bits of the counter's mode: 0 = the whole run, no GATE.
+    int gateMode(int counter) const { return m_counters[counter].gateMode; }
     // The value of the interval still open at the end of the run so far.
     std::optional<quint64> running(int counter) const;
 
@@ -46,6 +50,7 @@ private:
         quint64 value = 0;      // edges counted, or ticks with SRC at 1 before highSince
         quint64 highSince = 0;  // start of the SRC = 1 stretch not yet added
         quint64 count = 0;
+        Measurement latest{0, 0};
         std::vector<Measurement> kept;
     };
 

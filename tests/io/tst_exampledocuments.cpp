@@ -132,8 +132,7 @@ void counters(DesignMaker &maker)
     maker.connect(beamTime, 0, posts.at(2));
     maker.connect(beamTime, 1, posts.at(0));
     BlockItem *hits = maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Hits"),
-                                QStringLiteral("Mode=9 FileSave=true PATH=/tmp"));
-    maker.connect(hits, 0, posts.at(2));
+                                QStringLiteral("Mode=8 FileSave=true PATH=/tmp"));
     maker.connect(hits, 1, posts.at(1));
     BlockItem *changes = maker.add(0, QStringLiteral("MsrCnt"), QString(), QStringLiteral("Changes"),
                                    QStringLiteral("Mode=14 FileSave=false PATH=/tmp"));
