@@ -13,6 +13,7 @@
 #include <QSvgGenerator>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,7 +54,17 @@ WaveformView::WaveformView(QWidget *parent) : QWidget(parent)
 
 void WaveformView::setRows(const QList<WaveformRow> &rows)
 {
+    // Signals shown before keep the order the user gave them; new ones go last.
+    QList<int> order;
+    for (const WaveformRow &row : std::as_const(m_rows))
+        order << row.signal;
+    const auto rank = [&order](const WaveformRow &row) {
+        const qsizetype index = order.indexOf(row.signal);
+        return index < 0 ? order.size() : index;
+    };
     m_rows = rows;
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&rank](const WaveformRow &a, const WaveformRow &b) { return rank(a) < rank(b); });
     m_selected = qMin(m_selected, int(m_rows.size()) - 1);
     updateSize();
     update();

@@ -30,7 +30,7 @@ public:
 
     explicit WaveformView(QWidget *parent = nullptr);
 
-    // Rows hidden before stay hidden when their signal comes again.
+    // Rows hidden or moved before stay so when their signal comes again.
     void setRows(const QList<WaveformRow> &rows);
     const QList<WaveformRow> &rows() const { return m_rows; }
     // Neither is owned; null clears. The overlay is drawn faintly under the
