@@ -279,7 +279,7 @@ void WaveformView::paintAxis(QPainter &painter, const QSize &size) const
 {
     painter.setPen(palette().color(QPalette::Text));
     painter.drawLine(LabelWidth, AxisHeight - 1, size.width(), AxisHeight - 1);
-    painter.drawText(QRect(4, 0, LabelWidth - 8, AxisHeight), Qt::AlignVCenter, cursorText());
+    painter.drawText(QRect(4, 0, size.width() - 8, AxisHeight / 2), Qt::AlignVCenter, cursorText());
     const double stepNs = niceStep(MinAxisStep * m_ticksPerPixel * NsPerTick);
     const double firstNs = std::ceil(m_firstTick * NsPerTick / stepNs) * stepNs;
     const double lastNs = tickAt(size.width()) * NsPerTick;
@@ -300,9 +300,10 @@ void WaveformView::paintRow(QPainter &painter, int row, int y, int width) const
         painter.fillRect(0, y, LabelWidth + width, RowHeight, SelectedColor);
     painter.setPen(palette().color(QPalette::Text));
     QString caption = info.label;
+    const QString cursorNames[] = {QStringLiteral("A"), QStringLiteral("B")};
     for (int which = 0; which < 2; ++which) {
         if (m_trace && m_cursors[which])
-            caption += QStringLiteral(" %1").arg(
+            caption += QStringLiteral(" %1:%2").arg(cursorNames[which]).arg(
                 WaveTrace::levelAt(m_trace->changes(info.signal), *m_cursors[which]) ? 1 : 0);
     }
     painter.drawText(QRect(4, y, LabelWidth - 8, RowHeight), Qt::AlignVCenter,

@@ -25,7 +25,7 @@ class WaveformView : public QWidget
     Q_OBJECT
 public:
     static constexpr int LabelWidth = 200;
-    static constexpr int AxisHeight = 28;
+    static constexpr int AxisHeight = 42; // the cursor readout above the time axis
     static constexpr int RowHeight = 26;
 
     explicit WaveformView(QWidget *parent = nullptr);
