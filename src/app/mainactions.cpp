@@ -15,7 +15,7 @@ QString text(const char *source)
     return QCoreApplication::translate("MainWindow", source);
 }
 
-enum class Menu { None, File, Edit, Setup, Help };
+enum class Menu { None, File, Edit, Setup, Tools, Help };
 
 // One row per action, in menu order. Texts are translated in the context
 // "MainWindow"; a separator goes before rows that start a group.
@@ -85,6 +85,8 @@ const ActionRow actionRows[] = {
      QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"), nullptr, nullptr, Menu::Setup, false},
     {&MainActions::actionInitializeRom, "actionInitializeRom",
      QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"), nullptr, nullptr, Menu::Setup, false},
+    {&MainActions::actionSimulate, "actionSimulate", QT_TRANSLATE_NOOP("MainWindow", "&Simulate…"),
+     "Ctrl+R", nullptr, Menu::Tools, false},
     {&MainActions::actionUserGuide, "actionUserGuide", QT_TRANSLATE_NOOP("MainWindow", "&User Guide"),
      "F1", nullptr, Menu::Help, false},
     {&MainActions::actionAbout, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"),
@@ -136,8 +138,9 @@ void MainActions::createMenus()
     menuFile = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&File"), "menuFile");
     menuEdit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Edit"), "menuEdit");
     menuSetup = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Setup"), "menuSetup");
+    menuTools = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Tools"), "menuTools");
     menuHelp = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Help"), "menuHelp");
-    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuSetup, menuHelp};
+    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuSetup, menuTools, menuHelp};
     for (const ActionRow &row : actionRows) {
         QMenu *menu = menus[int(row.menu)];
         if (!menu)

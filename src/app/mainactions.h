@@ -38,6 +38,7 @@ public:
     QAction *actionRenameSheet;
     QAction *actionDrc;
     QAction *actionVerify;
+    QAction *actionSimulate;
     QAction *actionEthernetSetting;
     QAction *actionHardwareSetup;
     QAction *actionSaveToRom;
@@ -51,6 +52,7 @@ public:
     QMenu *menuRecentFiles;
     QMenu *menuEdit;
     QMenu *menuSetup;
+    QMenu *menuTools;
     QMenu *menuHelp;
     QToolBar *toolBar;
     // Invisible until filled from the recent-file list.

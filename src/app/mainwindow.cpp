@@ -8,11 +8,16 @@
 #include "app/editcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
+#include "app/undostack.h"
 #include "app/userguide.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
+#include "editor/canvasselection.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
+#include "waveform/simulatewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +28,9 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +65,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
     m_device->followTarget(m_controller->history());
+    m_simulate = new SimulateWindow(*m_document, this);
     setPrompter(nullptr);
     connectActions();
     if (options)
@@ -153,6 +162,8 @@ void MainWindow::connectActions()
     connect(a.actionInitializeRom, &QAction::triggered, device, &DeviceCommands::initializeRom);
     connect(a.actionAbout, &QAction::triggered, device, &DeviceCommands::about);
     connect(a.actionUserGuide, &QAction::triggered, this, [this] { UserGuide::show(this); });
+    connect(a.actionSimulate, &QAction::triggered, m_simulate, &SimulateWindow::showWindow);
+    connectSimulation();
 
     // Canvases of sheets added later are wired as they come.
     const auto connectCanvas = [doc](ProgramWidget *canvas) {
@@ -165,6 +176,34 @@ void MainWindow::connectActions()
     connect(m_tabs, &SheetTabs::itemSelect, edit, &EditCommands::enableSelectionActions);
     connect(m_tabs, &SheetTabs::editStepRequested, doc, &DocumentController::recordEditStep);
     connect(m_tabs, &SheetTabs::sheetDeletionConfirmed, doc, &DocumentController::deleteSheet);
+}
+
+void MainWindow::connectSimulation()
+{
+    connect(&m_controller->history(), &UndoStack::changed, m_simulate, &SimulateWindow::designChanged);
+    connect(m_simulate, &SimulateWindow::blockChosen, this, &MainWindow::selectBlockOnSheet);
+    // The canvas reports a selection before it settles on its current block.
+    connect(m_tabs, &SheetTabs::itemSelect, m_simulate, [this] {
+        QTimer::singleShot(0, m_simulate, [this] {
+            if (ProgramWidget *canvas = currentCanvas())
+                m_simulate->highlightBlock(canvas->selection().currentBlock());
+        });
+    });
+}
+
+void MainWindow::selectBlockOnSheet(const BlockItem *block)
+{
+    // The row may name a block of an earlier state of the document: only a
+    // block the model still holds is selected.
+    const QList<BlockItem *> blocks = m_document->model().allBlocks();
+    const auto found = std::find(blocks.begin(), blocks.end(), block);
+    if (found == blocks.end())
+        return;
+    m_tabs->selectSheet((*found)->sheet());
+    if (ProgramWidget *canvas = currentCanvas()) {
+        canvas->selection().clear();
+        canvas->selection().setCurrentBlock(*found);
+    }
 }
 
 void MainWindow::setPrompter(Prompter *prompter)

@@ -20,6 +20,8 @@ class ProgramWidget;
 class Prompter;
 class QTabWidget;
 class SheetTabs;
+class SimulateWindow;
+class BlockItem;
 class UndoStack;
 
 // The program's only top-level window: the menus, the tool bar, the sheet
@@ -27,7 +29,7 @@ class UndoStack;
 // objects that act on it, and wires the actions to them: the document's
 // life cycle and history (DocumentController), the sheets (SheetTabs), the
 // Edit menu (EditCommands) and the block dialogs the canvases open
-// (BlockDialogOpener) and the module (DeviceCommands). Each action is wired
+// (BlockDialogOpener), the module (DeviceCommands) and the Simulate window. Each action is wired
 // straight to the object that carries it out.
 class MainWindow : public QMainWindow
 {
@@ -57,6 +59,7 @@ public:
     DocumentController &documentController() const { return *m_controller; }
     SheetTabs &sheetTabs() const { return *m_tabs; }
     DeviceCommands &deviceCommands() const { return *m_device; }
+    SimulateWindow &simulateWindow() const { return *m_simulate; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,6 +72,10 @@ private:
     // Filters the key events of the focus widget: remembers held keys and
     // hands the canvas keys to the current canvas exactly once per press.
     bool trackKey(QKeyEvent *event);
+    // Cross-probing between the Simulate window and the canvases: a row's
+    // block is selected on its sheet, the current block's row is marked.
+    void connectSimulation();
+    void selectBlockOnSheet(const BlockItem *block);
 
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;
@@ -84,4 +91,5 @@ private:
     DeviceCommands *m_device = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
+    SimulateWindow *m_simulate = nullptr;
 };

@@ -189,9 +189,7 @@ const BlockItem *RegisterImage::preLogicSource(int bit) const
     return delay && delay->source(0) ? resolveLabel(delay->source(0)) : nullptr;
 }
 
-// The post-logic block that drives feedback line `bit`, found through the
-// feedback block named by the unit's source.
-const BlockItem *RegisterImage::feedbackLogic(int bit) const
+const BlockItem *RegisterImage::feedbackBlock(int bit) const
 {
     const BlockItem *feedback = nullptr;
     const BlockItem *block = m_units[3 + bit];
@@ -206,9 +204,16 @@ const BlockItem *RegisterImage::feedbackLogic(int bit) const
         return nullptr;
     for (const BlockItem *output : m_model->outputBlocks()) {
         if (output->name().contains(feedback->name()))
-            return output->source(0);
+            return output;
     }
     return nullptr;
+}
+
+// The post-logic block that drives feedback line `bit`.
+const BlockItem *RegisterImage::feedbackLogic(int bit) const
+{
+    const BlockItem *feedback = feedbackBlock(bit);
+    return feedback ? feedback->source(0) : nullptr;
 }
 
 int RegisterImage::sourceUnit(const BlockItem *logic, int port) const

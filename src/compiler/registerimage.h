@@ -92,6 +92,9 @@ public:
     // The source a label stands for: the port-0 source of the first output
     // block with the label's name. Other blocks stand for themselves.
     const BlockItem *resolveLabel(const BlockItem *source) const;
+    // The feedback block (output column) whose line `bit` a unit reads, found
+    // through the feedback reference that feeds the unit; null when none.
+    const BlockItem *feedbackBlock(int bit) const;
 
 private:
     // Per logic block: its truth table and, split into two halves of the

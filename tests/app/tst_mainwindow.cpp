@@ -530,7 +530,7 @@ private slots:
         QStringList titles;
         for (QAction *a : bar->actions())
             titles << a->text();
-        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Setup", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Setup", "&Tools", "&Help"}));
         const auto menu = [&window](const char *name) {
             return window.findChild<QMenu *>(QString::fromLatin1(name))->actions();
         };
@@ -545,6 +545,7 @@ private slots:
         QCOMPARE(layout(menu("menuSetup")),
                  QStringList({"actionEthernetSetting", "actionHardwareSetup", "actionSaveToRom",
                               "actionRestoreFromRom", "actionChangeBootRomPage", "actionInitializeRom"}));
+        QCOMPARE(layout(menu("menuTools")), QStringList({"actionSimulate"}));
         QCOMPARE(layout(menu("menuHelp")), QStringList({"actionUserGuide", "actionAbout"}));
         auto *tools = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
         QVERIFY(tools);
