@@ -8,6 +8,7 @@
 #include <memory>
 
 class BlockDialogOpener;
+class DesignCheckDock;
 class DeviceCommands;
 class DesignDocument;
 class DialogPrompter;
@@ -57,6 +58,7 @@ public:
     DocumentController &documentController() const { return *m_controller; }
     SheetTabs &sheetTabs() const { return *m_tabs; }
     DeviceCommands &deviceCommands() const { return *m_device; }
+    DesignCheckDock &designCheck() const { return *m_designCheck; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,6 +84,7 @@ private:
     DocumentController *m_controller = nullptr;
     EditCommands *m_edits = nullptr;
     DeviceCommands *m_device = nullptr;
+    DesignCheckDock *m_designCheck = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
 };
