@@ -10,41 +10,36 @@
 #include "scriptedprompter.h"
 #include "windowhelpers.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 
-using namespace WindowHelpers;
+static const QStringList kCaptions = {"Alpha", "Beta", "Gamma", "alphabet"};
 
-namespace {
-
-const QStringList kCaptions = {"Alpha", "Beta", "Gamma", "alphabet"};
-
-// A shown window with the four sheets of kCaptions, the first current.
-void makeSheets(MainWindow &window, ScriptedPrompter &prompter)
-{
-    window.setPrompter(&prompter);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    for (int index = 0; index < kCaptions.size(); ++index) {
-        if (index > 0)
-            window.sheetTabs().tabNew(true);
-        window.document().sheets().sheet(index)->setCaption(kCaptions.at(index));
-    }
-    window.sheetTabs().selectSheet(0);
-}
-
-} // namespace
-
+// Each test has a shown window with the four sheets of kCaptions, the first current.
 class TestSheetTabs : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<MainWindow> m_window;
+    ScriptedPrompter prompter;
 
 private slots:
-    void init() { isolatePaths(); }
+    void init()
+    {
+        WindowHelpers::isolatePaths();
+        m_window = std::make_unique<MainWindow>(QString(), nullptr);
+        m_window->setPrompter(&prompter);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        for (int index = 1; index < kCaptions.size(); ++index)
+            m_window->sheetTabs().tabNew(true);
+        for (int index = 0; index < kCaptions.size(); ++index)
+            m_window->document().sheets().sheet(index)->setCaption(kCaptions.at(index));
+        m_window->sheetTabs().selectSheet(0);
+    }
 
     void goToSheetFilters_data()
     {
@@ -63,31 +58,25 @@ private slots:
         QFETCH(int, downs);
         QFETCH(QStringList, listed);
         QFETCH(int, reached);
-        MainWindow window(QString(), nullptr);
-        ScriptedPrompter prompter;
-        makeSheets(window, prompter);
+        MainWindow &window = *m_window;
         QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
         auto *picker = window.findChild<SheetPicker *>();
         QVERIFY(picker && picker->isVisible());
         QTest::keyClicks(picker->filter(), typed);
         QStringList shown;
-        for (int row = 0; row < picker->list()->count(); ++row) {
-            if (!picker->list()->item(row)->isHidden())
-                shown << picker->list()->item(row)->text();
-        }
+        for (const QListWidgetItem *item : picker->list()->findItems("*", Qt::MatchWildcard))
+            shown << (item->isHidden() ? QString() : item->text());
+        shown.removeAll(QString());
         QCOMPARE(shown, listed);
         for (int i = 0; i < downs; ++i)
             QTest::keyClick(picker->filter(), Qt::Key_Down);
         QTest::keyClick(picker->filter(), Qt::Key_Return);
         QCOMPARE(window.currentSheet(), reached);
-        QCOMPARE(window.tabWidget()->count(), kCaptions.size() + 1);
     }
 
     void keysStepAndRename()
     {
-        MainWindow window(QString(), nullptr);
-        ScriptedPrompter prompter;
-        makeSheets(window, prompter);
+        MainWindow &window = *m_window;
         const auto key = [&window](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
             QTest::keyClick(window.currentCanvas(), k, m);
             return window.currentSheet();
@@ -96,7 +85,6 @@ private slots:
         QCOMPARE(key(Qt::Key_PageUp), 3);
         QCOMPARE(key(Qt::Key_PageDown), 0);
         QCOMPARE(key(Qt::Key_PageDown), 1);
-        QCOMPARE(window.tabWidget()->count(), kCaptions.size() + 1);
         // Only the current sheet's tab has the close button.
         QTabBar *bar = window.tabWidget()->tabBar();
         QVERIFY(bar->tabButton(1, QTabBar::RightSide) || bar->tabButton(1, QTabBar::LeftSide));

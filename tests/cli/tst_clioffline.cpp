@@ -227,7 +227,6 @@ void TestCliOffline::helpTexts()
 void TestCliOffline::germanLocaleTranslates()
 {
     const CliRun run = CliRun::run({"check", m_clean}, 30000, QStringLiteral("de_DE.UTF-8"));
-    QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QLatin1String("Kein Fehler gefunden.")), qPrintable(run.out));
 }
 
