@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edit history figures: rebuilding a design of 10 full sheets from a
 // snapshot (the core alone, and undo, redo and one edit step in the main
-// window), opening the largest allowed document in the main window, and the
+// window), opening and showing the largest allowed document in the main window, and the
 // memory 1,000 edit steps on a 32-sheet design hold.
 // Prints milliseconds and bytes; never part of the test run. Runs offscreen
 // with test-mode data locations, so no user file is touched.
@@ -118,11 +118,15 @@ void windowOpen(const QByteArray &bytes)
     MainWindow window(QString(), nullptr);
     const double start = cpuMs();
     window.documentController().open(path);
+    // Until the window is on the screen, its tab bar laid out.
+    window.show();
+    QApplication::processEvents();
     const double ms = cpuMs() - start;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("256 full sheets (most allowed), main window open: %.1f ms processor time, "
-                "peak memory of the process so far %.1f MB\n",
+    std::printf("256 full sheets (most allowed), main window open and shown: %.1f ms processor "
+                "time (target < 200 ms), "
+                "peak memory so far %.1f MB\n",
                 ms, usage.ru_maxrss / 1024.0);
 }
 

@@ -10,11 +10,14 @@ set(KARIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/karix)
 set(KARIX_TRANSLATIONS_DIR ${KARIX_DATA_DIR}/translations)
 set(KARIX_GUIDE_DIR ${KARIX_DATA_DIR}/guide)
 
-# The program looks for its translations relative to its own folder, so that
+# The programs look for their translations relative to its own folder, so that
 # an installation works under any prefix and can be moved.
 file(RELATIVE_PATH translations_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/karix/translations)
-target_compile_definitions(karix PRIVATE KARIX_TRANSLATIONS_FROM_BIN="${translations_from_bin}")
+foreach(program karix karix-cli)
+  target_compile_definitions(${program} PRIVATE
+                             KARIX_TRANSLATIONS_FROM_BIN="${translations_from_bin}")
+endforeach()
 # The user guide likewise; a program in the build folder finds its copy in
 # build/guide.
 file(RELATIVE_PATH guide_from_bin ${CMAKE_INSTALL_FULL_BINDIR}

@@ -8,6 +8,7 @@
 // 22, every other input and every output at half height).
 #include <QDir>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -485,7 +486,13 @@ QImage rubberBandCursor()
 
 QImage makerLogo()
 {
-    const int w = 120, h = 40;
+    QFont font;
+    font.setPixelSize(18);
+    font.setBold(true);
+    const QString name = QStringLiteral("Quorvex");
+    // As wide as the name needs, so that no letter is cut off.
+    const int textLeft = 38;
+    const int w = textLeft + QFontMetrics(font).horizontalAdvance(name) + 6, h = 40;
     QImage image = blank(w, h);
     QPainter p(&image);
     beginPainter(p);
@@ -494,12 +501,9 @@ QImage makerLogo()
     p.drawEllipse(QRectF(2, 4, 32, 32));
     p.setBrush(QColor(240, 170, 20));
     p.drawEllipse(QRectF(12, 14, 12, 12));
-    QFont font = p.font();
-    font.setPixelSize(18);
-    font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(20, 70, 140));
-    p.drawText(QRectF(38, 0, w - 38, h), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvex"));
+    p.drawText(QRectF(textLeft, 0, w - textLeft, h), Qt::AlignLeft | Qt::AlignVCenter, name);
     return image;
 }
 

@@ -4,33 +4,16 @@
 #include "app/documentcontroller.h"
 #include "app/mainwindow.h"
 #include "io/standardoutput.h"
+#include "io/translationloader.h"
 #include "karixversion.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 
 
 namespace {
-
-// Installed programs find their translations relative to themselves, so any
-// installation prefix works; a program in the build folder finds them in its
-// "translations" folder.
-void installTranslator(QCoreApplication &app, QTranslator &translator)
-{
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QStringList folders = {programDir.filePath(QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN)),
-                                 programDir.filePath(QStringLiteral("translations"))};
-    for (const QString &folder : folders) {
-        if (translator.load(QLocale(), QStringLiteral("karix"), QStringLiteral("_"), folder)) {
-            app.installTranslator(&translator);
-            return;
-        }
-    }
-}
 
 QString helpText(const QString &programWord)
 {
@@ -57,7 +40,7 @@ int printInformation(int argc, char *argv[], bool version)
 {
     QCoreApplication app(argc, argv);
     QTranslator translator;
-    installTranslator(app, translator);
+    TranslationLoader::install(app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
     const QString text = version
                              ? QStringLiteral("karix " KARIX_VERSION_TEXT "\n" KARIX_LICENCE_NOTICE)
                              : helpText(QString::fromLocal8Bit(argv[0]));
@@ -82,10 +65,11 @@ int main(int argc, char *argv[])
     QApplication app(guiArgc, argv);
     app.setOrganizationName(QStringLiteral("Quorvex"));
     app.setApplicationName(QStringLiteral("KaRiX"));
+    app.setApplicationVersion(QStringLiteral(KARIX_VERSION));
     app.setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     app.setDesktopFileName(QStringLiteral("karix"));
     QTranslator translator;
-    installTranslator(app, translator);
+    TranslationLoader::install(app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
 
     auto *window = new MainWindow(commandLine.fileName,
                                   commandLine.optionsGiven ? &commandLine.settings : nullptr);

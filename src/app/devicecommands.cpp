@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/devicecommands.h"
 
+#include "app/designcheckdock.h"
 #include "app/documentcontroller.h"
 #include "app/mainwindow.h"
-#include "app/documentcontroller.h"
 #include "app/prompter.h"
 #include "app/targetindicator.h"
 #include "app/undostack.h"
@@ -12,6 +12,7 @@
 #include "device/counterassignment.h"
 #include "device/moduleinterface.h"
 #include "device/modulestate.h"
+#include "dialogs/drcdialog.h"
 #include "dialogs/netsetupdialog.h"
 #include "dialogs/propertydialog.h"
 #include "dialogs/versiondialog.h"
@@ -69,6 +70,8 @@ DeviceCommands::DeviceCommands(MainWindow &window, Prompter &prompter)
     m_verifyAfterDownload = new QAction(tr("&Verify after Download"), this);
     m_verifyAfterDownload->setObjectName(QStringLiteral("actionVerifyAfterDownload"));
     m_verifyAfterDownload->setCheckable(true);
+    m_verifyAfterDownload->setStatusTip(
+        tr("After each download, read the module back and compare it with the design"));
     m_verifyAfterDownload->setChecked(QSettings().value(kVerifyAfterDownloadKey, true).toBool());
     connect(m_verifyAfterDownload, &QAction::toggled, this,
             [](bool on) { QSettings().setValue(kVerifyAfterDownloadKey, on); });
@@ -207,13 +210,13 @@ bool DeviceCommands::passesDesignRuleCheck()
     QString report;
     const int result = DesignRuleCheck::checkDesign(m_window.document().model(), report);
     if (result > 0) {
-        showDrc();
+        m_window.designCheck().showRefusedDownload();
+        m_window.statusBar()->showMessage(DesignCheckDock::refusalText(result));
         return false;
     }
     if (result == 0)
         return true;
-    delete m_drcDialog;
-    DrcDialog dialog(true, &m_window);
+    DrcDialog dialog(&m_window);
     dialog.setReport(report);
     bool download = false;
     connect(&dialog, &DrcDialog::drcClosed, this, [&download](bool go) { download = go; });
@@ -505,18 +508,6 @@ void DeviceCommands::about()
 {
     VersionDialog dialog(m_window.connectionSettings(), true, *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
-}
-
-void DeviceCommands::showDrc()
-{
-    if (!m_drcDialog) {
-        m_drcDialog = new DrcDialog(false, &m_window);
-        m_drcDialog->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    QString report;
-    DesignRuleCheck::checkDesign(m_window.document().model(), report);
-    m_drcDialog->setReport(report);
-    m_drcDialog->show();
 }
 
 void DeviceCommands::hardwareSetup()

@@ -7,7 +7,6 @@
 #include "device/operationgate.h"
 #include "device/operationoutcome.h"
 #include "device/operationrunner.h"
-#include "dialogs/drcdialog.h"
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/romdialog.h"
 
@@ -58,7 +57,6 @@ public:
     bool isBusy() const { return m_busy; }
     QProgressDialog *progressDialog() const { return m_progress; }
     MsrCntWidget *counterWindow() const { return m_counterWindow; }
-    DrcDialog *drcDialog() const { return m_drcDialog; }
     // Of the last command that talked to the module.
     const LinkHealth &lastLinkHealth() const { return m_lastLink; }
 
@@ -72,7 +70,6 @@ public slots:
     void initializeRom();
     void counters();
     void about();
-    void showDrc();
     void hardwareSetup();
     void ethernetSetting();
 
@@ -138,6 +135,5 @@ private:
     LinkHealth m_lastLink;
     QPointer<QProgressDialog> m_progress;
     QPointer<MsrCntWidget> m_counterWindow;
-    QPointer<DrcDialog> m_drcDialog;
     std::optional<CounterConfig> m_lastDownload;
 };

@@ -113,7 +113,7 @@ void DocumentController::showStepName(QAction &action, const QString &pattern, i
     const QString name = m_history.stepName(step);
     const QString tip = name.isEmpty() ? QString() : pattern.arg(name);
     action.setToolTip(tip.isEmpty() ? action.text().remove(QLatin1Char('&')) : tip);
-    action.setStatusTip(tip);
+    action.setStatusTip(tip.isEmpty() ? MainActions::statusTip(&action) : tip);
 }
 
 void DocumentController::clearHistory()
@@ -216,14 +216,12 @@ void DocumentController::openRecentFile()
 ReadResult DocumentController::loadBytes(const QByteArray &bytes)
 {
     ReadResult result;
-    m_tabs.setLoading(true);
     {
         // The label bar redraws once for the whole document instead of once
         // per label entry the reader adds.
         const QSignalBlocker quiet(&m_document.labels());
         result = DocumentReader(m_document.context()).read(bytes);
     }
-    m_tabs.setLoading(false);
     emit m_document.labels().changed();
     return result;
 }
@@ -338,6 +336,7 @@ void DocumentController::updateRecentFileActions()
         if (i < shown) {
             action->setText(tr("%1").arg(files.at(i)));
             action->setData(files.at(i));
+            action->setStatusTip(tr("Open %1").arg(files.at(i)));
         }
     }
     m_actions.menuRecentFiles->setEnabled(shown > 0);

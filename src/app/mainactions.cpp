@@ -18,7 +18,8 @@ QString text(const char *source)
 enum class Menu { None, File, Edit, Setup, Tools, Help };
 
 // One row per action, in menu order. Texts are translated in the context
-// "MainWindow"; a separator goes before rows that start a group.
+// "MainWindow"; a separator goes before rows that start a group. The status
+// tip is what the status bar says while the action is under the mouse.
 struct ActionRow
 {
     QAction *MainActions::*member;
@@ -28,69 +29,115 @@ struct ActionRow
     const char *icon;
     Menu menu;
     bool startsGroup;
+    const char *statusTip;
 };
 
 const ActionRow actionRows[] = {
     {&MainActions::actionNew, "actionNew", QT_TRANSLATE_NOOP("MainWindow", "&New"), "Ctrl+N",
-     ":/KaRiX_icon/KaRiX_New file.png", Menu::File, false},
+     ":/KaRiX_icon/KaRiX_New file.png", Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Start a new, empty design")},
     {&MainActions::actionOpen, "actionOpen", QT_TRANSLATE_NOOP("MainWindow", "&Open ..."), "Ctrl+O",
-     ":/KaRiX_icon/KaRiX_folder2.png", Menu::File, false},
+     ":/KaRiX_icon/KaRiX_folder2.png", Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Open a design file")},
     {&MainActions::actionSave, "actionSave", QT_TRANSLATE_NOOP("MainWindow", "&Save"), "Ctrl+S",
-     ":/KaRiX_icon/KaRiX_Save1.png", Menu::File, false},
+     ":/KaRiX_icon/KaRiX_Save1.png", Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Save the design to its file")},
     {&MainActions::actionSaveAs, "actionSaveAs", QT_TRANSLATE_NOOP("MainWindow", "Save&As ..."),
-     nullptr, nullptr, Menu::File, false},
+     nullptr, nullptr, Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Save the design to a new file")},
     {&MainActions::actionWriteProtect, "actionWriteProtect",
-     QT_TRANSLATE_NOOP("MainWindow", "&Write Protect ..."), nullptr, nullptr, Menu::File, true},
+     QT_TRANSLATE_NOOP("MainWindow", "&Write Protect ..."), nullptr, nullptr, Menu::File, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Show or change the module's write protection")},
     {&MainActions::actionDownload, "actionDownload", QT_TRANSLATE_NOOP("MainWindow", "&Download"),
-     "Ctrl+D", ":/KaRiX_icon/KaRiX_Update.png", Menu::File, false},
+     "Ctrl+D", ":/KaRiX_icon/KaRiX_Update.png", Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Check the design and write it into the module")},
     {&MainActions::actionCounters, "actionCounters", QT_TRANSLATE_NOOP("MainWindow", "&Counters"),
-     nullptr, ":/KaRiX_icon/KaRiX_Counter1.png", Menu::File, false},
+     nullptr, ":/KaRiX_icon/KaRiX_Counter1.png", Menu::File, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the module's four measure counters live")},
     {&MainActions::actionQuit, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), "Ctrl+Q",
-     nullptr, Menu::File, true},
+     nullptr, Menu::File, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Close the window and quit")},
     // In no menu: added to the window so that its shortcut works.
     {&MainActions::actionClose, "actionClose", QT_TRANSLATE_NOOP("MainWindow", "&Close"), "Ctrl+W",
-     nullptr, Menu::None, false},
+     nullptr, Menu::None, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Close the window and quit")},
     {&MainActions::actionUndo, "actionUndo", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), "Ctrl+Z",
-     ":/KaRiX_icon/KaRiX_Undo.png", Menu::Edit, false},
+     ":/KaRiX_icon/KaRiX_Undo.png", Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Undo the last change")},
     {&MainActions::actionRedo, "actionRedo", QT_TRANSLATE_NOOP("MainWindow", "Re&do"), "Ctrl+Y",
-     ":/KaRiX_icon/KaRiX_Redo.png", Menu::Edit, false},
+     ":/KaRiX_icon/KaRiX_Redo.png", Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Redo the change last undone")},
     {&MainActions::actionCut, "actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), "Ctrl+X",
-     ":/KaRiX_icon/KaRiX_Cut.png", Menu::Edit, true},
+     ":/KaRiX_icon/KaRiX_Cut.png", Menu::Edit, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Remove the selected blocks and put them on the clipboard")},
     {&MainActions::actionCopy, "actionCopy", QT_TRANSLATE_NOOP("MainWindow", "&Copy"), "Ctrl+C",
-     ":/KaRiX_icon/KaRiX_copy.png", Menu::Edit, false},
+     ":/KaRiX_icon/KaRiX_copy.png", Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Put the selected blocks on the clipboard")},
     {&MainActions::actionPaste, "actionPaste", QT_TRANSLATE_NOOP("MainWindow", "&Paste"), "Ctrl+V",
-     ":/KaRiX_icon/KaRiX_paste.png", Menu::Edit, false},
+     ":/KaRiX_icon/KaRiX_paste.png", Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Add the blocks on the clipboard to this sheet")},
     {&MainActions::actionDelete, "actionDelete", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), "Del",
-     ":/images/delbutton.png", Menu::Edit, false},
+     ":/images/delbutton.png", Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Delete the selected blocks or wire")},
     {&MainActions::actionSelectAll, "actionSelectAll", QT_TRANSLATE_NOOP("MainWindow", "Select &All"),
-     "Ctrl+A", nullptr, Menu::Edit, true},
+     "Ctrl+A", nullptr, Menu::Edit, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Select every block of this sheet")},
     {&MainActions::actionNewSheet, "actionNewSheet", QT_TRANSLATE_NOOP("MainWindow", "Tab &New"),
-     nullptr, nullptr, Menu::Edit, true},
+     nullptr, nullptr, Menu::Edit, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Add an empty sheet after the last one")},
     {&MainActions::actionRenameSheet, "actionRenameSheet",
-     QT_TRANSLATE_NOOP("MainWindow", "Tab &Rename"), nullptr, nullptr, Menu::Edit, false},
+     QT_TRANSLATE_NOOP("MainWindow", "Tab &Rename"), "F2", nullptr, Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Give this sheet another name (or double-click its tab)")},
+    {&MainActions::actionGoToSheet, "actionGoToSheet",
+     QT_TRANSLATE_NOOP("MainWindow", "&Go to Sheet ..."), "Ctrl+G", nullptr, Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Choose a sheet from a list, narrowed by typing part of "
+                                     "its name")},
+    {&MainActions::actionNextSheet, "actionNextSheet",
+     QT_TRANSLATE_NOOP("MainWindow", "Ne&xt Sheet"), "Ctrl+PgDown", nullptr, Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the sheet to the right (after the last, the first)")},
+    {&MainActions::actionPreviousSheet, "actionPreviousSheet",
+     QT_TRANSLATE_NOOP("MainWindow", "Pre&vious Sheet"), "Ctrl+PgUp", nullptr, Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the sheet to the left (before the first, the last)")},
     {&MainActions::actionDrc, "actionDrc", QT_TRANSLATE_NOOP("MainWindow", "&DRC"), nullptr,
-     ":/KaRiX_icon/KaRiX_DRC.png", Menu::Edit, true},
+     ":/KaRiX_icon/KaRiX_DRC.png", Menu::Edit, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Check the design for unconnected and unused ports; "
+                                     "double-click a finding to see its block")},
     {&MainActions::actionVerify, "actionVerify", QT_TRANSLATE_NOOP("MainWindow", "&Verify"), nullptr,
-     nullptr, Menu::Edit, false},
+     nullptr, Menu::Edit, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Read the module's registers and compare them with the "
+                                     "design")},
     {&MainActions::actionEthernetSetting, "actionEthernetSetting",
      QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), nullptr,
-     ":/KaRiX_icon/KaRiX_Cofigure.png", Menu::Setup, false},
+     ":/KaRiX_icon/KaRiX_Cofigure.png", Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Set the module's address, ports and time-out for this "
+                                     "design")},
     {&MainActions::actionHardwareSetup, "actionHardwareSetup",
-     QT_TRANSLATE_NOOP("MainWindow", "&Hardware Setup"), nullptr, nullptr, Menu::Setup, false},
+     QT_TRANSLATE_NOOP("MainWindow", "&Hardware Setup"), nullptr, nullptr, Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Change the network settings stored in the module")},
     {&MainActions::actionSaveToRom, "actionSaveToRom", QT_TRANSLATE_NOOP("MainWindow", "&Save to ROM"),
-     nullptr, nullptr, Menu::Setup, false},
+     nullptr, nullptr, Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Store the module's current configuration in one of its "
+                                     "ROM pages")},
     {&MainActions::actionRestoreFromRom, "actionRestoreFromRom",
-     QT_TRANSLATE_NOOP("MainWindow", "&Restore from ROM"), nullptr, nullptr, Menu::Setup, false},
+     QT_TRANSLATE_NOOP("MainWindow", "&Restore from ROM"), nullptr, nullptr, Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Load a configuration from one of the module's ROM pages")},
     {&MainActions::actionChangeBootRomPage, "actionChangeBootRomPage",
-     QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"), nullptr, nullptr, Menu::Setup, false},
+     QT_TRANSLATE_NOOP("MainWindow", "&Change Boot ROM Page"), nullptr, nullptr, Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Choose the ROM page the module loads when it starts")},
     {&MainActions::actionInitializeRom, "actionInitializeRom",
-     QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"), nullptr, nullptr, Menu::Setup, false},
+     QT_TRANSLATE_NOOP("MainWindow", "&Initialize ROM area"), nullptr, nullptr, Menu::Setup, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Erase the module's ROM pages")},
     {&MainActions::actionSimulate, "actionSimulate", QT_TRANSLATE_NOOP("MainWindow", "&Simulate…"),
-     "Ctrl+R", nullptr, Menu::Tools, false},
+     "Ctrl+R", nullptr, Menu::Tools, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Simulate the compiled design with chosen input signals and "
+                                     "show the waveforms")},
     {&MainActions::actionUserGuide, "actionUserGuide", QT_TRANSLATE_NOOP("MainWindow", "&User Guide"),
-     "F1", nullptr, Menu::Help, false},
+     "F1", nullptr, Menu::Help, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Open the user guide")},
     {&MainActions::actionAbout, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "&About KaRiX"),
-     nullptr, nullptr, Menu::Help, false},
+     nullptr, nullptr, Menu::Help, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the program's version and read the module's firmware "
+                                     "version")},
 };
 
 } // namespace
@@ -111,6 +158,7 @@ void MainActions::createActions()
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         if (row.icon)
             action->setIcon(QIcon(QString::fromLatin1(row.icon)));
+        action->setStatusTip(statusTip(action));
         this->*row.member = action;
     }
     m_window->addAction(actionClose);
@@ -124,6 +172,15 @@ void MainActions::createActions()
         action->setVisible(false);
         recentFileActions << action;
     }
+}
+
+QString MainActions::statusTip(const QAction *action)
+{
+    for (const ActionRow &row : actionRows) {
+        if (row.statusTip && action->objectName() == QLatin1String(row.objectName))
+            return text(row.statusTip);
+    }
+    return QString();
 }
 
 void MainActions::createMenus()

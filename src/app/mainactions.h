@@ -18,6 +18,10 @@ public:
 
     explicit MainActions(QMainWindow *window);
 
+    // The translated status tip of a table action, by its object name; empty
+    // for any other action.
+    static QString statusTip(const QAction *action);
+
     QAction *actionNew;
     QAction *actionOpen;
     QAction *actionSave;
@@ -36,6 +40,9 @@ public:
     QAction *actionSelectAll;
     QAction *actionNewSheet;
     QAction *actionRenameSheet;
+    QAction *actionGoToSheet;
+    QAction *actionNextSheet;
+    QAction *actionPreviousSheet;
     QAction *actionDrc;
     QAction *actionVerify;
     QAction *actionSimulate;

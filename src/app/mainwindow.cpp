@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/blockdialogopener.h"
+#include "app/designcheckdock.h"
 #include "app/devicecommands.h"
 #include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
@@ -64,6 +65,9 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     buildCentralArea();
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
+    m_designCheck = new DesignCheckDock(*m_document, *m_tabs, m_controller->history(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_designCheck);
+    m_designCheck->hide();
     m_device->followTarget(m_controller->history());
     m_simulate = new SimulateWindow(*m_document, this);
     setPrompter(nullptr);
@@ -85,6 +89,7 @@ MainWindow::~MainWindow()
     // The canvases, the palette, the label bar and the objects acting on the
     // document refer to it: they go first.
     delete takeCentralWidget();
+    delete m_designCheck;
     delete m_edits;
     delete m_controller;
     delete m_tabs;
@@ -147,11 +152,14 @@ void MainWindow::connectActions()
     connect(a.actionSelectAll, &QAction::triggered, edit, &EditCommands::selectAll);
     connect(a.actionNewSheet, &QAction::triggered, m_tabs, qOverload<>(&SheetTabs::tabNew));
     connect(a.actionRenameSheet, &QAction::triggered, m_tabs, &SheetTabs::tabRename);
+    connect(a.actionGoToSheet, &QAction::triggered, m_tabs, &SheetTabs::showSheetPicker);
+    connect(a.actionNextSheet, &QAction::triggered, m_tabs, &SheetTabs::nextSheet);
+    connect(a.actionPreviousSheet, &QAction::triggered, m_tabs, &SheetTabs::previousSheet);
 
     DeviceCommands *device = m_device;
     connect(a.actionDownload, &QAction::triggered, device, &DeviceCommands::download);
     connect(a.actionVerify, &QAction::triggered, device, &DeviceCommands::verify);
-    connect(a.actionDrc, &QAction::triggered, device, &DeviceCommands::showDrc);
+    connect(a.actionDrc, &QAction::triggered, m_designCheck, &DesignCheckDock::showCheck);
     connect(a.actionCounters, &QAction::triggered, device, &DeviceCommands::counters);
     connect(a.actionWriteProtect, &QAction::triggered, device, &DeviceCommands::writeProtect);
     connect(a.actionEthernetSetting, &QAction::triggered, device, &DeviceCommands::ethernetSetting);

@@ -8,6 +8,7 @@
 #include <memory>
 
 class BlockDialogOpener;
+class DesignCheckDock;
 class DeviceCommands;
 class DesignDocument;
 class DialogPrompter;
@@ -60,6 +61,7 @@ public:
     SheetTabs &sheetTabs() const { return *m_tabs; }
     DeviceCommands &deviceCommands() const { return *m_device; }
     SimulateWindow &simulateWindow() const { return *m_simulate; }
+    DesignCheckDock &designCheck() const { return *m_designCheck; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,6 +91,7 @@ private:
     DocumentController *m_controller = nullptr;
     EditCommands *m_edits = nullptr;
     DeviceCommands *m_device = nullptr;
+    DesignCheckDock *m_designCheck = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
     SimulateWindow *m_simulate = nullptr;

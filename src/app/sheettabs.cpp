@@ -4,6 +4,7 @@
 #include "app/keystate.h"
 #include "app/mainactions.h"
 #include "app/prompter.h"
+#include "app/sheetpicker.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
@@ -13,9 +14,12 @@
 
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
                      QWidget *window)
@@ -28,13 +32,11 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
 {
     m_tabs->setObjectName(QStringLiteral("tabWidget"));
     m_tabs->setTabShape(QTabWidget::Rounded);
-    m_tabs->setTabsClosable(true);
     m_tabs->setMovable(false);
     m_tabs->setMaximumWidth(810);
     m_tabs->setMinimumHeight(100);
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tabs->addTab(new QWidget, QStringLiteral("+"));
-    removePlusTabButtons();
 
     SheetSet &sheets = m_document.sheets();
     connect(&sheets, &SheetSet::sheetAdded, this, &SheetTabs::addSheetTab);
@@ -46,25 +48,40 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     m_tabs->setCurrentIndex(0);
     connectCurrentCanvas();
 
-    connect(m_tabs, &QTabWidget::tabCloseRequested, this, &SheetTabs::tabDelete);
+    moveCloseButton(m_tabs->currentIndex());
+
     connect(m_tabs, &QWidget::customContextMenuRequested, this, &SheetTabs::showTabMenu);
     connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::setCurrentTab);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &SheetTabs::moveCloseButton);
+    connect(m_tabs, &QTabWidget::tabBarDoubleClicked, this, &SheetTabs::renameSheetAt);
 }
 
-void SheetTabs::removePlusTabButtons()
+QTabBar::ButtonPosition SheetTabs::closeSide() const
 {
-    const int plus = m_tabs->count() - 1;
-    m_tabs->tabBar()->setTabButton(plus, QTabBar::LeftSide, nullptr);
-    m_tabs->tabBar()->setTabButton(plus, QTabBar::RightSide, nullptr);
+    QTabBar *bar = m_tabs->tabBar();
+    return QTabBar::ButtonPosition(
+        bar->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar));
 }
 
-void SheetTabs::setLoading(bool loading)
+void SheetTabs::moveCloseButton(int index)
 {
-    // A close button added to one tab lays out every tab: with the buttons
-    // off while a document adds its sheets, loading stays linear in sheets.
-    m_tabs->setTabsClosable(!loading);
-    if (!loading)
-        removePlusTabButtons();
+    QTabBar *bar = m_tabs->tabBar();
+    const QTabBar::ButtonPosition side = closeSide();
+    if (!m_closeButton) {
+        m_closeButton = new QToolButton;
+        m_closeButton->setObjectName(QStringLiteral("closeSheetButton"));
+        m_closeButton->setAutoRaise(true);
+        m_closeButton->setIcon(bar->style()->standardIcon(QStyle::SP_TabCloseButton));
+        m_closeButton->setToolTip(tr("Remove this sheet"));
+        connect(m_closeButton, &QToolButton::clicked, this, [this] { tabDelete(m_current); });
+    }
+    for (int tab = 0; tab < bar->count(); ++tab) {
+        if (bar->tabButton(tab, side) == m_closeButton && tab != index)
+            bar->setTabButton(tab, side, nullptr);
+    }
+    // Never on "+".
+    if (index >= 0 && index < bar->count() - 1 && bar->tabButton(index, side) != m_closeButton)
+        bar->setTabButton(index, side, m_closeButton);
 }
 
 void SheetTabs::setPrompter(Prompter *prompter)
@@ -171,6 +188,9 @@ void SheetTabs::removeSheetTab(Sheet *sheet)
 
 void SheetTabs::removePage(int index)
 {
+    // The tab bar would delete the close button with its tab.
+    if (m_tabs->tabBar()->tabButton(index, closeSide()) == m_closeButton)
+        m_tabs->tabBar()->setTabButton(index, closeSide(), nullptr);
     QWidget *page = m_tabs->widget(index);
     m_tabs->removeTab(index);
     delete page;
@@ -262,6 +282,41 @@ void SheetTabs::makeCurrent(int index)
     m_current = index;
     connectCurrentCanvas();
     emit itemSelect(false);
+}
+
+void SheetTabs::showSheetPicker()
+{
+    QStringList captions;
+    for (const Sheet *sheet : m_document.sheets().sheets())
+        captions << sheet->caption();
+    auto *picker = new SheetPicker(captions, m_current, m_window);
+    connect(picker, &SheetPicker::sheetChosen, this, &SheetTabs::selectSheet);
+    picker->move(m_tabs->mapToGlobal(QPoint(0, 0)));
+    picker->show();
+    picker->filter()->setFocus();
+}
+
+void SheetTabs::nextSheet()
+{
+    stepSheet(1);
+}
+
+void SheetTabs::previousSheet()
+{
+    stepSheet(-1);
+}
+
+void SheetTabs::stepSheet(int step)
+{
+    selectSheet((m_current + step + count()) % count());
+}
+
+void SheetTabs::renameSheetAt(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    selectSheet(index);
+    tabRename();
 }
 
 void SheetTabs::showTabMenu(const QPoint &point)

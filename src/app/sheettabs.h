@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QTabBar>
 
 class BlockEditorOpener;
 class DesignDocument;
@@ -14,6 +15,7 @@ class ProgramWidget;
 class Prompter;
 class QPoint;
 class QTabWidget;
+class QToolButton;
 class QWidget;
 class Sheet;
 struct KeyState;
@@ -64,8 +66,6 @@ public:
     void refreshCurrent();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
-    // Set while a document is read into the tabs.
-    void setLoading(bool loading);
 
 public slots:
     void tabNew(bool bModified);
@@ -74,6 +74,11 @@ public slots:
     void tabRename();
     void showTabMenu(const QPoint &point);
     void setCurrentTab(int index);
+    // The go-to-sheet pop-up over the tabs.
+    void showSheetPicker();
+    // The next or the previous sheet, round from the last to the first.
+    void nextSheet();
+    void previousSheet();
 
 signals:
     void currentTabChanged(int index);
@@ -86,7 +91,13 @@ signals:
 
 private:
     void addSheetTab(Sheet *sheet);
-    void removePlusTabButtons();
+    void stepSheet(int step);
+    void renameSheetAt(int index);
+    // Only the current sheet's tab has a close button: a button on every
+    // tab makes the tab bar lay out all tabs once per tab added, which
+    // dominated opening a document of many sheets.
+    void moveCloseButton(int index);
+    QTabBar::ButtonPosition closeSide() const;
     void insertPage(int index, const QString &caption);
     ProgramWidget *createCanvas(int index);
     void removeSheetTab(Sheet *sheet);
@@ -108,6 +119,8 @@ private:
     // One per sheet; null until the canvas is first asked for.
     QList<ProgramWidget *> m_canvases;
     QPointer<ProgramWidget> m_connected;
+    // Deleted by the tab bar with the tab it sits on.
+    QPointer<QToolButton> m_closeButton;
     int m_current = 0;
     // The pages are being rebuilt; tab changes must not create or wire sheets.
     bool m_rebuilding = false;

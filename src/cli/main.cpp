@@ -4,9 +4,11 @@
 #include "cli/commandtable.h"
 #include "cli/interruptwatcher.h"
 #include "io/standardoutput.h"
+#include "io/translationloader.h"
 #include "karixversion.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstring>
@@ -22,6 +24,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));
+    QTranslator translator;
+    TranslationLoader::install(app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
     InterruptWatcher interrupt;
     CommandTable table(interrupt);
     return table.execute(QCoreApplication::arguments().mid(1));

@@ -27,36 +27,55 @@ QString variableToken(int port)
 
 int DesignRuleCheck::checkDesign(const DesignModel &model, QString &report)
 {
-    DesignRuleCheck check;
-    for (const BlockItem *block : model.preLogics())
-        check.checkLogic(block);
-    for (const BlockItem *block : model.functionBlocks())
-        check.checkFunction(block);
-    for (const BlockItem *block : model.postLogics())
-        check.checkLogic(block);
-    for (const BlockItem *block : model.outputBlocks())
-        check.checkOutput(block);
-    for (const BlockItem *block : model.labelBlocks())
-        check.checkOutportUsed(block);
-    check.checkNamesUnique(model);
-
-    report = check.m_errors + check.m_warnings;
+    const QList<Finding> found = findings(model);
+    report.clear();
+    int errors = 0;
+    for (const Finding &finding : found) {
+        report += finding.line + QLatin1Char('\n');
+        errors += finding.error ? 1 : 0;
+    }
     if (report.isEmpty()) {
-        report = tr("No error detected.");
+        report = noErrorText();
         return 0;
     }
-    return check.m_errorCount > 0 ? check.m_errorCount : -1;
+    return errors > 0 ? errors : -1;
 }
 
-void DesignRuleCheck::addError(const QString &line)
+QString DesignRuleCheck::noErrorText()
 {
-    m_errors += ErrorPrefix + line + QLatin1Char('\n');
-    ++m_errorCount;
+    return tr("No error detected.");
 }
 
-void DesignRuleCheck::addWarning(const QString &line)
+QList<DesignRuleCheck::Finding> DesignRuleCheck::findings(const DesignModel &model)
 {
-    m_warnings += WarningPrefix + line + QLatin1Char('\n');
+    DesignRuleCheck check;
+    check.checkModel(model);
+    return check.m_errors + check.m_warnings;
+}
+
+void DesignRuleCheck::checkModel(const DesignModel &model)
+{
+    for (const BlockItem *block : model.preLogics())
+        checkLogic(block);
+    for (const BlockItem *block : model.functionBlocks())
+        checkFunction(block);
+    for (const BlockItem *block : model.postLogics())
+        checkLogic(block);
+    for (const BlockItem *block : model.outputBlocks())
+        checkOutput(block);
+    for (const BlockItem *block : model.labelBlocks())
+        checkOutportUsed(block);
+    checkNamesUnique(model);
+}
+
+void DesignRuleCheck::addError(const BlockItem *block, const QString &line)
+{
+    m_errors.append({true, ErrorPrefix + line, block});
+}
+
+void DesignRuleCheck::addWarning(const BlockItem *block, const QString &line)
+{
+    m_warnings.append({false, WarningPrefix + line, block});
 }
 
 // Wires are resolved by name when a document is read: a second block of the
@@ -64,22 +83,25 @@ void DesignRuleCheck::addWarning(const QString &line)
 // sheets and references share the name of what they refer to.
 void DesignRuleCheck::checkNamesUnique(const DesignModel &model)
 {
-    QMap<QString, int> counts;
+    QMap<QString, QList<const BlockItem *>> named;
     for (const BlockItem *block : model.allBlocks()) {
         const BlockKind kind = block->kind();
         if (kind != BlockKind::Input && !BlockKinds::isReference(kind))
-            ++counts[block->name()];
+            named[block->name()] << block;
     }
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > 1)
-            addError(tr("%1: the name is given to %2 blocks.").arg(it.key()).arg(it.value()));
+    // The entry leads to the second block, the one that would take the
+    // first one's wires.
+    for (auto it = named.cbegin(); it != named.cend(); ++it) {
+        if (it->size() > 1)
+            addError(it->at(1),
+                     tr("%1: the name is given to %2 blocks.").arg(it.key()).arg(it->size()));
     }
 }
 
 void DesignRuleCheck::checkOutportUsed(const BlockItem *block)
 {
     if (block->fanout().isEmpty())
-        addWarning(tr("%1: Outport is not connected.").arg(block->displayName()));
+        addWarning(block, tr("%1: Outport is not connected.").arg(block->displayName()));
 }
 
 void DesignRuleCheck::checkLogic(const BlockItem *block)
@@ -90,7 +112,7 @@ void DesignRuleCheck::checkLogic(const BlockItem *block)
     const QString name = block->displayName();
     const QString expression = block->property();
     if (expression.isEmpty()) {
-        addError(tr("%1 is unconfigured.").arg(name));
+        addError(block, tr("%1 is unconfigured.").arg(name));
         return;
     }
     for (int port = 0; port < LogicEvaluator::InputCount; ++port) {
@@ -98,9 +120,9 @@ void DesignRuleCheck::checkLogic(const BlockItem *block)
         const bool used = expression.contains(token);
         const bool connected = block->source(port) != nullptr;
         if (!used && connected)
-            addWarning(tr("%1: %2 is connected, but not used.").arg(name, token));
+            addWarning(block, tr("%1: %2 is connected, but not used.").arg(name, token));
         else if (used && !connected)
-            addError(tr("%1: %2 is not connected.").arg(name, token));
+            addError(block, tr("%1: %2 is not connected.").arg(name, token));
     }
 }
 
@@ -113,9 +135,10 @@ void DesignRuleCheck::checkFunction(const BlockItem *block)
     if (oscillator) {
         // An oscillator generates its own signal and takes no input.
         if (connected)
-            addWarning(tr("%1: InputPort is connected, but not used.").arg(block->displayName()));
+            addWarning(block,
+                       tr("%1: InputPort is connected, but not used.").arg(block->displayName()));
     } else if (!connected) {
-        addError(tr("%1: InputPort is not connected.").arg(block->displayName()));
+        addError(block, tr("%1: InputPort is not connected.").arg(block->displayName()));
     }
 }
 
@@ -129,7 +152,7 @@ void DesignRuleCheck::checkOutput(const BlockItem *block)
         return;
     // Outputs are reported by their resource even when the user named them.
     const QString label = block->kind() == BlockKind::Output ? block->term() : block->displayName();
-    addError(tr("%1: InputPort is not connected.").arg(label));
+    addError(block, tr("%1: InputPort is not connected.").arg(label));
 }
 
 void DesignRuleCheck::checkMeasureCounter(const BlockItem *block)
@@ -137,7 +160,7 @@ void DesignRuleCheck::checkMeasureCounter(const BlockItem *block)
     const QString name = block->displayName().trimmed();
     const auto parameters = MeasureCounterParameters::fromProperty(block->property());
     if (parameters.fileSave() && !QDir(parameters.path()).exists())
-        addError(tr("%1: Save path does not exist.").arg(name));
+        addError(block, tr("%1: Save path does not exist.").arg(name));
     checkCounterInput(block, name, 0, parameters.usesGateInput(), QStringLiteral("GATE"));
     checkCounterInput(block, name, 1, parameters.usesSourceInput(), QStringLiteral("SRC"));
 }
@@ -147,7 +170,7 @@ void DesignRuleCheck::checkCounterInput(const BlockItem *block, const QString &n
 {
     const bool connected = block->source(port) != nullptr;
     if (used && !connected)
-        addError(tr("%1: %2 is not connected.").arg(name, input));
+        addError(block, tr("%1: %2 is not connected.").arg(name, input));
     else if (!used && connected)
-        addWarning(tr("%1: %2 is connected, but not used.").arg(name, input));
+        addWarning(block, tr("%1: %2 is connected, but not used.").arg(name, input));
 }

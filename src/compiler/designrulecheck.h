@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 
 class BlockItem;
@@ -16,13 +17,28 @@ class DesignRuleCheck
     Q_DECLARE_TR_FUNCTIONS(DesignRuleCheck)
 
 public:
+    // One line of the report and the block it is about (a block of the
+    // checked model, not owned).
+    struct Finding
+    {
+        bool error;
+        QString line;  // with its "error: " or "warning: " prefix, no line feed
+        const BlockItem *block;
+    };
+
     // Replaces report with the plain-text report. Returns the number of
     // errors, -1 when there are only warnings, 0 when nothing was found
     // (the report then reads "No error detected.").
     static int checkDesign(const DesignModel &model, QString &report);
+    // The whole report of a design with no finding.
+    static QString noErrorText();
+    // The report's lines, errors first, each with its block.
+    static QList<Finding> findings(const DesignModel &model);
 
 private:
     DesignRuleCheck() = default;
+
+    void checkModel(const DesignModel &model);
 
     void checkLogic(const BlockItem *block);
     void checkFunction(const BlockItem *block);
@@ -32,10 +48,9 @@ private:
                            const QString &input);
     void checkOutportUsed(const BlockItem *block);
     void checkNamesUnique(const DesignModel &model);
-    void addError(const QString &line);
-    void addWarning(const QString &line);
+    void addError(const BlockItem *block, const QString &line);
+    void addWarning(const BlockItem *block, const QString &line);
 
-    QString m_errors;
-    QString m_warnings;
-    int m_errorCount = 0;
+    QList<Finding> m_errors;
+    QList<Finding> m_warnings;
 };

@@ -5,16 +5,16 @@
 
 class QTextEdit;
 
-// The design rule check report. With a download choice it is the question
-// before a download of a design with warnings: Download emits
-// drcClosed(true); Cancel or closing the window emits nothing but rejected().
-// Without, it is a plain resizable report window.
+// The question before a download of a design whose check found only
+// warnings: the report above Download and Cancel. Download emits
+// drcClosed(true); Cancel or closing the window emits nothing but
+// rejected(). The plain report is the main window's design check dock.
 class DrcDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DrcDialog(bool withDownload, QWidget *parent = nullptr);
+    explicit DrcDialog(QWidget *parent = nullptr);
 
     // Rich or plain text of the check.
     void setReport(const QString &report);
@@ -27,8 +27,5 @@ public slots:
     void on_downloadButton_clicked();
 
 private:
-    void buildWithDownload();
-    void buildPlain();
-
-    QTextEdit *m_textEdit = nullptr;
+    QTextEdit *m_textEdit;
 };

@@ -6,6 +6,7 @@
 #include "device/commandplans.h"
 #include "device/modulestate.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ VersionDialog::VersionDialog(const ConnectionSettings &settings, bool loadEnable
                          QStringLiteral("<span style=\"font-size:28pt; font-weight:bold; "
                                         "font-style:italic;\">KaRiX</span>"));
     name->setTextFormat(Qt::RichText);
+    // Room for the slant of the last italic letter, which the size hint leaves out.
+    name->setContentsMargins(0, 0, 8, 0);
     m_version->setObjectName(QStringLiteral("lineEditVersion"));
     m_version->setReadOnly(true);
     m_load->setObjectName(QStringLiteral("pushButton"));
@@ -52,7 +55,7 @@ VersionDialog::VersionDialog(const ConnectionSettings &settings, bool loadEnable
     auto *layout = new QGridLayout(this);
     layout->addWidget(logo, 0, 0);
     layout->addWidget(name, 0, 1, 1, 2);
-    layout->addWidget(label(this, "labelVersion", tr("Software Version 2.0.19")), 1, 0, 1, 3);
+    layout->addWidget(label(this, "labelVersion", tr("Software Version %1").arg(QCoreApplication::applicationVersion())), 1, 0, 1, 3);
     layout->addWidget(label(this, "labelPrg",
                             tr("Design tool for the programmable NIM trigger-logic module.")),
                       2, 0, 1, 3);

@@ -131,6 +131,16 @@ private slots:
         QVERIFY(scroll && scroll->widget() == window.canvas(0));
     }
 
+    void everyMenuActionHasAStatusTip()
+    {
+        MainWindow window(QString(), nullptr);
+        for (QMenu *menu : window.menuBar()->findChildren<QMenu *>()) {
+            for (QAction *entry : menu->actions())
+                QVERIFY2(!entry->isVisible() || entry->isSeparator() || entry->menu()
+                             || !entry->statusTip().isEmpty(), qPrintable(entry->text()));
+        }
+    }
+
     void plusTabAddsLowestFreeSheetNumber()
     {
         MainWindow window(QString(), nullptr);
@@ -393,7 +403,7 @@ private slots:
         QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.shown.join('\n')));
         QCOMPARE(captions(window), QStringList({"Front", "Back", "+"}));
         QTabBar *bar = window.tabWidget()->tabBar();
-        QVERIFY(bar->tabButton(1, QTabBar::RightSide) || bar->tabButton(1, QTabBar::LeftSide));
+        QVERIFY(bar->tabButton(0, QTabBar::RightSide) || bar->tabButton(0, QTabBar::LeftSide));
         QVERIFY(!bar->tabButton(2, QTabBar::LeftSide) && !bar->tabButton(2, QTabBar::RightSide));
         QCOMPARE(window.windowTitle(), path + QStringLiteral("[*] - KaRiX"));
         QCOMPARE(window.currentFileName(), path);
@@ -541,7 +551,8 @@ private slots:
         QCOMPARE(layout(menu("menuEdit")),
                  QStringList({"actionUndo", "actionRedo", "-", "actionCut", "actionCopy",
                               "actionPaste", "actionDelete", "-", "actionSelectAll", "-",
-                              "actionNewSheet", "actionRenameSheet", "-", "actionDrc", "actionVerify"}));
+                              "actionNewSheet", "actionRenameSheet", "actionGoToSheet", "actionNextSheet",
+                              "actionPreviousSheet", "-", "actionDrc", "actionVerify"}));
         QCOMPARE(layout(menu("menuSetup")),
                  QStringList({"actionEthernetSetting", "actionHardwareSetup", "actionSaveToRom",
                               "actionRestoreFromRom", "actionChangeBootRomPage", "actionInitializeRom"}));

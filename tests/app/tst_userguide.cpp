@@ -79,7 +79,7 @@ private slots:
         else if (dialog == QLatin1String("protect"))
             window = std::make_unique<WriteProtectDialog>(false, false);
         else
-            window = std::make_unique<DrcDialog>(false);
+            window = std::make_unique<DrcDialog>();
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

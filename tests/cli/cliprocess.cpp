@@ -12,9 +12,13 @@ QString CliRun::program()
     return QStringLiteral(KARIX_BINARY_DIR "/karix-cli");
 }
 
-CliRun CliRun::run(const QStringList &args, int limitMs)
+CliRun CliRun::run(const QStringList &args, int limitMs, const QString &locale)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LANG", "LC_ALL"})
+        environment.insert(QString::fromLatin1(name), locale);
+    process.setProcessEnvironment(environment);
     process.start(program(), args);
     return finish(process, limitMs);
 }

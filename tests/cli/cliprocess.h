@@ -20,7 +20,9 @@ struct CliRun
     // The single JSON object a --json run prints on standard output.
     QJsonObject json() const;
 
-    static CliRun run(const QStringList &args, int limitMs = 30000);
+    // The locale is given to the process in LANGUAGE, LANG and LC_ALL.
+    static CliRun run(const QStringList &args, int limitMs = 30000,
+                      const QString &locale = QStringLiteral("C.UTF-8"));
     // Standard output goes to this file (a device such as /dev/full).
     static CliRun runToFile(const QStringList &args, const QString &outputFile,
                             const QString &program = CliRun::program());

@@ -60,6 +60,7 @@ private slots:
     void unusableDocuments();
     void helpTexts_data();
     void helpTexts();
+    void germanLocaleTranslates();
     void checkExitCodes_data();
     void checkExitCodes();
     void compileEqualsInMemoryImage_data();
@@ -221,6 +222,12 @@ void TestCliOffline::helpTexts()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(expected), qPrintable(run.out));
     QVERIFY(run.out.contains(QLatin1String("130  interrupted by Ctrl-C")));
+}
+
+void TestCliOffline::germanLocaleTranslates()
+{
+    const CliRun run = CliRun::run({"check", m_clean}, 30000, QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(run.out.contains(QLatin1String("Kein Fehler gefunden.")), qPrintable(run.out));
 }
 
 void TestCliOffline::checkExitCodes_data()
