@@ -22,6 +22,9 @@ public:
     QAction *actionOpen;
     QAction *actionSave;
     QAction *actionSaveAs;
+    QAction *actionExportSheet;
+    QAction *actionExportAllSheets;
+    QAction *actionPrint;
     QAction *actionWriteProtect;
     QAction *actionDownload;
     QAction *actionCounters;

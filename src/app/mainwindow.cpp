@@ -6,6 +6,7 @@
 #include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
 #include "app/editcommands.h"
+#include "app/exportcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
 #include "app/userguide.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     buildCentralArea();
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
+    m_export = new ExportCommands(*this);
     m_device->followTarget(m_controller->history());
     setPrompter(nullptr);
     connectActions();
@@ -125,6 +127,9 @@ void MainWindow::connectActions()
     connect(a.actionOpen, &QAction::triggered, doc, qOverload<>(&DocumentController::open));
     connect(a.actionSave, &QAction::triggered, doc, qOverload<>(&DocumentController::save));
     connect(a.actionSaveAs, &QAction::triggered, doc, &DocumentController::saveAs);
+    connect(a.actionExportSheet, &QAction::triggered, m_export, &ExportCommands::exportSheet);
+    connect(a.actionExportAllSheets, &QAction::triggered, m_export, &ExportCommands::exportAllSheets);
+    connect(a.actionPrint, &QAction::triggered, m_export, &ExportCommands::print);
     connect(a.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(a.actionClose, &QAction::triggered, this, &QWidget::close);
 
@@ -174,6 +179,7 @@ void MainWindow::setPrompter(Prompter *prompter)
     m_blockDialogs->setPrompter(used);
     m_controller->setPrompter(used);
     m_edits->setPrompter(used);
+    m_export->setPrompter(used);
     m_device->setPrompter(*used);
 }
 

@@ -9,6 +9,7 @@
 
 class BlockDialogOpener;
 class DeviceCommands;
+class ExportCommands;
 class DesignDocument;
 class DialogPrompter;
 class DocumentController;
@@ -82,6 +83,7 @@ private:
     DocumentController *m_controller = nullptr;
     EditCommands *m_edits = nullptr;
     DeviceCommands *m_device = nullptr;
+    ExportCommands *m_export = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
 };

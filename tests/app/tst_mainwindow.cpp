@@ -536,7 +536,7 @@ private slots:
         };
         QCOMPARE(layout(menu("menuFile")),
                  QStringList({"actionNew", "actionOpen", "menuRecentFiles", "actionSave",
-                              "actionSaveAs", "-", "actionWriteProtect", "actionDownload",
+                              "actionSaveAs", "-", "actionExportSheet", "actionExportAllSheets", "actionPrint", "-", "actionWriteProtect", "actionDownload",
                               "actionVerifyAfterDownload", "actionCounters", "-", "actionQuit"}));
         QCOMPARE(layout(menu("menuEdit")),
                  QStringList({"actionUndo", "actionRedo", "-", "actionCut", "actionCopy",
