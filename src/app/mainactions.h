@@ -26,6 +26,9 @@ public:
     QAction *actionOpen;
     QAction *actionSave;
     QAction *actionSaveAs;
+    QAction *actionExportSheet;
+    QAction *actionExportAllSheets;
+    QAction *actionPrint;
     QAction *actionWriteProtect;
     QAction *actionDownload;
     QAction *actionCounters;

@@ -7,6 +7,7 @@
 #include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
 #include "app/editcommands.h"
+#include "app/exportcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
 #include "app/undostack.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     m_designCheck = new DesignCheckDock(*m_document, *m_tabs, m_controller->history(), this);
     addDockWidget(Qt::BottomDockWidgetArea, m_designCheck);
     m_designCheck->hide();
+    m_export = new ExportCommands(*this);
     m_device->followTarget(m_controller->history());
     m_simulate = new SimulateWindow(*m_document, this);
     setPrompter(nullptr);
@@ -139,6 +141,9 @@ void MainWindow::connectActions()
     connect(a.actionOpen, &QAction::triggered, doc, qOverload<>(&DocumentController::open));
     connect(a.actionSave, &QAction::triggered, doc, qOverload<>(&DocumentController::save));
     connect(a.actionSaveAs, &QAction::triggered, doc, &DocumentController::saveAs);
+    connect(a.actionExportSheet, &QAction::triggered, m_export, &ExportCommands::exportSheet);
+    connect(a.actionExportAllSheets, &QAction::triggered, m_export, &ExportCommands::exportAllSheets);
+    connect(a.actionPrint, &QAction::triggered, m_export, &ExportCommands::print);
     connect(a.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(a.actionClose, &QAction::triggered, this, &QWidget::close);
 
@@ -221,6 +226,7 @@ void MainWindow::setPrompter(Prompter *prompter)
     m_blockDialogs->setPrompter(used);
     m_controller->setPrompter(used);
     m_edits->setPrompter(used);
+    m_export->setPrompter(used);
     m_device->setPrompter(*used);
 }
 

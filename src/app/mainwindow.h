@@ -10,6 +10,7 @@
 class BlockDialogOpener;
 class DesignCheckDock;
 class DeviceCommands;
+class ExportCommands;
 class DesignDocument;
 class DialogPrompter;
 class DocumentController;
@@ -92,6 +93,7 @@ private:
     EditCommands *m_edits = nullptr;
     DeviceCommands *m_device = nullptr;
     DesignCheckDock *m_designCheck = nullptr;
+    ExportCommands *m_export = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
     SimulateWindow *m_simulate = nullptr;

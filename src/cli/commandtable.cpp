@@ -8,6 +8,7 @@
 #include "cli/compilecommand.h"
 #include "cli/counterscommand.h"
 #include "cli/exitcode.h"
+#include "cli/exportcommand.h"
 #include "cli/netsetupcommand.h"
 #include "cli/protectcommand.h"
 #include "cli/romcommand.h"
@@ -46,6 +47,7 @@ CommandTable::CommandTable(InterruptWatcher &interrupt)
 {
     m_commands.push_back(std::make_unique<CheckCommand>());
     m_commands.push_back(std::make_unique<CompileCommand>());
+    m_commands.push_back(std::make_unique<ExportCommand>());
     m_commands.push_back(std::make_unique<SimulateCommand>(interrupt));
     m_commands.push_back(
         std::make_unique<TransferCommand>(TransferCommand::Direction::Download, interrupt));

@@ -9,9 +9,27 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <QGuiApplication>
 
 #include <csignal>
 #include <cstring>
+#include <memory>
+
+namespace {
+
+// Drawing sheets needs fonts, so export runs in a GUI application, on the
+// offscreen platform unless the caller chose one: no display is needed.
+std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "export") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -21,7 +39,7 @@ int main(int argc, char **argv)
     // A closed pipe on standard output is seen as a failed write, which the
     // reporter handles, instead of killing the process.
     std::signal(SIGPIPE, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = createApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));
     QTranslator translator;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/gesturecontroller.h"
 
-#include "editor/blockiconpainter.h"
+#include "render/blockpainter.h"
 #include "editor/blockmover.h"
 #include "editor/canvashittest.h"
 #include "editor/canvasselection.h"
@@ -91,8 +91,8 @@ void GestureController::paint(QPainter &painter) const
         painter.drawLine(m_from, m_to);
         break;
     case CanvasGesture::Selecting:
-        painter.setPen(BlockIconPainter::selectionColour());
-        painter.setBrush(BlockIconPainter::selectionColour());
+        painter.setPen(BlockPainter::selectionColour());
+        painter.setBrush(BlockPainter::selectionColour());
         painter.drawRect(CanvasHitTest::bandRect(m_from, m_to));
         painter.setBrush(Qt::NoBrush);
         break;

@@ -15,23 +15,36 @@ struct PaletteRow
     const char *kind;
     const char *picture;
     int gapAfter;   // added to the picture height to give the next item's y
+    const char *description;
 };
 
 // The info rows hang under their tile (gap -1) to read as one item.
 const PaletteRow kRows[] = {
-    {"Input", ":/images/MenuInput.png", 17},
-    {"PreLogic", ":/images/MenuPreLgc.png", -1},
-    {"PreLogicInfo", ":/images/NetPreLgc.png", 7},
-    {"CntFnc", ":/images/FuncLabel.png", 7},
-    {"DlyFnc", ":/images/FuncLabel.png", 7},
-    {"NonFnc", ":/images/FuncLabel.png", 7},
-    {"PostLogic", ":/images/MenuPstLgc.png", -1},
-    {"PostLogicInfo", ":/images/NetPstLgc.png", 7},
-    {"MsrCnt", ":/images/MenuOut.png", 7},
-    {"NIM-OUT", ":/images/MenuOut.png", 7},
-    {"FeedBack", ":/images/MenuFeedBack.png", -1},
-    {"FeedBackInfo", ":/images/NetFeedBack.png", 7},
-    {"Label", ":/images/MenuLabel.png", 7},
+    {"Input", ":/images/MenuInput.png", 17,
+     QT_TRANSLATE_NOOP("MenuWidget", "One of the module's ten inputs. Drag it onto a sheet.")},
+    {"PreLogic", ":/images/MenuPreLgc.png", -1,
+     QT_TRANSLATE_NOOP("MenuWidget", "A logic expression over inputs and feedback paths. Drag it onto a sheet.")},
+    {"PreLogicInfo", ":/images/NetPreLgc.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "Outputs of the pre-logic that the functions can take.")},
+    {"CntFnc", ":/images/FuncLabel.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "A timer: one-shot, delayed one-shot, debounce, delay or oscillator.")},
+    {"DlyFnc", ":/images/FuncLabel.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "A delay line in 5 ns steps.")},
+    {"NonFnc", ":/images/FuncLabel.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "A pass-through: the signal goes on unchanged.")},
+    {"PostLogic", ":/images/MenuPstLgc.png", -1,
+     QT_TRANSLATE_NOOP("MenuWidget", "A logic expression over the functions' outputs. Drag it onto a sheet.")},
+    {"PostLogicInfo", ":/images/NetPstLgc.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "Inputs of the post-logic; every function takes one.")},
+    {"MsrCnt", ":/images/MenuOut.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "A measure counter: counts times or events, shown live.")},
+    {"NIM-OUT", ":/images/MenuOut.png", 7, QT_TRANSLATE_NOOP("MenuWidget", "A NIM output of the module.")},
+    {"FeedBack", ":/images/MenuFeedBack.png", -1,
+     QT_TRANSLATE_NOOP("MenuWidget", "A feedback path: a post-logic result back into the pre-logic.")},
+    {"FeedBackInfo", ":/images/NetFeedBack.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "Feedback paths that the pre-logic can still read.")},
+    {"Label", ":/images/MenuLabel.png", 7,
+     QT_TRANSLATE_NOOP("MenuWidget", "A label: carries a signal to another sheet or column by name.")},
 };
 constexpr int kLeft = 10;
 constexpr int kTop = 10;
@@ -47,6 +60,8 @@ MenuWidget::MenuWidget(ResourceCounters *counters, QWidget *parent)
     int bottom = y;
     for (const PaletteRow &row : kRows) {
         addItem(QString::fromLatin1(row.kind), QString::fromLatin1(row.picture), y);
+        m_items.last().description = tr(row.description);
+        redrawItem(m_items.last());
         bottom = m_items.last().rect.bottom() + 1;
         y = bottom + row.gapAfter;
     }
@@ -66,7 +81,6 @@ void MenuWidget::addItem(const QString &kind, const QString &pictureFile, int y)
     item.label->resize(item.rect.size());
     item.label->show();
     m_items.append(item);
-    redrawItem(m_items.last());
 }
 
 MenuWidget::Item *MenuWidget::findItem(const QString &kind)
@@ -94,6 +108,19 @@ void MenuWidget::redrawItem(Item &item)
     item.greyed = m_counters->isExhausted(item.kind);
     item.caption = m_counters->caption(item.kind);
     item.label->setPixmap(captionedPicture(item, item.greyed));
+    item.label->setToolTip(toolTipOf(item));
+}
+
+QString MenuWidget::toolTipOf(const Item &item) const
+{
+    const int total = m_counters->total(item.kind);
+    if (total <= 0)
+        return item.description;
+    const int free = m_counters->free(item.kind);
+    return item.description + QLatin1Char('\n')
+           + tr("(%1/%2): %1 of the module's %2 are free; a greyed item has none left.")
+                 .arg(free)
+                 .arg(total);
 }
 
 QPixmap MenuWidget::captionedPicture(const Item &item, bool greyed) const

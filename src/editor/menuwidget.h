@@ -40,6 +40,7 @@ private:
         QLabel *label;
         QRect rect;
         QString caption;
+        QString description; // what the item is, for its tooltip
         bool greyed = false;
     };
 
@@ -47,6 +48,8 @@ private:
     void redraw(const QString &kind);
     void redrawItem(Item &item);
     QPixmap captionedPicture(const Item &item, bool greyed) const;
+    // The description and, for counted items, what the "(free/total)" count means.
+    QString toolTipOf(const Item &item) const;
     Item *findItem(const QString &kind);
     const Item *findItem(const QString &kind) const;
     static bool isDraggable(const QString &kind);

@@ -3,7 +3,7 @@
 
 #include "editor/blockeditoropener.h"
 #include "editor/blockediting.h"
-#include "editor/blockiconpainter.h"
+#include "render/blocktext.h"
 #include "editor/blockmenu.h"
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 #include <optional>
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
@@ -34,10 +36,9 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_sheet(sheet),
       m_design(design),
       m_edits(edits),
-      m_backdrop(this, settings),
-      m_icons(this),
+      m_painter(*sheet, design, settings),
       m_wireMap(*sheet),
-      m_selection(*sheet, [this](BlockItem *block, bool highlighted) { m_icons.highlight(block, highlighted); }),
+      m_selection(*sheet, [this](BlockItem *, bool) { update(); }),
       m_mover(*sheet, *edits, m_selection),
       m_gestures(*sheet, *edits, m_selection, m_mover)
 {
@@ -46,15 +47,14 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
 
-    connect(sheet, &Sheet::blockPlaced, this, &ProgramWidget::showBlock);
-    connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::moveIcon);
+    connect(sheet, &Sheet::blockPlaced, this, &ProgramWidget::markWiresDirty);
+    connect(sheet, &Sheet::blockMoved, this, &ProgramWidget::markWiresDirty);
     connect(sheet, &Sheet::blockRemoved, this, &ProgramWidget::forgetBlock);
     connect(design, &DesignModel::blockAboutToBeRemoved, this, &ProgramWidget::forgetBlock);
-    connect(design, &DesignModel::blockChanged, this, &ProgramWidget::redrawBlock);
+    // A change anywhere may rename a label referenced here.
+    connect(design, &DesignModel::blockChanged, this, qOverload<>(&QWidget::update));
     connect(&m_selection, &CanvasSelection::itemSelect, this, &ProgramWidget::itemSelect);
     connect(this, &QWidget::customContextMenuRequested, this, &ProgramWidget::showMenu);
-    for (BlockItem *block : sheet->blocks())
-        showBlock(block);
 }
 
 ProgramWidget::~ProgramWidget() = default;
@@ -64,42 +64,15 @@ int ProgramWidget::sheetIndex() const
     return m_sheet->index();
 }
 
-void ProgramWidget::showBlock(BlockItem *block)
-{
-    m_icons.add(block);
-    setIconPicture(block, BlockIconPainter::placedPicture(*block));
-    markWiresDirty();
-}
-
-void ProgramWidget::moveIcon(BlockItem *block)
-{
-    m_icons.move(block);
-    markWiresDirty();
-}
-
-void ProgramWidget::redrawBlock(BlockItem *block)
-{
-    setIconPicture(block, BlockIconPainter::placedPicture(*block));
-}
-
 void ProgramWidget::forgetBlock(BlockItem *block)
 {
-    if (!m_sheet->contains(block) && !m_icons.contains(block))
-        return;
-    m_icons.remove(block);
     m_selection.forget(block);
     m_gestures.forget(block);
     markWiresDirty();
 }
 
-void ProgramWidget::setIconPicture(BlockItem *block, const QPixmap &picture)
+void ProgramWidget::updateBlock(BlockItem *)
 {
-    m_icons.setPicture(block, picture, m_selection.isHighlighted(block));
-}
-
-void ProgramWidget::updateBlock(BlockItem *block)
-{
-    setIconPicture(block, BlockIconPainter::editedPicture(*block));
     update();
     emit modified();
 }
@@ -182,17 +155,44 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
 {
     DragWidget::paintEvent(event);
     QPainter painter(this);
-    m_backdrop.paint(painter);
-    painter.setPen(Qt::black);
-    for (const WireMap::Wire &wire : m_wireMap.wires())
-        painter.drawLine(wire.line);
-    if (m_selection.isWireSelected()) {
-        // The selected wire is drawn over the others so the user sees what
-        // Delete will remove.
-        painter.setPen(QPen(QColor(0, 0, 255), 2));
-        painter.drawLine(m_selection.selectedWire());
-    }
+    m_painter.paintBackdrop(painter);
+    m_painter.paintWires(painter, m_wireMap.wires());
+    paintSelectedWire(painter);
+    m_painter.paintBlocks(painter, [this](const BlockItem *block) { return m_selection.isHighlighted(block); });
     m_gestures.paint(painter);
+}
+
+void ProgramWidget::paintSelectedWire(QPainter &painter)
+{
+    // The selected wire is drawn over the others so the user sees what
+    // Delete will remove.
+    if (!m_selection.isWireSelected())
+        return;
+    painter.setPen(QPen(QColor(0, 0, 255), 2));
+    painter.drawLine(m_selection.selectedWire());
+}
+
+bool ProgramWidget::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return DragWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
+}
+
+QString ProgramWidget::toolTipAt(const QPoint &point)
+{
+    if (const BlockItem *block = blockAt(point))
+        return BlockText::toolTip(*block, m_design);
+    const std::optional<WireMap::Wire> wire = m_wireMap.wireAt(point);
+    if (wire && wire->source)
+        return BlockText::wireToolTip(*wire->source, *wire->destination, m_design);
+    return QString();
 }
 
 // ---- gestures ----

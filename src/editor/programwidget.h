@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor/blockicons.h"
 #include "editor/blockmover.h"
 #include "editor/canvasselection.h"
 #include "editor/dragwidget.h"
 #include "editor/gesturecontroller.h"
-#include "editor/sheetbackdrop.h"
-#include "editor/wiremap.h"
+#include "render/sheetpainter.h"
+#include "render/wiremap.h"
 
 #include <QPoint>
 
@@ -18,15 +17,16 @@ class QAction;
 class QMenu;
 class DesignEdits;
 class DesignModel;
-class QLabel;
+class QPainter;
 class Sheet;
 struct ConnectionSettings;
 
 // The canvas of one sheet: five coloured column bands with their headers,
-// one child label per block at the block's position, and the wires drawn
-// from the blocks' connection data. The sheet and the design belong to the
-// document; the canvas follows the sheet's signals to show, move and drop
-// block icons, and changes the design only through the document's edits.
+// the blocks at their positions and the wires from the blocks' connection
+// data, all painted by the SheetPainter that export and print use too. The
+// sheet and the design belong to the document; the canvas follows the
+// sheet's and the design's signals to repaint, and changes the design only
+// through the document's edits.
 //
 // Editing: a press on empty canvas starts a rubber band, a press on a block
 // moves it or, near its output, draws a wire, until the release; palette
@@ -91,7 +91,7 @@ public:
     // kind, as the port dialog would with the name left as it is.
     void moveToPort(BlockItem *block, const QString &port);
 
-    QLabel *iconOf(const BlockItem *block) const { return m_icons.iconOf(block); }
+    const SheetPainter &sheetPainter() const { return m_painter; }
 
 public slots:
     void showMenu(const QPoint &point);
@@ -103,6 +103,7 @@ signals:
     void modified();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -119,18 +120,16 @@ private:
     void dropNewBlock(const QString &key);
     void warnAfterDrop(const QString &text);
     void commit();
-    void showBlock(BlockItem *block);
-    void moveIcon(BlockItem *block);
-    void redrawBlock(BlockItem *block);
     void forgetBlock(BlockItem *block);
-    void setIconPicture(BlockItem *block, const QPixmap &picture);
+    void paintSelectedWire(QPainter &painter);
+    // The block's or wire's tooltip at a point; empty over empty canvas.
+    QString toolTipAt(const QPoint &point);
 
     Sheet *m_sheet;
     DesignModel *m_design;
     DesignEdits *m_edits;
 
-    SheetBackdrop m_backdrop;
-    BlockIcons m_icons;
+    SheetPainter m_painter;
     WireMap m_wireMap;
     CanvasSelection m_selection;
     BlockMover m_mover;

@@ -546,7 +546,7 @@ private slots:
         };
         QCOMPARE(layout(menu("menuFile")),
                  QStringList({"actionNew", "actionOpen", "menuRecentFiles", "actionSave",
-                              "actionSaveAs", "-", "actionWriteProtect", "actionDownload",
+                              "actionSaveAs", "-", "actionExportSheet", "actionExportAllSheets", "actionPrint", "-", "actionWriteProtect", "actionDownload",
                               "actionVerifyAfterDownload", "actionCounters", "-", "actionQuit"}));
         QCOMPARE(layout(menu("menuEdit")),
                  QStringList({"actionUndo", "actionRedo", "-", "actionCut", "actionCopy",
@@ -721,7 +721,7 @@ private slots:
         for (int i = 0; i < window.sheetTabs().count(); ++i) {
             int icons = 0;
             for (BlockItem *block : window.document().sheets().sheet(i)->blocks())
-                icons += window.canvas(i)->iconOf(block) ? 1 : 0;
+                icons += window.canvas(i)->sheet()->contains(block) ? 1 : 0;
             iconsPerSheet << icons;
             wiresPerSheet << window.canvas(i)->wireMap().wires().size();
         }

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <fcntl.h>
@@ -66,6 +67,7 @@ private slots:
     void compileEqualsInMemoryImage_data();
     void compileEqualsInMemoryImage();
     void hexDumpCarriesAddresses();
+    void exportWithoutDisplay();
     void compileReportsExpressionError();
     void compileOutputProblems();
     void jsonOnFailure();
@@ -208,7 +210,7 @@ void TestCliOffline::helpTexts_data()
     QTest::newRow("tool") << QStringList{"--help"} << "Commands:";
     QTest::newRow("help command") << QStringList{"help", "rom"} << "Usage: karix-cli rom";
     for (const char *command : {"check", "compile", "download", "verify", "version", "protect",
-                                "rom", "netsetup", "counters"}) {
+                                "rom", "netsetup", "counters", "export"}) {
         QTest::newRow(command) << QStringList{QString::fromLatin1(command), "--help"}
                                << QStringLiteral("Usage: karix-cli %1").arg(QLatin1String(command));
     }
@@ -297,6 +299,26 @@ void TestCliOffline::hexDumpCarriesAddresses()
     QCOMPARE(addresses.value(6), 0x0064u);
     QCOMPARE(addresses.value(7), 0x2000u);
     QCOMPARE(addresses.last(), 0x3FF0u);
+}
+
+// Run with no display variable at all: export paints offscreen by itself.
+void TestCliOffline::exportWithoutDisplay()
+{
+    const QString design = QStringLiteral(KARIX_SOURCE_DIR "/examples/multisheet.krx");
+    const QString pdf = m_dir.filePath(QStringLiteral("m.pdf"));
+    qunsetenv("DISPLAY");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("QT_QPA_PLATFORM");
+    const CliRun run = CliRun::run({QStringLiteral("export"), design, QStringLiteral("--format"),
+                                    QStringLiteral("pdf"), QStringLiteral("-o"), pdf});
+    const CliRun badSheet = CliRun::run({QStringLiteral("export"), design, QStringLiteral("--sheet"),
+                                         QStringLiteral("3"), QStringLiteral("-o"), pdf});
+    qputenv("QT_QPA_PLATFORM", platform);
+    QCOMPARE(run.exitCode, 0);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 2);
+    QCOMPARE(badSheet.exitCode, 2);
 }
 
 void TestCliOffline::compileReportsExpressionError()

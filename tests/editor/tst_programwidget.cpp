@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/canvasdriver.h"
 #include "common/testrunner.h"
-#include "editor/blockiconpainter.h"
+#include "render/blockpainter.h"
+#include "render/sheetpainter.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
@@ -16,7 +17,6 @@
 #include "model/sheetset.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -50,9 +50,16 @@ struct Fixture
     }
 };
 
+// What the canvas shows over a rectangle, by default the block's picture.
+QImage shownAt(ProgramWidget &canvas, const QRect &rect)
+{
+    canvas.resize(canvas.minimumSize());
+    return canvas.grab(rect).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage iconImage(ProgramWidget &canvas, const BlockItem *block)
 {
-    return canvas.iconOf(block)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    return shownAt(canvas, QRect(block->position(), block->size()));
 }
 
 } // namespace
@@ -111,28 +118,32 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, rect);
         QFETCH(QString, text);
-        Fixture f;
-        auto *label = f.canvas.findChild<QLabel *>(name);
-        QVERIFY(label);
-        QCOMPARE(label->geometry(), rect);
-        QCOMPARE(label->text(), text);
+        const int column = name.right(1).toInt();
+        const SheetPainter::Header header = SheetPainter::headers().at(column);
+        QCOMPARE(header.rect, rect);
+        QCOMPARE(header.text, text);
     }
 
-    void iconsSitAtBlockPositionsAndLeaveWithTheBlock()
+    void blocksArePaintedAtTheirPositionsAndLeaveWithTheBlock()
     {
         Fixture f;
+        const QRect logicAt2(QPoint(425, 68 * 2 + 90), BlockImages::sizeOf(BlockKind::PostLogic));
+        const QRect logicAt5 = logicAt2.translated(0, 68 * 3);
+        const QRect outputAt1(QPoint(567, 40 + 104), QSize(176, 32));
+        const QImage emptyLogic = shownAt(f.canvas, logicAt2);
+        const QImage emptyOutput = shownAt(f.canvas, outputAt1);
         BlockItem *logic = f.add(QStringLiteral("PostLogic"), 2);
         BlockItem *output = f.add(QStringLiteral("NIM-OUT"), 1);
-        QCOMPARE(f.canvas.iconOf(logic)->pos(), QPoint(425, 68 * 2 + 90));
-        QCOMPARE(f.canvas.iconOf(output)->pos(), QPoint(567, 40 + 104));
-        QCOMPARE(f.canvas.iconOf(output)->size(), QSize(176, 32));
+        QCOMPARE(output->size(), outputAt1.size());
+        QVERIFY(shownAt(f.canvas, logicAt2) != emptyLogic);
+        QVERIFY(shownAt(f.canvas, outputAt1) != emptyOutput);
 
         f.doc.sheets().sheet(0)->moveTo(logic, 5);
-        QCOMPARE(f.canvas.iconOf(logic)->pos(), QPoint(425, 68 * 5 + 90));
+        QCOMPARE(shownAt(f.canvas, logicAt2), emptyLogic);
+        QVERIFY(shownAt(f.canvas, logicAt5) != emptyLogic);
 
-        QPointer<QLabel> icon = f.canvas.iconOf(output);
         f.doc.model().removeBlock(output);
-        QTRY_VERIFY_WITH_TIMEOUT(icon.isNull(), 1000);
+        QCOMPARE(shownAt(f.canvas, outputAt1), emptyOutput);
     }
 
     void unconfiguredLogicCaptionTurnsNormalAfterEdit()
@@ -155,7 +166,7 @@ private slots:
         BlockItem *first = f.add(QStringLiteral("NonFnc"), 0);
         BlockItem *second = f.add(QStringLiteral("NonFnc"), 1);
         // Blocks that look the same share one picture.
-        QCOMPARE(f.canvas.iconOf(first)->pixmap().cacheKey(), f.canvas.iconOf(second)->pixmap().cacheKey());
+        QCOMPARE(iconImage(f.canvas, first), iconImage(f.canvas, second));
         f.doc.edits().renameBlock(first, QStringLiteral("Veto"));
         QVERIFY(iconImage(f.canvas, first) != iconImage(f.canvas, second));
         f.doc.edits().renameBlock(first, QString());
@@ -258,8 +269,15 @@ private slots:
         logic->setProperty(QStringLiteral("_A"));
         logic->setUserName(caption);
         f.doc.sheets().sheet(0)->place(logic);
-        const QImage icon = iconImage(f.canvas, logic);
-        const QImage clean = BlockIconPainter::cleanPicture(logic->traits().picture);
+        QImage icon(logic->size(), QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        {
+            QPainter painter(&icon);
+            painter.translate(-logic->position());
+            BlockPainter::paint(painter, *logic, {caption, QString(), false, false});
+        }
+        icon = icon.convertToFormat(QImage::Format_ARGB32);
+        const QImage clean = BlockPainter::cleanPicture(logic->traits().picture);
         const QImage base = clean.convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), base.size());
         for (int x : {0, 7, base.width() - 8, base.width() - 1}) {
@@ -267,9 +285,14 @@ private slots:
                 QVERIFY2(icon.pixel(x, y) == base.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
         if (oneLine) {
-            // A caption that fits is drawn centred in the default font.
+            // A caption that fits is drawn centred.
             QImage own = clean;
-            QPainter(&own).drawText(own.rect(), Qt::AlignCenter, caption);
+            QPainter painter(&own);
+            QFont font = painter.font();
+            font.setPixelSize(BlockPainter::captionPixels);
+            painter.setFont(font);
+            painter.drawText(own.rect(), Qt::AlignCenter, caption);
+            painter.end();
             QCOMPARE(icon, own.convertToFormat(QImage::Format_ARGB32));
         }
     }
@@ -321,15 +344,7 @@ private slots:
         Fixture f;
         f.doc.settings().address = QStringLiteral("127.0.0.1");
         f.doc.settings().tcpPort = 2424;
-        f.canvas.resize(750, 1030);
-        f.canvas.grab();
-        QLabel *caption = nullptr;
-        for (QLabel *label : f.canvas.findChildren<QLabel *>()) {
-            if (label->text().startsWith(QLatin1String("IP address")))
-                caption = label;
-        }
-        QVERIFY(caption);
-        QCOMPARE(caption->text(),
+        QCOMPARE(SheetPainter::connectionCaption(f.doc.settings()),
                  QStringLiteral("IP address: 127.0.0.1   TCP port: 2424   UDP port: 4660"));
     }
 };

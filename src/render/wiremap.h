@@ -18,6 +18,7 @@ public:
     {
         QLine line;                // source output point → destination input point
         BlockItem *destination;
+        BlockItem *source;
     };
 
     explicit WireMap(const Sheet &sheet);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/wiremap.h"
+#include "render/wiremap.h"
 
 #include "model/blockitem.h"
 #include "model/sheet.h"
@@ -43,8 +43,11 @@ void WireMap::rebuild()
                                    SheetColumn::PostLogic, SheetColumn::Output};
     for (SheetColumn column : columns) {
         for (BlockItem *block : m_sheet.column(column)) {
-            for (const QLine &line : block->wires())
-                m_wires.append({line, block});
+            // wires() lists one line per connected port, in the inputs' order.
+            const QList<QLine> lines = block->wires();
+            const QList<BlockItem *> sources = block->inputs().values();
+            for (int i = 0; i < lines.size(); ++i)
+                m_wires.append({lines.at(i), block, sources.value(i)});
         }
     }
     m_dirty = false;
