@@ -15,7 +15,7 @@ QString text(const char *source)
     return QCoreApplication::translate("MainWindow", source);
 }
 
-enum class Menu { None, File, Edit, Setup, Help };
+enum class Menu { None, File, Edit, View, Setup, Help };
 
 // One row per action, in menu order. Texts are translated in the context
 // "MainWindow"; a separator goes before rows that start a group.
@@ -72,6 +72,14 @@ const ActionRow actionRows[] = {
      ":/KaRiX_icon/KaRiX_DRC.png", Menu::Edit, true},
     {&MainActions::actionVerify, "actionVerify", QT_TRANSLATE_NOOP("MainWindow", "&Verify"), nullptr,
      nullptr, Menu::Edit, false},
+    {&MainActions::actionZoomIn, "actionZoomIn", QT_TRANSLATE_NOOP("MainWindow", "Zoom &In"), "Ctrl++",
+     nullptr, Menu::View, false},
+    {&MainActions::actionZoomOut, "actionZoomOut", QT_TRANSLATE_NOOP("MainWindow", "Zoom &Out"),
+     "Ctrl+-", nullptr, Menu::View, false},
+    {&MainActions::actionResetZoom, "actionResetZoom", QT_TRANSLATE_NOOP("MainWindow", "&Actual Size"),
+     "Ctrl+0", nullptr, Menu::View, false},
+    {&MainActions::actionFitSheet, "actionFitSheet", QT_TRANSLATE_NOOP("MainWindow", "&Fit sheet"),
+     nullptr, nullptr, Menu::View, true},
     {&MainActions::actionEthernetSetting, "actionEthernetSetting",
      QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), nullptr,
      ":/KaRiX_icon/KaRiX_Cofigure.png", Menu::Setup, false},
@@ -114,6 +122,8 @@ void MainActions::createActions()
     m_window->addAction(actionClose);
     // Holding Delete deletes once.
     actionDelete->setAutoRepeat(false);
+    // Plus shares its key with equals: Ctrl with that key zooms in, shifted or not.
+    actionZoomIn->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     for (QAction *action : {actionUndo, actionRedo, actionCut, actionCopy, actionPaste, actionDelete})
         action->setEnabled(false);
 
@@ -135,9 +145,10 @@ void MainActions::createMenus()
     };
     menuFile = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&File"), "menuFile");
     menuEdit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Edit"), "menuEdit");
+    menuView = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&View"), "menuView");
     menuSetup = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Setup"), "menuSetup");
     menuHelp = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Help"), "menuHelp");
-    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuSetup, menuHelp};
+    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuView, menuSetup, menuHelp};
     for (const ActionRow &row : actionRows) {
         QMenu *menu = menus[int(row.menu)];
         if (!menu)

@@ -36,6 +36,10 @@ public:
     QAction *actionSelectAll;
     QAction *actionNewSheet;
     QAction *actionRenameSheet;
+    QAction *actionZoomIn;
+    QAction *actionZoomOut;
+    QAction *actionResetZoom;
+    QAction *actionFitSheet;
     QAction *actionDrc;
     QAction *actionVerify;
     QAction *actionEthernetSetting;
@@ -50,6 +54,7 @@ public:
     QMenu *menuFile;
     QMenu *menuRecentFiles;
     QMenu *menuEdit;
+    QMenu *menuView;
     QMenu *menuSetup;
     QMenu *menuHelp;
     QToolBar *toolBar;

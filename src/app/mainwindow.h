@@ -18,7 +18,9 @@ class MainActions;
 class MenuWidget;
 class ProgramWidget;
 class Prompter;
+class QScrollArea;
 class QTabWidget;
+class ViewCommands;
 class SheetTabs;
 class UndoStack;
 
@@ -27,7 +29,7 @@ class UndoStack;
 // objects that act on it, and wires the actions to them: the document's
 // life cycle and history (DocumentController), the sheets (SheetTabs), the
 // Edit menu (EditCommands) and the block dialogs the canvases open
-// (BlockDialogOpener) and the module (DeviceCommands). Each action is wired
+// (BlockDialogOpener), the zoom (ViewCommands) and the module (DeviceCommands). Each action is wired
 // straight to the object that carries it out.
 class MainWindow : public QMainWindow
 {
@@ -57,6 +59,7 @@ public:
     DocumentController &documentController() const { return *m_controller; }
     SheetTabs &sheetTabs() const { return *m_tabs; }
     DeviceCommands &deviceCommands() const { return *m_device; }
+    ViewCommands &viewCommands() const { return *m_view; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,6 +69,7 @@ private:
     void buildCentralArea();
     void connectActions();
     void restoreGeometryFromSettings();
+    void openAtFirstStartSize();
     // Filters the key events of the focus widget: remembers held keys and
     // hands the canvas keys to the current canvas exactly once per press.
     bool trackKey(QKeyEvent *event);
@@ -82,6 +86,9 @@ private:
     DocumentController *m_controller = nullptr;
     EditCommands *m_edits = nullptr;
     DeviceCommands *m_device = nullptr;
+    ViewCommands *m_view = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
+    QScrollArea *m_paletteArea = nullptr;
+    QScrollArea *m_labelArea = nullptr;
 };

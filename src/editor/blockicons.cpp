@@ -2,11 +2,12 @@
 #include "editor/blockicons.h"
 
 #include "editor/blockiconpainter.h"
+#include "editor/canvasview.h"
 #include "model/blockitem.h"
 
 #include <QLabel>
 
-BlockIcons::BlockIcons(QWidget *canvas) : m_canvas(canvas)
+BlockIcons::BlockIcons(QWidget *canvas, const CanvasView &view) : m_canvas(canvas), m_view(view)
 {
 }
 
@@ -26,7 +27,7 @@ void BlockIcons::add(const BlockItem *block)
     // Presses and right clicks reach the canvas, which finds the block.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAttribute(Qt::WA_DeleteOnClose);
-    label->move(block->position());
+    label->move(m_view.toWidget(block->position()));
     label->show();
     m_icons.insert(block, Icon{label, QPixmap()});
 }
@@ -34,7 +35,7 @@ void BlockIcons::add(const BlockItem *block)
 void BlockIcons::move(const BlockItem *block)
 {
     if (QLabel *icon = iconOf(block))
-        icon->move(block->position());
+        icon->move(m_view.toWidget(block->position()));
 }
 
 void BlockIcons::remove(const BlockItem *block)
@@ -49,14 +50,32 @@ void BlockIcons::setPicture(const BlockItem *block, const QPixmap &picture, bool
     if (icon == m_icons.end())
         return;
     icon->picture = picture;
-    icon->label->resize(picture.size());
-    highlight(block, highlighted);
+    icon->highlighted = highlighted;
+    show(block, *icon);
 }
 
 void BlockIcons::highlight(const BlockItem *block, bool highlighted)
 {
-    const Icon icon = m_icons.value(block);
-    if (!icon.label)
+    const auto icon = m_icons.find(block);
+    if (icon == m_icons.end())
         return;
-    icon.label->setPixmap(highlighted ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture);
+    icon->highlighted = highlighted;
+    show(block, *icon);
+}
+
+void BlockIcons::relayout()
+{
+    for (auto icon = m_icons.cbegin(); icon != m_icons.cend(); ++icon)
+        show(icon.key(), icon.value());
+}
+
+void BlockIcons::show(const BlockItem *block, const Icon &icon) const
+{
+    QPixmap shown = icon.highlighted ? BlockIconPainter::selectedPicture(icon.picture) : icon.picture;
+    const QSize size = m_view.toWidget(icon.picture.size());
+    // At 100 % the shared picture itself is shown: no copy per block.
+    if (size != shown.size())
+        shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    icon.label->setGeometry(QRect(m_view.toWidget(block->position()), size));
+    icon.label->setPixmap(shown);
 }

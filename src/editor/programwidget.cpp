@@ -5,9 +5,11 @@
 #include "editor/blockediting.h"
 #include "editor/blockiconpainter.h"
 #include "editor/blockmenu.h"
+#include "editor/canvasoverlay.h"
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
+#include "editor/wiretargets.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
 #include "model/designedits.h"
@@ -26,7 +28,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 #include <optional>
+
+namespace {
+
+// The canvas's size at 100 %: the column bands' extent.
+constexpr QSize kSheetSize(771, 1030);
+constexpr QSize kMinimumSize(750, 1030);
+
+} // namespace
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                              const ConnectionSettings *settings, QWidget *parent)
@@ -35,13 +46,16 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_design(design),
       m_edits(edits),
       m_backdrop(this, settings),
-      m_icons(this),
+      m_icons(this, m_view),
       m_wireMap(*sheet),
       m_selection(*sheet, [this](BlockItem *block, bool highlighted) { m_icons.highlight(block, highlighted); }),
       m_mover(*sheet, *edits, m_selection),
-      m_gestures(*sheet, *edits, m_selection, m_mover)
+      m_gestures(*sheet, *edits, m_selection, m_mover),
+      m_overlay(new CanvasOverlay(this, m_view, m_gestures))
 {
-    setMinimumSize(750, 1030);
+    setMinimumSize(kMinimumSize);
+    // Moves without a button show what a press would do.
+    setMouseTracking(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
@@ -59,6 +73,44 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
 
 ProgramWidget::~ProgramWidget() = default;
 
+QSize ProgramWidget::sheetSize()
+{
+    return kSheetSize;
+}
+
+void ProgramWidget::setZoom(double zoom)
+{
+    if (!m_view.setZoom(zoom))
+        return;
+    setMinimumSize(m_view.toWidget(kMinimumSize));
+    m_backdrop.setZoom(m_view.zoom());
+    m_icons.relayout();
+    update();
+}
+
+void ProgramWidget::resizeEvent(QResizeEvent *event)
+{
+    DragWidget::resizeEvent(event);
+    m_overlay->setGeometry(rect());
+}
+
+QPoint ProgramWidget::globalPositionOf(const BlockItem *block) const
+{
+    return mapToGlobal(m_view.toWidget(block->position()));
+}
+
+QStringList ProgramWidget::portChoices(const BlockItem *block) const
+{
+    QStringList ports{block->name()};
+    m_design->freeResourceNames(block->term(), ports, block->sheet());
+    return ports;
+}
+
+const BlockItem *ProgramWidget::litGrip() const
+{
+    return m_overlay->grip();
+}
+
 int ProgramWidget::sheetIndex() const
 {
     return m_sheet->index();
@@ -67,6 +119,8 @@ int ProgramWidget::sheetIndex() const
 void ProgramWidget::showBlock(BlockItem *block)
 {
     m_icons.add(block);
+    // The gesture feedback stays over every icon.
+    m_overlay->raise();
     setIconPicture(block, BlockIconPainter::placedPicture(*block));
     markWiresDirty();
 }
@@ -89,6 +143,8 @@ void ProgramWidget::forgetBlock(BlockItem *block)
     m_icons.remove(block);
     m_selection.forget(block);
     m_gestures.forget(block);
+    if (m_overlay->grip() == block)
+        m_overlay->setGrip(nullptr);
     markWiresDirty();
 }
 
@@ -113,14 +169,34 @@ void ProgramWidget::moveToPort(BlockItem *block, const QString &port)
         updateBlock(block);
 }
 
+ProgramWidget::Selected ProgramWidget::selected() const
+{
+    if (m_selection.isWireSelected())
+        return Selected::Wire;
+    const QList<BlockItem *> blocks = m_selection.blocksToMove();
+    if (blocks.isEmpty())
+        return Selected::Nothing;
+    return blocks.size() == 1 ? Selected::Block : Selected::Blocks;
+}
+
+void ProgramWidget::reportSelection()
+{
+    emit itemSelect(selected() != Selected::Nothing);
+}
+
 void ProgramWidget::deleteSelection()
 {
+    if (m_selection.isWireSelected()) {
+        deleteLine();
+        return;
+    }
     const QList<BlockItem *> doomed = m_selection.blocksToMove();
     if (doomed.isEmpty())
         return;
     m_selection.clear();
     m_edits->deleteBlocks(doomed);
     commit();
+    reportSelection();
 }
 
 void ProgramWidget::copySelection()
@@ -140,8 +216,8 @@ void ProgramWidget::deleteBlock(BlockItem *block)
         m_edits->deleteBlocksNamed(block->name());
     else
         m_edits->deleteBlock(block);
-    emit itemSelect(!m_selection.blocks().isEmpty());
     commit();
+    reportSelection();
 }
 
 void ProgramWidget::renameBlock(BlockItem *block)
@@ -175,6 +251,7 @@ bool ProgramWidget::selectWireAt(const QPoint &point)
         return false;
     m_selection.selectWire(wire->line, wire->destination);
     update();
+    reportSelection();
     return true;
 }
 
@@ -182,6 +259,7 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
 {
     DragWidget::paintEvent(event);
     QPainter painter(this);
+    painter.setTransform(m_view.transform());
     m_backdrop.paint(painter);
     painter.setPen(Qt::black);
     for (const WireMap::Wire &wire : m_wireMap.wires())
@@ -192,14 +270,14 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(QColor(0, 0, 255), 2));
         painter.drawLine(m_selection.selectedWire());
     }
-    m_gestures.paint(painter);
+    // The gesture's feedback is the overlay's, above the icons.
 }
 
 // ---- gestures ----
 
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint press = event->position().toPoint();
+    const QPoint press = m_view.toSheet(event->position());
     BlockItem *pressed = blockAt(press);
     m_selection.press(event->modifiers(), pressed);
     m_selection.setCurrentBlock(nullptr);
@@ -209,7 +287,9 @@ void ProgramWidget::mousePressEvent(QMouseEvent *event)
         pressOnBlock(pressed, press, event->button());
     else
         pressOnEmptyCanvas(press, event->button());
+    m_overlay->setGrip(nullptr);
     update();
+    reportSelection();
     event->accept();
 }
 
@@ -224,25 +304,73 @@ void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::Mous
 {
     m_selection.setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
-    if (button == Qt::LeftButton)
-        m_gestures.pressOnBlock(block, press);
+    if (button != Qt::LeftButton)
+        return;
+    m_gestures.pressOnBlock(block, press);
+    if (m_gestures.gesture() == CanvasGesture::DrawingWire) {
+        m_gestures.setWireTargets(WireTargets::of(m_context, *m_sheet, *block));
+        setCursor(Qt::CrossCursor);
+    }
 }
 
 void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_gestures.move(event->position().toPoint()))
+    const QPoint point = m_view.toSheet(event->position());
+    if (m_gestures.move(point)) {
         update();
+        m_overlay->update();
+    } else {
+        hover(point);
+    }
     event->accept();
+}
+
+void ProgramWidget::hover(const QPoint &point)
+{
+    BlockItem *block = blockAt(point);
+    const bool onGrip = block && CanvasHitTest::pressGesture(*block, point) == CanvasGesture::DrawingWire;
+    m_overlay->setGrip(onGrip ? block : nullptr);
+    if (onGrip)
+        setCursor(Qt::CrossCursor);
+    else if (block)
+        setCursor(Qt::SizeAllCursor);
+    else
+        unsetCursor();
+}
+
+void ProgramWidget::leaveEvent(QEvent *event)
+{
+    m_overlay->setGrip(nullptr);
+    DragWidget::leaveEvent(event);
 }
 
 void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    const GestureController::Outcome outcome = m_gestures.release(event->position().toPoint());
+    const QPoint point = m_view.toSheet(event->position());
+    const GestureController::Outcome outcome = m_gestures.release(point);
     if (!outcome.warning.isEmpty())
         warnAfterDrop(outcome.warning);
     if (outcome.changed)
         commit();
+    hover(point);
     update();
+    m_overlay->update();
+    reportSelection();
+    event->accept();
+}
+
+void ProgramWidget::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        DragWidget::wheelEvent(event);
+        return;
+    }
+    // One notch is 120; a touchpad's small deltas add up to a notch.
+    m_wheelDelta += event->angleDelta().y();
+    const int steps = m_wheelDelta / 120;
+    m_wheelDelta -= steps * 120;
+    if (steps != 0)
+        emit zoomStepRequested(steps);
     event->accept();
 }
 
@@ -288,11 +416,7 @@ bool ProgramWidget::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Delete:
-        if (m_selection.isWireSelected())
-            deleteLine();
-        else
-            deleteSelection();
-        emit itemSelect(false);
+        deleteSelection();
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -308,6 +432,8 @@ bool ProgramWidget::handleKey(int key)
         return false;
     }
     update();
+    m_overlay->update();
+    reportSelection();
     return true;
 }
 
@@ -321,7 +447,7 @@ void ProgramWidget::keyPressEvent(QKeyEvent *event)
 
 void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = m_view.toSheet(event->position());
     if (BlockItem *block = blockAt(point); block && block->traits().hasEditor())
         BlockEditing::open(*this, block);
     event->accept();
@@ -355,7 +481,7 @@ QMenu *ProgramWidget::createMenu(const QPoint &point)
 
 void ProgramWidget::showMenu(const QPoint &point)
 {
-    QMenu *menu = createMenu(point);
+    QMenu *menu = createMenu(m_view.toSheet(point));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(mapToGlobal(point));
 }
@@ -370,4 +496,5 @@ void ProgramWidget::deleteLine()
     if (removed)
         commit();
     update();
+    reportSelection();
 }

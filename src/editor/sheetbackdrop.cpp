@@ -47,15 +47,30 @@ const Header kHeaders[] = {
 } // namespace
 
 SheetBackdrop::SheetBackdrop(QWidget *canvas, const ConnectionSettings *settings)
-    : m_settings(settings), m_caption(new QLabel(canvas))
+    : m_settings(settings), m_caption(new QLabel(canvas)), m_font(canvas->font())
 {
     for (const Header &header : kHeaders) {
         auto *label = new QLabel(QCoreApplication::translate("MainWindow", header.text), canvas);
         label->setObjectName(QString::fromLatin1(header.objectName));
         label->setGeometry(header.rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_labels.append({label, header.rect});
     }
     m_caption->setGeometry(20, 8, 700, 18);
+    m_labels.append({m_caption, m_caption->geometry()});
+}
+
+void SheetBackdrop::setZoom(double zoom)
+{
+    QFont font = m_font;
+    if (m_font.pointSizeF() > 0)
+        font.setPointSizeF(m_font.pointSizeF() * zoom);
+    else
+        font.setPixelSize(qMax(1, qRound(m_font.pixelSize() * zoom)));
+    for (const auto &[label, rect] : std::as_const(m_labels)) {
+        label->setFont(font);
+        label->setGeometry(QRectF(QPointF(rect.topLeft()) * zoom, QSizeF(rect.size()) * zoom).toRect());
+    }
 }
 
 QString SheetBackdrop::connectionCaption() const

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QList>
+#include <QRect>
 
 class QLabel;
 class QPainter;
@@ -22,10 +25,15 @@ public:
 
     // Brings the caption up to date and paints the bands.
     void paint(QPainter &painter);
+    // Scales the header and caption labels (the bands follow the painter).
+    void setZoom(double zoom);
 
 private:
     QString connectionCaption() const;
 
     const ConnectionSettings *m_settings;
     QLabel *m_caption;
+    // Every label with its geometry at 100 %.
+    QList<QPair<QLabel *, QRect>> m_labels;
+    QFont m_font;
 };

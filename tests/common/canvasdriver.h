@@ -55,12 +55,12 @@ public:
     QList<BlockItem *> renamed;
     Outcome outcome = Outcome::Cancelled;
 
-    Outcome openEditor(BlockEditor editor, BlockItem *block, ProgramWidget *, const QPoint &at) override
+    Outcome openEditor(BlockEditor editor, BlockItem *block, QWidget *, const QPoint &at) override
     {
         calls.append({editor, block, at});
         return outcome;
     }
-    Outcome rename(BlockItem *block, ProgramWidget *) override
+    Outcome rename(BlockItem *block, QWidget *) override
     {
         renamed << block;
         return outcome;
