@@ -493,6 +493,9 @@ void ProgramWidget::deleteLine()
         return;
     const bool removed = m_edits->deleteWire(destination, m_selection.selectedWire());
     m_selection.clearWire();
+    // The wire's destination was current but never highlighted: with the
+    // wire gone nothing is selected.
+    m_selection.setCurrentBlock(nullptr);
     if (removed)
         commit();
     update();

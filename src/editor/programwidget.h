@@ -72,6 +72,8 @@ public:
     // The window's paste command, offered by the canvas menu; not owned.
     void setPasteAction(QAction *paste) { m_paste = paste; }
     CanvasGesture gesture() const { return m_gestures.gesture(); }
+    // While a wire is drawn: the blocks that would take it.
+    const QList<BlockItem *> &wireTargets() const { return m_gestures.wireTargets(); }
 
     Sheet *sheet() const { return m_sheet; }
     int sheetIndex() const;

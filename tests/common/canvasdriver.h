@@ -101,6 +101,8 @@ public:
         mouse(QEvent::MouseButtonPress, at, button, modifiers);
         mouse(QEvent::MouseButtonRelease, at, button, modifiers);
     }
+    // The mouse moved to `at` with no button held.
+    void hover(const QPoint &at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoModifier); }
     void doubleClick(const QPoint &at)
     {
         mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::NoModifier);
