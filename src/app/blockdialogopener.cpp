@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/blockdialogopener.h"
 
-#include "editor/programwidget.h"
 #include "io/designdocument.h"
 
 BlockDialogOpener::BlockDialogOpener(DesignDocument &document)
@@ -15,16 +14,16 @@ void BlockDialogOpener::setPrompter(Prompter *prompter)
 }
 
 BlockEditorOpener::Outcome BlockDialogOpener::openEditor(BlockEditor editor, BlockItem *block,
-                                                         ProgramWidget *canvas, const QPoint &at)
+                                                         QWidget *parent, const QPoint &at)
 {
     if (editor == BlockEditor::None)
         return Outcome::NoDialog;
-    return outcome(m_dialogs.edit(block, canvas, at));
+    return outcome(m_dialogs.edit(block, parent, at));
 }
 
-BlockEditorOpener::Outcome BlockDialogOpener::rename(BlockItem *block, ProgramWidget *canvas)
+BlockEditorOpener::Outcome BlockDialogOpener::rename(BlockItem *block, QWidget *parent)
 {
-    return outcome(m_dialogs.rename(block, canvas));
+    return outcome(m_dialogs.rename(block, parent));
 }
 
 BlockEditorOpener::Outcome BlockDialogOpener::outcome(bool changed)

@@ -18,9 +18,9 @@ public:
     // Not owned; null returns to the real dialogs and boxes.
     void setPrompter(Prompter *prompter);
 
-    Outcome openEditor(BlockEditor editor, BlockItem *block, ProgramWidget *canvas,
+    Outcome openEditor(BlockEditor editor, BlockItem *block, QWidget *parent,
                        const QPoint &at) override;
-    Outcome rename(BlockItem *block, ProgramWidget *canvas) override;
+    Outcome rename(BlockItem *block, QWidget *parent) override;
 
 private:
     static Outcome outcome(bool changed);

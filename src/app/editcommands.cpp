@@ -86,11 +86,15 @@ void EditCommands::selectAll()
         canvas->selection().selectAll();
 }
 
-void EditCommands::enableSelectionActions(bool selected)
+void EditCommands::followSelection()
 {
-    m_actions.actionCut->setEnabled(selected);
-    m_actions.actionCopy->setEnabled(selected);
-    m_actions.actionDelete->setEnabled(selected);
+    using Selected = ProgramWidget::Selected;
+    ProgramWidget *canvas = m_tabs.currentCanvas();
+    const Selected selected = canvas ? canvas->selected() : Selected::Nothing;
+    const bool blocks = selected == Selected::Block || selected == Selected::Blocks;
+    m_actions.actionCut->setEnabled(blocks);
+    m_actions.actionCopy->setEnabled(blocks);
+    m_actions.actionDelete->setEnabled(selected != Selected::Nothing);
 }
 
 bool EditCommands::canPaste()

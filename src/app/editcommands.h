@@ -33,8 +33,9 @@ public slots:
     void paste();
     void deleteSelection();
     void selectAll();
-    // Cut, Copy and Delete follow whether the current canvas has a selection.
-    void enableSelectionActions(bool selected);
+    // Cut, Copy and Delete follow what the current canvas highlights: Delete
+    // a block, blocks or a wire, Cut and Copy only blocks.
+    void followSelection();
 
 public:
     // Whether the clipboard holds a fragment; Paste is enabled exactly then.

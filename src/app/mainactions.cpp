@@ -15,7 +15,7 @@ QString text(const char *source)
     return QCoreApplication::translate("MainWindow", source);
 }
 
-enum class Menu { None, File, Edit, Setup, Tools, Help };
+enum class Menu { None, File, Edit, View, Setup, Tools, Help };
 
 // One row per action, in menu order. Texts are translated in the context
 // "MainWindow"; a separator goes before rows that start a group. The status
@@ -115,6 +115,18 @@ const ActionRow actionRows[] = {
      nullptr, Menu::Edit, false,
      QT_TRANSLATE_NOOP("MainWindow", "Read the module's registers and compare them with the "
                                      "design")},
+    {&MainActions::actionZoomIn, "actionZoomIn", QT_TRANSLATE_NOOP("MainWindow", "Zoom &In"), "Ctrl++",
+     nullptr, Menu::View, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the sheets larger (also Ctrl+mouse wheel)")},
+    {&MainActions::actionZoomOut, "actionZoomOut", QT_TRANSLATE_NOOP("MainWindow", "Zoom &Out"),
+     "Ctrl+-", nullptr, Menu::View, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the sheets smaller (also Ctrl+mouse wheel)")},
+    {&MainActions::actionResetZoom, "actionResetZoom", QT_TRANSLATE_NOOP("MainWindow", "&Actual Size"),
+     "Ctrl+0", nullptr, Menu::View, false,
+     QT_TRANSLATE_NOOP("MainWindow", "Show the sheets at 100 %")},
+    {&MainActions::actionFitSheet, "actionFitSheet", QT_TRANSLATE_NOOP("MainWindow", "&Fit sheet"),
+     nullptr, nullptr, Menu::View, true,
+     QT_TRANSLATE_NOOP("MainWindow", "Zoom so that the whole sheet fits the window")},
     {&MainActions::actionEthernetSetting, "actionEthernetSetting",
      QT_TRANSLATE_NOOP("MainWindow", "&Ethernet Setting"), nullptr,
      ":/KaRiX_icon/KaRiX_Cofigure.png", Menu::Setup, false,
@@ -173,6 +185,8 @@ void MainActions::createActions()
     m_window->addAction(actionClose);
     // Holding Delete deletes once.
     actionDelete->setAutoRepeat(false);
+    // Plus shares its key with equals: Ctrl with that key zooms in, shifted or not.
+    actionZoomIn->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     for (QAction *action : {actionUndo, actionRedo, actionCut, actionCopy, actionPaste, actionDelete})
         action->setEnabled(false);
 
@@ -203,10 +217,11 @@ void MainActions::createMenus()
     };
     menuFile = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&File"), "menuFile");
     menuEdit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Edit"), "menuEdit");
+    menuView = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&View"), "menuView");
     menuSetup = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Setup"), "menuSetup");
     menuTools = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Tools"), "menuTools");
     menuHelp = addMenu(QT_TRANSLATE_NOOP("MainWindow", "&Help"), "menuHelp");
-    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuSetup, menuTools, menuHelp};
+    QMenu *const menus[] = {nullptr, menuFile, menuEdit, menuView, menuSetup, menuTools, menuHelp};
     for (const ActionRow &row : actionRows) {
         QMenu *menu = menus[int(row.menu)];
         if (!menu)

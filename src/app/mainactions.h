@@ -46,6 +46,10 @@ public:
     QAction *actionGoToSheet;
     QAction *actionNextSheet;
     QAction *actionPreviousSheet;
+    QAction *actionZoomIn;
+    QAction *actionZoomOut;
+    QAction *actionResetZoom;
+    QAction *actionFitSheet;
     QAction *actionDrc;
     QAction *actionVerify;
     QAction *actionSimulate;
@@ -61,6 +65,7 @@ public:
     QMenu *menuFile;
     QMenu *menuRecentFiles;
     QMenu *menuEdit;
+    QMenu *menuView;
     QMenu *menuSetup;
     QMenu *menuTools;
     QMenu *menuHelp;

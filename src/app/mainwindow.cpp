@@ -12,6 +12,7 @@
 #include "app/sheettabs.h"
 #include "app/undostack.h"
 #include "app/userguide.h"
+#include "app/viewcommands.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
 #include "editor/canvasselection.h"
@@ -28,6 +29,8 @@
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QSettings>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -60,10 +63,9 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     setObjectName(QStringLiteral("MainWindow"));
     m_device = new DeviceCommands(*this, *m_dialogPrompter);
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
-    setGeometry(9, 36, 950, 690);
-    restoreGeometryFromSettings();
-
     buildCentralArea();
+    restoreGeometryFromSettings();
+    m_view = new ViewCommands(*m_tabs, this);
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
     m_designCheck = new DesignCheckDock(*m_document, *m_tabs, m_controller->history(), this);
@@ -101,12 +103,31 @@ void MainWindow::restoreGeometryFromSettings()
 {
     QSettings settings;
     settings.beginGroup(QLatin1String(kGeometryGroup));
-    const QRect stored = settings.value(QLatin1String(kGeometryKey), geometry()).toRect();
+    const QVariant value = settings.value(QLatin1String(kGeometryKey));
     settings.endGroup();
+    if (!value.isValid()) {
+        openAtFirstStartSize();
+        return;
+    }
+    const QRect stored = value.toRect();
     // The stored rectangle is the client area; the frame sits 9 px left of
     // and 36 px above it on the decoration this was made for.
     move(stored.x() - 9, stored.y() - 36);
     resize(stored.size());
+}
+
+void MainWindow::openAtFirstStartSize()
+{
+    // Room for a whole sheet at 100 % beside the palette, above the label
+    // bar, under the menus and tool bar; as much of it as the screen has.
+    const QSize chrome(m_paletteArea->width() + 60, m_labelArea->minimumHeight() + 150);
+    QSize size = ProgramWidget::sheetSize() + chrome;
+    QRect available(0, 0, 950, 690);
+    if (const QScreen *shown = screen())
+        available = shown->availableGeometry();
+    size = size.boundedTo(available.size() - QSize(20, 60));
+    resize(size);
+    move(available.topLeft() + QPoint(10, 10));
 }
 
 void MainWindow::buildCentralArea()
@@ -117,7 +138,7 @@ void MainWindow::buildCentralArea()
     m_tabs = new SheetTabs(*m_document, m_keys, *m_ui, this);
     m_tabs->setEditorOpener(m_blockDialogs.get());
     m_labelBar = new LabelWidget(&m_document->labels());
-    QScrollArea *labelArea = baseScrollArea(m_labelBar);
+    QScrollArea *labelArea = m_labelArea = baseScrollArea(m_labelBar);
     // The feedback row and the first label rows stay in view without
     // scrolling; the splitter would otherwise squeeze the bar to a sliver.
     labelArea->setMinimumHeight(m_labelBar->minimumHeight() + 2 * labelArea->frameWidth());
@@ -126,10 +147,16 @@ void MainWindow::buildCentralArea()
     vertical->setStretchFactor(0, 1);
 
     m_palette = new MenuWidget(&m_document->resources());
+    m_paletteArea = baseScrollArea(m_palette);
+    // The palette keeps its own width (and room for a scroll bar when the
+    // window is low); every other pixel goes to the sheet.
+    m_paletteArea->setFixedWidth(m_palette->minimumWidth() + 2 * m_paletteArea->frameWidth()
+                                 + m_paletteArea->verticalScrollBar()->sizeHint().width());
     horizontal->addWidget(vertical);
-    horizontal->addWidget(baseScrollArea(m_palette));
+    horizontal->addWidget(m_paletteArea);
     horizontal->setStretchFactor(0, 1);
-    horizontal->setStretchFactor(1, 1);
+    horizontal->setStretchFactor(1, 0);
+    horizontal->setCollapsible(0, false);
     setCentralWidget(horizontal);
 }
 
@@ -178,15 +205,22 @@ void MainWindow::connectActions()
     connect(a.actionSimulate, &QAction::triggered, m_simulate, &SimulateWindow::showWindow);
     connectSimulation();
 
+    ViewCommands *view = m_view;
+    connect(a.actionZoomIn, &QAction::triggered, view, &ViewCommands::zoomIn);
+    connect(a.actionZoomOut, &QAction::triggered, view, &ViewCommands::zoomOut);
+    connect(a.actionResetZoom, &QAction::triggered, view, &ViewCommands::resetZoom);
+    connect(a.actionFitSheet, &QAction::triggered, view, &ViewCommands::fitSheet);
+
     // Canvases of sheets added later are wired as they come.
-    const auto connectCanvas = [doc](ProgramWidget *canvas) {
+    const auto connectCanvas = [doc, view](ProgramWidget *canvas) {
         connect(canvas, &ProgramWidget::modified, doc, &DocumentController::recordEditStep);
+        view->adopt(canvas);
     };
     connect(m_tabs, &SheetTabs::canvasAdded, this, connectCanvas);
     for (int index = 0; index < m_tabs->count(); ++index)
         connectCanvas(m_tabs->canvas(index));
     connect(m_tabs, &SheetTabs::currentTabChanged, m_labelBar, &LabelWidget::setCurrentTab);
-    connect(m_tabs, &SheetTabs::itemSelect, edit, &EditCommands::enableSelectionActions);
+    connect(m_tabs, &SheetTabs::itemSelect, edit, &EditCommands::followSelection);
     connect(m_tabs, &SheetTabs::editStepRequested, doc, &DocumentController::recordEditStep);
     connect(m_tabs, &SheetTabs::sheetDeletionConfirmed, doc, &DocumentController::deleteSheet);
 }

@@ -20,7 +20,9 @@ class MainActions;
 class MenuWidget;
 class ProgramWidget;
 class Prompter;
+class QScrollArea;
 class QTabWidget;
+class ViewCommands;
 class SheetTabs;
 class SimulateWindow;
 class BlockItem;
@@ -31,7 +33,8 @@ class UndoStack;
 // objects that act on it, and wires the actions to them: the document's
 // life cycle and history (DocumentController), the sheets (SheetTabs), the
 // Edit menu (EditCommands) and the block dialogs the canvases open
-// (BlockDialogOpener), the module (DeviceCommands) and the Simulate window. Each action is wired
+// (BlockDialogOpener), the zoom (ViewCommands), the module (DeviceCommands) and the Simulate
+// window. Each action is wired
 // straight to the object that carries it out.
 class MainWindow : public QMainWindow
 {
@@ -63,6 +66,7 @@ public:
     DeviceCommands &deviceCommands() const { return *m_device; }
     SimulateWindow &simulateWindow() const { return *m_simulate; }
     DesignCheckDock &designCheck() const { return *m_designCheck; }
+    ViewCommands &viewCommands() const { return *m_view; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,6 +76,7 @@ private:
     void buildCentralArea();
     void connectActions();
     void restoreGeometryFromSettings();
+    void openAtFirstStartSize();
     // Filters the key events of the focus widget: remembers held keys and
     // hands the canvas keys to the current canvas exactly once per press.
     bool trackKey(QKeyEvent *event);
@@ -96,5 +101,8 @@ private:
     ExportCommands *m_export = nullptr;
     MenuWidget *m_palette = nullptr;
     LabelWidget *m_labelBar = nullptr;
+    ViewCommands *m_view = nullptr;
     SimulateWindow *m_simulate = nullptr;
+    QScrollArea *m_paletteArea = nullptr;
+    QScrollArea *m_labelArea = nullptr;
 };

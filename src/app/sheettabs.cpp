@@ -33,7 +33,6 @@ SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions
     m_tabs->setObjectName(QStringLiteral("tabWidget"));
     m_tabs->setTabShape(QTabWidget::Rounded);
     m_tabs->setMovable(false);
-    m_tabs->setMaximumWidth(810);
     m_tabs->setMinimumHeight(100);
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tabs->addTab(new QWidget, QStringLiteral("+"));
@@ -138,6 +137,7 @@ ProgramWidget *SheetTabs::createCanvas(int index)
     canvas->setPasteAction(m_actions.actionPaste);
     canvas->setEditorOpener(m_editorOpener);
     canvas->setPrompts(&m_canvasPrompts);
+    canvas->setDocumentContext(m_document.context());
     scroll->setWidget(canvas);
     page->layout()->addWidget(scroll);
     emit canvasAdded(canvas);

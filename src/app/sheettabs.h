@@ -50,6 +50,8 @@ public:
     // index out of range.
     ProgramWidget *canvas(int index);
     ProgramWidget *currentCanvas() { return canvas(m_current); }
+    // The canvas if it was made already, else null.
+    ProgramWidget *existingCanvas(int index) const { return m_canvases.value(index); }
 
     // Removes every sheet page (the document is about to be reset); the
     // pages of the new sheets appear as the document adds them. Between

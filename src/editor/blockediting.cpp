@@ -2,10 +2,9 @@
 #include "editor/blockediting.h"
 
 #include "editor/blockeditoropener.h"
+#include "editor/blockhost.h"
 #include "editor/canvasprompts.h"
-#include "editor/programwidget.h"
 #include "model/blockitem.h"
-#include "model/designmodel.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -20,31 +19,29 @@ QPoint BlockEditing::dialogPosition(const QPoint &blockTopLeft)
     return QPoint(blockTopLeft.x() - kDialogLeftOffset, std::min(blockTopLeft.y(), kDialogLowestTop));
 }
 
-void BlockEditing::open(ProgramWidget &canvas, BlockItem *block)
+void BlockEditing::open(BlockHost &host, BlockItem *block)
 {
-    const QPoint at = dialogPosition(canvas.mapToGlobal(block->position()));
-    BlockEditorOpener *opener = canvas.editorOpener();
+    const QPoint at = dialogPosition(host.globalPositionOf(block));
+    BlockEditorOpener *opener = host.editorOpener();
     const BlockEditor editor = block->traits().editor;
     BlockEditorOpener::Outcome outcome = BlockEditorOpener::Outcome::NoDialog;
     if (opener && editor != BlockEditor::None)
-        outcome = opener->openEditor(editor, block, &canvas, at);
+        outcome = opener->openEditor(editor, block, host.dialogParent(), at);
     if (outcome == BlockEditorOpener::Outcome::NoDialog)
-        choosePort(canvas, block, at);
+        choosePort(host, block, at);
     else if (outcome == BlockEditorOpener::Outcome::Changed)
-        canvas.updateBlock(block);
+        host.updateBlock(block);
 }
 
-void BlockEditing::choosePort(ProgramWidget &canvas, BlockItem *block, const QPoint &at)
+void BlockEditing::choosePort(BlockHost &host, BlockItem *block, const QPoint &at)
 {
-    CanvasPrompts *prompts = canvas.prompts();
+    CanvasPrompts *prompts = host.prompts();
     if (!prompts)
         return;
-    QStringList ports{block->name()};
-    canvas.design()->freeResourceNames(block->term(), ports, block->sheet());
     // The translations know this text under its earlier context.
     const QString title = QCoreApplication::translate("NIMActionEdit", "select port");
-    const std::optional<QString> chosen =
-        prompts->chooseItem(&canvas, block->displayName(), title, ports, at);
+    const std::optional<QString> chosen = prompts->chooseItem(
+        host.dialogParent(), block->displayName(), title, host.portChoices(block), at);
     if (chosen && *chosen != block->name())
-        canvas.moveToPort(block, *chosen);
+        host.moveToPort(block, *chosen);
 }

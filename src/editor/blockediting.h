@@ -3,21 +3,20 @@
 
 #include <QPoint>
 
+class BlockHost;
 class BlockItem;
-class ProgramWidget;
 
-// Opens a block's editor from the canvas: its parameter dialog by kind, or
-// the port list for a block without one. A double click and the menu's Edit
-// come here alike.
+// Opens a block's editor: its parameter dialog by kind, or the port list for
+// a block without one. A double click and the menu's Edit come here alike.
 class BlockEditing
 {
 public:
-    static void open(ProgramWidget &canvas, BlockItem *block);
+    static void open(BlockHost &host, BlockItem *block);
 
     // Where a dialog for a block whose top-left corner is at blockTopLeft
     // (global) goes: 100 px left of it, no lower than y 300.
     static QPoint dialogPosition(const QPoint &blockTopLeft);
 
 private:
-    static void choosePort(ProgramWidget &canvas, BlockItem *block, const QPoint &at);
+    static void choosePort(BlockHost &host, BlockItem *block, const QPoint &at);
 };

@@ -4,8 +4,8 @@
 #include "model/blockkinds.h"
 
 class BlockItem;
-class ProgramWidget;
 class QPoint;
+class QWidget;
 
 // Opens the parameter dialogs and the rename prompt of blocks. The canvas
 // decides which editor a block gets (by its kind) and where the dialog
@@ -21,8 +21,8 @@ public:
 
     // at: global position of the dialog's top-left corner. NoDialog makes
     // the canvas offer the port list instead.
-    virtual Outcome openEditor(BlockEditor editor, BlockItem *block, ProgramWidget *canvas,
+    virtual Outcome openEditor(BlockEditor editor, BlockItem *block, QWidget *parent,
                                const QPoint &at) = 0;
     // The rename prompt with the naming rules.
-    virtual Outcome rename(BlockItem *block, ProgramWidget *canvas) = 0;
+    virtual Outcome rename(BlockItem *block, QWidget *parent) = 0;
 };

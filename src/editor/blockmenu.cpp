@@ -2,7 +2,7 @@
 #include "editor/blockmenu.h"
 
 #include "editor/blockediting.h"
-#include "editor/programwidget.h"
+#include "editor/blockhost.h"
 #include "model/blockitem.h"
 
 #include <QCoreApplication>
@@ -20,7 +20,7 @@ struct Entry
     const char *text;
     const char *icon;
     bool (*shownFor)(const BlockKindTraits &traits);
-    void (*run)(ProgramWidget &canvas, BlockItem *block);
+    void (*run)(BlockHost &host, BlockItem *block);
 };
 
 bool always(const BlockKindTraits &)
@@ -31,16 +31,16 @@ bool always(const BlockKindTraits &)
 const Entry kEntries[] = {
     {"NIMActionEdit", QT_TRANSLATE_NOOP("NIMActionEdit", "&Edit"), ":/KaRiX_icon/KaRiX_Edit.png",
      [](const BlockKindTraits &traits) { return traits.hasEditor(); },
-     [](ProgramWidget &canvas, BlockItem *block) { BlockEditing::open(canvas, block); }},
+     [](BlockHost &host, BlockItem *block) { BlockEditing::open(host, block); }},
     {"NIMActionCut", QT_TRANSLATE_NOOP("NIMActionCut", "Cu&t"), ":/KaRiX_icon/KaRiX_Cut.png", always,
-     [](ProgramWidget &canvas, BlockItem *) { canvas.cutSelection(); }},
+     [](BlockHost &host, BlockItem *) { host.cutSelection(); }},
     {"NIMActionCopy", QT_TRANSLATE_NOOP("NIMActionCopy", "&Copy"), ":/KaRiX_icon/KaRiX_copy.png", always,
-     [](ProgramWidget &canvas, BlockItem *) { canvas.copySelection(); }},
+     [](BlockHost &host, BlockItem *) { host.copySelection(); }},
     {"NIMActionDelete", QT_TRANSLATE_NOOP("NIMActionDelete", "&Delete"), ":/images/delbutton.png", always,
-     [](ProgramWidget &canvas, BlockItem *block) { canvas.deleteBlock(block); }},
+     [](BlockHost &host, BlockItem *block) { host.deleteBlock(block); }},
     {"NIMActionRename", QT_TRANSLATE_NOOP("NIMActionRename", "&Rename"), ":/KaRiX_icon/KaRiX_rename2.png",
      [](const BlockKindTraits &traits) { return traits.renamable; },
-     [](ProgramWidget &canvas, BlockItem *block) { canvas.renameBlock(block); }},
+     [](BlockHost &host, BlockItem *block) { host.renameBlock(block); }},
 };
 
 // Menus are built at every right click: each icon file is read once.
@@ -55,17 +55,17 @@ QIcon sharedIcon(const char *path)
 
 } // namespace
 
-QMenu *BlockMenu::create(ProgramWidget &canvas, BlockItem *block)
+QMenu *BlockMenu::create(BlockHost &host, BlockItem *block)
 {
     // A child of the canvas: it cannot outlive it.
-    auto *menu = new QMenu(&canvas);
+    auto *menu = new QMenu(host.dialogParent());
     for (const Entry &entry : kEntries) {
         if (!entry.shownFor(block->traits()))
             continue;
         QAction *action = menu->addAction(sharedIcon(entry.icon),
                                           QCoreApplication::translate(entry.context, entry.text));
         QObject::connect(action, &QAction::triggered, menu,
-                         [&canvas, block, run = entry.run] { run(canvas, block); });
+                         [&host, block, run = entry.run] { run(host, block); });
     }
     return menu;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class BlockHost;
 class BlockItem;
-class ProgramWidget;
 class QMenu;
 
 // A block's context menu, built when it is asked for from a table of
@@ -10,6 +10,7 @@ class QMenu;
 class BlockMenu
 {
 public:
-    // The caller owns the menu; its actions act on `block` through `canvas`.
-    static QMenu *create(ProgramWidget &canvas, BlockItem *block);
+    // The caller owns the menu (a child of the host's dialog parent); its
+    // actions act on `block` through `host`.
+    static QMenu *create(BlockHost &host, BlockItem *block);
 };

@@ -17,6 +17,9 @@ BlockMover::BlockMover(Sheet &sheet, DesignEdits &edits, CanvasSelection &select
 bool BlockMover::moveByDrag(const QPoint &press, const QPoint &drop)
 {
     const QPoint offset = drop - press;
+    // A click on a block is no move, and so no edit.
+    if (offset.isNull())
+        return false;
     BlockItem *current = m_selection.currentBlock();
     if (m_selection.blocks().isEmpty() && current) {
         const BlockKind kind = current->kind();

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kHeaderBottom = 82;
-// A press this close left of an output point starts a wire.
-constexpr int kWireGrip = 10;
 constexpr int kBandEdgeX = 30;
 constexpr int kBandEdgeY = 100;
 
@@ -36,7 +34,7 @@ CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &
     const SheetColumn column = Placement::columnAt(press.x());
     if (column == SheetColumn::Output || block.kind() == BlockKind::PreLabel)
         return CanvasGesture::Moving;
-    return press.x() >= block.outputPoint().x() - kWireGrip ? CanvasGesture::DrawingWire
+    return press.x() >= block.outputPoint().x() - wireGrip ? CanvasGesture::DrawingWire
                                                             : CanvasGesture::Moving;
 }
 

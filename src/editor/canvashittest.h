@@ -19,6 +19,9 @@ class Sheet;
 class CanvasHitTest
 {
 public:
+    // A press at most this far left of an output point starts a wire.
+    static constexpr int wireGrip = 10;
+
     // Presses above this y hit the column headers.
     static bool inHeaderStrip(const QPoint &point);
     // The block of the column at the press whose picture holds the point,

@@ -28,6 +28,7 @@ void GestureController::start(CanvasGesture gesture, const QPoint &from, BlockIt
     m_gesture = gesture;
     m_from = m_to = from;
     m_source = source;
+    m_targets.clear();
 }
 
 void GestureController::pressOnCanvas(const QPoint &press)
@@ -55,6 +56,7 @@ GestureController::Outcome GestureController::release(const QPoint &to)
 {
     move(to);
     const CanvasGesture finished = std::exchange(m_gesture, CanvasGesture::Idle);
+    m_targets.clear();
     switch (finished) {
     case CanvasGesture::Selecting:
         m_selection.set(CanvasHitTest::blocksInBand(m_sheet, CanvasHitTest::bandRect(m_from, m_to)));
@@ -81,13 +83,20 @@ void GestureController::forget(const BlockItem *block)
 {
     if (m_source == block)
         m_gesture = CanvasGesture::Idle;
+    m_targets.removeAll(const_cast<BlockItem *>(block));
+}
+
+void GestureController::setWireTargets(const QList<BlockItem *> &targets)
+{
+    m_targets = targets;
 }
 
 void GestureController::paint(QPainter &painter) const
 {
     switch (m_gesture) {
     case CanvasGesture::DrawingWire:
-        painter.setPen(Qt::cyan);
+        paintWireTargets(painter);
+        painter.setPen(QPen(Qt::cyan, 2));
         painter.drawLine(m_from, m_to);
         break;
     case CanvasGesture::Selecting:
@@ -103,5 +112,19 @@ void GestureController::paint(QPainter &painter) const
         break;
     case CanvasGesture::Idle:
         break;
+    }
+}
+
+void GestureController::paintWireTargets(QPainter &painter) const
+{
+    // Every block that would take the wire is framed; the one under the
+    // pointer is filled as well.
+    const BlockItem *under = CanvasHitTest::blockAt(m_sheet, m_to);
+    painter.setPen(QPen(QColor(0, 160, 0), 2));
+    for (const BlockItem *target : m_targets) {
+        const QRect frame = QRect(target->position(), target->size()).adjusted(-2, -2, 2, 2);
+        if (target == under)
+            painter.fillRect(frame, QColor(0, 200, 0, 70));
+        painter.drawRect(frame);
     }
 }

@@ -41,11 +41,17 @@ public:
     Outcome release(const QPoint &to);
     // The block went away: a wire from it is dropped.
     void forget(const BlockItem *block);
+    // The blocks that would take the wire being drawn, highlighted until
+    // the release.
+    void setWireTargets(const QList<BlockItem *> &targets);
+    const QList<BlockItem *> &wireTargets() const { return m_targets; }
+    // The gesture's feedback, in sheet coordinates.
     void paint(QPainter &painter) const;
 
 private:
     void start(CanvasGesture gesture, const QPoint &from, BlockItem *source = nullptr);
     Outcome connectWire(const QPoint &to) const;
+    void paintWireTargets(QPainter &painter) const;
 
     Sheet &m_sheet;
     DesignEdits &m_edits;
@@ -55,4 +61,5 @@ private:
     QPoint m_from;
     QPoint m_to;
     BlockItem *m_source = nullptr; // the wire's source block
+    QList<BlockItem *> m_targets;
 };

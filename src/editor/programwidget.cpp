@@ -5,9 +5,11 @@
 #include "editor/blockediting.h"
 #include "render/blocktext.h"
 #include "editor/blockmenu.h"
+#include "editor/canvasoverlay.h"
 #include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
 #include "editor/dragpayload.h"
+#include "editor/wiretargets.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
 #include "model/designedits.h"
@@ -28,7 +30,16 @@
 #include <QPainter>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <optional>
+
+namespace {
+
+// The canvas's size at 100 %: the column bands' extent.
+constexpr QSize kSheetSize(771, 1030);
+constexpr QSize kMinimumSize(750, 1030);
+
+} // namespace
 
 ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edits,
                              const ConnectionSettings *settings, QWidget *parent)
@@ -40,9 +51,12 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_wireMap(*sheet),
       m_selection(*sheet, [this](BlockItem *, bool) { update(); }),
       m_mover(*sheet, *edits, m_selection),
-      m_gestures(*sheet, *edits, m_selection, m_mover)
+      m_gestures(*sheet, *edits, m_selection, m_mover),
+      m_overlay(new CanvasOverlay(this, m_view, m_gestures))
 {
-    setMinimumSize(750, 1030);
+    setMinimumSize(kMinimumSize);
+    // Moves without a button show what a press would do.
+    setMouseTracking(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
@@ -59,6 +73,42 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
 
 ProgramWidget::~ProgramWidget() = default;
 
+QSize ProgramWidget::sheetSize()
+{
+    return kSheetSize;
+}
+
+void ProgramWidget::setZoom(double zoom)
+{
+    if (!m_view.setZoom(zoom))
+        return;
+    setMinimumSize(m_view.toWidget(kMinimumSize));
+    update();
+}
+
+void ProgramWidget::resizeEvent(QResizeEvent *event)
+{
+    DragWidget::resizeEvent(event);
+    m_overlay->setGeometry(rect());
+}
+
+QPoint ProgramWidget::globalPositionOf(const BlockItem *block) const
+{
+    return mapToGlobal(m_view.toWidget(block->position()));
+}
+
+QStringList ProgramWidget::portChoices(const BlockItem *block) const
+{
+    QStringList ports{block->name()};
+    m_design->freeResourceNames(block->term(), ports, block->sheet());
+    return ports;
+}
+
+const BlockItem *ProgramWidget::litGrip() const
+{
+    return m_overlay->grip();
+}
+
 int ProgramWidget::sheetIndex() const
 {
     return m_sheet->index();
@@ -68,6 +118,8 @@ void ProgramWidget::forgetBlock(BlockItem *block)
 {
     m_selection.forget(block);
     m_gestures.forget(block);
+    if (m_overlay->grip() == block)
+        m_overlay->setGrip(nullptr);
     markWiresDirty();
 }
 
@@ -86,14 +138,34 @@ void ProgramWidget::moveToPort(BlockItem *block, const QString &port)
         updateBlock(block);
 }
 
+ProgramWidget::Selected ProgramWidget::selected() const
+{
+    if (m_selection.isWireSelected())
+        return Selected::Wire;
+    const QList<BlockItem *> blocks = m_selection.blocksToMove();
+    if (blocks.isEmpty())
+        return Selected::Nothing;
+    return blocks.size() == 1 ? Selected::Block : Selected::Blocks;
+}
+
+void ProgramWidget::reportSelection()
+{
+    emit itemSelect(selected() != Selected::Nothing);
+}
+
 void ProgramWidget::deleteSelection()
 {
+    if (m_selection.isWireSelected()) {
+        deleteLine();
+        return;
+    }
     const QList<BlockItem *> doomed = m_selection.blocksToMove();
     if (doomed.isEmpty())
         return;
     m_selection.clear();
     m_edits->deleteBlocks(doomed);
     commit();
+    reportSelection();
 }
 
 void ProgramWidget::copySelection()
@@ -113,8 +185,8 @@ void ProgramWidget::deleteBlock(BlockItem *block)
         m_edits->deleteBlocksNamed(block->name());
     else
         m_edits->deleteBlock(block);
-    emit itemSelect(!m_selection.blocks().isEmpty());
     commit();
+    reportSelection();
 }
 
 void ProgramWidget::renameBlock(BlockItem *block)
@@ -148,6 +220,7 @@ bool ProgramWidget::selectWireAt(const QPoint &point)
         return false;
     m_selection.selectWire(wire->line, wire->destination);
     update();
+    reportSelection();
     return true;
 }
 
@@ -155,11 +228,12 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
 {
     DragWidget::paintEvent(event);
     QPainter painter(this);
+    painter.setTransform(m_view.transform());
     m_painter.paintBackdrop(painter);
     m_painter.paintWires(painter, m_wireMap.wires());
     paintSelectedWire(painter);
     m_painter.paintBlocks(painter, [this](const BlockItem *block) { return m_selection.isHighlighted(block); });
-    m_gestures.paint(painter);
+    // The gesture's feedback is the overlay's, drawn above the sheet.
 }
 
 void ProgramWidget::paintSelectedWire(QPainter &painter)
@@ -177,7 +251,7 @@ bool ProgramWidget::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return DragWidget::event(event);
     auto *help = static_cast<QHelpEvent *>(event);
-    const QString text = toolTipAt(help->pos());
+    const QString text = toolTipAt(m_view.toSheet(help->pos()));
     if (text.isEmpty())
         QToolTip::hideText();
     else
@@ -199,7 +273,7 @@ QString ProgramWidget::toolTipAt(const QPoint &point)
 
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint press = event->position().toPoint();
+    const QPoint press = m_view.toSheet(event->position());
     BlockItem *pressed = blockAt(press);
     m_selection.press(event->modifiers(), pressed);
     m_selection.setCurrentBlock(nullptr);
@@ -209,7 +283,9 @@ void ProgramWidget::mousePressEvent(QMouseEvent *event)
         pressOnBlock(pressed, press, event->button());
     else
         pressOnEmptyCanvas(press, event->button());
+    m_overlay->setGrip(nullptr);
     update();
+    reportSelection();
     event->accept();
 }
 
@@ -224,25 +300,73 @@ void ProgramWidget::pressOnBlock(BlockItem *block, const QPoint &press, Qt::Mous
 {
     m_selection.setCurrentBlock(block);
     // The right button opens the block's menu; only the left one drags.
-    if (button == Qt::LeftButton)
-        m_gestures.pressOnBlock(block, press);
+    if (button != Qt::LeftButton)
+        return;
+    m_gestures.pressOnBlock(block, press);
+    if (m_gestures.gesture() == CanvasGesture::DrawingWire) {
+        m_gestures.setWireTargets(WireTargets::of(m_context, *m_sheet, *block));
+        setCursor(Qt::CrossCursor);
+    }
 }
 
 void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_gestures.move(event->position().toPoint()))
+    const QPoint point = m_view.toSheet(event->position());
+    if (m_gestures.move(point)) {
         update();
+        m_overlay->update();
+    } else {
+        hover(point);
+    }
     event->accept();
+}
+
+void ProgramWidget::hover(const QPoint &point)
+{
+    BlockItem *block = blockAt(point);
+    const bool onGrip = block && CanvasHitTest::pressGesture(*block, point) == CanvasGesture::DrawingWire;
+    m_overlay->setGrip(onGrip ? block : nullptr);
+    if (onGrip)
+        setCursor(Qt::CrossCursor);
+    else if (block)
+        setCursor(Qt::SizeAllCursor);
+    else
+        unsetCursor();
+}
+
+void ProgramWidget::leaveEvent(QEvent *event)
+{
+    m_overlay->setGrip(nullptr);
+    DragWidget::leaveEvent(event);
 }
 
 void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    const GestureController::Outcome outcome = m_gestures.release(event->position().toPoint());
+    const QPoint point = m_view.toSheet(event->position());
+    const GestureController::Outcome outcome = m_gestures.release(point);
     if (!outcome.warning.isEmpty())
         warnAfterDrop(outcome.warning);
     if (outcome.changed)
         commit();
+    hover(point);
     update();
+    m_overlay->update();
+    reportSelection();
+    event->accept();
+}
+
+void ProgramWidget::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        DragWidget::wheelEvent(event);
+        return;
+    }
+    // One notch is 120; a touchpad's small deltas add up to a notch.
+    m_wheelDelta += event->angleDelta().y();
+    const int steps = m_wheelDelta / 120;
+    m_wheelDelta -= steps * 120;
+    if (steps != 0)
+        emit zoomStepRequested(steps);
     event->accept();
 }
 
@@ -288,11 +412,7 @@ bool ProgramWidget::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Delete:
-        if (m_selection.isWireSelected())
-            deleteLine();
-        else
-            deleteSelection();
-        emit itemSelect(false);
+        deleteSelection();
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -308,6 +428,8 @@ bool ProgramWidget::handleKey(int key)
         return false;
     }
     update();
+    m_overlay->update();
+    reportSelection();
     return true;
 }
 
@@ -321,7 +443,7 @@ void ProgramWidget::keyPressEvent(QKeyEvent *event)
 
 void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = m_view.toSheet(event->position());
     if (BlockItem *block = blockAt(point); block && block->traits().hasEditor())
         BlockEditing::open(*this, block);
     event->accept();
@@ -355,7 +477,7 @@ QMenu *ProgramWidget::createMenu(const QPoint &point)
 
 void ProgramWidget::showMenu(const QPoint &point)
 {
-    QMenu *menu = createMenu(point);
+    QMenu *menu = createMenu(m_view.toSheet(point));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(mapToGlobal(point));
 }
@@ -367,7 +489,11 @@ void ProgramWidget::deleteLine()
         return;
     const bool removed = m_edits->deleteWire(destination, m_selection.selectedWire());
     m_selection.clearWire();
+    // The wire's destination was current but never highlighted: with the
+    // wire gone nothing is selected.
+    m_selection.setCurrentBlock(nullptr);
     if (removed)
         commit();
     update();
+    reportSelection();
 }

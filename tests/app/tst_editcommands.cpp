@@ -3,6 +3,8 @@
 #include "app/editcommands.h"
 #include "app/mainwindow.h"
 #include "app/undostack.h"
+#include "app/viewcommands.h"
+#include "common/canvasdriver.h"
 #include "common/testrunner.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
@@ -58,6 +60,65 @@ private:
 private slots:
     void initTestCase() { isolatePaths(); }
     void init() { m_prompter = ScriptedPrompter(); }
+
+    // What the canvas highlights is what the commands act on: Cut and Copy
+    // need blocks, Delete takes a wire too.
+    void commandsFollowWhatIsHighlighted_data()
+    {
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<bool>("copies");
+        QTest::addColumn<bool>("deletes");
+        QTest::newRow("clicked block") << "block" << true << true;
+        QTest::newRow("band over blocks") << "band" << true << true;
+        QTest::newRow("wire") << "wire" << false << true;
+        QTest::newRow("empty canvas") << "empty" << false << false;
+    }
+
+    void commandsFollowWhatIsHighlighted()
+    {
+        QFETCH(QString, pick);
+        QFETCH(bool, copies);
+        QFETCH(bool, deletes);
+        auto w = window();
+        PreLogic *logic = inputAndLogic(*w);
+        QVERIFY(logic);
+        CanvasDriver driver(*w->canvas(0));
+        const QLine wire = logic->wires().first();
+        const QPoint clicks[] = {logic->position() + QPoint(3, 3), (wire.p1() + wire.p2()) / 2,
+                                 QPoint(200, 900)};
+        if (pick == "band")
+            driver.drag(QPoint(1, 85), QPoint(250, 300));
+        else
+            driver.click(clicks[QStringList{"block", "wire", "empty"}.indexOf(pick)]);
+        QCOMPARE(action(*w, "actionCopy")->isEnabled(), copies);
+        QCOMPARE(action(*w, "actionCut")->isEnabled(), copies);
+        QCOMPARE(action(*w, "actionDelete")->isEnabled(), deletes);
+        const int blocks = w->document().model().allBlocks().size();
+        action(*w, "actionDelete")->trigger();
+        const QList<BlockItem *> left = w->document().model().allBlocks();
+        QCOMPARE(left.size() < blocks || logic->inputs().isEmpty(), deletes);
+        QVERIFY(!action(*w, "actionDelete")->isEnabled());
+    }
+
+    // Ctrl+wheel and the View commands zoom every sheet alike; the zoom is
+    // there again in the next session.
+    void zoomReachesEverySheetAndIsRemembered()
+    {
+        {
+            auto w = window();
+            action(*w, "actionNewSheet")->trigger();
+            QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 240),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(w->canvas(1), &wheel);
+            QCOMPARE(w->canvas(0)->zoom(), 1.25);
+            action(*w, "actionZoomOut")->trigger();
+            QCOMPARE(w->canvas(1)->zoom(), 1.1);
+        }
+        auto next = window();
+        QCOMPARE(next->canvas(0)->zoom(), 1.1);
+        action(*next, "actionResetZoom")->trigger();
+        QCOMPARE(next->canvas(0)->minimumSize(), QSize(750, 1030));
+    }
     void cleanupTestCase() { isolatePaths(); }
 
     void pasteFollowsTheClipboardText_data()

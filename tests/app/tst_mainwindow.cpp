@@ -320,9 +320,8 @@ private slots:
         window.canvas(0)->selection().selectAll();
         QVERIFY(!action(window, "actionCopy")->isEnabled());
 
+        // Back on sheet 0 its selection shows again, and the commands act on it.
         window.tabWidget()->setCurrentIndex(0);
-        QVERIFY(!action(window, "actionDelete")->isEnabled());
-        window.canvas(0)->selection().selectAll();
         QVERIFY(action(window, "actionDelete")->isEnabled());
         action(window, "actionDelete")->trigger();
         QVERIFY(window.document().model().allBlocks().isEmpty());
@@ -540,7 +539,7 @@ private slots:
         QStringList titles;
         for (QAction *a : bar->actions())
             titles << a->text();
-        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Setup", "&Tools", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Setup", "&Tools", "&Help"}));
         const auto menu = [&window](const char *name) {
             return window.findChild<QMenu *>(QString::fromLatin1(name))->actions();
         };
@@ -553,6 +552,8 @@ private slots:
                               "actionPaste", "actionDelete", "-", "actionSelectAll", "-",
                               "actionNewSheet", "actionRenameSheet", "actionGoToSheet", "actionNextSheet",
                               "actionPreviousSheet", "-", "actionDrc", "actionVerify"}));
+        QCOMPARE(layout(menu("menuView")), QStringList({"actionZoomIn", "actionZoomOut",
+                                                         "actionResetZoom", "-", "actionFitSheet"}));
         QCOMPARE(layout(menu("menuSetup")),
                  QStringList({"actionEthernetSetting", "actionHardwareSetup", "actionSaveToRom",
                               "actionRestoreFromRom", "actionChangeBootRomPage", "actionInitializeRom"}));

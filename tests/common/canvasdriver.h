@@ -55,12 +55,12 @@ public:
     QList<BlockItem *> renamed;
     Outcome outcome = Outcome::Cancelled;
 
-    Outcome openEditor(BlockEditor editor, BlockItem *block, ProgramWidget *, const QPoint &at) override
+    Outcome openEditor(BlockEditor editor, BlockItem *block, QWidget *, const QPoint &at) override
     {
         calls.append({editor, block, at});
         return outcome;
     }
-    Outcome rename(BlockItem *block, ProgramWidget *) override
+    Outcome rename(BlockItem *block, QWidget *) override
     {
         renamed << block;
         return outcome;
@@ -101,6 +101,8 @@ public:
         mouse(QEvent::MouseButtonPress, at, button, modifiers);
         mouse(QEvent::MouseButtonRelease, at, button, modifiers);
     }
+    // The mouse moved to `at` with no button held.
+    void hover(const QPoint &at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoModifier); }
     void doubleClick(const QPoint &at)
     {
         mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::NoModifier);

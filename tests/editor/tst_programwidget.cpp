@@ -443,6 +443,85 @@ private slots:
         QCOMPARE(steps.count(), 0);
     }
 
+    // The pointer tells a wire from a move before the press, at any zoom;
+    // while a wire is drawn the blocks that would take it are marked.
+    void cursorShowsWhatAPressWouldDo_data()
+    {
+        QTest::addColumn<double>("zoom");
+        for (double zoom : {1.0, 1.5, 0.75})
+            QTest::addRow("%d %%", int(zoom * 100)) << zoom;
+    }
+
+    void cursorShowsWhatAPressWouldDo()
+    {
+        QFETCH(double, zoom);
+        Fixture f;
+        f.canvas.setDocumentContext(f.doc.context());
+        f.canvas.setZoom(zoom);
+        CanvasDriver driver(f.canvas);
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *counter = f.add(QStringLiteral("CntFnc"), 0, QStringLiteral("CntFnc0"));
+        QVERIFY(f.add(QStringLiteral("FeedBack"), 0, QStringLiteral("FeedBack0")));
+        BlockItem *feedback = f.add(QStringLiteral("FeedBack0"), 1, QStringLiteral("FeedBack0"));
+        f.add(QStringLiteral("NonFnc"), 2);
+        const auto at = [&](const QPoint &sheetPoint) { return f.canvas.view().toWidget(sheetPoint); };
+        driver.hover(at(outputGrip(logic)));
+        QCOMPARE(f.canvas.cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(f.canvas.litGrip(), logic);
+        driver.hover(at(grip(logic)));
+        QCOMPARE(f.canvas.cursor().shape(), Qt::SizeAllCursor);
+        QVERIFY(!f.canvas.litGrip());
+        driver.hover(at(QPoint(200, 900)));
+        QCOMPARE(f.canvas.cursor().shape(), Qt::ArrowCursor);
+        // A feedback path cannot feed a pass-through: only the counter is marked.
+        QTest::mousePress(&f.canvas, Qt::LeftButton, {}, at(outputGrip(feedback)));
+        QCOMPARE(f.canvas.wireTargets(), QList<BlockItem *>{counter});
+        QTest::mouseRelease(&f.canvas, Qt::LeftButton, {}, at(outputGrip(feedback)));
+        QVERIFY(f.canvas.wireTargets().isEmpty());
+    }
+
+    // A click on a block, or a drag that ends where it began, is no edit.
+    void clickOnBlockIsNoEdit()
+    {
+        Fixture f;
+        CanvasDriver driver(f.canvas);
+        BlockItem *label = f.add(QStringLiteral("Label"), 2, QStringLiteral("Label0"));
+        BlockItem *input = f.add(QStringLiteral("Input"), 3);
+        QSignalSpy steps(&f.canvas, &ProgramWidget::modified);
+        for (BlockItem *block : {label, input}) {
+            driver.click(grip(block));
+            driver.drag(grip(block), grip(block));
+        }
+        QCOMPARE(steps.count(), 0);
+        QCOMPARE(label->id(), 2);
+        QCOMPARE(input->id(), 3);
+    }
+
+    // Zoomed, a move lands in the row under the pointer and a wire on its
+    // block, as at 100 %.
+    void zoomedDragsLandWhereTheyPoint_data()
+    {
+        QTest::addColumn<double>("zoom");
+        for (double zoom : {1.5, 0.67, 2.0})
+            QTest::addRow("%d %%", int(zoom * 100)) << zoom;
+    }
+
+    void zoomedDragsLandWhereTheyPoint()
+    {
+        QFETCH(double, zoom);
+        Fixture f;
+        f.canvas.setZoom(zoom);
+        CanvasDriver driver(f.canvas);
+        BlockItem *logic = f.add(QStringLiteral("PostLogic"), 0, QStringLiteral("PstLgc0"));
+        BlockItem *output = f.add(QStringLiteral("NIM-OUT3"), 5);
+        const auto at = [&](const QPoint &sheetPoint) { return f.canvas.view().toWidget(sheetPoint); };
+        QCOMPARE(f.canvas.iconOf(output)->pos(), at(output->position()));
+        driver.drag(at(grip(logic)), at(grip(logic) + QPoint(0, 3 * 68)));
+        QCOMPARE(logic->id(), 3);
+        driver.drag(at(outputGrip(logic)), at(output->position() + QPoint(5, 5)));
+        QCOMPARE(output->source(0), logic);
+    }
+
     void movedSelectionKeepsOrderAndIsOneStep()
     {
         Fixture f;
