@@ -141,10 +141,11 @@ void DesignCheckDock::goToBlock(QTreeWidgetItem *item)
     ProgramWidget *canvas = m_tabs.canvas(block->sheet());
     canvas->selection().setCurrentBlock(block);
     canvas->selection().set({block});
-    QLabel *icon = canvas->iconOf(block);
-    for (QWidget *up = canvas->parentWidget(); icon && up; up = up->parentWidget()) {
-        if (auto *area = qobject_cast<QScrollArea *>(up)) {
-            area->ensureWidgetVisible(icon);
+    const QPoint onCanvas = canvas->mapFromGlobal(canvas->globalPositionOf(block));
+    for (QWidget *up = canvas->parentWidget(); up; up = up->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(up); area && area->widget()) {
+            const QPoint inArea = canvas->mapTo(area->widget(), onCanvas);
+            area->ensureVisible(inArea.x(), inArea.y(), 80, 80);
             break;
         }
     }

@@ -43,7 +43,7 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("karix-cli"));
     QTranslator translator;
-    TranslationLoader::install(app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
+    TranslationLoader::install(*app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
     InterruptWatcher interrupt;
     CommandTable table(interrupt);
     return table.execute(QCoreApplication::arguments().mid(1));
