@@ -2,9 +2,6 @@
 #include "app/devicecommands.h"
 
 #include "app/documentcontroller.h"
-#include "app/mainwindow.h"
-#include "app/documentcontroller.h"
-#include "app/prompter.h"
 #include "app/targetindicator.h"
 #include "app/undostack.h"
 #include "compiler/designrulecheck.h"
@@ -13,6 +10,7 @@
 #include "device/moduleinterface.h"
 #include "device/modulestate.h"
 #include "dialogs/netsetupdialog.h"
+#include "dialogs/prompter.h"
 #include "dialogs/propertydialog.h"
 #include "dialogs/versiondialog.h"
 #include "dialogs/writeprotectdialog.h"
@@ -21,6 +19,7 @@
 #include "io/documentwriter.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSettings>
@@ -56,9 +55,12 @@ OperationOutcome::Operation romOperation(RomDialog::Mode mode)
 
 } // namespace
 
-DeviceCommands::DeviceCommands(MainWindow &window, Prompter &prompter)
+DeviceCommands::DeviceCommands(QMainWindow &window, DesignDocument &document, DocumentController &documents,
+                               Prompter &prompter)
     : QObject(&window)
     , m_window(window)
+    , m_document(document)
+    , m_documents(documents)
     , m_prompter(&prompter)
 {
     connect(&m_runner, &OperationRunner::finished, this, &DeviceCommands::onStageFinished);
@@ -105,16 +107,16 @@ void DeviceCommands::followTarget(const UndoStack &history)
 
 void DeviceCommands::showTarget()
 {
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    const ConnectionSettings &settings = m_document.settings();
     const bool fromCommandLine =
-        settings == m_window.documentController().commandLineSettings();
+        settings == m_documents.commandLineSettings();
     m_indicator->showTarget(settings, fromCommandLine ? tr("from the command line")
                                                       : tr("from the document"));
 }
 
 QString DeviceCommands::currentTarget() const
 {
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    const ConnectionSettings &settings = m_document.settings();
     return OperationOutcome::target(settings.address, settings.udpPort);
 }
 
@@ -132,7 +134,7 @@ void DeviceCommands::runStage(const OperationPlan &plan, Stage next)
     m_next = std::move(next);
     m_guard.use(currentTarget());
     m_clock.start();
-    m_runner.start(plan, m_window.connectionSettings());
+    m_runner.start(plan, m_document.settings());
 }
 
 void DeviceCommands::onStageFinished(const OperationResult &result)
@@ -205,7 +207,7 @@ bool DeviceCommands::confirm(const QString &text, const QString &expectation)
 bool DeviceCommands::passesDesignRuleCheck()
 {
     QString report;
-    const int result = DesignRuleCheck::checkDesign(m_window.document().model(), report);
+    const int result = DesignRuleCheck::checkDesign(m_document.model(), report);
     if (result > 0) {
         showDrc();
         return false;
@@ -224,7 +226,7 @@ bool DeviceCommands::passesDesignRuleCheck()
 void DeviceCommands::reportSuccess(Operation operation, bool verified)
 {
     const double seconds = double(m_clock.elapsed()) / 1000.0;
-    const QString address = m_window.connectionSettings().address;
+    const QString address = m_document.settings().address;
     m_outcome = OperationOutcome::success(operation, address, seconds, verified);
     if (operation == Operation::Download || operation == Operation::RomSave
         || operation == Operation::RomRestore)
@@ -375,7 +377,7 @@ void DeviceCommands::chooseRomPage(const OperationResult &result, RomDialog::Mod
     if (mode == RomDialog::Save && result.comparison != 0
         && !confirm(tr("The displayed data have not been yet downloaded.")))
         return;
-    RomDialog dialog(m_window.currentFileName(), ModuleState(result.data), mode, *m_prompter,
+    RomDialog dialog(m_documents.currentFileName(), ModuleState(result.data), mode, *m_prompter,
                      &m_window);
     if (m_prompter->runDialog(dialog) == QDialog::Accepted)
         executeRom(dialog.choice(), mode);
@@ -460,8 +462,8 @@ void DeviceCommands::startInitialize(const OperationResult &result)
 
 CounterConfig DeviceCommands::counterConfig() const
 {
-    CounterConfig config = CounterAssignment::fromDesign(m_window.document().model());
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    CounterConfig config = CounterAssignment::fromDesign(m_document.model());
+    const ConnectionSettings &settings = m_document.settings();
     config.address = settings.address;
     config.tcpPort = settings.tcpPort;
     config.udpPort = settings.udpPort;
@@ -503,7 +505,7 @@ void DeviceCommands::openCounterWindow(const CounterConfig &config)
 
 void DeviceCommands::about()
 {
-    VersionDialog dialog(m_window.connectionSettings(), true, *m_prompter, &m_window);
+    VersionDialog dialog(m_document.settings(), true, *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
 }
 
@@ -514,26 +516,26 @@ void DeviceCommands::showDrc()
         m_drcDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     QString report;
-    DesignRuleCheck::checkDesign(m_window.document().model(), report);
+    DesignRuleCheck::checkDesign(m_document.model(), report);
     m_drcDialog->setReport(report);
     m_drcDialog->show();
 }
 
 void DeviceCommands::hardwareSetup()
 {
-    NetSetupDialog dialog(m_window.connectionSettings(), *m_prompter, &m_window);
+    NetSetupDialog dialog(m_document.settings(), *m_prompter, &m_window);
     dialog.setTargetGuard(m_guard);
     m_prompter->runDialog(dialog);
-    if (dialog.applyTo(m_window.document().settings()))
-        m_window.documentController().recordEditStep();
+    if (dialog.applyTo(m_document.settings()))
+        m_documents.recordEditStep();
 }
 
 void DeviceCommands::ethernetSetting()
 {
-    PropertyDialog dialog(m_window.document().settings(), *m_prompter, &m_window);
+    PropertyDialog dialog(m_document.settings(), *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
     if (dialog.changed())
-        m_window.documentController().recordEditStep();
+        m_documents.recordEditStep();
 }
 
 // ---- helpers ----
@@ -567,7 +569,7 @@ void DeviceCommands::closeProgress()
 const DesignModel &DeviceCommands::takeSnapshot()
 {
     m_snapshot = std::make_unique<DesignDocument>();
-    DesignDocument &live = m_window.document();
+    DesignDocument &live = m_document;
     DocumentReader(m_snapshot->context()).read(DocumentWriter(live.context()).toBytes());
     return m_snapshot->model();
 }

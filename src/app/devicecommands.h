@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/targetguard.h"
 #include "device/counterconfig.h"
 #include "device/linkhealth.h"
 #include "device/operationgate.h"
@@ -10,6 +9,7 @@
 #include "dialogs/drcdialog.h"
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/romdialog.h"
+#include "dialogs/targetguard.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -21,7 +21,8 @@
 
 class DesignDocument;
 class DesignModel;
-class MainWindow;
+class DocumentController;
+class QMainWindow;
 class Prompter;
 class QAction;
 class TargetIndicator;
@@ -41,9 +42,11 @@ class DeviceCommands : public QObject
     Q_OBJECT
 
 public:
-    // The window outlives this object; its document is read when a command
-    // starts.
-    DeviceCommands(MainWindow &window, Prompter &prompter);
+    // The window (parent of the dialogs, owner of the status bar), the
+    // document and its controller outlive this object; the document is read
+    // when a command starts.
+    DeviceCommands(QMainWindow &window, DesignDocument &document, DocumentController &documents,
+                   Prompter &prompter);
     ~DeviceCommands() override;
 
     void setPrompter(Prompter &prompter);
@@ -121,7 +124,9 @@ private:
     CounterConfig counterConfig() const;
     void openCounterWindow(const CounterConfig &config);
 
-    MainWindow &m_window;
+    QMainWindow &m_window;
+    DesignDocument &m_document;
+    DocumentController &m_documents;
     Prompter *m_prompter;
     // Declared before the runner: a worker still reading it is waited for
     // when the runner goes.

@@ -3,12 +3,12 @@
 
 #include "app/blockdialogopener.h"
 #include "app/devicecommands.h"
-#include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
 #include "app/editcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
-#include "app/userguide.h"
+#include "dialogs/dialogprompter.h"
+#include "dialogs/userguide.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
 #include "editor/programwidget.h"
@@ -48,13 +48,13 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
       m_blockDialogs(std::make_unique<BlockDialogOpener>(*m_document))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    m_device = new DeviceCommands(*this, *m_dialogPrompter);
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     setGeometry(9, 36, 950, 690);
     restoreGeometryFromSettings();
 
     buildCentralArea();
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
+    m_device = new DeviceCommands(*this, *m_document, *m_controller, *m_dialogPrompter);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
     m_device->followTarget(m_controller->history());
     setPrompter(nullptr);

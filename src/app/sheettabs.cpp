@@ -3,7 +3,7 @@
 
 #include "app/keystate.h"
 #include "app/mainactions.h"
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
