@@ -5,8 +5,8 @@
 #include "app/targetindicator.h"
 #include "app/undostack.h"
 #include "compiler/designrulecheck.h"
+#include "compiler/imagecapture.h"
 #include "device/commandplans.h"
-#include "device/counterassignment.h"
 #include "device/moduleinterface.h"
 #include "device/modulestate.h"
 #include "dialogs/netsetupdialog.h"
@@ -15,8 +15,8 @@
 #include "dialogs/versiondialog.h"
 #include "dialogs/writeprotectdialog.h"
 #include "io/designdocument.h"
-#include "io/documentreader.h"
-#include "io/documentwriter.h"
+#include "model/counterassignment.h"
+#include "model/operationerror.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -130,11 +130,35 @@ bool DeviceCommands::approveTarget(Operation operation)
 
 void DeviceCommands::runStage(const OperationPlan &plan, Stage next)
 {
+    beginStage(std::move(next));
+    m_runner.start(plan, m_document.settings());
+}
+
+void DeviceCommands::beginStage(Stage next)
+{
     m_busy = true;
     m_next = std::move(next);
     m_guard.use(currentTarget());
     m_clock.start();
-    m_runner.start(plan, m_document.settings());
+}
+
+void DeviceCommands::runWithImage(const std::function<OperationPlan(const QByteArray &)> &makePlan,
+                                  Stage next)
+{
+    try {
+        m_image = ImageCapture::compile(m_document.model());
+    } catch (const OperationError &failure) {
+        beginStage(std::move(next));
+        OperationResult failed;
+        failed.closed = true;
+        failed.errorText = failure.message();
+        // Queued, as a worker's end would be: the stage's follow-up may start
+        // the command again.
+        QMetaObject::invokeMethod(
+            this, [this, failed] { onStageFinished(failed); }, Qt::QueuedConnection);
+        return;
+    }
+    runStage(makePlan(m_image), std::move(next));
 }
 
 void DeviceCommands::onStageFinished(const OperationResult &result)
@@ -143,14 +167,15 @@ void DeviceCommands::onStageFinished(const OperationResult &result)
     const Stage next = std::exchange(m_next, nullptr);
     if (next)
         next(result);
-    if (!m_runner.isRunning())
+    // A pending stage without a worker is a compile failure still to come.
+    if (!m_runner.isRunning() && !m_next)
         endCommand();
 }
 
 void DeviceCommands::endCommand()
 {
     m_busy = false;
-    m_snapshot.reset();
+    m_image.clear();
     m_lastLink = m_link;
     m_link = LinkHealth();
     const QString outcome = std::exchange(m_outcome, QString());
@@ -248,8 +273,8 @@ void DeviceCommands::startDownload()
     if (m_counterWindow)
         m_counterWindow->stopUpdate();
     openProgress(tr("Download - TOLA Access"), ModuleInterface::imageSize);
-    runStage(CommandPlans::download(takeSnapshot()),
-             [this](const OperationResult &result) { downloadStopped(result); });
+    runWithImage(&CommandPlans::download,
+                 [this](const OperationResult &result) { downloadStopped(result); });
 }
 
 void DeviceCommands::downloadStopped(const OperationResult &result)
@@ -269,7 +294,7 @@ void DeviceCommands::downloadStopped(const OperationResult &result)
         m_progress->setLabelText(tr("Verifying the download ..."));
         m_progress->setRange(0, 0);
     }
-    runStage(CommandPlans::verify(m_snapshot->model()),
+    runStage(CommandPlans::verify(m_image),
              [this](const OperationResult &stopped) { downloadVerified(stopped); });
 }
 
@@ -325,8 +350,8 @@ void DeviceCommands::verify()
                 .arg(QString::number(seconds, 'f', 1));
         if (!confirm(tr("The output may become unstable during verify."), expectation))
             return;
-        runStage(CommandPlans::verify(takeSnapshot()),
-                 [this](const OperationResult &stopped) { verifyStopped(stopped); });
+        runWithImage(&CommandPlans::verify,
+                     [this](const OperationResult &stopped) { verifyStopped(stopped); });
     });
 }
 
@@ -364,10 +389,15 @@ void DeviceCommands::romCommand(RomDialog::Mode mode)
 {
     if (m_busy || !approveTarget(romOperation(mode)))
         return;
+    const Stage next = [this, mode](const OperationResult &result) { chooseRomPage(result, mode); };
     // A save first compares the module with the design on screen.
-    const DesignModel *design = mode == RomDialog::Save ? &takeSnapshot() : nullptr;
-    runStage(CommandPlans::stateRead(StateRead::RomInfo, design),
-             [this, mode](const OperationResult &result) { chooseRomPage(result, mode); });
+    if (mode == RomDialog::Save) {
+        runWithImage([](const QByteArray &image) {
+            return CommandPlans::stateRead(StateRead::RomInfo, image);
+        }, next);
+    } else {
+        runStage(CommandPlans::stateRead(StateRead::RomInfo), next);
+    }
 }
 
 void DeviceCommands::chooseRomPage(const OperationResult &result, RomDialog::Mode mode)
@@ -450,9 +480,9 @@ void DeviceCommands::startInitialize(const OperationResult &result)
         return;
     // The registers are reloaded from an empty design of its own; the
     // user's design stays on screen untouched.
-    m_snapshot = std::make_unique<DesignDocument>();
+    const QByteArray emptyImage = ImageCapture::compile(DesignDocument().model());
     openProgress(tr("Initialize ROM area"), CommandPlans::initialiseSteps);
-    runStage(CommandPlans::romInitialise(ModuleState(result.data), m_snapshot->model()),
+    runStage(CommandPlans::romInitialise(ModuleState(result.data), emptyImage),
              [this](const OperationResult &stopped) {
                  endWithProgress(stopped, Operation::RomInitialise);
              });
@@ -564,12 +594,4 @@ void DeviceCommands::closeProgress()
     progress->setValue(progress->maximum());
     progress->hide();
     progress->deleteLater();
-}
-
-const DesignModel &DeviceCommands::takeSnapshot()
-{
-    m_snapshot = std::make_unique<DesignDocument>();
-    DesignDocument &live = m_document;
-    DocumentReader(m_snapshot->context()).read(DocumentWriter(live.context()).toBytes());
-    return m_snapshot->model();
 }

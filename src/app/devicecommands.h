@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "device/counterconfig.h"
 #include "device/linkhealth.h"
 #include "device/operationgate.h"
 #include "device/operationoutcome.h"
@@ -10,17 +9,16 @@
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/romdialog.h"
 #include "dialogs/targetguard.h"
+#include "model/counterconfig.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QProgressDialog>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class DesignDocument;
-class DesignModel;
 class DocumentController;
 class QMainWindow;
 class Prompter;
@@ -88,6 +86,10 @@ private:
     using Operation = OperationOutcome::Operation;
 
     void runStage(const OperationPlan &plan, Stage next);
+    void beginStage(Stage next);
+    // Runs the plan made from the document's compiled image. An expression
+    // error ends the stage as a failed operation with the error's text.
+    void runWithImage(const std::function<OperationPlan(const QByteArray &)> &makePlan, Stage next);
     void onStageFinished(const OperationResult &result);
     void endCommand();
     // Shows a failure's text; false when the stage did not succeed.
@@ -118,9 +120,6 @@ private:
 
     void openProgress(const QString &label, int maximum);
     void closeProgress();
-    // A private copy of the design for the worker to read, so that edits
-    // while an operation runs cannot race with it.
-    const DesignModel &takeSnapshot();
     CounterConfig counterConfig() const;
     void openCounterWindow(const CounterConfig &config);
 
@@ -128,9 +127,9 @@ private:
     DesignDocument &m_document;
     DocumentController &m_documents;
     Prompter *m_prompter;
-    // Declared before the runner: a worker still reading it is waited for
-    // when the runner goes.
-    std::unique_ptr<DesignDocument> m_snapshot;
+    // What the running command sends or compares, compiled when it started:
+    // edits made meanwhile do not reach the module.
+    QByteArray m_image;
     OperationRunner m_runner;
     Stage m_next;
     bool m_busy = false;
