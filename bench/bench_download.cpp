@@ -2,6 +2,7 @@
 // Download and verify of a full design against the in-process module
 // simulator on 127.0.0.1: request count, single-request round trip, whole
 // download and verify times, and download time / (requests x round trip).
+#include "compiler/imagecapture.h"
 #include "device/qudpthread.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     DesignModel design;
     buildDesign(design);
+    const QByteArray image = ImageCapture::compile(design);
 
     ModuleSimulator simulator;
     if (!simulator.start()) {
@@ -110,11 +112,11 @@ int main(int argc, char **argv)
     for (int run = 0; run < runs; ++run) {
         const qint64 before = simulator.stats().requests;
         QUdpThread downloader;
-        downloader.setDesign(&design, 0);
+        downloader.setImage(image, 0);
         const double download = timedRun(downloader, port);
         requests = simulator.stats().requests - before;
         QUdpThread verifier;
-        verifier.setDesign(&design, 1);
+        verifier.setImage(image, 1);
         const double verify = timedRun(verifier, port);
         if (download < 0 || verify < 0) {
             downloadMs = -1.0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 // Answers every question with one fixed button and prints each message on
 // standard error instead of showing a box; for the screenshot and benchmark

@@ -1,27 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/devicecommands.h"
 
-#include "app/designcheckdock.h"
 #include "app/documentcontroller.h"
-#include "app/mainwindow.h"
-#include "app/prompter.h"
 #include "app/targetindicator.h"
 #include "app/undostack.h"
 #include "compiler/designrulecheck.h"
+#include "compiler/imagecapture.h"
 #include "device/commandplans.h"
-#include "device/counterassignment.h"
 #include "device/moduleinterface.h"
 #include "device/modulestate.h"
 #include "dialogs/drcdialog.h"
 #include "dialogs/netsetupdialog.h"
+#include "dialogs/prompter.h"
 #include "dialogs/propertydialog.h"
 #include "dialogs/versiondialog.h"
 #include "dialogs/writeprotectdialog.h"
 #include "io/designdocument.h"
-#include "io/documentreader.h"
-#include "io/documentwriter.h"
+#include "model/counterassignment.h"
+#include "model/operationerror.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSettings>
@@ -57,9 +56,12 @@ OperationOutcome::Operation romOperation(RomDialog::Mode mode)
 
 } // namespace
 
-DeviceCommands::DeviceCommands(MainWindow &window, Prompter &prompter)
+DeviceCommands::DeviceCommands(QMainWindow &window, DesignDocument &document, DocumentController &documents,
+                               Prompter &prompter)
     : QObject(&window)
     , m_window(window)
+    , m_document(document)
+    , m_documents(documents)
     , m_prompter(&prompter)
 {
     connect(&m_runner, &OperationRunner::finished, this, &DeviceCommands::onStageFinished);
@@ -108,16 +110,16 @@ void DeviceCommands::followTarget(const UndoStack &history)
 
 void DeviceCommands::showTarget()
 {
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    const ConnectionSettings &settings = m_document.settings();
     const bool fromCommandLine =
-        settings == m_window.documentController().commandLineSettings();
+        settings == m_documents.commandLineSettings();
     m_indicator->showTarget(settings, fromCommandLine ? tr("from the command line")
                                                       : tr("from the document"));
 }
 
 QString DeviceCommands::currentTarget() const
 {
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    const ConnectionSettings &settings = m_document.settings();
     return OperationOutcome::target(settings.address, settings.udpPort);
 }
 
@@ -131,11 +133,35 @@ bool DeviceCommands::approveTarget(Operation operation)
 
 void DeviceCommands::runStage(const OperationPlan &plan, Stage next)
 {
+    beginStage(std::move(next));
+    m_runner.start(plan, m_document.settings());
+}
+
+void DeviceCommands::beginStage(Stage next)
+{
     m_busy = true;
     m_next = std::move(next);
     m_guard.use(currentTarget());
     m_clock.start();
-    m_runner.start(plan, m_window.connectionSettings());
+}
+
+void DeviceCommands::runWithImage(const std::function<OperationPlan(const QByteArray &)> &makePlan,
+                                  Stage next)
+{
+    try {
+        m_image = ImageCapture::compile(m_document.model());
+    } catch (const OperationError &failure) {
+        beginStage(std::move(next));
+        OperationResult failed;
+        failed.closed = true;
+        failed.errorText = failure.message();
+        // Queued, as a worker's end would be: the stage's follow-up may start
+        // the command again.
+        QMetaObject::invokeMethod(
+            this, [this, failed] { onStageFinished(failed); }, Qt::QueuedConnection);
+        return;
+    }
+    runStage(makePlan(m_image), std::move(next));
 }
 
 void DeviceCommands::onStageFinished(const OperationResult &result)
@@ -144,14 +170,15 @@ void DeviceCommands::onStageFinished(const OperationResult &result)
     const Stage next = std::exchange(m_next, nullptr);
     if (next)
         next(result);
-    if (!m_runner.isRunning())
+    // A pending stage without a worker is a compile failure still to come.
+    if (!m_runner.isRunning() && !m_next)
         endCommand();
 }
 
 void DeviceCommands::endCommand()
 {
     m_busy = false;
-    m_snapshot.reset();
+    m_image.clear();
     m_lastLink = m_link;
     m_link = LinkHealth();
     const QString outcome = std::exchange(m_outcome, QString());
@@ -208,10 +235,9 @@ bool DeviceCommands::confirm(const QString &text, const QString &expectation)
 bool DeviceCommands::passesDesignRuleCheck()
 {
     QString report;
-    const int result = DesignRuleCheck::checkDesign(m_window.document().model(), report);
+    const int result = DesignRuleCheck::checkDesign(m_document.model(), report);
     if (result > 0) {
-        m_window.designCheck().showRefusedDownload();
-        m_window.statusBar()->showMessage(DesignCheckDock::refusalText(result));
+        emit downloadRefused(result);
         return false;
     }
     if (result == 0)
@@ -227,7 +253,7 @@ bool DeviceCommands::passesDesignRuleCheck()
 void DeviceCommands::reportSuccess(Operation operation, bool verified)
 {
     const double seconds = double(m_clock.elapsed()) / 1000.0;
-    const QString address = m_window.connectionSettings().address;
+    const QString address = m_document.settings().address;
     m_outcome = OperationOutcome::success(operation, address, seconds, verified);
     if (operation == Operation::Download || operation == Operation::RomSave
         || operation == Operation::RomRestore)
@@ -249,8 +275,8 @@ void DeviceCommands::startDownload()
     if (m_counterWindow)
         m_counterWindow->stopUpdate();
     openProgress(tr("Download - TOLA Access"), ModuleInterface::imageSize);
-    runStage(CommandPlans::download(takeSnapshot()),
-             [this](const OperationResult &result) { downloadStopped(result); });
+    runWithImage(&CommandPlans::download,
+                 [this](const OperationResult &result) { downloadStopped(result); });
 }
 
 void DeviceCommands::downloadStopped(const OperationResult &result)
@@ -270,7 +296,7 @@ void DeviceCommands::downloadStopped(const OperationResult &result)
         m_progress->setLabelText(tr("Verifying the download ..."));
         m_progress->setRange(0, 0);
     }
-    runStage(CommandPlans::verify(m_snapshot->model()),
+    runStage(CommandPlans::verify(m_image),
              [this](const OperationResult &stopped) { downloadVerified(stopped); });
 }
 
@@ -326,8 +352,8 @@ void DeviceCommands::verify()
                 .arg(QString::number(seconds, 'f', 1));
         if (!confirm(tr("The output may become unstable during verify."), expectation))
             return;
-        runStage(CommandPlans::verify(takeSnapshot()),
-                 [this](const OperationResult &stopped) { verifyStopped(stopped); });
+        runWithImage(&CommandPlans::verify,
+                     [this](const OperationResult &stopped) { verifyStopped(stopped); });
     });
 }
 
@@ -365,10 +391,15 @@ void DeviceCommands::romCommand(RomDialog::Mode mode)
 {
     if (m_busy || !approveTarget(romOperation(mode)))
         return;
+    const Stage next = [this, mode](const OperationResult &result) { chooseRomPage(result, mode); };
     // A save first compares the module with the design on screen.
-    const DesignModel *design = mode == RomDialog::Save ? &takeSnapshot() : nullptr;
-    runStage(CommandPlans::stateRead(StateRead::RomInfo, design),
-             [this, mode](const OperationResult &result) { chooseRomPage(result, mode); });
+    if (mode == RomDialog::Save) {
+        runWithImage([](const QByteArray &image) {
+            return CommandPlans::stateRead(StateRead::RomInfo, image);
+        }, next);
+    } else {
+        runStage(CommandPlans::stateRead(StateRead::RomInfo), next);
+    }
 }
 
 void DeviceCommands::chooseRomPage(const OperationResult &result, RomDialog::Mode mode)
@@ -378,7 +409,7 @@ void DeviceCommands::chooseRomPage(const OperationResult &result, RomDialog::Mod
     if (mode == RomDialog::Save && result.comparison != 0
         && !confirm(tr("The displayed data have not been yet downloaded.")))
         return;
-    RomDialog dialog(m_window.currentFileName(), ModuleState(result.data), mode, *m_prompter,
+    RomDialog dialog(m_documents.currentFileName(), ModuleState(result.data), mode, *m_prompter,
                      &m_window);
     if (m_prompter->runDialog(dialog) == QDialog::Accepted)
         executeRom(dialog.choice(), mode);
@@ -451,9 +482,9 @@ void DeviceCommands::startInitialize(const OperationResult &result)
         return;
     // The registers are reloaded from an empty design of its own; the
     // user's design stays on screen untouched.
-    m_snapshot = std::make_unique<DesignDocument>();
+    const QByteArray emptyImage = ImageCapture::compile(DesignDocument().model());
     openProgress(tr("Initialize ROM area"), CommandPlans::initialiseSteps);
-    runStage(CommandPlans::romInitialise(ModuleState(result.data), m_snapshot->model()),
+    runStage(CommandPlans::romInitialise(ModuleState(result.data), emptyImage),
              [this](const OperationResult &stopped) {
                  endWithProgress(stopped, Operation::RomInitialise);
              });
@@ -463,8 +494,8 @@ void DeviceCommands::startInitialize(const OperationResult &result)
 
 CounterConfig DeviceCommands::counterConfig() const
 {
-    CounterConfig config = CounterAssignment::fromDesign(m_window.document().model());
-    const ConnectionSettings &settings = m_window.connectionSettings();
+    CounterConfig config = CounterAssignment::fromDesign(m_document.model());
+    const ConnectionSettings &settings = m_document.settings();
     config.address = settings.address;
     config.tcpPort = settings.tcpPort;
     config.udpPort = settings.udpPort;
@@ -506,25 +537,25 @@ void DeviceCommands::openCounterWindow(const CounterConfig &config)
 
 void DeviceCommands::about()
 {
-    VersionDialog dialog(m_window.connectionSettings(), true, *m_prompter, &m_window);
+    VersionDialog dialog(m_document.settings(), true, *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
 }
 
 void DeviceCommands::hardwareSetup()
 {
-    NetSetupDialog dialog(m_window.connectionSettings(), *m_prompter, &m_window);
+    NetSetupDialog dialog(m_document.settings(), *m_prompter, &m_window);
     dialog.setTargetGuard(m_guard);
     m_prompter->runDialog(dialog);
-    if (dialog.applyTo(m_window.document().settings()))
-        m_window.documentController().recordEditStep();
+    if (dialog.applyTo(m_document.settings()))
+        m_documents.recordEditStep();
 }
 
 void DeviceCommands::ethernetSetting()
 {
-    PropertyDialog dialog(m_window.document().settings(), *m_prompter, &m_window);
+    PropertyDialog dialog(m_document.settings(), *m_prompter, &m_window);
     m_prompter->runDialog(dialog);
     if (dialog.changed())
-        m_window.documentController().recordEditStep();
+        m_documents.recordEditStep();
 }
 
 // ---- helpers ----
@@ -553,12 +584,4 @@ void DeviceCommands::closeProgress()
     progress->setValue(progress->maximum());
     progress->hide();
     progress->deleteLater();
-}
-
-const DesignModel &DeviceCommands::takeSnapshot()
-{
-    m_snapshot = std::make_unique<DesignDocument>();
-    DesignDocument &live = m_window.document();
-    DocumentReader(m_snapshot->context()).read(DocumentWriter(live.context()).toBytes());
-    return m_snapshot->model();
 }

@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/targetguard.h"
-#include "device/counterconfig.h"
 #include "device/linkhealth.h"
 #include "device/operationgate.h"
 #include "device/operationoutcome.h"
 #include "device/operationrunner.h"
 #include "dialogs/msrcntwidget.h"
 #include "dialogs/romdialog.h"
+#include "dialogs/targetguard.h"
+#include "model/counterconfig.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QProgressDialog>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class DesignDocument;
-class DesignModel;
-class MainWindow;
+class DocumentController;
+class QMainWindow;
 class Prompter;
 class QAction;
 class TargetIndicator;
@@ -40,9 +39,11 @@ class DeviceCommands : public QObject
     Q_OBJECT
 
 public:
-    // The window outlives this object; its document is read when a command
-    // starts.
-    DeviceCommands(MainWindow &window, Prompter &prompter);
+    // The window (parent of the dialogs, owner of the status bar), the
+    // document and its controller outlive this object; the document is read
+    // when a command starts.
+    DeviceCommands(QMainWindow &window, DesignDocument &document, DocumentController &documents,
+                   Prompter &prompter);
     ~DeviceCommands() override;
 
     void setPrompter(Prompter &prompter);
@@ -74,6 +75,8 @@ public slots:
     void ethernetSetting();
 
 signals:
+    // The design check found errors and the download did not start.
+    void downloadRefused(int errors);
     // A command that talked to the module has ended (its messages shown).
     void commandFinished();
 
@@ -82,6 +85,10 @@ private:
     using Operation = OperationOutcome::Operation;
 
     void runStage(const OperationPlan &plan, Stage next);
+    void beginStage(Stage next);
+    // Runs the plan made from the document's compiled image. An expression
+    // error ends the stage as a failed operation with the error's text.
+    void runWithImage(const std::function<OperationPlan(const QByteArray &)> &makePlan, Stage next);
     void onStageFinished(const OperationResult &result);
     void endCommand();
     // Shows a failure's text; false when the stage did not succeed.
@@ -112,17 +119,16 @@ private:
 
     void openProgress(const QString &label, int maximum);
     void closeProgress();
-    // A private copy of the design for the worker to read, so that edits
-    // while an operation runs cannot race with it.
-    const DesignModel &takeSnapshot();
     CounterConfig counterConfig() const;
     void openCounterWindow(const CounterConfig &config);
 
-    MainWindow &m_window;
+    QMainWindow &m_window;
+    DesignDocument &m_document;
+    DocumentController &m_documents;
     Prompter *m_prompter;
-    // Declared before the runner: a worker still reading it is waited for
-    // when the runner goes.
-    std::unique_ptr<DesignDocument> m_snapshot;
+    // What the running command sends or compares, compiled when it started:
+    // edits made meanwhile do not reach the module.
+    QByteArray m_image;
     OperationRunner m_runner;
     Stage m_next;
     bool m_busy = false;

@@ -2,8 +2,8 @@
 #include "app/documentcontroller.h"
 
 #include "app/mainactions.h"
-#include "app/prompter.h"
 #include "app/sheettabs.h"
+#include "dialogs/prompter.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "io/documentfile.h"

@@ -3,8 +3,8 @@
 
 #include "app/documentcontroller.h"
 #include "app/mainactions.h"
-#include "app/prompter.h"
 #include "app/sheettabs.h"
+#include "dialogs/prompter.h"
 #include "editor/programwidget.h"
 #include "io/clipboardfragment.h"
 #include "io/designdocument.h"

@@ -2,7 +2,7 @@
 #include "app/exportcommands.h"
 
 #include "app/mainwindow.h"
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 #include "io/designdocument.h"
 #include "model/sheetset.h"
 #include "render/sheetexporter.h"

@@ -4,15 +4,15 @@
 #include "app/blockdialogopener.h"
 #include "app/designcheckdock.h"
 #include "app/devicecommands.h"
-#include "app/dialogprompter.h"
 #include "app/documentcontroller.h"
 #include "app/editcommands.h"
 #include "app/exportcommands.h"
 #include "app/mainactions.h"
 #include "app/sheettabs.h"
 #include "app/undostack.h"
-#include "app/userguide.h"
 #include "app/viewcommands.h"
+#include "dialogs/dialogprompter.h"
+#include "dialogs/userguide.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
 #include "editor/canvasselection.h"
@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QStatusBar>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -61,12 +62,12 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
       m_blockDialogs(std::make_unique<BlockDialogOpener>(*m_document))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    m_device = new DeviceCommands(*this, *m_dialogPrompter);
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     buildCentralArea();
     restoreGeometryFromSettings();
     m_view = new ViewCommands(*m_tabs, this);
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
+    m_device = new DeviceCommands(*this, *m_document, *m_controller, *m_dialogPrompter);
     m_edits = new EditCommands(*m_document, *m_controller, *m_tabs, *m_ui, this);
     m_designCheck = new DesignCheckDock(*m_document, *m_tabs, m_controller->history(), this);
     addDockWidget(Qt::BottomDockWidgetArea, m_designCheck);
@@ -201,6 +202,10 @@ void MainWindow::connectActions()
     connect(a.actionChangeBootRomPage, &QAction::triggered, device, &DeviceCommands::changeBootPage);
     connect(a.actionInitializeRom, &QAction::triggered, device, &DeviceCommands::initializeRom);
     connect(a.actionAbout, &QAction::triggered, device, &DeviceCommands::about);
+    connect(device, &DeviceCommands::downloadRefused, this, [this](int errors) {
+        m_designCheck->showRefusedDownload();
+        statusBar()->showMessage(DesignCheckDock::refusalText(errors));
+    });
     connect(a.actionUserGuide, &QAction::triggered, this, [this] { UserGuide::show(this); });
     connect(a.actionSimulate, &QAction::triggered, m_simulate, &SimulateWindow::showWindow);
     connectSimulation();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/promptercanvasprompts.h"
 
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 void PrompterCanvasPrompts::warning(QWidget *parent, const QString &text)
 {

@@ -3,8 +3,8 @@
 
 #include "app/keystate.h"
 #include "app/mainactions.h"
-#include "app/prompter.h"
 #include "app/sheetpicker.h"
+#include "dialogs/prompter.h"
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"

@@ -3,8 +3,6 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clireporter.h"
-#include "model/connectionvalues.h"
-#include "device/counterassignment.h"
 #include "cli/counterwatcher.h"
 #include "cli/exitcode.h"
 #include "cli/interruptwatcher.h"
@@ -14,6 +12,8 @@
 #include "device/recordwindow.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
+#include "model/connectionvalues.h"
+#include "model/counterassignment.h"
 #include "model/operationerror.h"
 
 #include <QEventLoop>

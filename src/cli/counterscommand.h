@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/modulecommand.h"
-#include "device/counterconfig.h"
+#include "model/counterconfig.h"
 
 #include <QList>
 

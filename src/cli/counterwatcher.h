@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "device/counterconfig.h"
+#include "model/counterconfig.h"
 
 #include <QMutex>
 #include <QObject>

@@ -6,6 +6,9 @@
 #include "cli/connectionoptions.h"
 #include "model/connectionvalues.h"
 #include "cli/exitcode.h"
+#include "compiler/imagecapture.h"
+#include "io/designdocument.h"
+#include "model/operationerror.h"
 #include "model/connectionsettings.h"
 
 ModuleCommand::ModuleCommand(InterruptWatcher &interrupt)
@@ -30,5 +33,17 @@ int ModuleCommand::resolveSettings(const CliArguments &args, ConnectionSettings 
         return usageError(reporter, ConnectionValues::invalidAddressText(settings.address)
                                         + tr(" (give -h ADDRESS)"));
     settings.address = address;
+    return ExitCode::Success;
+}
+
+int ModuleCommand::compileDesign(DesignDocument &document, QByteArray &image,
+                                 CliReporter &reporter)
+{
+    try {
+        image = ImageCapture::compile(document.model());
+    } catch (const OperationError &failure) {
+        reporter.error(failure.message());
+        return ExitCode::Failed;
+    }
     return ExitCode::Success;
 }

@@ -3,6 +3,8 @@
 
 #include "cli/designcommand.h"
 
+class DesignDocument;
+class QByteArray;
 struct ConnectionSettings;
 class InterruptWatcher;
 
@@ -26,6 +28,10 @@ protected:
     // exit code; Success otherwise.
     int resolveSettings(const CliArguments &args, ConnectionSettings &settings,
                         CliReporter &reporter) const;
+    // The module receives the compiled image, so an expression error is
+    // reported here, before anything is sent. Failed after reporting it.
+    static int compileDesign(DesignDocument &document, QByteArray &image,
+                             CliReporter &reporter);
 
     InterruptWatcher &m_interrupt;
 };

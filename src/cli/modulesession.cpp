@@ -15,9 +15,9 @@ ModuleSession::ModuleSession(const ConnectionSettings &settings, InterruptWatche
 }
 
 int ModuleSession::readState(CommandPlans::StateRead kind, ModuleState &state,
-                             const DesignModel *design, int *comparisonResult)
+                             const QByteArray &image, int *comparisonResult)
 {
-    const int code = run(CommandPlans::stateRead(kind, design));
+    const int code = run(CommandPlans::stateRead(kind, image));
     state = ModuleState(m_runner.result().data);
     if (comparisonResult)
         *comparisonResult = m_runner.result().comparison;

@@ -11,7 +11,6 @@
 #include <QJsonObject>
 
 class CliReporter;
-class DesignModel;
 class InterruptWatcher;
 class ProgressBar;
 
@@ -31,10 +30,11 @@ public:
     const ConnectionSettings &settings() const { return m_settings; }
     const WorkerRunner &runner() const { return m_runner; }
 
-    // First stage. With a design the module is also compared with it and
-    // comparisonResult gets 0 (equal), 1 (different) or -1 (not compared).
+    // First stage. With a compiled design the module is also compared with
+    // it and comparisonResult gets 0 (equal), 1 (different) or -1 (not
+    // compared).
     int readState(CommandPlans::StateRead kind, ModuleState &state,
-                  const DesignModel *design = nullptr, int *comparisonResult = nullptr);
+                  const QByteArray &image = QByteArray(), int *comparisonResult = nullptr);
     // Runs an operation; unless quiet, reports its error text (or the
     // interruption) when it fails.
     int run(const OperationPlan &plan, ProgressBar *progress = nullptr, bool quiet = false);

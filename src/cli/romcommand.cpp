@@ -7,6 +7,7 @@
 #include "cli/exitcode.h"
 #include "cli/modulesession.h"
 #include "cli/progressbar.h"
+#include "compiler/imagecapture.h"
 #include "device/moduleinterface.h"
 #include "io/designdocument.h"
 #include "model/connectionsettings.h"
@@ -152,8 +153,10 @@ int RomCommand::readAndGate(ModuleSession &session, const CliArguments &args,
 {
     const bool init = args.operand(0) == initAction;
     int comparison = -1;
-    int exitCode = session.readState(CommandPlans::StateRead::RomInfo, state,
-                                     design ? &design->model() : nullptr, &comparison);
+    QByteArray image;
+    int exitCode = design ? compileDesign(*design, image, reporter) : int(ExitCode::Success);
+    if (exitCode == ExitCode::Success)
+        exitCode = session.readState(CommandPlans::StateRead::RomInfo, state, image, &comparison);
     if (exitCode == ExitCode::Success) {
         exitCode = session.refuse(init ? OperationGate::Command::RomAccess
                                        : OperationGate::Command::SaveAndRestore,
@@ -232,10 +235,9 @@ int RomCommand::initialise(ModuleSession &session, const ModuleState &state,
                            CliReporter &reporter) const
 {
     // The registers are reloaded from an empty design, as the GUI does.
-    DesignDocument empty;
+    const QByteArray emptyImage = ImageCapture::compile(DesignDocument().model());
     ProgressBar progress(tr("Initialize ROM area"), CommandPlans::initialiseSteps);
-    const int exitCode =
-        session.run(CommandPlans::romInitialise(state, empty.model()), &progress);
+    const int exitCode = session.run(CommandPlans::romInitialise(state, emptyImage), &progress);
     if (exitCode == ExitCode::Success)
         reporter.print(tr("ROM area initialized."));
     return exitCode;

@@ -9,7 +9,6 @@
 #include "cli/progressbar.h"
 #include "compiler/imagecapture.h"
 #include "io/designdocument.h"
-#include "model/operationerror.h"
 
 TransferCommand::TransferCommand(Direction direction, InterruptWatcher &interrupt)
     : ModuleCommand(interrupt)
@@ -68,8 +67,9 @@ int TransferCommand::run(const CliArguments &args, CliReporter &reporter)
 
     if (m_direction == Direction::Download)
         exitCode = checkDesign(*document, args.isSet(QStringLiteral("force")), reporter);
+    QByteArray image;
     if (exitCode == ExitCode::Success)
-        exitCode = compileDesign(*document, reporter);
+        exitCode = compileDesign(*document, image, reporter);
     if (exitCode != ExitCode::Success)
         return reporter.finish(exitCode);
 
@@ -79,8 +79,8 @@ int TransferCommand::run(const CliArguments &args, CliReporter &reporter)
     if (exitCode == ExitCode::Success)
         exitCode = session.refuse(OperationGate::Command::Transfer, state);
     if (exitCode == ExitCode::Success) {
-        exitCode = m_direction == Direction::Download ? download(session, *document, reporter)
-                                                      : verify(session, *document, reporter);
+        exitCode = m_direction == Direction::Download ? download(session, image, reporter)
+                                                      : verify(session, image, reporter);
     }
     return reporter.finish(exitCode);
 }
@@ -105,25 +105,11 @@ int TransferCommand::checkDesign(DesignDocument &document, bool force,
     return CheckCommand::exitCodeOf(result);
 }
 
-int TransferCommand::compileDesign(DesignDocument &document, CliReporter &reporter) const
-{
-    // The worker computes the image again; compiling here first reports an
-    // expression error before anything is sent to the module.
-    try {
-        ImageCapture::compile(document.model());
-    } catch (const OperationError &failure) {
-        const QString &message = failure.message();
-        reporter.error(message);
-        return ExitCode::Failed;
-    }
-    return ExitCode::Success;
-}
-
-int TransferCommand::download(ModuleSession &session, DesignDocument &document,
+int TransferCommand::download(ModuleSession &session, const QByteArray &image,
                               CliReporter &reporter) const
 {
     ProgressBar progress(tr("Download - TOLA Access"), ImageCapture::ImageSize);
-    const int exitCode = session.run(CommandPlans::download(document.model()), &progress, true);
+    const int exitCode = session.run(CommandPlans::download(image), &progress, true);
     const int written = session.runner().result().progress;
     reporter.set(QStringLiteral("bytesWritten"), written);
     if (exitCode == ExitCode::Interrupted) {
@@ -140,11 +126,11 @@ int TransferCommand::download(ModuleSession &session, DesignDocument &document,
     return exitCode;
 }
 
-int TransferCommand::verify(ModuleSession &session, DesignDocument &document,
+int TransferCommand::verify(ModuleSession &session, const QByteArray &image,
                             CliReporter &reporter) const
 {
     reporter.note(tr("The output may become unstable during verify."));
-    const int exitCode = session.run(CommandPlans::verify(document.model()), nullptr, true);
+    const int exitCode = session.run(CommandPlans::verify(image), nullptr, true);
     if (session.runner().interrupted()) {
         reporter.error(tr("Interrupted."));
         return exitCode;

@@ -29,11 +29,8 @@ protected:
 
 private:
     int checkDesign(DesignDocument &document, bool force, CliReporter &reporter) const;
-    int compileDesign(DesignDocument &document, CliReporter &reporter) const;
-    int download(ModuleSession &session, DesignDocument &document,
-                 CliReporter &reporter) const;
-    int verify(ModuleSession &session, DesignDocument &document,
-               CliReporter &reporter) const;
+    int download(ModuleSession &session, const QByteArray &image, CliReporter &reporter) const;
+    int verify(ModuleSession &session, const QByteArray &image, CliReporter &reporter) const;
 
     Direction m_direction;
 };

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "compiler/batchwriter.h"
-#include "device/moduleinterface.h"
+#include "compiler/imagelayout.h"
 
 #include <QByteArray>
 
@@ -14,7 +14,7 @@ class DesignModel;
 class ImageCapture : public BatchWriter
 {
 public:
-    static constexpr int ImageSize = ModuleInterface::imageSize;
+    static constexpr int ImageSize = ImageLayout::imageSize;
 
     ImageCapture();
 

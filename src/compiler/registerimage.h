@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "device/moduleinterface.h"
+#include "compiler/imagelayout.h"
 #include "model/blockkinds.h"
 #include "model/logicevaluator.h"
 #include "model/truthtable.h"
@@ -41,16 +41,16 @@ public:
     static constexpr std::array<int, 8> delayUnitOrder{3, 4, 5, 6, 7, 0, 1, 2};
     static constexpr std::array<int, 6> passUnitOrder{0, 1, 2, 8, 9, 10};
 
-    static constexpr quint32 ParameterBase = ModuleInterface::parameterBlock;
-    static constexpr int ParameterSize = ModuleInterface::parameterBlockSize; // 0x0004..0x0067
+    static constexpr quint32 ParameterBase = ImageLayout::parameterBlock;
+    static constexpr int ParameterSize = ImageLayout::parameterBlockSize; // 0x0004..0x0067
     // Four zero bytes, never compared.
-    static constexpr quint32 ReservedBase = ModuleInterface::counterControl;
-    static constexpr quint32 PreLogicBase = ModuleInterface::preLogicTable;
-    static constexpr int PreLogicEntries = ModuleInterface::tableSize / 2; // 16-bit words
-    static constexpr quint32 OutputTableBase = ModuleInterface::outputTable;
-    static constexpr quint32 FeedbackTableBase = ModuleInterface::feedbackTable;
-    static constexpr quint32 CounterTableBase = ModuleInterface::counterTable;
-    static constexpr int TableEntries = ModuleInterface::tableSize; // bytes per unit-output table
+    static constexpr quint32 ReservedBase = ImageLayout::counterControl;
+    static constexpr quint32 PreLogicBase = ImageLayout::preLogicTable;
+    static constexpr int PreLogicEntries = ImageLayout::tableSize / 2; // 16-bit words
+    static constexpr quint32 OutputTableBase = ImageLayout::outputTable;
+    static constexpr quint32 FeedbackTableBase = ImageLayout::feedbackTable;
+    static constexpr quint32 CounterTableBase = ImageLayout::counterTable;
+    static constexpr int TableEntries = ImageLayout::tableSize; // bytes per unit-output table
 
     explicit RegisterImage(Evaluation evaluation = Evaluation::TruthTables);
 

@@ -33,25 +33,25 @@ OperationPlan romCommandPlan(quint32 command, int range)
 
 namespace CommandPlans {
 
-OperationPlan stateRead(StateRead kind, const DesignModel *design)
+OperationPlan stateRead(StateRead kind, const QByteArray &image)
 {
     OperationPlan plan;
     plan.versionMode = kind == StateRead::Protection ? 5 : kind == StateRead::RomInfo ? 6 : 0;
     plan.romInfo = kind == StateRead::RomInfo;
-    plan.design = design;
+    plan.image = image;
     return plan;
 }
 
-OperationPlan download(const DesignModel &design)
+OperationPlan download(const QByteArray &image)
 {
     OperationPlan plan;
-    plan.design = &design;
+    plan.image = image;
     return plan;
 }
 
-OperationPlan verify(const DesignModel &design)
+OperationPlan verify(const QByteArray &image)
 {
-    OperationPlan plan = download(design);
+    OperationPlan plan = download(image);
     plan.verify = true;
     return plan;
 }
@@ -111,13 +111,13 @@ OperationPlan bootPage(int page)
     return plan;
 }
 
-OperationPlan romInitialise(const ModuleState &state, const DesignModel &emptyDesign)
+OperationPlan romInitialise(const ModuleState &state, const QByteArray &emptyImage)
 {
     OperationPlan plan = romCommandPlan(romCommentCommand, 0);
     plan.commands.append({commentArea, QByteArray(commentAreaSize, '\0'), false});
     if (state.bootPage() != 0)
         plan.commands.append({ModuleInterface::bootPage, oneByte(0), true});
-    plan.design = &emptyDesign;
+    plan.image = emptyImage;
     return plan;
 }
 

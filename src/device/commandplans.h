@@ -22,11 +22,12 @@ constexpr int romProgressRange = 0x4000;
 constexpr int romProgressMaximum = 16385;
 constexpr int initialiseSteps = 17;  // the register download and sixteen pages
 
-// First stage of a command. With a design (RomInfo only) the module is also
-// compared with it and the result reports 0 (equal) or 1.
-OperationPlan stateRead(StateRead kind, const DesignModel *design = nullptr);
-OperationPlan download(const DesignModel &design);
-OperationPlan verify(const DesignModel &design);
+// First stage of a command. With a compiled design (RomInfo only) the module
+// is also compared with it and the result reports 0 (equal) or 1.
+OperationPlan stateRead(StateRead kind, const QByteArray &image = QByteArray());
+// image: a compiled design, ImageLayout::imageSize bytes.
+OperationPlan download(const QByteArray &image);
+OperationPlan verify(const QByteArray &image);
 OperationPlan versionRead();
 OperationPlan networkRead();
 OperationPlan networkWrite(const HardwareSetup &setup);
@@ -38,8 +39,8 @@ OperationPlan romSave(int page, const QByteArray &commentSlot, int bootPage);
 OperationPlan romRestore(int page);
 OperationPlan bootPage(int page);
 // Clears every comment, the boot page (when not 0 already) and every page,
-// reloading the registers from emptyDesign.
-OperationPlan romInitialise(const ModuleState &state, const DesignModel &emptyDesign);
+// reloading the registers from emptyImage, the image of an empty design.
+OperationPlan romInitialise(const ModuleState &state, const QByteArray &emptyImage);
 // Empty plan (no command) when nothing changes.
 OperationPlan protection(const ModuleState &state, bool currentProtected, bool bootProtected);
 

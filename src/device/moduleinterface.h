@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "compiler/imagelayout.h"
+
 #include <QtGlobal>
 
 // Register addresses the program relies on in the module. Values are big-endian
@@ -18,24 +20,21 @@ constexpr int tolaIdCount = 128;          // request ids run 0..127
 
 constexpr quint32 versionAddress = 0x0000;
 constexpr int versionSize = 4;
-constexpr quint32 parameterBlock = 0x0004;
-constexpr int parameterBlockSize = 100;
-constexpr quint32 counterControl = 0x0064;  // + counter 0..3: 0x80 start, 0x00 stop
+constexpr quint32 parameterBlock = ImageLayout::parameterBlock;
+constexpr int parameterBlockSize = ImageLayout::parameterBlockSize;
+constexpr quint32 counterControl = ImageLayout::counterControl; // + counter 0..3: 0x80 start, 0x00 stop
 constexpr quint32 commentArea = 0x0100;
 constexpr int commentSize = 112;             // bytes per ROM page comment
 constexpr int romPageCount = 16;
 constexpr int commentAreaSize = commentSize * romPageCount;
-constexpr quint32 tableArea = 0x2000;
-constexpr int tableSize = 0x800;
-constexpr int tableCount = 4;
-// The four tables in address order: pre-logic (1024 16-bit words), NIM
-// outputs, feedback lines, measure counters (2048 bytes each).
-constexpr quint32 preLogicTable = tableArea;
-constexpr quint32 outputTable = tableArea + tableSize;
-constexpr quint32 feedbackTable = tableArea + 2 * tableSize;
-constexpr quint32 counterTable = tableArea + 3 * tableSize;
-// What a download writes: the parameter block, then the tables (8292 bytes).
-constexpr int imageSize = parameterBlockSize + tableSize * tableCount;
+constexpr quint32 tableArea = ImageLayout::tableArea;
+constexpr int tableSize = ImageLayout::tableSize;
+constexpr int tableCount = ImageLayout::tableCount;
+constexpr quint32 preLogicTable = ImageLayout::preLogicTable;
+constexpr quint32 outputTable = ImageLayout::outputTable;
+constexpr quint32 feedbackTable = ImageLayout::feedbackTable;
+constexpr quint32 counterTable = ImageLayout::counterTable;
+constexpr int imageSize = ImageLayout::imageSize;
 
 constexpr quint32 romAbort = 0x8000;
 constexpr quint32 romStatus = 0x8001;        // byte 0 busy, bytes 3..6 progress

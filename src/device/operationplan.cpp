@@ -11,8 +11,8 @@ void OperationPlan::configure(QUdpThread &worker) const
         worker.setRomInfoRead(true);
     if (blockLength != 0)
         worker.setBlockRead(blockAddress, blockLength);
-    if (design)
-        worker.setDesign(design, verify ? 1 : 0);
+    if (!image.isEmpty())
+        worker.setImage(image, verify ? 1 : 0);
     for (const Command &command : commands)
         worker.addCommand(command.address, command.bytes, command.eeprom);
     if (romCommand != 0)

@@ -7,7 +7,6 @@
 #include <QVector>
 #include <optional>
 
-class DesignModel;
 class QUdpThread;
 
 // One module operation as a plain value: what a fresh device worker is
@@ -27,9 +26,8 @@ struct OperationPlan
     bool romInfo = false;  // with mode 6: boot page and comments too
     quint32 blockAddress = 0;
     int blockLength = 0;   // non-zero: block read
-    // Not owned; read on the worker thread, so it must stay alive and
-    // unchanged until the operation has finished.
-    const DesignModel *design = nullptr;
+    // A compiled design (ImageLayout::imageSize bytes); empty: none.
+    QByteArray image;
     bool verify = false;
     QVector<Command> commands;
     quint32 romCommand = 0;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/qudpthread.h"
 
-#include "compiler/registerimage.h"
+#include "compiler/imagelayout.h"
+#include "compiler/imageregisters.h"
 #include "compiler/registerverifier.h"
 #include "device/moduleinterface.h"
 #include "model/operationerror.h"
@@ -49,9 +50,9 @@ QUdpThread::QUdpThread(QObject *parent)
 {
 }
 
-void QUdpThread::setDesign(const DesignModel *design, int verify)
+void QUdpThread::setImage(const QByteArray &image, int verify)
 {
-    m_design = design;
+    m_image = image;
     m_verify = verify;
 }
 
@@ -201,9 +202,9 @@ void QUdpThread::runOperation()
         writeNetworkModule();
     else if (m_romCommand != 0)
         runRomCommand();
-    else if (m_design && m_verify != 0)
+    else if (!m_image.isEmpty() && m_verify != 0)
         return runVerify();
-    else if (m_design)
+    else if (!m_image.isEmpty())
         download();
     else
         runCommandList();
@@ -227,7 +228,7 @@ void QUdpThread::readVersion()
             QByteArray comments(commentAreaSize, '\0');
             readAll(commentArea, comments.data(), commentAreaSize);
             m_versionData.append(comments);
-            if (m_design)
+            if (!m_image.isEmpty())
                 emit setResult(verify() ? 1 : 0);
         }
     }
@@ -250,16 +251,15 @@ void QUdpThread::download()
 {
     m_batch.clear();
     m_bytesWritten = 0;
-    RegisterImage image;
-    if (!image.writeImage(*m_design, *this))
+    if (m_image.size() != ImageLayout::imageSize)
         fail(tr("QKvLink: Error"));
+    ImageRegisters::write(m_image, *this);
 }
 
 bool QUdpThread::verify()
 {
     m_mismatchReport.clear();
-    RegisterVerifier verifier(*m_design);
-    verifier.assignUnits();
+    RegisterVerifier verifier(m_image);
     for (const VerifyArea &area : verifyAreas) {
         readBuffer(area.address, area.length);
         QString text;

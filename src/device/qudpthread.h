@@ -11,13 +11,11 @@
 #include <functional>
 #include <utility>
 
-class DesignModel;
-
 // Worker that runs one module operation per object: configure exactly one
 // operation, setHost/setTimeout, start(), delete after closed(bool). It never
 // asks the user anything. Pointer arguments of its signals point into this
-// object. The design is read on the worker thread; its owner keeps it
-// unchanged until closed().
+// object. A design arrives as its compiled image (ImageLayout::imageSize
+// bytes), so the worker never reads the document.
 class QUdpThread : public QTola, public BatchWriter
 {
     Q_OBJECT
@@ -25,7 +23,9 @@ class QUdpThread : public QTola, public BatchWriter
 public:
     explicit QUdpThread(QObject *parent = nullptr);
 
-    virtual void setDesign(const DesignModel *design, int verify);
+    // With verify 0 the image is downloaded, otherwise read back and
+    // compared; with a ROM information read it is compared too.
+    virtual void setImage(const QByteArray &image, int verify);
     virtual void setHardwareSetup(const HardwareSetup &setup);
     virtual void addCommand(quint32 address, const QByteArray &bytes, bool eeprom);
     virtual void setBlockRead(quint32 address, int length);
@@ -91,7 +91,7 @@ private:
     void sendByte(quint32 address, quint8 value);
 
     QVector<Command> m_commandList;
-    const DesignModel *m_design = nullptr;
+    QByteArray m_image;
     HardwareSetup m_setup;
     bool m_hasSetup = false;
     int m_verify = 0;

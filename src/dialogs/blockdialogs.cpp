@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/blockdialogs.h"
 
-#include "app/dialogprompter.h"
+#include "dialogs/dialogprompter.h"
 #include "dialogs/editcntfncdialog.h"
 #include "dialogs/editdlyfncdialog.h"
 #include "dialogs/editinputdialog.h"
@@ -125,9 +125,9 @@ bool BlockDialogs::editPort(BlockItem *block, QWidget *parent, std::optional<QPo
 
 bool BlockDialogs::rename(BlockItem *block, QWidget *parent)
 {
-    const QString name = block->name();
-    const bool titledByName = name.contains(QLatin1String("-IN")) || name.contains(QLatin1String("NIM-OUT"));
-    const QString title = titledByName ? name : block->displayName();
+    // Connectors keep their resource name in the title while they are renamed.
+    const bool titledByName = block->kind() == BlockKind::Input || block->kind() == BlockKind::Output;
+    const QString title = titledByName ? block->name() : block->displayName();
     for (;;) {
         const std::optional<QString> answer =
             prompter().askText(parent, title, tr("Please enter new name."), block->displayName());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editcntfncdialog.h"
 
-#include "app/userguide.h"
+#include "dialogs/userguide.h"
 #include "model/blockitem.h"
 #include "model/oscillatortiming.h"
 #include "model/timetext.h"
@@ -14,22 +14,12 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include <cmath>
+#include <utility>
 
 namespace {
 
 const QString Duty = QStringLiteral("Duty");
 const QString Nsec = QStringLiteral("nsec");
-
-// Millihertz per unit of the frequency field.
-qint64 frequencyFactor(const QString &unit)
-{
-    if (unit == QLatin1String("MHz"))
-        return 1000000000;
-    if (unit == QLatin1String("KHz"))
-        return 1000000;
-    return 1000;
-}
 
 void setNumber(QLineEdit *edit, double value)
 {
@@ -213,7 +203,7 @@ void EditCntFncDialog::changeSubUnit(const QString &unit)
 {
     const bool frequency = unit.endsWith(QLatin1String("Hz"));
     qint64 &oldFactor = frequency ? m_freqFactor : m_subFactor;
-    const qint64 factor = frequency ? frequencyFactor(unit) : CounterParameters::unitFactor(unit);
+    const qint64 factor = frequency ? CounterParameters::frequencyFactor(unit) : CounterParameters::unitFactor(unit);
     if (factor == 0)
         return;
     setNumber(m_subLineEdit, TimeText::rescale(m_subLineEdit->text().toDouble(), oldFactor, factor));
@@ -262,7 +252,7 @@ void EditCntFncDialog::enterFrequencyForm()
                 m_subComboBox->currentText()};
     const double high = m_mainLineEdit->text().toDouble() * double(m_mainFactor);
     const double low = m_subLineEdit->text().toDouble() * double(m_subFactor);
-    m_freqFactor = frequencyFactor(m_frequencyUnitComboBox->currentText());
+    m_freqFactor = CounterParameters::frequencyFactor(m_frequencyUnitComboBox->currentText());
     setNumber(m_subLineEdit, OscillatorTiming::frequencyHz(high, low) * 1000.0 / double(m_freqFactor));
     m_labelSub->setText(tr("&Frequency"));
     if (isDutyForm())
@@ -347,16 +337,17 @@ void EditCntFncDialog::okClicked()
         m_dispText = (isDutyForm() ? Duty : QString()) + m_frequencyUnitComboBox->currentText();
         leaveFrequencyForm();
     }
-    bool mainIsNumber = false;
-    bool subIsNumber = false;
-    const double main = m_mainLineEdit->text().toDouble(&mainIsNumber);
-    const double sub = m_subLineEdit->text().toDouble(&subIsNumber);
-    if (!checkRanges(main, mainIsNumber, sub, subIsNumber) || !checkRounding(main, sub))
+    const CounterParameters::Typed main{m_mainLineEdit->text(), m_mainComboBox->currentText()};
+    const CounterParameters::Typed sub{m_subLineEdit->text(), m_subComboBox->currentText()};
+    const CounterParameters::Entry entry = CounterParameters::checkEntry(m_mode, main, sub);
+    if (entry.verdict != CounterParameters::Entry::Verdict::Accepted) {
+        warnRefused(entry);
         return;
+    }
     CounterParameters parameters;
     parameters.setMode(m_mode);
-    parameters.setMainCount({main, m_mainComboBox->currentText()});
-    parameters.setSubCount({sub, m_subComboBox->currentText()});
+    parameters.setMainCount({main.number.toDouble(), main.unit});
+    parameters.setSubCount({sub.number.toDouble(), sub.unit});
     if (CounterParameters::hasOscillatorForm(m_mode))
         parameters.setDisp(m_dispText);
     m_parameters = parameters;
@@ -365,69 +356,41 @@ void EditCntFncDialog::okClicked()
 
 bool EditCntFncDialog::checkFrequencyForm()
 {
-    bool ok = false;
-    const double frequency = m_subLineEdit->text().toDouble(&ok);
-    QString message;
-    if (!ok || !(frequency > 0)) {
-        message = tr("Frequency must be larger than 0.");
-    } else {
-        const double value = m_mainLineEdit->text().toDouble(&ok);
-        if (!ok || !(value > 0))
-            message = tr("%1 must be larger than 0.").arg(plainCaption(m_widthTypeComboBox->currentText()));
-        else if (isDutyForm() && value >= 100)
-            message = tr("Duty must be less than 100%.");
-    }
-    if (message.isEmpty())
+    using Fault = CounterParameters::FrequencyFault;
+    const Fault fault = CounterParameters::checkFrequencyForm(m_subLineEdit->text(), m_mainLineEdit->text(),
+                                                              isDutyForm());
+    if (fault == Fault::None)
         return true;
+    const QString message =
+        fault == Fault::Frequency ? tr("Frequency must be larger than 0.")
+        : fault == Fault::Width
+            ? tr("%1 must be larger than 0.").arg(plainCaption(m_widthTypeComboBox->currentText()))
+            : tr("Duty must be less than 100%.");
     warn(tr("Invalid Setting"), message);
     return false;
 }
 
-bool EditCntFncDialog::checkRanges(double main, bool mainIsNumber, double sub, bool subIsNumber)
+void EditCntFncDialog::warnRefused(const CounterParameters::Entry &entry)
 {
-    const double maximum = double(CounterParameters::MaxCountNs);
-    const double minimumSub = double(CounterParameters::minimumSubNs(m_mode));
-    const double subNs = sub * double(m_subFactor);
-    const double mainNs = main * double(m_mainFactor);
-    QString message;
-    if (!subIsNumber || subNs < minimumSub || subNs > maximum)
-        message = tr("%1 must be %2 ns - 21.48 sec")
-                      .arg(plainCaption(m_labelSub->text()), QString::number(minimumSub));
-    else if (!mainIsNumber || main < 0 || mainNs > maximum)
-        message = tr("%1 must be 0 - 21.48sec").arg(plainCaption(m_labelMain->text()));
-    if (message.isEmpty())
-        return true;
-    warn(QString(), message);
-    if (subIsNumber && subNs < minimumSub)
-        setNumber(m_subLineEdit, minimumSub / double(m_subFactor));
-    else if (subIsNumber && subNs > maximum)
-        setNumber(m_subLineEdit, maximum / double(m_subFactor));
-    if (mainIsNumber && main < 0)
-        m_mainLineEdit->setText(QStringLiteral("0"));
-    else if (mainIsNumber && mainNs > maximum)
-        setNumber(m_mainLineEdit, maximum / double(m_mainFactor));
-    return false;
-}
-
-bool EditCntFncDialog::checkRounding(double main, double sub)
-{
-    const auto rounded = [](double value, qint64 factor) {
-        return TimeText::roundTo5(std::trunc(value * double(factor))) / double(factor);
-    };
-    const double newMain = rounded(main, m_mainFactor);
-    const double newSub = rounded(sub, m_subFactor);
+    using Verdict = CounterParameters::Entry::Verdict;
+    const std::pair<QLineEdit *, std::optional<double>> fields[] = {{m_mainLineEdit, entry.main},
+                                                                    {m_subLineEdit, entry.sub}};
     QStringList changes;
-    const auto note = [&changes](QLineEdit *edit, double old, double value) {
-        if (TimeText::formatNumber(value) == TimeText::formatNumber(old))
-            return;
-        changes << edit->text() + tr(" is rounded off and becomes ") + TimeText::formatNumber(value);
-        setNumber(edit, value);
-    };
-    note(m_mainLineEdit, main, newMain);
-    note(m_subLineEdit, sub, newSub);
-    if (changes.isEmpty())
-        return true;
-    warn(tr("Invalid Setting"),
-         tr("Because it is necessary to set Counter by a unit for 5ns,\n") + changes.join(tr(",\nand ")));
-    return false;
+    for (const auto &[edit, value] : fields) {
+        if (value)
+            changes << edit->text() + tr(" is rounded off and becomes ") + TimeText::formatNumber(*value);
+    }
+    if (entry.verdict == Verdict::SubOutOfRange)
+        warn(QString(), tr("%1 must be %2 ns - 21.48 sec")
+                            .arg(plainCaption(m_labelSub->text()),
+                                 QString::number(CounterParameters::minimumSubNs(m_mode))));
+    else if (entry.verdict == Verdict::MainOutOfRange)
+        warn(QString(), tr("%1 must be 0 - 21.48sec").arg(plainCaption(m_labelMain->text())));
+    else
+        warn(tr("Invalid Setting"),
+             tr("Because it is necessary to set Counter by a unit for 5ns,\n") + changes.join(tr(",\nand ")));
+    for (const auto &[edit, value] : fields) {
+        if (value)
+            setNumber(edit, *value);
+    }
 }

@@ -52,8 +52,8 @@ private:
     double frequencyHz() const;
     bool isDutyForm() const;
     bool checkFrequencyForm();
-    bool checkRanges(double main, bool mainIsNumber, double sub, bool subIsNumber);
-    bool checkRounding(double main, double sub);
+    // Shows why the typed times were refused and what the fields now hold.
+    void warnRefused(const CounterParameters::Entry &entry);
     // Everything the user can change, to tell an unedited dialog.
     QStringList formState() const;
 

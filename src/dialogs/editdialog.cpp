@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editdialog.h"
 
-#include "app/dialogprompter.h"
+#include "dialogs/dialogprompter.h"
 
 EditDialog::EditDialog(QWidget *parent)
     : QDialog(parent),

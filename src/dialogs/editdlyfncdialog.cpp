@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editdlyfncdialog.h"
 
-#include "app/userguide.h"
+#include "dialogs/userguide.h"
 #include "model/blockitem.h"
 #include "model/timetext.h"
 
@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-
-#include <cmath>
 
 EditDlyFncDialog::EditDlyFncDialog(const BlockItem *block, QWidget *parent)
     : EditDialog(parent),
@@ -71,37 +69,18 @@ void EditDlyFncDialog::okClicked()
         accept(); // unedited: the property stays as it is
         return;
     }
-    bool isNumber = false;
-    const double x = shown.number.toDouble(&isNumber);
-    if (!checkRange(x, isNumber) || !checkRounding(x))
+    using Verdict = DelayParameters::Entry::Verdict;
+    const DelayParameters::Entry entry = DelayParameters::checkEntry(shown);
+    if (entry.verdict == Verdict::Accepted) {
+        m_parameters = DelayParameters::fromNumber(shown.number.toDouble(), shown.unit);
+        accept();
         return;
-    m_parameters = DelayParameters::fromNumber(x, shown.unit);
-    accept();
-}
-
-bool EditDlyFncDialog::checkRange(double x, bool isNumber)
-{
-    const bool tooLong = std::trunc(x * double(m_unitFactor)) > double(DelayParameters::MaxDelayNs);
-    if (isNumber && x >= 0 && !tooLong)
-        return true;
-    warn(tr("Invalid Setting"), tr("Please set a delay time between 0 and 40.48us (step: 5ns)"));
-    if (x < 0)
-        m_delayEdit->setText(QStringLiteral("0"));
-    else if (isNumber && tooLong)
-        m_delayEdit->setText(
-            TimeText::formatNumber(double(DelayParameters::MaxDelayNs) / double(m_unitFactor)));
-    return false;
-}
-
-bool EditDlyFncDialog::checkRounding(double x)
-{
-    const double ns = std::trunc(x * double(m_unitFactor));
-    const double w = TimeText::roundTo5(ns) / double(m_unitFactor);
-    if (w == x || TimeText::formatNumber(w) == TimeText::formatNumber(x))
-        return true;
+    }
     warn(tr("Invalid Setting"),
-         tr("Because it is necessary to set Delay time by a unit for 5ns, %1 is rounded off and becomes %2")
-             .arg(m_delayEdit->text(), TimeText::shortestNumber(w)));
-    m_delayEdit->setText(TimeText::formatNumber(w));
-    return false;
+         entry.verdict == Verdict::OutOfRange
+             ? tr("Please set a delay time between 0 and 40.48us (step: 5ns)")
+             : tr("Because it is necessary to set Delay time by a unit for 5ns, %1 is rounded off and becomes %2")
+                   .arg(shown.number, TimeText::shortestNumber(*entry.corrected)));
+    if (entry.corrected)
+        m_delayEdit->setText(TimeText::formatNumber(*entry.corrected));
 }

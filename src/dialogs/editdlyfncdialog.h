@@ -26,8 +26,6 @@ public slots:
 
 private:
     void buildForm();
-    bool checkRange(double x, bool isNumber);
-    bool checkRounding(double x);
 
     DelayParameters m_parameters;
     DelayParameters::Shown m_loaded;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editinputdialog.h"
 
-#include "app/userguide.h"
 #include "dialogs/namemessages.h"
+#include "dialogs/userguide.h"
 #include "model/blockitem.h"
 #include "model/blockkinds.h"
 #include "model/blocknaming.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editlogicdialog.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
 #include "dialogs/highlighter.h"
+#include "dialogs/prompter.h"
 #include "dialogs/truthtabledialog.h"
+#include "dialogs/userguide.h"
 #include "model/blockitem.h"
 #include "model/blockkinds.h"
 #include "model/logicevaluator.h"

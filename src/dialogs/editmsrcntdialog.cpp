@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/editmsrcntdialog.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
+#include "dialogs/prompter.h"
+#include "dialogs/userguide.h"
 #include "model/blockitem.h"
 #include "model/designmodel.h"
 
@@ -19,13 +19,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QStringList &unitNames()
-{
-    static const QStringList names = {QStringLiteral("sec"), QStringLiteral("msec"),
-                                      QStringLiteral("usec"), QStringLiteral("nsec")};
-    return names;
-}
 
 QLabel *buddyLabel(const QString &text, const char *name, QWidget *buddy, QWidget *parent)
 {
@@ -74,9 +67,9 @@ void EditMsrCntDialog::buildForm()
 
     auto *units = new QHBoxLayout;
     const QStringList captions = {tr("&sec"), tr("&msec"), tr("&usec"), tr("&nsec")};
-    for (int i = 0; i < unitNames().size(); ++i) {
+    for (int i = 0; i < MeasureCounterParameters::units().size(); ++i) {
         auto *button = new QRadioButton(captions.at(i), this);
-        button->setObjectName(unitNames().at(i) + QStringLiteral("RadioButton"));
+        button->setObjectName(MeasureCounterParameters::units().at(i) + QStringLiteral("RadioButton"));
         units->addWidget(button);
         m_unitButtons.append(button);
     }
@@ -125,7 +118,7 @@ void EditMsrCntDialog::loadBlock(const BlockItem *block, const DesignModel &mode
     const QString path = m_parameters.path().isEmpty() ? QStringLiteral("log") : m_parameters.path();
     m_groupBox->setChecked(m_parameters.fileSave());
     m_lineEdit->setText(QDir::toNativeSeparators(path));
-    const int unit = int(unitNames().indexOf(m_parameters.unit()));
+    const int unit = int(MeasureCounterParameters::units().indexOf(m_parameters.unit()));
     if (unit >= 0)
         m_unitButtons.at(unit)->setChecked(true);
 }
@@ -138,7 +131,7 @@ MeasureCounterParameters EditMsrCntDialog::shownParameters() const
     shown.setPath(m_lineEdit->text());
     for (int i = 0; i < m_unitButtons.size(); ++i) {
         if (m_unitButtons.at(i)->isChecked())
-            shown.setUnit(unitNames().at(i));
+            shown.setUnit(MeasureCounterParameters::units().at(i));
     }
     return shown;
 }

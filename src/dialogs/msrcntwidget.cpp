@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/msrcntwidget.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/qkovixthread.h"
 #include "device/ratecsv.h"
+#include "dialogs/prompter.h"
 #include "dialogs/rateplotwidget.h"
+#include "dialogs/userguide.h"
 #include "io/safefilewriter.h"
+#include "model/measurecounterparameters.h"
 #include "model/operationerror.h"
 
 #include <QBuffer>
@@ -25,15 +26,6 @@ namespace {
 
 constexpr int counterCount = CounterConfig::counterCount;
 const QString unusedText = QStringLiteral("-----");
-
-int decimalsOf(const QString &unit)
-{
-    if (unit == QLatin1String("usec"))
-        return 3;
-    if (unit == QLatin1String("msec"))
-        return 6;
-    return unit == QLatin1String("sec") ? 9 : 0;
-}
 
 QString numbered(const char *stem, int counter)
 {
@@ -148,7 +140,7 @@ QString MsrCntWidget::formatValue(const QString &unit, quint32 value)
     // Grouped digits: a ten-digit count is read at a glance.
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return locale.toString(shown, 'f', decimalsOf(unit)) + QLatin1Char(' ') + unit;
+    return locale.toString(shown, 'f', MeasureCounterParameters::decimals(unit)) + QLatin1Char(' ') + unit;
 }
 
 void MsrCntWidget::configure(const CounterConfig &config)

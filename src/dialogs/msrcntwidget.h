@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "device/counterconfig.h"
 #include "device/counterrates.h"
 #include "device/operationrunner.h"
+#include "model/counterconfig.h"
 
 #include <QDateTime>
 #include <QDialog>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/netsetupdialog.h"
 
-#include "app/prompter.h"
-#include "app/targetguard.h"
-#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/networksettingstext.h"
 #include "device/operationoutcome.h"
+#include "dialogs/prompter.h"
+#include "dialogs/targetguard.h"
+#include "dialogs/userguide.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

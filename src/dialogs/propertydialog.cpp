@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/propertydialog.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
-#include "model/connectionvalues.h"
+#include "dialogs/prompter.h"
+#include "dialogs/userguide.h"
 #include "model/connectionsettings.h"
+#include "model/connectionvalues.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

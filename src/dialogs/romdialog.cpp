@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/romdialog.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/moduleinterface.h"
+#include "dialogs/prompter.h"
+#include "dialogs/userguide.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/versiondialog.h"
 
-#include "app/prompter.h"
-#include "app/userguide.h"
 #include "device/commandplans.h"
 #include "device/modulestate.h"
+#include "dialogs/prompter.h"
+#include "dialogs/userguide.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/writeprotectdialog.h"
 
-#include "app/userguide.h"
+#include "dialogs/userguide.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

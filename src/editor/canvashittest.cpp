@@ -40,12 +40,7 @@ CanvasGesture CanvasHitTest::pressGesture(const BlockItem &block, const QPoint &
 
 bool CanvasHitTest::isNewBlockKey(const QString &key)
 {
-    static const char *const exact[] = {"PreLogic", "PostLogic", "Input", "NonFnc", "DlyFnc", "CntFnc"};
-    static const char *const prefixes[] = {"MsrCnt", "NIM-OUT", "FeedBack", "PreLabel", "Label"};
-    const auto is = [&](const char *word) { return key == QLatin1String(word); };
-    const auto starts = [&](const char *word) { return key.startsWith(QLatin1String(word)); };
-    return std::any_of(std::begin(exact), std::end(exact), is)
-           || std::any_of(std::begin(prefixes), std::end(prefixes), starts);
+    return BlockKinds::ofTerm(key) != BlockKind::None;
 }
 
 QRect CanvasHitTest::bandRect(const QPoint &press, const QPoint &drop)

@@ -229,7 +229,7 @@ void ProgramWidget::paintEvent(QPaintEvent *event)
     DragWidget::paintEvent(event);
     QPainter painter(this);
     painter.setTransform(m_view.transform());
-    m_painter.paintBackdrop(painter);
+    m_painter.paintBackdrop(painter, m_view.toSheet(QPointF(width(), 0)).x());
     m_painter.paintWires(painter, m_wireMap.wires());
     paintSelectedWire(painter);
     m_painter.paintBlocks(painter, [this](const BlockItem *block) { return m_selection.isHighlighted(block); });

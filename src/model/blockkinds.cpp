@@ -67,6 +67,15 @@ BlockKind BlockKinds::ofTerm(const QString &term)
     return BlockKind::None;
 }
 
+BlockKind BlockKinds::ofGeneratedName(const QString &name)
+{
+    for (const BlockKindTraits &traits : kindTable) {
+        if (!traits.namePrefix.isEmpty() && name.startsWith(traits.namePrefix))
+            return traits.kind;
+    }
+    return BlockKind::None;
+}
+
 const BlockKindTraits &BlockKinds::traits(BlockKind kind)
 {
     return kindTable[static_cast<size_t>(kind)];

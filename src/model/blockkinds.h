@@ -65,6 +65,9 @@ public:
     // Traits of BlockKind::None for a term that names no kind.
     static BlockKind ofTerm(const QString &term);
     static const BlockKindTraits &traits(BlockKind kind);
+    // The first kind whose generated names start like `name` ("DlyFnc3" →
+    // DelayFunction, "Label" → Label); None when no kind names it.
+    static BlockKind ofGeneratedName(const QString &name);
 
     static bool isLogic(BlockKind kind);
     // CntFnc and DlyFnc: their input holds a connection unit.

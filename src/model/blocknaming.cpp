@@ -36,7 +36,7 @@ BlockNaming::Verdict BlockNaming::checkRename(const DesignModel &model, const Bl
 {
     if (!hasValidCharacters(name))
         return Verdict::BadCharacters;
-    const bool reserved = isConnectorName(name) || name.startsWith(QLatin1String("MsrCnt"));
+    const bool reserved = isConnectorName(name) || BlockKinds::ofTerm(name) == BlockKind::MeasureCounter;
     if (reserved && name == block->name())
         return Verdict::Accepted;
     return check(model, name);

@@ -4,6 +4,9 @@
 #include "model/propertytext.h"
 #include "model/timetext.h"
 
+#include <algorithm>
+#include <cmath>
+
 CounterParameters CounterParameters::fromProperty(const QString &property)
 {
     CounterParameters parameters;
@@ -52,6 +55,67 @@ quint32 CounterParameters::subRegister() const
 qint64 CounterParameters::minimumSubNs(int mode)
 {
     return mode == 0 || mode == 1 || hasOscillatorForm(mode) ? TimeText::StepNs : 0;
+}
+
+CounterParameters::Entry CounterParameters::checkEntry(int mode, const Typed &main, const Typed &sub)
+{
+    const double maximum = double(MaxCountNs);
+    const double minimumSub = double(minimumSubNs(mode));
+    const double mainFactor = double(unitFactor(main.unit));
+    const double subFactor = double(unitFactor(sub.unit));
+    bool mainIsNumber = false;
+    bool subIsNumber = false;
+    const double mainNumber = main.number.toDouble(&mainIsNumber);
+    const double subNumber = sub.number.toDouble(&subIsNumber);
+    const double mainNs = mainNumber * mainFactor;
+    const double subNs = subNumber * subFactor;
+    Entry entry;
+    if (!subIsNumber || subNs < minimumSub || subNs > maximum)
+        entry.verdict = Entry::Verdict::SubOutOfRange;
+    else if (!mainIsNumber || mainNumber < 0 || mainNs > maximum)
+        entry.verdict = Entry::Verdict::MainOutOfRange;
+    if (entry.verdict != Entry::Verdict::Accepted) {
+        if (subIsNumber && (subNs < minimumSub || subNs > maximum))
+            entry.sub = std::clamp(subNs, minimumSub, maximum) / subFactor;
+        if (mainIsNumber && mainNumber < 0)
+            entry.main = 0.0;
+        else if (mainIsNumber && mainNs > maximum)
+            entry.main = maximum / mainFactor;
+        return entry;
+    }
+    const auto rounded = [](double number, double factor) -> std::optional<double> {
+        const double value = TimeText::roundTo5(std::trunc(number * factor)) / factor;
+        if (TimeText::formatNumber(value) == TimeText::formatNumber(number))
+            return std::nullopt;
+        return value;
+    };
+    entry.main = rounded(mainNumber, mainFactor);
+    entry.sub = rounded(subNumber, subFactor);
+    if (entry.main || entry.sub)
+        entry.verdict = Entry::Verdict::Rounded;
+    return entry;
+}
+
+CounterParameters::FrequencyFault CounterParameters::checkFrequencyForm(const QString &frequency,
+                                                                        const QString &width, bool duty)
+{
+    bool ok = false;
+    const double hertz = frequency.toDouble(&ok);
+    if (!ok || !(hertz > 0))
+        return FrequencyFault::Frequency;
+    const double value = width.toDouble(&ok);
+    if (!ok || !(value > 0))
+        return FrequencyFault::Width;
+    return duty && value >= 100 ? FrequencyFault::Duty : FrequencyFault::None;
+}
+
+qint64 CounterParameters::frequencyFactor(const QString &unit)
+{
+    if (unit == QLatin1String("MHz"))
+        return 1000000000;
+    if (unit == QLatin1String("KHz"))
+        return 1000000;
+    return 1000;
 }
 
 qint64 CounterParameters::unitFactor(const QString &unit)

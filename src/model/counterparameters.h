@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <optional>
+
 // Parameters of a counter function block (one of the module's timers), as its
 // property text "Mode=%1 MainCnt=%2 SubCnt=%3" with an optional " Disp=%4"
 // stores them. A count is a decimal number followed by "nsec", "usec", "msec"
@@ -23,6 +25,36 @@ public:
         double number = 0;
         QString unit = QStringLiteral("nsec");
     };
+
+    // A time as typed into a field: the number text and its unit.
+    struct Typed
+    {
+        QString number;
+        QString unit;
+    };
+
+    // The main and sub time typed for `mode`, checked as the module takes
+    // them: the sub time from minimumSubNs(mode), both up to MaxCountNs
+    // (the sub time is checked first), then whole 5 ns steps of the
+    // truncated nanoseconds.
+    struct Entry
+    {
+        enum class Verdict { Accepted, SubOutOfRange, MainOutOfRange, Rounded };
+        Verdict verdict = Verdict::Accepted;
+        // The numbers the fields show instead, where a nearest allowed one
+        // exists and differs.
+        std::optional<double> main;
+        std::optional<double> sub;
+    };
+    static Entry checkEntry(int mode, const Typed &main, const Typed &sub);
+
+    // What is wrong with an oscillator typed in its frequency form: a
+    // frequency and a true width (or a duty cycle in percent).
+    enum class FrequencyFault { None, Frequency, Width, Duty };
+    static FrequencyFault checkFrequencyForm(const QString &frequency, const QString &width, bool duty);
+    // Millihertz per unit of a frequency: "Hz", "KHz" or "MHz" (anything
+    // else counts as "Hz").
+    static qint64 frequencyFactor(const QString &unit);
 
     // An empty or unreadable Mode is 0; absent counts are empty.
     static CounterParameters fromProperty(const QString &property);

@@ -3,6 +3,7 @@
 
 #include "model/timetext.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -54,6 +55,24 @@ DelayParameters::Shown DelayParameters::shown() const
             return Shown{QString(m_text).remove(unit), unit};
     }
     return Shown{TimeText::formatNumber(double(TimeText::StepNs) * m_text.toLongLong()), Nano};
+}
+
+DelayParameters::Entry DelayParameters::checkEntry(const Shown &typed)
+{
+    bool isNumber = false;
+    const double number = typed.number.toDouble(&isNumber);
+    const double factor = double(unitFactor(typed.unit));
+    const double ns = std::trunc(number * factor);
+    if (number < 0)
+        return Entry{Entry::Verdict::OutOfRange, 0.0};
+    if (!isNumber)
+        return Entry{Entry::Verdict::OutOfRange, std::nullopt};
+    if (ns > double(MaxDelayNs))
+        return Entry{Entry::Verdict::OutOfRange, double(MaxDelayNs) / factor};
+    const double rounded = TimeText::roundTo5(ns) / factor;
+    if (rounded == number || TimeText::formatNumber(rounded) == TimeText::formatNumber(number))
+        return Entry{};
+    return Entry{Entry::Verdict::Rounded, rounded};
 }
 
 qint64 DelayParameters::unitFactor(const QString &unit)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // The delay of a delay function block, as its property "Delay=%1" stores it:
 // a decimal number followed by "us" or "ns", or a bare count of 5 ns steps.
 // The text is kept as stored, so that an unedited property is written back
@@ -34,6 +36,18 @@ public:
     // The unit found last ("us" before "ns") with the text before it, or a
     // bare step count shown in nanoseconds.
     Shown shown() const;
+
+    // A delay typed into a field, checked as the module takes it: from 0 to
+    // MaxDelayNs in whole 5 ns steps (the typed nanoseconds truncated first).
+    struct Entry
+    {
+        enum class Verdict { Accepted, OutOfRange, Rounded };
+        Verdict verdict = Verdict::Accepted;
+        // The number the field shows instead: the nearest allowed one, or
+        // none for a text that is no number.
+        std::optional<double> corrected;
+    };
+    static Entry checkEntry(const Shown &typed);
 
     // Nanoseconds per unit: 1000 "us", 1 "ns".
     static qint64 unitFactor(const QString &unit);

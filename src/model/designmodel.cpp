@@ -3,15 +3,14 @@
 
 #include "model/blockitem.h"
 
+#include "model/delayedoutput.h"
 #include "model/nim_in.h"
-#include "model/nimfeedbackin.h"
 #include "model/nimfnclabel.h"
 #include "model/nimfunction.h"
 #include "model/nimlabel.h"
 #include "model/nimlabelin.h"
 #include "model/nimmsrcnt.h"
 #include "model/nimnonfnc.h"
-#include "model/nimout.h"
 #include "model/postlogic.h"
 #include "model/prelogic.h"
 #include "model/resourcecounters.h"
@@ -111,7 +110,7 @@ BlockItem *DesignModel::addPassThrough(int id, int sheet, const QString &name)
 
 BlockItem *DesignModel::addFeedBack(int id, int sheet, const QString &name)
 {
-    BlockItem *block = append(m_outputBlocks, new NIMFeedBackIN(id, sheet, name));
+    BlockItem *block = append(m_outputBlocks, new DelayedOutput(id, sheet, name, BlockKind::FeedBack));
     emit labelBlockAdded(block);
     return block;
 }
@@ -197,20 +196,9 @@ BlockItem *DesignModel::addOfKind(BlockKind kind, int id, int sheet, const QStri
 
 BlockItem *DesignModel::newNamed(const QString &prefix, int id, int sheet)
 {
-    const QString name = nextFreeName(prefix);
-    if (name.isEmpty())
-        return nullptr;
-    if (prefix == QLatin1String("Label"))
-        return addLabelIn(id, sheet, name);
-    if (prefix == QLatin1String("FeedBack"))
-        return addFeedBack(id, sheet, name);
-    if (prefix == QLatin1String("DlyFnc") || prefix == QLatin1String("CntFnc"))
-        return addFunction(id, sheet, name);
-    if (prefix == QLatin1String("PstLgc"))
-        return addPostLogic(id, sheet, name);
-    if (prefix == QLatin1String("PreLgc"))
-        return addPreLogic(id, sheet, name);
-    return nullptr;
+    const BlockKind kind = BlockKinds::ofGeneratedName(prefix);
+    const QString name = kind == BlockKind::None ? QString() : nextFreeName(prefix);
+    return name.isEmpty() ? nullptr : addOfKind(kind, id, sheet, name);
 }
 
 QString DesignModel::nextFreeName(const QString &prefix) const
@@ -357,7 +345,7 @@ BlockItem *DesignModel::addNumberedOutput(const QString &prefix, int count, int 
             return nullptr;
     }
     BlockItem *block = measureCounter ? static_cast<BlockItem *>(new NIMMsrCnt(id, sheet, given))
-                                      : new NIMOut(id, sheet, given);
+                                      : new DelayedOutput(id, sheet, given, BlockKind::Output);
     return append(m_outputBlocks, block);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/measurecounterparameters.h"
 
+#include "model/counterparameters.h"
 #include "model/propertytext.h"
 
 MeasureCounterParameters MeasureCounterParameters::fromProperty(const QString &property)
@@ -21,6 +22,18 @@ QString MeasureCounterParameters::toProperty() const
     if (m_unit.isEmpty())
         return QStringLiteral("Mode=%1 FileSave=%2 PATH=%3").arg(m_mode).arg(fileSave, m_path);
     return QStringLiteral("Mode=%1 Unit=%2 FileSave=%3 PATH=%4").arg(m_mode).arg(m_unit, fileSave, m_path);
+}
+
+const QStringList &MeasureCounterParameters::units()
+{
+    return CounterParameters::units();
+}
+
+int MeasureCounterParameters::decimals(const QString &unit)
+{
+    static const int places[] = {9, 6, 3, 0};
+    const int index = int(units().indexOf(unit));
+    return index < 0 ? 0 : places[index];
 }
 
 bool MeasureCounterParameters::isLoggingOn(const QString &fileSave)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Settings of a measure counter block, as its property text
 // "Mode=%1 Unit=%2 FileSave=%3 PATH=%4" (or without Unit when no time unit is
@@ -37,6 +38,12 @@ public:
     void setFileSave(bool on) { m_fileSave = on; }
     QString path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
+
+    // The time units, longest first: "sec", "msec", "usec", "nsec".
+    static const QStringList &units();
+    // Decimal places that show a count of 5 ns steps in `unit` to the step
+    // (0 for "nsec" and for an event count).
+    static int decimals(const QString &unit);
 
     // "0" and "false" are off, every other value (an absent key too) is on.
     static bool isLoggingOn(const QString &fileSave);

@@ -4,7 +4,7 @@
 namespace {
 bool isDelay(const QString &name)
 {
-    return name.startsWith(QLatin1String("DlyFnc"));
+    return BlockKinds::ofGeneratedName(name) == BlockKind::DelayFunction;
 }
 } // namespace
 

@@ -4,7 +4,7 @@
 namespace {
 bool refersToFeedback(const QString &name)
 {
-    return name.startsWith(QLatin1String("FeedBack"));
+    return BlockKinds::isFeedback(BlockKinds::ofTerm(name));
 }
 } // namespace
 

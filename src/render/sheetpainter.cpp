@@ -78,15 +78,16 @@ SheetPainter::SheetPainter(const Sheet &sheet, const DesignModel *design,
 {
 }
 
-void SheetPainter::paintBackdrop(QPainter &painter) const
+void SheetPainter::paintBackdrop(QPainter &painter, int rightEdge) const
 {
+    const int lastBandRight = qMax(rightEdge, kBandRight);
     painter.save();
     painter.setPen(Qt::NoPen);
     for (int column = 0; column < Placement::columnCount; ++column) {
         const int left = Placement::columnX(SheetColumn(column));
         const int right = column + 1 < Placement::columnCount
                               ? Placement::columnX(SheetColumn(column + 1)) - 1
-                              : kBandRight;
+                              : lastBandRight;
         painter.fillRect(QRect(QPoint(left, kBandTop), QPoint(right, kBandBottom)),
                          kBandColours[column]);
     }

@@ -42,7 +42,10 @@ public:
     SheetPainter(const Sheet &sheet, const DesignModel *design,
                  const ConnectionSettings *settings);
 
-    void paintBackdrop(QPainter &painter) const;
+    // rightEdge: where the last band ends when the surface is wider than
+    // the sheet (in sheet pixels); every point right of the last column's
+    // start belongs to that column, so the band may show it.
+    void paintBackdrop(QPainter &painter, int rightEdge = 0) const;
     void paintWires(QPainter &painter, const QList<WireMap::Wire> &wires) const;
     void paintBlocks(QPainter &painter, const Highlight &highlighted = Highlight()) const;
     // The whole sheet, as export and print show it.

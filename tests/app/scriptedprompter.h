@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 #include <QList>
 #include <QStringList>

@@ -429,6 +429,20 @@ private slots:
         QVERIFY(m_window->isEnabled());
     }
 
+    // The design is compiled before the transfer: its expression error ends
+    // the command like a failed operation, with the error's text.
+    void expressionErrorEndsVerify()
+    {
+        openText(TestDocuments::badExpression());
+        run(&DeviceCommands::verify);
+        QVERIFY(!devices().isBusy());
+        QVERIFY2(m_prompter.shown.size() == 2, qPrintable(m_prompter.shown.join(QLatin1Char('#'))));
+        const QString failure = m_prompter.shown.last();
+        QVERIFY2(failure.startsWith(QLatin1String("KaRiX|Verify failed on module 127.0.0.1:"))
+                     && failure.contains(QLatin1String("PreLgc0")),
+                 qPrintable(failure));
+    }
+
     // Cancel at a few seeded points of a slowed download, so that each
     // cancel lands: every round warns of a partial configuration, and
     // Download again completes.

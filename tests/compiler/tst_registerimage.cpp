@@ -2,6 +2,7 @@
 #include "common/testrunner.h"
 #include "compiler/batchwriter.h"
 #include "compiler/imagecapture.h"
+#include "compiler/imageregisters.h"
 #include "compiler/registerimage.h"
 #include "designbuilder.h"
 #include "model/blockitem.h"
@@ -123,6 +124,7 @@ class TestRegisterImage : public QObject
 private slots:
     void emptyDesignWritesOnlyTheModeMask();
     void writesInAscendingAddressOrder();
+    void resendsACompiledImageAlike();
     void assignsUnits_data();
     void assignsUnits();
     void routesPreLogicToTableBits_data();
@@ -178,6 +180,28 @@ void TestRegisterImage::writesInAscendingAddressOrder()
     QList<int> expectedWidths{1, 1, 2};
     expectedWidths << QList<int>(8, 1) << QList<int>(8, 2) << QList<int>(16, 4) << QList<int>(8, 1);
     QCOMPARE(widths, expectedWidths);
+}
+
+// The worker sends compiled bytes; its requests must be those of the compile.
+void TestRegisterImage::resendsACompiledImageAlike()
+{
+    DesignModel model;
+    DesignBuilder design(model);
+    const QList<BlockItem *> units = buildFunctions(design, {"C", "D", "N", "C"});
+    design.nimOutput(0, design.postLogic(QStringLiteral("_A or _B"), {units[0], units[1]}));
+    RecordingWriter compiled;
+    RegisterImage().writeImage(model, compiled);
+    RecordingWriter resent;
+    ImageRegisters::write(ImageCapture::compile(model), resent);
+    QCOMPARE(resent.flushedAfter, compiled.flushedAfter);
+    QCOMPARE(resent.puts.size(), compiled.puts.size());
+    for (qsizetype i = 0; i < compiled.puts.size(); ++i) {
+        const RecordingWriter::Put &want = compiled.puts.at(i);
+        const RecordingWriter::Put &got = resent.puts.at(i);
+        QCOMPARE(got.address, want.address);
+        QCOMPARE(got.width, want.width);
+        QCOMPARE(got.value, want.value);
+    }
 }
 
 void TestRegisterImage::assignsUnits_data()

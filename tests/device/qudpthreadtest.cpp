@@ -159,7 +159,7 @@ std::unique_ptr<ModuleSimulator> QUdpThreadTest::startSim(const SimConfig &confi
 WorkerProbe QUdpThreadTest::download(ModuleSimulator &sim)
 {
     QUdpThread worker;
-    worker.setDesign(&m_design, 0);
+    worker.setImage(m_image, 0);
     WorkerProbe probe;
     probe.run(worker, sim.udpPort());
     return probe;
@@ -178,7 +178,7 @@ void QUdpThreadTest::downloadThenVerifyMatches()
     QCOMPARE(moduleImage(sim->registers()), m_image);
 
     QUdpThread verifier;
-    verifier.setDesign(&m_design, 1);
+    verifier.setImage(m_image, 1);
     WorkerProbe checked;
     checked.run(verifier, sim->udpPort());
     QVERIFY(checked.ok);
@@ -198,7 +198,7 @@ void QUdpThreadTest::changedRegisterGivesFirstMismatch()
     sim->registers().poke(0x3800, byte(0xEE));  // later area: never reached
 
     QUdpThread verifier;
-    verifier.setDesign(&m_design, 1);
+    verifier.setImage(m_image, 1);
     WorkerProbe checked;
     checked.run(verifier, sim->udpPort());
     QVERIFY(!checked.ok);
@@ -252,7 +252,7 @@ void QUdpThreadTest::versionRead()
     QUdpThread worker;
     if (mode == 6) {
         worker.setRomInfoRead(true);
-        worker.setDesign(&m_design, 0);
+        worker.setImage(m_image, 0);
     } else {
         worker.setVersionRead(mode);
     }
@@ -272,7 +272,7 @@ void QUdpThreadTest::romInfoReadComparesWithDesign()
     for (int round = 0; round < 2; ++round) {
         QUdpThread worker;
         worker.setRomInfoRead(true);
-        worker.setDesign(&m_design, 0);
+        worker.setImage(m_image, 0);
         WorkerProbe probe;
         probe.run(worker, sim->udpPort());
         QVERIFY(probe.ok);
@@ -455,7 +455,7 @@ void QUdpThreadTest::initialiseRomReportsPages()
     init.addCommand(commentArea, QByteArray(commentAreaSize, '\0'), false);
     init.addCommand(bootPage, byte(0), true);
     init.setRomCommand(romCommentCommand, 0);
-    init.setDesign(&empty, 0);
+    init.setImage(ImageCapture::compile(empty), 0);
     WorkerProbe probe;
     probe.run(init, sim->udpPort());
     QVERIFY2(probe.ok, qPrintable(probe.error()));
@@ -568,7 +568,7 @@ void QUdpThreadTest::cancelDuringDownload()
     config.faults.replyDelayMs = 20;
     auto sim = startSim(config);
     QUdpThread worker;
-    worker.setDesign(&m_design, 0);
+    worker.setImage(m_image, 0);
     WorkerProbe probe;
     probe.run(worker, sim->udpPort(), 1, 10000, [&worker](int) { worker.cancel(); });
     QVERIFY(probe.finished);
@@ -586,7 +586,7 @@ void QUdpThreadTest::simulatorStoppedMidDownload()
     auto sim = startSim(config);
     ModuleSimulator *running = sim.get();
     QUdpThread worker;
-    worker.setDesign(&m_design, 0);
+    worker.setImage(m_image, 0);
     WorkerProbe probe;
     bool stopped = false;
     probe.run(worker, sim->udpPort(), 1, 10000, [&](int value) {
@@ -611,7 +611,7 @@ void QUdpThreadTest::faultPatternDownloadAndVerify()
     const WorkerProbe loaded = download(*sim);
     QVERIFY2(loaded.ok, qPrintable(loaded.error()));
     QUdpThread verifier;
-    verifier.setDesign(&m_design, 1);
+    verifier.setImage(m_image, 1);
     WorkerProbe checked;
     checked.run(verifier, sim->udpPort(), 1, 60000);
     QVERIFY2(checked.ok, qPrintable(checked.error()));

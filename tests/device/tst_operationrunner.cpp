@@ -73,12 +73,12 @@ private slots:
         QFETCH(bool, spoil);
         OperationRunner runner;
         const ConnectionSettings settings = loopback(m_sim->udpPort());
-        QVERIFY(runToEnd(runner, CommandPlans::download(m_design), settings).succeeded());
+        QVERIFY(runToEnd(runner, downloadPlan(), settings).succeeded());
         if (spoil) {
             const QByteArray byte = m_sim->registers().peek(tableArea + 0x900, 1);
             m_sim->registers().poke(tableArea + 0x900, QByteArray(1, char(~byte.at(0))));
         }
-        const OperationResult result = runToEnd(runner, CommandPlans::verify(m_design), settings);
+        const OperationResult result = runToEnd(runner, verifyPlan(), settings);
         QVERIFY(result.compared);
         QVERIFY2(result.errorText.isEmpty(), qPrintable(result.errorText));
         QCOMPARE(result.matched(), !spoil);
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(m_sim->start());
         OperationRunner runner;
         const OperationResult result =
-            runToEnd(runner, CommandPlans::download(m_design), loopback(m_sim->udpPort()));
+            runToEnd(runner, downloadPlan(), loopback(m_sim->udpPort()));
         QVERIFY2(result.succeeded(), qPrintable(result.errorText));
         QCOMPARE(qint64(result.link.requests()), m_sim->stats().requests.load());
         QCOMPARE(qint64(result.link.retries()),
@@ -137,11 +137,11 @@ private slots:
                 runner.cancel();
         });
         const ConnectionSettings settings = loopback(m_sim->udpPort());
-        const OperationResult cancelled = runToEnd(runner, CommandPlans::download(m_design), settings);
+        const OperationResult cancelled = runToEnd(runner, downloadPlan(), settings);
         QVERIFY(cancelled.cancelled);
         QVERIFY(!cancelled.succeeded());
         runner.disconnect();
-        QVERIFY(runToEnd(runner, CommandPlans::download(m_design), settings).succeeded());
+        QVERIFY(runToEnd(runner, downloadPlan(), settings).succeeded());
         QCOMPARE(moduleImage(m_sim->registers()), ImageCapture::compile(m_design));
     }
 
@@ -150,7 +150,7 @@ private slots:
         OperationRunner runner;
         const ConnectionSettings settings = loopback(m_sim->udpPort());
         QSignalSpy finished(&runner, &OperationRunner::finished);
-        QVERIFY(runner.start(CommandPlans::download(m_design), settings));
+        QVERIFY(runner.start(downloadPlan(), settings));
         QVERIFY(!runner.start(CommandPlans::versionRead(), settings));
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.count(), 1);
@@ -158,6 +158,12 @@ private slots:
 
 private:
     std::unique_ptr<ModuleSimulator> m_sim;
+    OperationPlan downloadPlan() const
+    {
+        return CommandPlans::download(ImageCapture::compile(m_design));
+    }
+    OperationPlan verifyPlan() const { return CommandPlans::verify(ImageCapture::compile(m_design)); }
+
     DesignModel m_design;
 };
 

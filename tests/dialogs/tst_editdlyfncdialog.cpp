@@ -3,8 +3,8 @@
 #include "common/testrunner.h"
 #include "dialogdriver.h"
 #include "dialogs/editdlyfncdialog.h"
-#include "model/blockitem.h"
 #include "io/designdocument.h"
+#include "model/blockitem.h"
 #include "model/designmodel.h"
 
 #include <QComboBox>
@@ -79,14 +79,9 @@ void TestEditDlyFncDialog::checksDelay_data()
         "Invalid Setting|Because it is necessary to set Delay time by a unit for 5ns, %1 is rounded off and becomes %2");
     QTest::newRow("largest") << "us" << "40.48" << "" << "Delay=40.48us";
     QTest::newRow("above the range") << "us" << "40.485" << range << "40.48";
-    QTest::newRow("above in ns") << "ns" << "40485" << range << "40480";
-    QTest::newRow("negative") << "ns" << "-1" << range << "0";
     QTest::newRow("not a number") << "ns" << "abc" << range << "abc";
     QTest::newRow("12 ns rounded") << "ns" << "12" << rounding.arg("12", "10") << "10";
-    QTest::newRow("12.5 ns rounded") << "ns" << "12.5" << rounding.arg("12.5", "10") << "10";
     QTest::newRow("fraction of us rounded") << "us" << "0.0123" << rounding.arg("0.0123", "0.01") << "0.01";
-    QTest::newRow("100 ns") << "ns" << "100" << "" << "Delay=100ns";
-    QTest::newRow("zero") << "us" << "0" << "" << "Delay=0us";
 }
 
 void TestEditDlyFncDialog::checksDelay()

@@ -2,15 +2,14 @@
 #include "common/testrunner.h"
 
 #include "model/blockimages.h"
+#include "model/delayedoutput.h"
 #include "model/nim_in.h"
-#include "model/nimfeedbackin.h"
 #include "model/nimfnclabel.h"
 #include "model/nimfunction.h"
 #include "model/nimlabel.h"
 #include "model/nimlabelin.h"
 #include "model/nimmsrcnt.h"
 #include "model/nimnonfnc.h"
-#include "model/nimout.h"
 #include "model/postlogic.h"
 #include "model/prelogic.h"
 
@@ -30,13 +29,13 @@ BlockFactory factoryFor(const QString &className)
         {"NIMLabelIN", [](const QString &n) { return new NIMLabelIN(0, 0, n); }},
         {"NIMLabel", [](const QString &n) { return new NIMLabel(0, 0, n); }},
         {"NIMFncLabel", [](const QString &n) { return new NIMFncLabel(0, 0, n); }},
-        {"NIMFeedBackIN", [](const QString &n) { return new NIMFeedBackIN(0, 0, n); }},
+        {"FeedBack output", [](const QString &n) { return new DelayedOutput(0, 0, n, BlockKind::FeedBack); }},
         {"PreLogic", [](const QString &n) { return new PreLogic(0, 0, n); }},
         {"PostLogic", [](const QString &n) { return new PostLogic(0, 0, n); }},
         {"NIMFunction", [](const QString &n) { return new NIMFunction(0, 0, n); }},
         {"NIMNonFnc", [](const QString &n) { return new NIMNonFnc(0, 0, n); }},
         {"NIMMsrCnt", [](const QString &n) { return new NIMMsrCnt(0, 0, n); }},
-        {"NIMOut", [](const QString &n) { return new NIMOut(0, 0, n); }},
+        {"NIM output", [](const QString &n) { return new DelayedOutput(0, 0, n, BlockKind::Output); }},
     };
     return factories.value(className);
 }
@@ -100,7 +99,7 @@ void BlockItemTest::construction_data()
     QTest::newRow("pre label ref") << "NIMLabel" << "Label0" << "PreLabel0" << "Label0" << "Label0" << QSize(110, 28);
     QTest::newRow("feedback ref") << "NIMLabel" << "FeedBack1" << "FeedBack1" << "FeedBack1" << "FeedBack1" << QSize(110, 28);
     QTest::newRow("function label") << "NIMFncLabel" << "Label2" << "Label2" << "Label2" << "Label2" << QSize(110, 28);
-    QTest::newRow("feedback") << "NIMFeedBackIN" << "FeedBack0" << "FeedBack"
+    QTest::newRow("feedback") << "FeedBack output" << "FeedBack0" << "FeedBack"
                               << "Delay 45ns     FeedBack0" << "FeedBack0" << QSize(176, 32);
     QTest::newRow("pre logic") << "PreLogic" << "PreLgc0" << "PreLogic" << "PreLgc0" << "PreLgc0" << QSize(110, 60);
     QTest::newRow("post logic") << "PostLogic" << "PstLgc3" << "PostLogic" << "PstLgc3" << "PstLgc3" << QSize(110, 60);
@@ -108,9 +107,9 @@ void BlockItemTest::construction_data()
     QTest::newRow("delay") << "NIMFunction" << "DlyFnc1" << "DlyFnc" << "DlyFnc1" << "DlyFnc1" << QSize(110, 32);
     QTest::newRow("pass through") << "NIMNonFnc" << "NonFnc0" << "NonFnc" << "" << "NonFnc0" << QSize(110, 8);
     QTest::newRow("measure counter") << "NIMMsrCnt" << "MsrCnt2" << "MsrCnt2" << "MsrCnt2" << "MsrCnt2" << QSize(176, 28);
-    QTest::newRow("output") << "NIMOut" << "NIM-OUT5" << "NIM-OUT5"
+    QTest::newRow("output") << "NIM output" << "NIM-OUT5" << "NIM-OUT5"
                             << "Delay 85ns     NIM-OUT5" << "NIM-OUT5" << QSize(176, 32);
-    QTest::newRow("short output name padded") << "NIMOut" << "OUT" << "OUT        "
+    QTest::newRow("short output name padded") << "NIM output" << "OUT" << "OUT        "
                                               << "Delay 85ns     OUT        " << "OUT        " << QSize(176, 32);
 }
 
@@ -138,11 +137,11 @@ void BlockItemTest::userNameCaption_data()
 
     QTest::newRow("plain block") << "NIMFunction" << "Trigger" << "Trigger";
     QTest::newRow("pass through") << "NIMNonFnc" << "Veto" << "Veto";
-    QTest::newRow("output, one letter") << "NIMOut" << "A" << "Delay 85ns     A          ";
-    QTest::newRow("output, 7 letters") << "NIMOut" << "ABCDEFG" << "Delay 85ns     ABCDEFG    ";
-    QTest::newRow("output, 8 letters") << "NIMOut" << "ABCDEFGH" << "Delay 85ns     ABCDEFGH";
-    QTest::newRow("feedback, 8 letters") << "NIMFeedBackIN" << "ABCDEFGH" << "Delay 45ns     ABCDEFGH   ";
-    QTest::newRow("feedback, 9 letters") << "NIMFeedBackIN" << "ABCDEFGHI" << "Delay 45ns     ABCDEFGHI";
+    QTest::newRow("output, one letter") << "NIM output" << "A" << "Delay 85ns     A          ";
+    QTest::newRow("output, 7 letters") << "NIM output" << "ABCDEFG" << "Delay 85ns     ABCDEFG    ";
+    QTest::newRow("output, 8 letters") << "NIM output" << "ABCDEFGH" << "Delay 85ns     ABCDEFGH";
+    QTest::newRow("feedback, 8 letters") << "FeedBack output" << "ABCDEFGH" << "Delay 45ns     ABCDEFGH   ";
+    QTest::newRow("feedback, 9 letters") << "FeedBack output" << "ABCDEFGHI" << "Delay 45ns     ABCDEFGHI";
 }
 
 void BlockItemTest::userNameCaption()
@@ -151,7 +150,7 @@ void BlockItemTest::userNameCaption()
     QFETCH(QString, userName);
     QFETCH(QString, caption);
 
-    std::unique_ptr<BlockItem> block(factoryFor(className)(className == "NIMOut" ? "NIM-OUT1" : "X0"));
+    std::unique_ptr<BlockItem> block(factoryFor(className)(className == "NIM output" ? "NIM-OUT1" : "X0"));
     const QString name = block->name();
     block->setUserName(userName);
     QCOMPARE(block->caption(), caption);
@@ -166,12 +165,12 @@ void BlockItemTest::userNameCaption()
 
 void BlockItemTest::delayedNameIsCutBack()
 {
-    NIMOut output(3, 0, "Delay 85ns     NIM-OUT2");
+    DelayedOutput output(3, 0, "Delay 85ns     NIM-OUT2", BlockKind::Output);
     QCOMPARE(output.name(), QString("NIM-OUT2"));
     QCOMPARE(output.term(), QString("NIM-OUT2"));
     QCOMPARE(output.caption(), QString("Delay 85ns     NIM-OUT2"));
 
-    NIMFeedBackIN feedback(1, 0, "Delay 45ns     FeedBack4");
+    DelayedOutput feedback(1, 0, "Delay 45ns     FeedBack4", BlockKind::FeedBack);
     QCOMPARE(feedback.name(), QString("FeedBack4"));
     QCOMPARE(feedback.caption(), QString("Delay 45ns     FeedBack4"));
 }
@@ -344,7 +343,7 @@ void BlockItemTest::portRange_data()
 
     QTest::newRow("function port 0") << "NIMFunction" << 0 << 0;
     QTest::newRow("function port 1") << "NIMFunction" << 1 << -1;
-    QTest::newRow("output port 1") << "NIMOut" << 1 << -1;
+    QTest::newRow("output port 1") << "NIM output" << 1 << -1;
     QTest::newRow("label port 1") << "NIMLabelIN" << 1 << -1;
     QTest::newRow("counter SRC") << "NIMMsrCnt" << 1 << 1;
     QTest::newRow("counter port 2") << "NIMMsrCnt" << 2 << -1;

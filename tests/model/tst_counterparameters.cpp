@@ -7,6 +7,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+Q_DECLARE_METATYPE(CounterParameters::Entry::Verdict)
+Q_DECLARE_METATYPE(CounterParameters::FrequencyFault)
+
 class TestCounterParameters : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,10 @@ private slots:
     void oscillatorFormFromFrequency();
     void oscillatorFormRoundTrip();
     void randomValuesRoundTrip();
+    void checksEntry_data();
+    void checksEntry();
+    void checksFrequencyForm_data();
+    void checksFrequencyForm();
 };
 
 void TestCounterParameters::readsProperty()
@@ -118,6 +125,76 @@ void TestCounterParameters::randomValuesRoundTrip()
         const CounterParameters::Time shown = CounterParameters::loadTime(value.mainCount());
         QCOMPARE(CounterParameters::timeText(shown), value.mainCount());
     }
+}
+
+void TestCounterParameters::checksEntry_data()
+{
+    using Verdict = CounterParameters::Entry::Verdict;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<QString>("mainUnit");
+    QTest::addColumn<QString>("sub"); // in nsec
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<QString>("corrected"); // main and sub shown instead, "-" for none
+    QTest::newRow("mode 0 refuses sub 0") << 0 << "100" << "nsec" << "0" << Verdict::SubOutOfRange << "- 5";
+    QTest::newRow("mode 2 accepts sub 0") << 2 << "100" << "nsec" << "0" << Verdict::Accepted << "- -";
+    QTest::newRow("mode 9 refuses sub 0") << 9 << "100" << "nsec" << "0" << Verdict::SubOutOfRange << "- 5";
+    QTest::newRow("sub above 21.48 s") << 3 << "1" << "nsec" << "21474836480" << Verdict::SubOutOfRange
+                                      << "- 21474836475";
+    QTest::newRow("21 sec accepted") << 1 << "21" << "sec" << "10" << Verdict::Accepted << "- -";
+    QTest::newRow("21.5 sec set to the maximum") << 1 << "21.5" << "sec" << "10" << Verdict::MainOutOfRange
+                                                 << "21.474836475 -";
+    QTest::newRow("negative main set to 0") << 4 << "-1" << "usec" << "10" << Verdict::MainOutOfRange << "0 -";
+    QTest::newRow("sub not a number") << 3 << "10" << "nsec" << "x" << Verdict::SubOutOfRange << "- -";
+    QTest::newRow("main not a number") << 3 << "x" << "nsec" << "10" << Verdict::MainOutOfRange << "- -";
+    QTest::newRow("12 becomes 10") << 2 << "12" << "nsec" << "0" << Verdict::Rounded << "10 -";
+    QTest::newRow("13 becomes 15") << 2 << "13" << "nsec" << "0" << Verdict::Rounded << "15 -";
+    QTest::newRow("12.5 becomes 10") << 2 << "12.5" << "nsec" << "0" << Verdict::Rounded << "10 -";
+    QTest::newRow("both rounded") << 2 << "12" << "nsec" << "13" << Verdict::Rounded << "10 15";
+    QTest::newRow("fraction of a microsecond") << 7 << "1.5" << "usec" << "20" << Verdict::Accepted << "- -";
+    QTest::newRow("fraction of a nanosecond in usec") << 7 << "0.0123" << "usec" << "20" << Verdict::Rounded
+                                                      << "0.01 -";
+}
+
+void TestCounterParameters::checksEntry()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, main);
+    QFETCH(QString, mainUnit);
+    QFETCH(QString, sub);
+    QFETCH(CounterParameters::Entry::Verdict, verdict);
+    QFETCH(QString, corrected);
+    const auto entry = CounterParameters::checkEntry(mode, {main, mainUnit}, {sub, QStringLiteral("nsec")});
+    const auto shown = [](const std::optional<double> &value) {
+        return value ? TimeText::formatNumber(*value) : QStringLiteral("-");
+    };
+    QCOMPARE(entry.verdict, verdict);
+    QCOMPARE(shown(entry.main) + " " + shown(entry.sub), corrected);
+}
+
+void TestCounterParameters::checksFrequencyForm_data()
+{
+    using Fault = CounterParameters::FrequencyFault;
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<bool>("duty");
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("valid duty") << "1" << "99.9" << true << Fault::None;
+    QTest::newRow("no frequency") << "0" << "50" << true << Fault::Frequency;
+    QTest::newRow("frequency not a number") << "x" << "50" << true << Fault::Frequency;
+    QTest::newRow("no duty") << "1" << "0" << true << Fault::Width;
+    QTest::newRow("full duty") << "1" << "100" << true << Fault::Duty;
+    QTest::newRow("true width above 100 ns") << "1" << "100" << false << Fault::None;
+    QTest::newRow("negative true width") << "1" << "-3" << false << Fault::Width;
+}
+
+void TestCounterParameters::checksFrequencyForm()
+{
+    QFETCH(QString, frequency);
+    QFETCH(QString, width);
+    QFETCH(bool, duty);
+    QFETCH(CounterParameters::FrequencyFault, fault);
+    QCOMPARE(CounterParameters::checkFrequencyForm(frequency, width, duty), fault);
 }
 
 KARIX_TEST(TestCounterParameters)

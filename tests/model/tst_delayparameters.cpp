@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/testrunner.h"
 #include "model/delayparameters.h"
+#include "model/timetext.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+Q_DECLARE_METATYPE(DelayParameters::Entry::Verdict)
 
 class TestDelayParameters : public QObject
 {
@@ -13,6 +16,8 @@ private slots:
     void readsProperty_data();
     void readsProperty();
     void randomValuesRoundTrip();
+    void checksEntry_data();
+    void checksEntry();
 };
 
 void TestDelayParameters::readsProperty_data()
@@ -55,6 +60,37 @@ void TestDelayParameters::randomValuesRoundTrip()
         QCOMPARE(DelayParameters::fromProperty(property).toProperty(), property);
         QCOMPARE(DelayParameters::fromNumber(value.shown().number.toDouble(), value.shown().unit), value);
     }
+}
+
+void TestDelayParameters::checksEntry_data()
+{
+    using Verdict = DelayParameters::Entry::Verdict;
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<QString>("corrected"); // empty: none
+    QTest::newRow("largest") << "us" << "40.48" << Verdict::Accepted << "";
+    QTest::newRow("zero") << "us" << "0" << Verdict::Accepted << "";
+    QTest::newRow("100 ns") << "ns" << "100" << Verdict::Accepted << "";
+    QTest::newRow("above the range") << "us" << "40.485" << Verdict::OutOfRange << "40.48";
+    QTest::newRow("above in ns") << "ns" << "40485" << Verdict::OutOfRange << "40480";
+    QTest::newRow("negative") << "ns" << "-1" << Verdict::OutOfRange << "0";
+    QTest::newRow("not a number") << "ns" << "abc" << Verdict::OutOfRange << "";
+    QTest::newRow("12 ns") << "ns" << "12" << Verdict::Rounded << "10";
+    QTest::newRow("12.5 ns") << "ns" << "12.5" << Verdict::Rounded << "10";
+    QTest::newRow("13 ns") << "ns" << "13" << Verdict::Rounded << "15";
+    QTest::newRow("fraction of us") << "us" << "0.0123" << Verdict::Rounded << "0.01";
+}
+
+void TestDelayParameters::checksEntry()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, number);
+    QFETCH(DelayParameters::Entry::Verdict, verdict);
+    QFETCH(QString, corrected);
+    const DelayParameters::Entry entry = DelayParameters::checkEntry({number, unit});
+    QCOMPARE(entry.verdict, verdict);
+    QCOMPARE(entry.corrected ? TimeText::formatNumber(*entry.corrected) : QString(), corrected);
 }
 
 KARIX_TEST(TestDelayParameters)

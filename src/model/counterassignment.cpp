@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "counterassignment.h"
+#include "model/counterassignment.h"
 
 #include "model/blockitem.h"
 #include "model/designmodel.h"

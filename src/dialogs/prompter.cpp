@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 #include <QInputDialog>
 #include <QTimer>

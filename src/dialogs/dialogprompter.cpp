@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogprompter.h"
+#include "dialogs/dialogprompter.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/helpwindow.h"
 #include "app/scriptedprompter.h"
-#include "app/userguide.h"
 #include "common/testrunner.h"
 #include "dialogs/drcdialog.h"
+#include "dialogs/helpwindow.h"
 #include "dialogs/netsetupdialog.h"
 #include "dialogs/propertydialog.h"
+#include "dialogs/userguide.h"
 #include "dialogs/writeprotectdialog.h"
 #include "model/connectionsettings.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/targetguard.h"
+#include "dialogs/targetguard.h"
 
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 bool TargetGuard::approve(const QString &operation, const QString &target, Prompter &prompter,
                           QWidget *parent) const

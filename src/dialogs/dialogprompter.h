@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/prompter.h"
+#include "dialogs/prompter.h"
 
 // The real boxes: QMessageBox and QInputDialog, run modally.
 class DialogPrompter : public Prompter

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/userguide.h"
+#include "dialogs/userguide.h"
 
-#include "app/helpwindow.h"
+#include "dialogs/helpwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
