@@ -9,10 +9,346 @@
     </message>
 </context>
 <context>
+    <name>BlockEditing</name>
+    <message>
+        <source>select port</source>
+        <translation type="unfinished">Port wählen</translation>
+    </message>
+</context>
+<context>
+    <name>BlockMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished">&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation type="unfinished">&amp;Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>BlockText</name>
+    <message>
+        <source>1-shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1-shot retrig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delayed 1-shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delayed 1-shot retrig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>debounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>debounce retrig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delay retrig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oscillator (enable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user gate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>while true</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rising to rising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>edge to edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gate time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refers to %1 on sheet %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold name: no expression yet. Double-click to enter one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>run the design rule check and print its report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the report exactly as the DRC window shows it. Exit code 0 when it reads
+&quot;No error detected.&quot;, 3 when there are warnings only, 1 when there are errors.
+An entry the reader had to rename, move or leave out (the loaded design then
+differs from the file) is an error, listed first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliArguments</name>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option %1 takes no value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option %1 needs a value (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliCommand</name>
+    <message>
+        <source>Usage: karix-cli %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+(karix-cli %1 --help shows every option)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing argument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliReporter</name>
+    <message>
+        <source>karix-cli: Cannot write to standard output: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: </source>
         <translation>Aufruf: </translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>print the result as one JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+(karix-cli --help lists the commands)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+
+Checks, compiles, downloads and verifies KaRiX designs and operates the
+module from scripts, with the same rules and texts as the KaRiX program.
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Every command accepts --help and --json. Module commands take the connection
+options -h ADDRESS, -u UDP-PORT, -t TCP-PORT and -o SECONDS; when absent, the
+values stored in the design document are used, else the defaults (the
+module&apos;s factory address, UDP 4660, TCP 24, 1 second).
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>karix-cli --version prints the version of this program and its commit.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    success: design clean, registers match, operation done
+  1    failed: design errors, verify mismatch, expression error, file not written
+  2    bad arguments, or a document that is missing, unreadable or invalid
+  3    the design rule check found warnings only (download needs --force)
+  4    the module did not answer, or a transfer failed
+  5    the module refused: write-protected, or its firmware lacks the feature
+  130  interrupted by Ctrl-C (a running download is cancelled cleanly)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompileCommand</name>
+    <message>
+        <source>compute the register image of a design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN [-o FILE] [--hex]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the 8292 bytes the module receives on a download, in address order:
+0x0004..0x0067, then 0x2000..0x3FFF. Without -o they go to standard output
+(refused on a terminal unless --hex). An error in a logic expression prints the
+evaluator&apos;s message with the block&apos;s name and exits with 1. With --json and
+no -o the image is given as a hexadecimal string in the field &quot;image&quot;.
+-o replaces a regular file only when the image is complete; a device or FIFO
+is written through, never replaced. The design itself is refused as FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write the image to FILE (&quot;-&quot;: standard output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text dump with register addresses instead of raw bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refusing to write raw bytes to a terminal: give -o FILE or --hex.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refusing to overwrite the design %1 with its image: give another -o FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes written to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionOptions</name>
+    <message>
+        <source>ADDRESS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>module address (IPv4 or IPv6)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP port of the register protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP port of the counter stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time-out per request, %1 to %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -39,14 +375,175 @@
     </message>
 </context>
 <context>
+    <name>CounterWatcher</name>
+    <message>
+        <source>Connection timed out</source>
+        <translation type="unfinished">Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Waiting for data ...</source>
+        <translation type="unfinished">Warte auf Daten ...</translation>
+    </message>
+    <message>
+        <source>Connection closed by server</source>
+        <translation type="unfinished">Verbindung vom Server geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation type="unfinished">Verbindung geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>CountersCommand</name>
+    <message>
+        <source>start/stop measure counters and print their values as they arrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a DESIGN the counters get its names and units (values in nsec, usec,
+msec or sec); without one the raw counts of 5 ns are shown. --start and
+--stop switch counters 0..3 on the module first; given alone they end the
+command. Otherwise the stream is shown for --duration seconds, or until
+Ctrl-C (exit 130). --log DIR appends every value to one CSV file per counter,
+named and formatted as the counter window does. While output is slow only the
+latest value of each counter is shown. When more than half of the last %1
+records are bad the command ends with &quot;The counter stream is not
+understood&quot; (exit 4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N,..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start these counters (0..3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop these counters (0..3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the stream this long, then end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log the values to CSV files in DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid counter list for --%1 (0 to 3 expected): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid duration (whole seconds expected): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--log needs a directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MsrCnt%1 stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MsrCnt%1 started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The MsrCnt data cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignCheckDock</name>
+    <message>
+        <source>1 error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download refused: the design has %1. Correct them and download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design Check — %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignCommand</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesignLoader</name>
     <message>
         <source>File specified in %1 is not a valid XML file for KaRiX.</source>
-        <translation type="vanished">Die in %1 angegebene Datei ist keine gültige XML-Datei für KaRiX.</translation>
+        <translation>Die in %1 angegebene Datei ist keine gültige XML-Datei für KaRiX.</translation>
     </message>
     <message>
         <source>The loaded file is not correct. Some setting is ignored.</source>
-        <translation type="vanished">Die geladene Datei ist nicht korrekt. Einige Einstellungen werden ignoriert.</translation>
+        <translation>Die geladene Datei ist nicht korrekt. Einige Einstellungen werden ignoriert.</translation>
+    </message>
+    <message>
+        <source>No design document given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -170,6 +667,10 @@
         <source>This erases all %1 ROM pages and their comments and makes page 0 the boot page.</source>
         <translation>Dies löscht alle %1 ROM-Seiten samt ihren Kommentaren und macht Seite 0 zur Boot-Seite.</translation>
     </message>
+    <message>
+        <source>After each download, read the module back and compare it with the design</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogCanvasPrompts</name>
@@ -281,6 +782,10 @@ They are kept in %2.</source>
         <translation>Die ungespeicherten Änderungen können nicht wiederhergestellt werden:
 %1
 Sie bleiben in %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -736,6 +1241,91 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>draw the sheets of a design as PDF, SVG or PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN --format pdf|svg|png [--sheet N] -o OUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws the sheets as the program shows them. PDF: one page per sheet, each
+under a title line with the file name, the sheet name and the date. PNG and
+SVG: one file per sheet, named OUT with &quot;-N&quot; before the suffix (N counted
+from 1), or OUT itself when one sheet is drawn. --sheet N draws sheet N only.
+Without --format the suffix of OUT chooses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pdf, svg or png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only sheet N, counted from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <translation type="unfinished">OUT</translation>
+    </message>
+    <message>
+        <source>the file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the file to write with -o OUT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The format must be pdf, svg or png.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design has sheets 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sheet(s) written to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Export Sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF, one page per sheet (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KaRiX</source>
+        <translation type="unfinished">KaRiX</translation>
+    </message>
+    <message>
+        <source>%1: export writes .pdf, .svg or .png files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GeneratorOption</name>
     <message>
         <source>&quot;%1&quot; does not have the form the option expects.</source>
@@ -1035,12 +1625,286 @@ Messzähler</translation>
         <source>&amp;User Guide</source>
         <translation>&amp;Benutzerhandbuch</translation>
     </message>
+    <message>
+        <source>Start a new, empty design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a design file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the design to its file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the design to a new file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current sheet as a PNG, SVG or PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export A&amp;ll Sheets...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save every sheet: one PDF page or one picture file per sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the sheets, with a preview first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or change the module&apos;s write protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the design and write it into the module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the module&apos;s four measure counters live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window and quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the change last undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected blocks and put them on the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the selected blocks on the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the blocks on the clipboard to this sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected blocks or wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select every block of this sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an empty sheet after the last one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give this sheet another name (or double-click its tab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to Sheet ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a sheet from a list, narrowed by typing part of its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the sheet to the right (after the last, the first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the sheet to the left (before the first, the last)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the design for unconnected and unused ports; double-click a finding to see its block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the module&apos;s registers and compare them with the design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the sheets larger (also Ctrl+mouse wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the sheets smaller (also Ctrl+mouse wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the sheets at 100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom so that the whole sheet fits the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the module&apos;s address, ports and time-out for this design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the network settings stored in the module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store the module&apos;s current configuration in one of its ROM pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a configuration from one of the module&apos;s ROM pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the ROM page the module loads when it starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase the module&apos;s ROM pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Simulate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulate the compiled design with chosen input signals and show the waveforms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and read the module&apos;s firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenuWidget</name>
+    <message>
+        <source>One of the module&apos;s ten inputs. Drag it onto a sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A logic expression over inputs and feedback paths. Drag it onto a sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outputs of the pre-logic that the functions can take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A timer: one-shot, delayed one-shot, debounce, delay or oscillator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A delay line in 5 ns steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pass-through: the signal goes on unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A logic expression over the functions&apos; outputs. Drag it onto a sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs of the post-logic; every function takes one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A measure counter: counts times or events, shown live.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A NIM output of the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A feedback path: a post-logic result back into the pre-logic.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback paths that the pre-logic can still read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A label: carries a signal to another sheet or column by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1/%2): %1 of the module&apos;s %2 are free; a greyed item has none left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModuleCommand</name>
+    <message>
+        <source> (give -h ADDRESS)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModuleSession</name>
     <message>
         <source>The Register is write-protected.</source>
         <translation type="vanished">Die Register sind schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1168,39 +2032,39 @@ Messzähler</translation>
     <name>NIMActionCopy</name>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
+        <translation type="vanished">&amp;Kopieren</translation>
     </message>
 </context>
 <context>
     <name>NIMActionCut</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+        <translation type="vanished">&amp;Ausschneiden</translation>
     </message>
 </context>
 <context>
     <name>NIMActionDelete</name>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation type="vanished">&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>NIMActionEdit</name>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
+        <translation type="vanished">&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>select port</source>
-        <translation>Port wählen</translation>
+        <translation type="vanished">Port wählen</translation>
     </message>
 </context>
 <context>
     <name>NIMActionRename</name>
     <message>
         <source>&amp;Rename</source>
-        <translation>&amp;Umbenennen</translation>
+        <translation type="vanished">&amp;Umbenennen</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +2082,70 @@ Messzähler</translation>
     <message>
         <source>&quot;%1&quot; cannot be used or it is already in use.</source>
         <translation>„%1“ ist nicht erlaubt oder schon vergeben.</translation>
+    </message>
+</context>
+<context>
+    <name>NetSetupCommand</name>
+    <message>
+        <source>read or write the network settings in the module&apos;s EEPROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without --new-address the settings block is read and printed. With it, the
+new IPv4 address and ports (default 24 and 4660) are written, then read back.
+Writing needs the module&apos;s set-up DIP switch ON; switch it OFF and restart the
+module afterwards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADDRESS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new IPv4 address of the module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new TCP port of the counter stream (default 24)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new UDP port of the register protocol (default 4660)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is invalid address.</source>
+        <translation type="unfinished"> ist keine gültige Adresse.</translation>
+    </message>
+    <message>
+        <source> is invalid port.</source>
+        <translation type="unfinished"> ist kein gültiger Port.</translation>
+    </message>
+    <message>
+        <source>New ports are written together with --new-address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Succeeded in Updating the Kovix module.
+</source>
+        <translation type="unfinished">Das Kovix-Modul wurde erfolgreich aktualisiert.
+</translation>
+    </message>
+    <message>
+        <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
+        <translation type="unfinished">Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1634,6 +2562,54 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     </message>
 </context>
 <context>
+    <name>ProtectCommand</name>
+    <message>
+        <source>show or set the write protection (current and boot setting)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without --current or --boot the two settings are shown. The boot setting is
+stored in the module&apos;s EEPROM and applies from the next power-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on|off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write-protect the registers now, or lift it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write-protect the registers from power-up, or not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Protect (Current setting): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Protect (Boot setting): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QKovixThread</name>
     <message>
         <source>FileError%1</source>
@@ -1863,6 +2839,129 @@ erste Abweichung bei </translation>
     </message>
 </context>
 <context>
+    <name>RomCommand</name>
+    <message>
+        <source>list, save, restore and boot the module&apos;s ROM pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list     the sixteen pages (0..15) with their comments, and the boot page
+save     store the module&apos;s registers in PAGE with a comment (at most 112
+         bytes; default: the design&apos;s file name); --boot also makes it the
+         boot page. With --design the module is first compared with the
+         design and a difference refuses the save unless --force.
+restore  load PAGE into the module&apos;s registers
+boot     make PAGE the page loaded at power-up
+init     clear every page and comment and the registers (needs --yes)
+Connection settings come from -h/-u/-o, else the --design document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comment of the saved page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save: also make the page the boot page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save: the design the module should hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save even when the module differs from --design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>init: confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown action: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid ROM page (0 to 15 expected): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give it a user comment.</source>
+        <translation type="unfinished">Bitte einen Benutzerkommentar eingeben.</translation>
+    </message>
+    <message>
+        <source>The length of the user comment should be at most %1 bytes.</source>
+        <translation type="unfinished">Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to initialize ROM area?</source>
+        <translation type="unfinished">Den ROM-Bereich wirklich initialisieren?</translation>
+    </message>
+    <message>
+        <source> (give --yes to confirm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The displayed data have not been yet downloaded.</source>
+        <translation type="unfinished">Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
+    </message>
+    <message>
+        <source> (the module differs from %1; --force saves anyway)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot From %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (boot) </source>
+        <translation type="unfinished"> (Boot) </translation>
+    </message>
+    <message>
+        <source>Save to ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to ROM page %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore from ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored ROM page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 is already the boot page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialize ROM area</source>
+        <translation type="unfinished">ROM-Bereich initialisieren</translation>
+    </message>
+    <message>
+        <source>ROM area initialized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RomDialog</name>
     <message>
         <source>Boot From </source>
@@ -1930,6 +3029,32 @@ erste Abweichung bei </translation>
     </message>
 </context>
 <context>
+    <name>SheetExporter</name>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sheet %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetPicker</name>
+    <message>
+        <source>Type part of a sheet name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetTabs</name>
     <message>
         <source>Tab Rename</source>
@@ -1950,6 +3075,10 @@ erste Abweichung bei </translation>
     <message>
         <source>A design has at most %1 sheets.</source>
         <translation>Ein Design hat höchstens %1 Blätter.</translation>
+    </message>
+    <message>
+        <source>Remove this sheet</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1972,12 +3101,355 @@ erste Abweichung bei </translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulate the trigger tick by tick from its compiled image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] [--level GENERATOR] [--vcd FILE]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs the register image the module would receive (a design is compiled first;
+a &quot;compile --hex&quot; dump or the raw 8292-byte image is used as it is) through
+the timing model in 5 ns clock ticks, from 0 to TIME, and prints per NIM output
+the pulses and their rate and per measure counter its measurements. Times carry
+a unit: ps, ns, us, ms or s. Inputs are named by connector (NIM-IN-S0 .. S7,
+NIM-IN-M, BNC-IN) or by the port name the design gives them.
+The stimulus FILE holds one change a line, &quot;TIME INPUT LEVEL&quot;, in time order;
+blank lines and # comments are allowed. Generators, each repeatable:
+  --pulse IN=PERIOD,WIDTH[,PHASE]   periodic pulses
+  --rate IN=RATE[,WIDTH]            random pulses (Poisson), RATE such as 10kHz,
+                                    WIDTH 20ns unless given; --seed N repeats them
+  --level IN=0|1                    a constant level
+A bad stimulus exits with 2 and names the line. A design with errors is
+simulated with a warning. The model and its assumptions: docs/timing-model.md.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>module time to simulate, such as 10us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>input changes, one a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GENERATOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>periodic pulses: IN=PERIOD,WIDTH[,PHASE]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>random pulses: IN=RATE[,WIDTH]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a constant level: IN=0 or IN=1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seed of the random pulses (default 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write every trace as a value change dump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the module time to simulate with --duration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The duration must be longer than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--duration: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: %1 has design errors (karix-cli check lists them); simulating it as it compiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished">%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a register image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed: &quot;%1&quot; is not a whole number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated %1 ns (%2 ticks of 5 ns).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 pulses, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, last %1 at %2 ns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, running %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, none running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimulateWindow</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Run on change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the previous run as overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module time to simulate, such as 10us (ps, ns, us, ms or s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show All Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export VCD…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The design has %n error(s); it is simulated as it compiles.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The duration must be longer than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 pulses, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MsrCnt%1: %2 measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, last %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, running %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, none running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export VCD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value change dumps (*.vcd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimulationTarget</name>
+    <message>
+        <source>A register image has %1 bytes, this file %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StandardOutput</name>
     <message>
         <source>Cannot write to standard output: %1
 </source>
         <translation>Auf die Standardausgabe kann nicht geschrieben werden: %1
 </translation>
+    </message>
+</context>
+<context>
+    <name>StimulusEditor</name>
+    <message>
+        <source>File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>constant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>periodic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>random rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stimulus file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>constant: 0 or 1
+periodic: PERIOD,WIDTH[,PHASE], such as 1us,100ns,0ns
+random rate: RATE[,WIDTH], RATE in Hz, kHz or MHz, such as 1MHz,20ns
+stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stimulus File</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2001,6 +3473,17 @@ erste Abweichung bei </translation>
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StimulusSetup</name>
+    <message>
+        <source>Cannot read the stimulus file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2038,6 +3521,68 @@ erste Abweichung bei </translation>
     </message>
 </context>
 <context>
+    <name>TransferCommand</name>
+    <message>
+        <source>write a design&apos;s registers to the module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare the module&apos;s registers with a design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the registers back and prints the verdict; on a difference it names
+the first mismatch and exits with 1. A write-protected module is refused (5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs the design rule check first: errors refuse the download (1), warnings
+refuse it unless --force is given (3). A write-protected module is refused (5).
+Ctrl-C cancels between two requests and exits with 130.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>download even when the design rule check reports warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design has errors: nothing was downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design has warnings: nothing was downloaded (--force downloads anyway).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download - TOLA Access</source>
+        <translation type="unfinished">Herunterladen - TOLA-Zugriff</translation>
+    </message>
+    <message>
+        <source>Download cancelled after %1 of %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download complete: %1 bytes written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output may become unstable during verify.</source>
+        <translation type="unfinished">Der Ausgang kann während der Prüfung instabil werden.</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TruthTableDialog</name>
     <message>
         <source>Truth table</source>
@@ -2046,6 +3591,21 @@ erste Abweichung bei </translation>
     <message>
         <source>OUT</source>
         <translation>OUT</translation>
+    </message>
+</context>
+<context>
+    <name>VersionCommand</name>
+    <message>
+        <source>read the module&apos;s firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[-h ADDRESS] [-u PORT] [-o SECONDS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FPGA Version: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2064,7 +3624,7 @@ erste Abweichung bei </translation>
     </message>
     <message>
         <source>Software Version 2.0.19</source>
-        <translation>Softwareversion 2.0.19</translation>
+        <translation type="vanished">Softwareversion 2.0.19</translation>
     </message>
     <message>
         <source>Design tool for the programmable NIM trigger-logic module.</source>
@@ -2085,6 +3645,56 @@ erste Abweichung bei </translation>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>Software Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveformRows</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformView</name>
+    <message>
+        <source>A %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Δt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 µs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waveforms</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@ void BlockEditing::choosePort(BlockHost &host, BlockItem *block, const QPoint &a
     if (!prompts)
         return;
     // The translations know this text under its earlier context.
-    const QString title = QCoreApplication::translate("NIMActionEdit", "select port");
+    const QString title = QCoreApplication::translate("BlockEditing", "select port");
     const std::optional<QString> chosen = prompts->chooseItem(
         host.dialogParent(), block->displayName(), title, host.portChoices(block), at);
     if (chosen && *chosen != block->name())

@@ -14,10 +14,7 @@ namespace {
 
 struct Entry
 {
-    // The translations know each text under the context of the action class
-    // it once had.
-    const char *context;
-    const char *text;
+    const char *text; // in the context "BlockMenu"
     const char *icon;
     bool (*shownFor)(const BlockKindTraits &traits);
     void (*run)(BlockHost &host, BlockItem *block);
@@ -29,16 +26,16 @@ bool always(const BlockKindTraits &)
 }
 
 const Entry kEntries[] = {
-    {"NIMActionEdit", QT_TRANSLATE_NOOP("NIMActionEdit", "&Edit"), ":/KaRiX_icon/KaRiX_Edit.png",
+    {QT_TRANSLATE_NOOP("BlockMenu", "&Edit"), ":/KaRiX_icon/KaRiX_Edit.png",
      [](const BlockKindTraits &traits) { return traits.hasEditor(); },
      [](BlockHost &host, BlockItem *block) { BlockEditing::open(host, block); }},
-    {"NIMActionCut", QT_TRANSLATE_NOOP("NIMActionCut", "Cu&t"), ":/KaRiX_icon/KaRiX_Cut.png", always,
+    {QT_TRANSLATE_NOOP("BlockMenu", "Cu&t"), ":/KaRiX_icon/KaRiX_Cut.png", always,
      [](BlockHost &host, BlockItem *) { host.cutSelection(); }},
-    {"NIMActionCopy", QT_TRANSLATE_NOOP("NIMActionCopy", "&Copy"), ":/KaRiX_icon/KaRiX_copy.png", always,
+    {QT_TRANSLATE_NOOP("BlockMenu", "&Copy"), ":/KaRiX_icon/KaRiX_copy.png", always,
      [](BlockHost &host, BlockItem *) { host.copySelection(); }},
-    {"NIMActionDelete", QT_TRANSLATE_NOOP("NIMActionDelete", "&Delete"), ":/images/delbutton.png", always,
+    {QT_TRANSLATE_NOOP("BlockMenu", "&Delete"), ":/images/delbutton.png", always,
      [](BlockHost &host, BlockItem *block) { host.deleteBlock(block); }},
-    {"NIMActionRename", QT_TRANSLATE_NOOP("NIMActionRename", "&Rename"), ":/KaRiX_icon/KaRiX_rename2.png",
+    {QT_TRANSLATE_NOOP("BlockMenu", "&Rename"), ":/KaRiX_icon/KaRiX_rename2.png",
      [](const BlockKindTraits &traits) { return traits.renamable; },
      [](BlockHost &host, BlockItem *block) { host.renameBlock(block); }},
 };
@@ -63,7 +60,7 @@ QMenu *BlockMenu::create(BlockHost &host, BlockItem *block)
         if (!entry.shownFor(block->traits()))
             continue;
         QAction *action = menu->addAction(sharedIcon(entry.icon),
-                                          QCoreApplication::translate(entry.context, entry.text));
+                                          QCoreApplication::translate("BlockMenu", entry.text));
         QObject::connect(action, &QAction::triggered, menu,
                          [&host, block, run = entry.run] { run(host, block); });
     }
