@@ -12,6 +12,8 @@
 namespace {
 // Width kept free on each side of a block picture for its port stubs.
 constexpr int kStubWidth = 8;
+// A measure counter's picture prints GATE and SRC at its left edge.
+constexpr int kPortCaptionWidth = 32;
 
 QFont pixelFont(const QFont &base, int pixels, bool bold)
 {
@@ -67,8 +69,13 @@ void BlockPainter::paint(QPainter &painter, const BlockItem &block, const Look &
         drawFitted(painter, top, look.caption);
         painter.setFont(pixelFont(painter.font(), detailPixels, false));
         painter.setPen(QColor(0, 0, 128));
-        const QString line = painter.fontMetrics().elidedText(look.detail, Qt::ElideRight, body.width());
-        painter.drawText(bottom, Qt::AlignHCenter | Qt::AlignTop, line);
+        const int inset = block.kind() == BlockKind::MeasureCounter ? kPortCaptionWidth - kStubWidth : 0;
+        const QRect detail = bottom.adjusted(inset, 0, 0, 0);
+        const QString line = painter.fontMetrics().elidedText(look.detail, Qt::ElideRight, detail.width());
+        // Left-aligned beside the port captions: a line that only just fits
+        // must not spill over them.
+        const int alignment = inset > 0 ? Qt::AlignLeft : Qt::AlignHCenter;
+        painter.drawText(detail, alignment | Qt::AlignTop, line);
     }
     if (look.highlighted)
         painter.fillRect(rect, selectionColour());
