@@ -12,179 +12,184 @@
     <name>BlockEditing</name>
     <message>
         <source>select port</source>
-        <translation type="unfinished">Port wählen</translation>
+        <translation>Port wählen</translation>
     </message>
 </context>
 <context>
     <name>BlockMenu</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished">&amp;Ausschneiden</translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished">&amp;Umbenennen</translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
 </context>
 <context>
     <name>BlockText</name>
     <message>
         <source>1-shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoflop</translation>
     </message>
     <message>
         <source>1-shot retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoflop nachtrig.</translation>
     </message>
     <message>
         <source>delayed 1-shot</source>
-        <translation type="unfinished"></translation>
+        <translation>verz. Monoflop</translation>
     </message>
     <message>
         <source>delayed 1-shot retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>verz. Monoflop nachtrig.</translation>
     </message>
     <message>
         <source>debounce</source>
-        <translation type="unfinished"></translation>
+        <translation>Entprellung</translation>
     </message>
     <message>
         <source>debounce retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entprellung nachtrig.</translation>
     </message>
     <message>
         <source>delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>delay retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung nachtrig.</translation>
     </message>
     <message>
         <source>oscillator (enable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszillator (Freigabe)</translation>
     </message>
     <message>
         <source>oscillator</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszillator</translation>
     </message>
     <message>
         <source>user gate</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzertor</translation>
     </message>
     <message>
         <source>while true</source>
-        <translation type="unfinished"></translation>
+        <translation>solange True</translation>
     </message>
     <message>
         <source>rising to rising</source>
-        <translation type="unfinished"></translation>
+        <translation>steigend bis steigend</translation>
     </message>
     <message>
         <source>edge to edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanke bis Flanke</translation>
     </message>
     <message>
         <source>gate time</source>
-        <translation type="unfinished"></translation>
+        <translation>Torzeit</translation>
     </message>
     <message>
         <source>true time</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Zeit</translation>
     </message>
     <message>
         <source>true count</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Anzahl</translation>
     </message>
     <message>
         <source>change count</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselanzahl</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Refers to %1 on sheet %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verweist auf %1 auf Blatt %2</translation>
     </message>
     <message>
         <source>Bold name: no expression yet. Double-click to enter one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fetter Name: noch kein Ausdruck. Doppelklick, um einen einzugeben.</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
     <name>CheckCommand</name>
     <message>
         <source>run the design rule check and print its report</source>
-        <translation type="unfinished"></translation>
+        <translation>die Designregelkontrolle ausführen und ihren Bericht ausgeben</translation>
     </message>
     <message>
         <source>DESIGN</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN</translation>
     </message>
     <message>
         <source>Prints the report exactly as the DRC window shows it. Exit code 0 when it reads
 &quot;No error detected.&quot;, 3 when there are warnings only, 1 when there are errors.
 An entry the reader had to rename, move or leave out (the loaded design then
 differs from the file) is an error, listed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt den Bericht genau so aus, wie ihn das DRC-Fenster zeigt. Exit-Code 0 bei
+„Kein Fehler gefunden.“, 3 bei nur Warnungen, 1 bei Fehlern. Ein Eintrag,
+den das Einlesen umbenennen, verschieben oder auslassen musste (das geladene
+Design weicht dann von der Datei ab), ist ein Fehler und steht am Anfang.</translation>
     </message>
     <message>
         <source>error: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1
+</translation>
     </message>
 </context>
 <context>
     <name>CliArguments</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>Option %1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 nimmt keinen Wert.</translation>
     </message>
     <message>
         <source>Option %1 needs a value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 braucht einen Wert (%2).</translation>
     </message>
 </context>
 <context>
     <name>CliCommand</name>
     <message>
         <source>Usage: karix-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: karix-cli %1 %2</translation>
     </message>
     <message>
         <source>
 (karix-cli %1 --help shows every option)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+(karix-cli %1 --help zeigt alle Optionen)</translation>
     </message>
     <message>
         <source>Missing argument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument fehlt.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +197,8 @@ differs from the file) is an error, listed first.</source>
     <message>
         <source>karix-cli: Cannot write to standard output: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>karix-cli: Auf die Standardausgabe kann nicht geschrieben werden: %1
+</translation>
     </message>
 </context>
 <context>
@@ -206,25 +212,27 @@ differs from the file) is an error, listed first.</source>
     <name>CommandTable</name>
     <message>
         <source>print the result as one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis als ein JSON-Objekt ausgeben</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl: %1</translation>
     </message>
     <message>
         <source>
 Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
 (karix-cli --help lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Aufruf: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+(karix-cli --help listet die Befehle auf)</translation>
     </message>
     <message>
         <source>Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -234,7 +242,13 @@ module from scripts, with the same rules and texts as the KaRiX program.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+
+Kontrolliert und kompiliert KaRiX-Designs, lädt sie herunter, prüft sie und
+bedient das Modul aus Skripten, mit denselben Regeln und Texten wie KaRiX.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>
@@ -244,19 +258,29 @@ values stored in the design document are used, else the defaults (the
 module&apos;s factory address, UDP 4660, TCP 24, 1 second).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jeder Befehl akzeptiert --help und --json. Modulbefehle nehmen die Optionen
+-h ADDRESS, -u UDP-PORT, -t TCP-PORT und -o SECONDS für die Verbindung; fehlen
+sie, gelten die im Design-Dokument gespeicherten Werte, sonst die Vorgaben (die
+Werksadresse des Moduls, UDP 4660, TCP 24, 1 Sekunde).
+
+</translation>
     </message>
     <message>
         <source>karix-cli --version prints the version of this program and its commit.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>karix-cli --version gibt die Version dieses Programms und seinen Commit aus.
+
+</translation>
     </message>
     <message>
         <source>
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Optionen:
+</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -268,18 +292,26 @@ Options:
   5    the module refused: write-protected, or its firmware lacks the feature
   130  interrupted by Ctrl-C (a running download is cancelled cleanly)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Codes:
+  0    Erfolg: Design fehlerfrei, Register stimmen überein, Vorgang ausgeführt
+  1    Fehlschlag: Designfehler, Abweichung, Ausdrucksfehler, nicht geschrieben
+  2    falsche Argumente oder ein fehlendes, unlesbares oder ungültiges Dokument
+  3    die DRC fand nur Warnungen (Herunterladen braucht dann --force)
+  4    das Modul antwortete nicht, oder eine Übertragung schlug fehl
+  5    das Modul lehnte ab: schreibgeschützt, oder die Firmware kann das nicht
+  130  durch Ctrl-C unterbrochen (ein laufendes Herunterladen bricht sauber ab)
+</translation>
     </message>
 </context>
 <context>
     <name>CompileCommand</name>
     <message>
         <source>compute the register image of a design</source>
-        <translation type="unfinished"></translation>
+        <translation>das Registerabbild eines Designs berechnen</translation>
     </message>
     <message>
         <source>DESIGN [-o FILE] [--hex]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [-o FILE] [--hex]</translation>
     </message>
     <message>
         <source>Writes the 8292 bytes the module receives on a download, in address order:
@@ -289,66 +321,72 @@ evaluator&apos;s message with the block&apos;s name and exits with 1. With --jso
 no -o the image is given as a hexadecimal string in the field &quot;image&quot;.
 -o replaces a regular file only when the image is complete; a device or FIFO
 is written through, never replaced. The design itself is refused as FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die 8292 Bytes, die das Modul beim Herunterladen erhält, nach Adresse
+geordnet: 0x0004..0x0067, dann 0x2000..0x3FFF. Ohne -o gehen sie auf die
+Standardausgabe (auf ein Terminal nur mit --hex). Ein Fehler in einem
+Logikausdruck gibt die Meldung des Auswerters mit dem Blocknamen aus und endet
+mit 1. Mit --json ohne -o steht das Abbild hexadezimal im Feld „image“. -o
+ersetzt eine reguläre Datei nur bei vollständigem Abbild; in ein Gerät oder eine
+FIFO wird hineingeschrieben, nie ersetzt. Das Design wird als FILE abgelehnt.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>write the image to FILE (&quot;-&quot;: standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Abbild in FILE schreiben („-“: Standardausgabe)</translation>
     </message>
     <message>
         <source>a text dump with register addresses instead of raw bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text-Dump mit Registeradressen statt roher Bytes</translation>
     </message>
     <message>
         <source>Refusing to write raw bytes to a terminal: give -o FILE or --hex.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohe Bytes werden nicht auf ein Terminal geschrieben: -o FILE oder --hex angeben.</translation>
     </message>
     <message>
         <source>Refusing to overwrite the design %1 with its image: give another -o FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design %1 wird nicht mit seinem Abbild überschrieben: ein anderes -o FILE angeben.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 bytes written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes nach %2 geschrieben</translation>
     </message>
 </context>
 <context>
     <name>ConnectionOptions</name>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDRESS</translation>
     </message>
     <message>
         <source>module address (IPv4 or IPv6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduladresse (IPv4 oder IPv6)</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>UDP port of the register protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-Port des Registerprotokolls</translation>
     </message>
     <message>
         <source>TCP port of the counter stream</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port des Zählerdatenstroms</translation>
     </message>
     <message>
         <source>SECONDS</source>
-        <translation type="unfinished"></translation>
+        <translation>SECONDS</translation>
     </message>
     <message>
         <source>time-out per request, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit je Anfrage, %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -378,30 +416,30 @@ is written through, never replaced. The design itself is refused as FILE.</sourc
     <name>CounterWatcher</name>
     <message>
         <source>Connection timed out</source>
-        <translation type="unfinished">Zeitüberschreitung der Verbindung</translation>
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>Waiting for data ...</source>
-        <translation type="unfinished">Warte auf Daten ...</translation>
+        <translation>Warte auf Daten ...</translation>
     </message>
     <message>
         <source>Connection closed by server</source>
-        <translation type="unfinished">Verbindung vom Server geschlossen</translation>
+        <translation>Verbindung vom Server geschlossen</translation>
     </message>
     <message>
         <source>Connection closed</source>
-        <translation type="unfinished">Verbindung geschlossen</translation>
+        <translation>Verbindung geschlossen</translation>
     </message>
 </context>
 <context>
     <name>CountersCommand</name>
     <message>
         <source>start/stop measure counters and print their values as they arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Messzähler starten/stoppen und ihre Werte beim Eintreffen ausgeben</translation>
     </message>
     <message>
         <source>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>With a DESIGN the counters get its names and units (values in nsec, usec,
@@ -413,118 +451,127 @@ named and formatted as the counter window does. While output is slow only the
 latest value of each counter is shown. When more than half of the last %1
 records are bad the command ends with &quot;The counter stream is not
 understood&quot; (exit 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem DESIGN erhalten die Zähler dessen Namen und Einheiten (Werte in nsec,
+usec, msec oder sec); ohne eines werden die rohen Zählwerte zu 5 ns gezeigt.
+--start und --stop schalten zuerst die Zähler 0..3 im Modul; allein angegeben
+beenden sie den Befehl. Sonst wird der Datenstrom --duration Sekunden lang
+gezeigt oder bis Ctrl-C (Exit-Code 130). --log DIR hängt jeden Wert an eine
+CSV-Datei je Zähler an, benannt und formatiert wie im Zählerfenster. Bei
+langsamer Ausgabe wird nur der letzte Wert jedes Zählers gezeigt. Sind mehr als
+die Hälfte der letzten %1 Datensätze fehlerhaft, endet der Befehl mit „Der
+Zählerdatenstrom ist unverständlich“ (Exit-Code 4).</translation>
     </message>
     <message>
         <source>N,..</source>
-        <translation type="unfinished"></translation>
+        <translation>N,..</translation>
     </message>
     <message>
         <source>start these counters (0..3)</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zähler starten (0..3)</translation>
     </message>
     <message>
         <source>stop these counters (0..3)</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zähler stoppen (0..3)</translation>
     </message>
     <message>
         <source>SECONDS</source>
-        <translation type="unfinished"></translation>
+        <translation>SECONDS</translation>
     </message>
     <message>
         <source>show the stream this long, then end</source>
-        <translation type="unfinished"></translation>
+        <translation>den Datenstrom so lange zeigen, dann enden</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR</translation>
     </message>
     <message>
         <source>log the values to CSV files in DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte in CSV-Dateien in DIR protokollieren</translation>
     </message>
     <message>
         <source>Invalid counter list for --%1 (0 to 3 expected): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zählerliste für --%1 (0 bis 3 erwartet): %2</translation>
     </message>
     <message>
         <source>Invalid duration (whole seconds expected): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Dauer (ganze Sekunden erwartet): %1</translation>
     </message>
     <message>
         <source>--log needs a directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--log braucht ein Verzeichnis.</translation>
     </message>
     <message>
         <source>MsrCnt%1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1 gestoppt.</translation>
     </message>
     <message>
         <source>MsrCnt%1 started.</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1 gestartet.</translation>
     </message>
     <message>
         <source>
 The MsrCnt data cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die MsrCnt-Daten können nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: %3</translation>
     </message>
 </context>
 <context>
     <name>DesignCheckDock</name>
     <message>
         <source>1 error</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Fehler</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fehler</translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Warnung</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Warnungen</translation>
     </message>
     <message>
         <source>Design Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Designkontrolle</translation>
     </message>
     <message>
         <source>Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Block</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>Download refused: the design has %1. Correct them and download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen abgelehnt: Das Design hat %1. Bitte korrigieren und erneut herunterladen.</translation>
     </message>
     <message>
         <source>Design Check — %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Designkontrolle — %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DesignCommand</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -539,11 +586,11 @@ The MsrCnt data cannot be saved.</source>
     </message>
     <message>
         <source>No design document given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Design-Dokument angegeben.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -669,7 +716,7 @@ The MsrCnt data cannot be saved.</source>
     </message>
     <message>
         <source>After each download, read the module back and compare it with the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach jedem Herunterladen das Modul zurücklesen und mit dem Design vergleichen</translation>
     </message>
 </context>
 <context>
@@ -785,7 +832,7 @@ Sie bleiben in %2 erhalten.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnen</translation>
     </message>
 </context>
 <context>
@@ -1244,11 +1291,11 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     <name>ExportCommand</name>
     <message>
         <source>draw the sheets of a design as PDF, SVG or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>die Blätter eines Designs als PDF, SVG oder PNG zeichnen</translation>
     </message>
     <message>
         <source>DESIGN --format pdf|svg|png [--sheet N] -o OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN --format pdf|svg|png [--sheet N] -o OUT</translation>
     </message>
     <message>
         <source>Draws the sheets as the program shows them. PDF: one page per sheet, each
@@ -1256,49 +1303,53 @@ under a title line with the file name, the sheet name and the date. PNG and
 SVG: one file per sheet, named OUT with &quot;-N&quot; before the suffix (N counted
 from 1), or OUT itself when one sheet is drawn. --sheet N draws sheet N only.
 Without --format the suffix of OUT chooses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet die Blätter so, wie das Programm sie zeigt. PDF: eine Seite je Blatt,
+jeweils unter einer Titelzeile mit Dateiname, Blattname und Datum. PNG und SVG:
+eine Datei je Blatt, benannt wie OUT mit „-N“ vor der Endung (N ab 1 gezählt),
+oder OUT selbst bei nur einem Blatt. --sheet N zeichnet nur Blatt N.
+Ohne --format entscheidet die Endung von OUT.</translation>
     </message>
     <message>
         <source>FORMAT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMAT</translation>
     </message>
     <message>
         <source>pdf, svg or png</source>
-        <translation type="unfinished"></translation>
+        <translation>pdf, svg oder png</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>only sheet N, counted from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Blatt N, ab 1 gezählt</translation>
     </message>
     <message>
         <source>OUT</source>
-        <translation type="unfinished">OUT</translation>
+        <translation>OUT</translation>
     </message>
     <message>
         <source>the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Datei</translation>
     </message>
     <message>
         <source>Give the file to write with -o OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende Datei mit -o OUT angeben.</translation>
     </message>
     <message>
         <source>The format must be pdf, svg or png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format muss pdf, svg oder png sein.</translation>
     </message>
     <message>
         <source>The design has sheets 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat die Blätter 1 bis %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n sheet(s) written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Blatt nach %1 geschrieben</numerusform>
+            <numerusform>%n Blätter nach %1 geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -1306,23 +1357,23 @@ Without --format the suffix of OUT chooses.</source>
     <name>ExportCommands</name>
     <message>
         <source>Export Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Blätter exportieren</translation>
     </message>
     <message>
         <source>PDF, one page per sheet (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF, eine Seite je Blatt (*.pdf);;SVG-Zeichnung (*.svg);;PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>%1: export writes .pdf, .svg or .png files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Export schreibt .pdf-, .svg- oder .png-Dateien.</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>
