@@ -1678,273 +1678,273 @@ Messzähler</translation>
     </message>
     <message>
         <source>Start a new, empty design</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues, leeres Design beginnen</translation>
     </message>
     <message>
         <source>Open a design file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Design-Datei öffnen</translation>
     </message>
     <message>
         <source>Save the design to its file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design in seiner Datei speichern</translation>
     </message>
     <message>
         <source>Save the design to a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design in einer neuen Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Export Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;exportieren...</translation>
     </message>
     <message>
         <source>Save the current sheet as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Blatt als PNG-, SVG- oder PDF-Datei speichern</translation>
     </message>
     <message>
         <source>Export A&amp;ll Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Blätter exportieren...</translation>
     </message>
     <message>
         <source>Save every sheet: one PDF page or one picture file per sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Blätter speichern: eine PDF-Seite oder eine Bilddatei je Blatt</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the sheets, with a preview first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter drucken, zuerst mit einer Vorschau</translation>
     </message>
     <message>
         <source>Show or change the module&apos;s write protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Schreibschutz des Moduls anzeigen oder ändern</translation>
     </message>
     <message>
         <source>Check the design and write it into the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design kontrollieren und in das Modul schreiben</translation>
     </message>
     <message>
         <source>Show the module&apos;s four measure counters live</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vier Messzähler des Moduls live anzeigen</translation>
     </message>
     <message>
         <source>Close the window and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen und das Programm beenden</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung rückgängig machen</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen</translation>
     </message>
     <message>
         <source>Remove the selected blocks and put them on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke entfernen und in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>Put the selected blocks on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Add the blocks on the clipboard to this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blöcke aus der Zwischenablage in dieses Blatt einfügen</translation>
     </message>
     <message>
         <source>Delete the selected blocks or wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke oder die ausgewählte Leitung löschen</translation>
     </message>
     <message>
         <source>Select every block of this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Blöcke dieses Blatts auswählen</translation>
     </message>
     <message>
         <source>Add an empty sheet after the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein leeres Blatt nach dem letzten anfügen</translation>
     </message>
     <message>
         <source>Give this sheet another name (or double-click its tab)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesem Blatt einen anderen Namen geben (oder auf seinen Reiter doppelklicken)</translation>
     </message>
     <message>
         <source>&amp;Go to Sheet ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehe zu Blatt ...</translation>
     </message>
     <message>
         <source>Choose a sheet from a list, narrowed by typing part of its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Blatt aus einer Liste wählen, eingegrenzt durch Eintippen eines Namensteils</translation>
     </message>
     <message>
         <source>Ne&amp;xt Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächs&amp;tes Blatt</translation>
     </message>
     <message>
         <source>Show the sheet to the right (after the last, the first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt rechts davon anzeigen (nach dem letzten das erste)</translation>
     </message>
     <message>
         <source>Pre&amp;vious Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voriges Blatt</translation>
     </message>
     <message>
         <source>Show the sheet to the left (before the first, the last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt links davon anzeigen (vor dem ersten das letzte)</translation>
     </message>
     <message>
         <source>Check the design for unconnected and unused ports; double-click a finding to see its block</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design auf unverbundene und ungenutzte Anschlüsse kontrollieren; Doppelklick auf einen Befund zeigt seinen Block</translation>
     </message>
     <message>
         <source>Read the module&apos;s registers and compare them with the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Register des Moduls lesen und mit dem Design vergleichen</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Show the sheets larger (also Ctrl+mouse wheel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter größer anzeigen (auch Ctrl+Mausrad)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>Show the sheets smaller (also Ctrl+mouse wheel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter kleiner anzeigen (auch Ctrl+Mausrad)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Show the sheets at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter mit 100 % anzeigen</translation>
     </message>
     <message>
         <source>&amp;Fit sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;einpassen</translation>
     </message>
     <message>
         <source>Zoom so that the whole sheet fits the window</source>
-        <translation type="unfinished"></translation>
+        <translation>So zoomen, dass das ganze Blatt in das Fenster passt</translation>
     </message>
     <message>
         <source>Set the module&apos;s address, ports and time-out for this design</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse, Ports und Zeitlimit des Moduls für dieses Design einstellen</translation>
     </message>
     <message>
         <source>Change the network settings stored in the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Modul gespeicherten Netzwerkeinstellungen ändern</translation>
     </message>
     <message>
         <source>Store the module&apos;s current configuration in one of its ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Konfiguration des Moduls in einer seiner ROM-Seiten speichern</translation>
     </message>
     <message>
         <source>Load a configuration from one of the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konfiguration aus einer der ROM-Seiten des Moduls laden</translation>
     </message>
     <message>
         <source>Choose the ROM page the module loads when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ROM-Seite wählen, die das Modul beim Start lädt</translation>
     </message>
     <message>
         <source>Erase the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ROM-Seiten des Moduls löschen</translation>
     </message>
     <message>
         <source>&amp;Simulate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulieren…</translation>
     </message>
     <message>
         <source>Simulate the compiled design with chosen input signals and show the waveforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Das kompilierte Design mit gewählten Eingangssignalen simulieren und die Signalverläufe anzeigen</translation>
     </message>
     <message>
         <source>Open the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch öffnen</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and read the module&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmversion anzeigen und die Firmware-Version des Moduls lesen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
 </context>
 <context>
     <name>MenuWidget</name>
     <message>
         <source>One of the module&apos;s ten inputs. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer der zehn Eingänge des Moduls. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>A logic expression over inputs and feedback paths. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Logikausdruck über Eingänge und Rückkopplungen. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>Outputs of the pre-logic that the functions can take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge der PreLogic, die die Funktionen übernehmen können.</translation>
     </message>
     <message>
         <source>A timer: one-shot, delayed one-shot, debounce, delay or oscillator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitgeber: Monoflop, verzögertes Monoflop, Entprellung, Verzögerung oder Oszillator.</translation>
     </message>
     <message>
         <source>A delay line in 5 ns steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verzögerungsleitung in 5-ns-Schritten.</translation>
     </message>
     <message>
         <source>A pass-through: the signal goes on unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Durchgang: Das Signal läuft unverändert weiter.</translation>
     </message>
     <message>
         <source>A logic expression over the functions&apos; outputs. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Logikausdruck über die Ausgänge der Funktionen. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>Inputs of the post-logic; every function takes one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingänge der PostLogic; jede Funktion belegt einen.</translation>
     </message>
     <message>
         <source>A measure counter: counts times or events, shown live.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Messzähler: zählt Zeiten oder Ereignisse, live angezeigt.</translation>
     </message>
     <message>
         <source>A NIM output of the module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein NIM-Ausgang des Moduls.</translation>
     </message>
     <message>
         <source>A feedback path: a post-logic result back into the pre-logic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Rückkopplung: ein Ergebnis der PostLogic zurück in die PreLogic.</translation>
     </message>
     <message>
         <source>Feedback paths that the pre-logic can still read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückkopplungen, die die PreLogic noch lesen kann.</translation>
     </message>
     <message>
         <source>A label: carries a signal to another sheet or column by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Marke: führt ein Signal über seinen Namen auf ein anderes Blatt oder in eine andere Spalte.</translation>
     </message>
     <message>
         <source>(%1/%2): %1 of the module&apos;s %2 are free; a greyed item has none left.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1/%2): %1 der %2 dieser Art im Modul sind frei; ein grauer Eintrag hat keine mehr.</translation>
     </message>
 </context>
 <context>
     <name>ModuleCommand</name>
     <message>
         <source> (give -h ADDRESS)</source>
-        <translation type="unfinished"></translation>
+        <translation> (-h ADDRESS angeben)</translation>
     </message>
 </context>
 <context>
@@ -1955,7 +1955,7 @@ Messzähler</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -2139,64 +2139,67 @@ Messzähler</translation>
     <name>NetSetupCommand</name>
     <message>
         <source>read or write the network settings in the module&apos;s EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen im EEPROM des Moduls lesen oder schreiben</translation>
     </message>
     <message>
         <source>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Without --new-address the settings block is read and printed. With it, the
 new IPv4 address and ports (default 24 and 4660) are written, then read back.
 Writing needs the module&apos;s set-up DIP switch ON; switch it OFF and restart the
 module afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --new-address wird der Einstellungsblock gelesen und ausgegeben. Mit ihr
+werden die neue IPv4-Adresse und die Ports (Standard 24 und 4660) geschrieben
+und zurückgelesen. Zum Schreiben muss der Setup-DIP-Schalter des Moduls auf ON
+stehen; danach auf OFF stellen und das Modul neu starten.</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDRESS</translation>
     </message>
     <message>
         <source>new IPv4 address of the module</source>
-        <translation type="unfinished"></translation>
+        <translation>neue IPv4-Adresse des Moduls</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>new TCP port of the counter stream (default 24)</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer TCP-Port des Zählerdatenstroms (Standard 24)</translation>
     </message>
     <message>
         <source>new UDP port of the register protocol (default 4660)</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer UDP-Port des Registerprotokolls (Std. 4660)</translation>
     </message>
     <message>
         <source> is invalid address.</source>
-        <translation type="unfinished"> ist keine gültige Adresse.</translation>
+        <translation> ist keine gültige Adresse.</translation>
     </message>
     <message>
         <source> is invalid port.</source>
-        <translation type="unfinished"> ist kein gültiger Port.</translation>
+        <translation> ist kein gültiger Port.</translation>
     </message>
     <message>
         <source>New ports are written together with --new-address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ports werden zusammen mit --new-address geschrieben.</translation>
     </message>
     <message>
         <source>Succeeded in Updating the Kovix module.
 </source>
-        <translation type="unfinished">Das Kovix-Modul wurde erfolgreich aktualisiert.
+        <translation>Das Kovix-Modul wurde erfolgreich aktualisiert.
 </translation>
     </message>
     <message>
         <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
-        <translation type="unfinished">Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
+        <translation>Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -2616,48 +2619,49 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     <name>ProtectCommand</name>
     <message>
         <source>show or set the write protection (current and boot setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz anzeigen oder setzen (aktuell und beim Start)</translation>
     </message>
     <message>
         <source>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Without --current or --boot the two settings are shown. The boot setting is
 stored in the module&apos;s EEPROM and applies from the next power-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --current oder --boot werden beide Einstellungen angezeigt. Die
+Boot-Einstellung steht im Modul-EEPROM und gilt ab dem nächsten Einschalten.</translation>
     </message>
     <message>
         <source>on|off</source>
-        <translation type="unfinished"></translation>
+        <translation>on|off</translation>
     </message>
     <message>
         <source>write-protect the registers now, or lift it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register jetzt schreibschützen oder freigeben</translation>
     </message>
     <message>
         <source>write-protect the registers from power-up, or not</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register ab dem Einschalten schützen oder nicht</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>--%1 takes on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet on oder off.</translation>
     </message>
     <message>
         <source>Write Protect (Current setting): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (aktuelle Einstellung): %1</translation>
     </message>
     <message>
         <source>Write Protect (Boot setting): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (Boot-Einstellung): %1</translation>
     </message>
 </context>
 <context>
@@ -2893,11 +2897,11 @@ erste Abweichung bei </translation>
     <name>RomCommand</name>
     <message>
         <source>list, save, restore and boot the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Seiten des Moduls auflisten, speichern, laden, booten</translation>
     </message>
     <message>
         <source>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</source>
-        <translation type="unfinished"></translation>
+        <translation>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</translation>
     </message>
     <message>
         <source>list     the sixteen pages (0..15) with their comments, and the boot page
@@ -2909,107 +2913,115 @@ restore  load PAGE into the module&apos;s registers
 boot     make PAGE the page loaded at power-up
 init     clear every page and comment and the registers (needs --yes)
 Connection settings come from -h/-u/-o, else the --design document.</source>
-        <translation type="unfinished"></translation>
+        <translation>list     die sechzehn Seiten (0..15) mit ihren Kommentaren und die Boot-Seite
+save     die Register des Moduls mit Kommentar in PAGE speichern (höchstens
+         112 Bytes; Standard: der Dateiname des Designs); --boot macht PAGE
+         auch zur Boot-Seite. Mit --design wird das Modul zuerst mit dem Design
+         verglichen; ein Unterschied verhindert das Speichern, außer mit --force.
+restore  PAGE in die Register des Moduls laden
+boot     PAGE zur Seite machen, die beim Einschalten geladen wird
+init     alle Seiten, Kommentare und die Register löschen (braucht --yes)
+Die Verbindung kommt aus -h/-u/-o, sonst aus dem --design-Dokument.</translation>
     </message>
     <message>
         <source>TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>TEXT</translation>
     </message>
     <message>
         <source>comment of the saved page</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar der gespeicherten Seite</translation>
     </message>
     <message>
         <source>save: also make the page the boot page</source>
-        <translation type="unfinished"></translation>
+        <translation>save: die Seite auch zur Boot-Seite machen</translation>
     </message>
     <message>
         <source>DESIGN</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN</translation>
     </message>
     <message>
         <source>save: the design the module should hold</source>
-        <translation type="unfinished"></translation>
+        <translation>save: das Design, das das Modul enthalten soll</translation>
     </message>
     <message>
         <source>save even when the module differs from --design</source>
-        <translation type="unfinished"></translation>
+        <translation>auch speichern, wenn das Modul von --design abweicht</translation>
     </message>
     <message>
         <source>init: confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>init: bestätigen</translation>
     </message>
     <message>
         <source>Missing action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion fehlt.</translation>
     </message>
     <message>
         <source>Unknown action: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Aktion: %1</translation>
     </message>
     <message>
         <source>Invalid ROM page (0 to 15 expected): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige ROM-Seite (0 bis 15 erwartet): %1</translation>
     </message>
     <message>
         <source>Please give it a user comment.</source>
-        <translation type="unfinished">Bitte einen Benutzerkommentar eingeben.</translation>
+        <translation>Bitte einen Benutzerkommentar eingeben.</translation>
     </message>
     <message>
         <source>The length of the user comment should be at most %1 bytes.</source>
-        <translation type="unfinished">Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
+        <translation>Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
     </message>
     <message>
         <source>Are you sure you want to initialize ROM area?</source>
-        <translation type="unfinished">Den ROM-Bereich wirklich initialisieren?</translation>
+        <translation>Den ROM-Bereich wirklich initialisieren?</translation>
     </message>
     <message>
         <source> (give --yes to confirm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zum Bestätigen --yes angeben)</translation>
     </message>
     <message>
         <source>The displayed data have not been yet downloaded.</source>
-        <translation type="unfinished">Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
+        <translation>Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
     </message>
     <message>
         <source> (the module differs from %1; --force saves anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation> (das Modul weicht von %1 ab; --force speichert trotzdem)</translation>
     </message>
     <message>
         <source>Boot From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot von Seite %1</translation>
     </message>
     <message>
         <source> (boot) </source>
-        <translation type="unfinished"> (Boot) </translation>
+        <translation> (Boot) </translation>
     </message>
     <message>
         <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Im ROM speichern</translation>
     </message>
     <message>
         <source>Saved to ROM page %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In ROM-Seite %1 gespeichert: %2</translation>
     </message>
     <message>
         <source>Restore from ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem ROM wiederherstellen</translation>
     </message>
     <message>
         <source>Restored ROM page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Seite %1 wiederhergestellt.</translation>
     </message>
     <message>
         <source>Page %1 is already the boot page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 ist bereits die Boot-Seite.</translation>
     </message>
     <message>
         <source>Initialize ROM area</source>
-        <translation type="unfinished">ROM-Bereich initialisieren</translation>
+        <translation>ROM-Bereich initialisieren</translation>
     </message>
     <message>
         <source>ROM area initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Bereich initialisiert.</translation>
     </message>
 </context>
 <context>
@@ -3083,19 +3095,19 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     <name>SheetExporter</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>%1 — %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 — %3</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>There is no sheet %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Blatt %1.</translation>
     </message>
 </context>
 <context>
