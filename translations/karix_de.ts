@@ -2917,11 +2917,11 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
 save     die Register des Moduls mit Kommentar in PAGE speichern (höchstens
          112 Bytes; Standard: der Dateiname des Designs); --boot macht PAGE
          auch zur Boot-Seite. Mit --design wird das Modul zuerst mit dem Design
-         verglichen; ein Unterschied verhindert das Speichern, außer mit --force.
+         verglichen; bei einem Unterschied wird nur mit --force gespeichert.
 restore  PAGE in die Register des Moduls laden
 boot     PAGE zur Seite machen, die beim Einschalten geladen wird
 init     alle Seiten, Kommentare und die Register löschen (braucht --yes)
-Die Verbindung kommt aus -h/-u/-o, sonst aus dem --design-Dokument.</translation>
+Verbindungsdaten kommen aus -h/-u/-o, sonst aus dem --design-Dokument.</translation>
     </message>
     <message>
         <source>TEXT</source>
@@ -3114,7 +3114,7 @@ Die Verbindung kommt aus -h/-u/-o, sonst aus dem --design-Dokument.</translation
     <name>SheetPicker</name>
     <message>
         <source>Type part of a sheet name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Blattnamens eingeben</translation>
     </message>
 </context>
 <context>
@@ -3141,7 +3141,7 @@ Die Verbindung kommt aus -h/-u/-o, sonst aus dem --design-Dokument.</translation
     </message>
     <message>
         <source>Remove this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Blatt entfernen</translation>
     </message>
 </context>
 <context>
@@ -3167,23 +3167,23 @@ Die Verbindung kommt aus -h/-u/-o, sonst aus dem --design-Dokument.</translation
     <name>SimulateCommand</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>simulate the trigger tick by tick from its compiled image</source>
-        <translation type="unfinished"></translation>
+        <translation>den Trigger Takt für Takt aus seinem kompilierten Abbild simulieren</translation>
     </message>
     <message>
         <source>DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] [--level GENERATOR] [--vcd FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] [--level GENERATOR] [--vcd FILE]</translation>
     </message>
     <message>
         <source>Runs the register image the module would receive (a design is compiled first;
@@ -3200,272 +3200,285 @@ blank lines and # comments are allowed. Generators, each repeatable:
   --level IN=0|1                    a constant level
 A bad stimulus exits with 2 and names the line. A design with errors is
 simulated with a warning. The model and its assumptions: docs/timing-model.md.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schickt das Registerabbild, das das Modul erhielte (ein Design wird zuerst
+kompiliert, ein „compile --hex“-Dump oder das rohe 8292-Byte-Abbild unverändert
+verwendet), in 5-ns-Takten von 0 bis TIME durch das Zeitmodell und gibt je
+NIM-Ausgang die Pulse samt Rate und je Messzähler seine Messungen aus. Zeiten
+haben eine Einheit: ps, ns, us, ms oder s. Eingänge heißen nach dem Anschluss
+(NIM-IN-S0 .. S7, NIM-IN-M, BNC-IN) oder nach ihrem Portnamen im Design.
+Die Stimulus-Datei FILE enthält zeitlich geordnet je Zeile eine Änderung
+„TIME INPUT LEVEL“; Leerzeilen, #-Kommentare erlaubt. Generatoren, wiederholbar:
+  --pulse IN=PERIOD,WIDTH[,PHASE]   periodische Pulse
+  --rate IN=RATE[,WIDTH]            Zufallspulse (Poisson), RATE etwa 10kHz,
+                                    WIDTH sonst 20ns; --seed N wiederholt sie
+  --level IN=0|1                    ein konstanter Pegel
+Ein fehlerhafter Stimulus endet mit 2 und nennt die Zeile; ein Design mit
+Fehlern wird mit Warnung simuliert. Modell und Annahmen: docs/timing-model.md.</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TIME</translation>
     </message>
     <message>
         <source>module time to simulate, such as 10us</source>
-        <translation type="unfinished"></translation>
+        <translation>zu simulierende Modulzeit, etwa 10us</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>input changes, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsänderungen, eine je Zeile</translation>
     </message>
     <message>
         <source>GENERATOR</source>
-        <translation type="unfinished"></translation>
+        <translation>GENERATOR</translation>
     </message>
     <message>
         <source>periodic pulses: IN=PERIOD,WIDTH[,PHASE]</source>
-        <translation type="unfinished"></translation>
+        <translation>periodische Pulse: IN=PERIOD,WIDTH[,PHASE]</translation>
     </message>
     <message>
         <source>random pulses: IN=RATE[,WIDTH]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallspulse: IN=RATE[,WIDTH]</translation>
     </message>
     <message>
         <source>a constant level: IN=0 or IN=1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein konstanter Pegel: IN=0 oder IN=1</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>seed of the random pulses (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert der Zufallspulse (Standard 1)</translation>
     </message>
     <message>
         <source>write every trace as a value change dump</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Signalverläufe als Value Change Dump schreiben</translation>
     </message>
     <message>
         <source>Give the module time to simulate with --duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu simulierende Modulzeit mit --duration angeben.</translation>
     </message>
     <message>
         <source>The duration must be longer than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>--duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: %1</translation>
     </message>
     <message>
         <source>Warning: %1 has design errors (karix-cli check lists them); simulating it as it compiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1 hat Designfehler (karix-cli check listet sie auf); simuliert wird, was sich kompilieren lässt.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden: %2</translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is too large for a register image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Registerabbild.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>--seed: &quot;%1&quot; is not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed: „%1“ ist keine ganze Zahl.</translation>
     </message>
     <message>
         <source>--%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: %2</translation>
     </message>
     <message>
         <source>Simulating</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Interrupted; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Simulated %1 ns (%2 ticks of 5 ns).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ns simuliert (%2 Takte zu 5 ns).</translation>
     </message>
     <message>
         <source>%1: %2 pulses, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Pulse, %3</translation>
     </message>
     <message>
         <source>%1: %2 measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Messungen</translation>
     </message>
     <message>
         <source>, last %1 at %2 ns</source>
-        <translation type="unfinished"></translation>
+        <translation>, letzte %1 bei %2 ns</translation>
     </message>
     <message>
         <source>, running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, laufend %1</translation>
     </message>
     <message>
         <source>, none running</source>
-        <translation type="unfinished"></translation>
+        <translation>, keine laufend</translation>
     </message>
 </context>
 <context>
     <name>SimulateWindow</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Run on change</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Änderung starten</translation>
     </message>
     <message>
         <source>Keep the previous run as overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorigen Lauf als Überlagerung behalten</translation>
     </message>
     <message>
         <source>Simulate</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert:</translation>
     </message>
     <message>
         <source>Module time to simulate, such as 10us (ps, ns, us, ms or s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu simulierende Modulzeit, etwa 10us (ps, ns, us, ms oder s)</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>Previous Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Flanke</translation>
     </message>
     <message>
         <source>Next Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Flanke</translation>
     </message>
     <message>
         <source>Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach oben</translation>
     </message>
     <message>
         <source>Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach unten</translation>
     </message>
     <message>
         <source>Hide Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile ausblenden</translation>
     </message>
     <message>
         <source>Show All Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen einblenden</translation>
     </message>
     <message>
         <source>Export VCD…</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD exportieren…</translation>
     </message>
     <message>
         <source>Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren…</translation>
     </message>
     <message numerus="yes">
         <source>The design has %n error(s); it is simulated as it compiles.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Design hat %n Fehler; simuliert wird, was sich kompilieren lässt.</numerusform>
+            <numerusform>Das Design hat %n Fehler; simuliert wird, was sich kompilieren lässt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The duration must be longer than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer: %1</translation>
     </message>
     <message>
         <source>%1: %2 pulses, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Pulse, %3</translation>
     </message>
     <message>
         <source>MsrCnt%1: %2 measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1: %2 Messungen</translation>
     </message>
     <message>
         <source>, last %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, letzte %1 bei %2</translation>
     </message>
     <message>
         <source>, running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, laufend %1</translation>
     </message>
     <message>
         <source>, none running</source>
-        <translation type="unfinished"></translation>
+        <translation>, keine laufend</translation>
     </message>
     <message>
         <source>Export VCD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD exportieren</translation>
     </message>
     <message>
         <source>Value change dumps (*.vcd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value Change Dumps (*.vcd)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>Pictures (*.png *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.svg)</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>SimulationTarget</name>
     <message>
         <source>A register image has %1 bytes, this file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Registerabbild hat %1 Bytes, diese Datei %2.</translation>
     </message>
 </context>
 <context>
@@ -3481,38 +3494,41 @@ simulated with a warning. The model and its assumptions: docs/timing-model.md.</
     <name>StimulusEditor</name>
     <message>
         <source>File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei…</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>constant</source>
-        <translation type="unfinished"></translation>
+        <translation>konstant</translation>
     </message>
     <message>
         <source>periodic</source>
-        <translation type="unfinished"></translation>
+        <translation>periodisch</translation>
     </message>
     <message>
         <source>random rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallsrate</translation>
     </message>
     <message>
         <source>stimulus file</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus-Datei</translation>
     </message>
     <message>
         <source>constant: 0 or 1
 periodic: PERIOD,WIDTH[,PHASE], such as 1us,100ns,0ns
 random rate: RATE[,WIDTH], RATE in Hz, kHz or MHz, such as 1MHz,20ns
 stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
-        <translation type="unfinished"></translation>
+        <translation>konstant: 0 oder 1
+periodisch: PERIOD,WIDTH[,PHASE], etwa 1us,100ns,0ns
+Zufallsrate: RATE[,WIDTH], RATE in Hz, kHz oder MHz, etwa 1MHz,20ns
+Stimulus-Datei: eine Datei mit Zeilen „TIME INPUT LEVEL“</translation>
     </message>
     <message>
         <source>Stimulus File</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus-Datei</translation>
     </message>
 </context>
 <context>
@@ -3542,11 +3558,11 @@ stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
     <name>StimulusSetup</name>
     <message>
         <source>Cannot read the stimulus file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stimulus-Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -3587,62 +3603,65 @@ stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
     <name>TransferCommand</name>
     <message>
         <source>write a design&apos;s registers to the module</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register eines Designs in das Modul schreiben</translation>
     </message>
     <message>
         <source>compare the module&apos;s registers with a design</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register des Moduls mit einem Design vergleichen</translation>
     </message>
     <message>
         <source>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Reads the registers back and prints the verdict; on a difference it names
 the first mismatch and exits with 1. A write-protected module is refused (5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Register zurück und meldet das Ergebnis; bei Abweichungen nennt es die
+erste und endet mit 1. Ein schreibgeschütztes Modul wird abgelehnt (5).</translation>
     </message>
     <message>
         <source>Runs the design rule check first: errors refuse the download (1), warnings
 refuse it unless --force is given (3). A write-protected module is refused (5).
 Ctrl-C cancels between two requests and exits with 130.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt zuerst die Designregelkontrolle aus: Fehler verhindern das Herunterladen
+(1), Warnungen ebenso, außer mit --force (3). Ein schreibgeschütztes Modul wird
+abgelehnt (5). Ctrl-C bricht zwischen zwei Anfragen ab und endet mit 130.</translation>
     </message>
     <message>
         <source>download even when the design rule check reports warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>auch herunterladen, wenn die DRC Warnungen meldet</translation>
     </message>
     <message>
         <source>The design has errors: nothing was downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat Fehler: Es wurde nichts heruntergeladen.</translation>
     </message>
     <message>
         <source>The design has warnings: nothing was downloaded (--force downloads anyway).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat Warnungen: Es wurde nichts heruntergeladen (--force lädt trotzdem herunter).</translation>
     </message>
     <message>
         <source>Download - TOLA Access</source>
-        <translation type="unfinished">Herunterladen - TOLA-Zugriff</translation>
+        <translation>Herunterladen - TOLA-Zugriff</translation>
     </message>
     <message>
         <source>Download cancelled after %1 of %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen nach %1 von %2 Bytes abgebrochen.</translation>
     </message>
     <message>
         <source>Download complete: %1 bytes written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen abgeschlossen: %1 Bytes auf %2 geschrieben.</translation>
     </message>
     <message>
         <source>The output may become unstable during verify.</source>
-        <translation type="unfinished">Der Ausgang kann während der Prüfung instabil werden.</translation>
+        <translation>Der Ausgang kann während der Prüfung instabil werden.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -3660,15 +3679,15 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     <name>VersionCommand</name>
     <message>
         <source>read the module&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Firmware-Version des Moduls lesen</translation>
     </message>
     <message>
         <source>[-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>FPGA Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA-Version: %1</translation>
     </message>
 </context>
 <context>
@@ -3711,53 +3730,53 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     </message>
     <message>
         <source>Software Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion %1</translation>
     </message>
 </context>
 <context>
     <name>WaveformRows</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>WaveformView</name>
     <message>
         <source>A %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A %1</translation>
     </message>
     <message>
         <source>B %1</source>
-        <translation type="unfinished"></translation>
+        <translation>B %1</translation>
     </message>
     <message>
         <source>Δt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δt %1</translation>
     </message>
     <message>
         <source>%1 ns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ns</translation>
     </message>
     <message>
         <source>%1 µs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 µs</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Waveforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverläufe</translation>
     </message>
 </context>
 <context>
