@@ -720,13 +720,6 @@ Die MsrCnt-Daten können nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
-    <name>DialogCanvasPrompts</name>
-    <message>
-        <source>KaRiX</source>
-        <translation type="vanished">KaRiX</translation>
-    </message>
-</context>
-<context>
     <name>DocumentController</name>
     <message>
         <source>%1[*] - %2</source>
@@ -765,12 +758,6 @@ Do you want to save your changes?</source>
     <message>
         <source>%1: No such file or directory.</source>
         <translation>%1: Datei oder Verzeichnis nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1:
-%2.</source>
-        <translation type="vanished">Datei %1 kann nicht gelesen werden:
-%2.</translation>
     </message>
     <message>
         <source>%1</source>
@@ -1089,10 +1076,6 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
 </context>
 <context>
     <name>EditInputDialog</name>
-    <message>
-        <source>Edit</source>
-        <translation type="vanished">Bearbeiten</translation>
-    </message>
     <message>
         <source>&amp;Port:</source>
         <translation>&amp;Anschluss:</translation>
@@ -1950,10 +1933,6 @@ Messzähler</translation>
 <context>
     <name>ModuleSession</name>
     <message>
-        <source>The Register is write-protected.</source>
-        <translation type="vanished">Die Register sind schreibgeschützt.</translation>
-    </message>
-    <message>
         <source>Interrupted.</source>
         <translation>Unterbrochen.</translation>
     </message>
@@ -2077,45 +2056,6 @@ Messzähler</translation>
     <message>
         <source>PNG images (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionCopy</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Kopieren</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionCut</name>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation type="vanished">&amp;Ausschneiden</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionDelete</name>
-    <message>
-        <source>&amp;Delete</source>
-        <translation type="vanished">&amp;Löschen</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionEdit</name>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="vanished">&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>select port</source>
-        <translation type="vanished">Port wählen</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionRename</name>
-    <message>
-        <source>&amp;Rename</source>
-        <translation type="vanished">&amp;Umbenennen</translation>
     </message>
 </context>
 <context>
@@ -3703,10 +3643,6 @@ abgelehnt (5). Ctrl-C bricht zwischen zwei Anfragen ab und endet mit 130.</trans
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Software Version 2.0.19</source>
-        <translation type="vanished">Softwareversion 2.0.19</translation>
     </message>
     <message>
         <source>Design tool for the programmable NIM trigger-logic module.</source>
