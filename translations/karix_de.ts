@@ -12,179 +12,184 @@
     <name>BlockEditing</name>
     <message>
         <source>select port</source>
-        <translation type="unfinished">Port wählen</translation>
+        <translation>Port wählen</translation>
     </message>
 </context>
 <context>
     <name>BlockMenu</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished">&amp;Ausschneiden</translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished">&amp;Umbenennen</translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
 </context>
 <context>
     <name>BlockText</name>
     <message>
         <source>1-shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoflop</translation>
     </message>
     <message>
         <source>1-shot retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoflop nachtrig.</translation>
     </message>
     <message>
         <source>delayed 1-shot</source>
-        <translation type="unfinished"></translation>
+        <translation>verz. Monoflop</translation>
     </message>
     <message>
         <source>delayed 1-shot retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>verz. Monoflop nachtrig.</translation>
     </message>
     <message>
         <source>debounce</source>
-        <translation type="unfinished"></translation>
+        <translation>Entprellung</translation>
     </message>
     <message>
         <source>debounce retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entprellung nachtrig.</translation>
     </message>
     <message>
         <source>delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>delay retrig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung nachtrig.</translation>
     </message>
     <message>
         <source>oscillator (enable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszillator (Freigabe)</translation>
     </message>
     <message>
         <source>oscillator</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszillator</translation>
     </message>
     <message>
         <source>user gate</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzertor</translation>
     </message>
     <message>
         <source>while true</source>
-        <translation type="unfinished"></translation>
+        <translation>solange True</translation>
     </message>
     <message>
         <source>rising to rising</source>
-        <translation type="unfinished"></translation>
+        <translation>steigend bis steigend</translation>
     </message>
     <message>
         <source>edge to edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Flanke bis Flanke</translation>
     </message>
     <message>
         <source>gate time</source>
-        <translation type="unfinished"></translation>
+        <translation>Torzeit</translation>
     </message>
     <message>
         <source>true time</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Zeit</translation>
     </message>
     <message>
         <source>true count</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Anzahl</translation>
     </message>
     <message>
         <source>change count</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselanzahl</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Refers to %1 on sheet %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verweist auf %1 auf Blatt %2</translation>
     </message>
     <message>
         <source>Bold name: no expression yet. Double-click to enter one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fetter Name: noch kein Ausdruck. Doppelklick, um einen einzugeben.</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
     <name>CheckCommand</name>
     <message>
         <source>run the design rule check and print its report</source>
-        <translation type="unfinished"></translation>
+        <translation>die Designregelkontrolle ausführen und ihren Bericht ausgeben</translation>
     </message>
     <message>
         <source>DESIGN</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN</translation>
     </message>
     <message>
         <source>Prints the report exactly as the DRC window shows it. Exit code 0 when it reads
 &quot;No error detected.&quot;, 3 when there are warnings only, 1 when there are errors.
 An entry the reader had to rename, move or leave out (the loaded design then
 differs from the file) is an error, listed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt den Bericht genau so aus, wie ihn das DRC-Fenster zeigt. Exit-Code 0 bei
+„Kein Fehler gefunden.“, 3 bei nur Warnungen, 1 bei Fehlern. Ein Eintrag,
+den das Einlesen umbenennen, verschieben oder auslassen musste (das geladene
+Design weicht dann von der Datei ab), ist ein Fehler und steht am Anfang.</translation>
     </message>
     <message>
         <source>error: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1
+</translation>
     </message>
 </context>
 <context>
     <name>CliArguments</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>Option %1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 nimmt keinen Wert.</translation>
     </message>
     <message>
         <source>Option %1 needs a value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 braucht einen Wert (%2).</translation>
     </message>
 </context>
 <context>
     <name>CliCommand</name>
     <message>
         <source>Usage: karix-cli %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: karix-cli %1 %2</translation>
     </message>
     <message>
         <source>
 (karix-cli %1 --help shows every option)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+(karix-cli %1 --help zeigt alle Optionen)</translation>
     </message>
     <message>
         <source>Missing argument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument fehlt.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +197,8 @@ differs from the file) is an error, listed first.</source>
     <message>
         <source>karix-cli: Cannot write to standard output: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>karix-cli: Auf die Standardausgabe kann nicht geschrieben werden: %1
+</translation>
     </message>
 </context>
 <context>
@@ -206,25 +212,27 @@ differs from the file) is an error, listed first.</source>
     <name>CommandTable</name>
     <message>
         <source>print the result as one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis als ein JSON-Objekt ausgeben</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl: %1</translation>
     </message>
     <message>
         <source>
 Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
 (karix-cli --help lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Aufruf: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+(karix-cli --help listet die Befehle auf)</translation>
     </message>
     <message>
         <source>Usage: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
@@ -234,7 +242,13 @@ module from scripts, with the same rules and texts as the KaRiX program.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: karix-cli COMMAND [OPTIONS] [ARGUMENTS]
+
+Kontrolliert und kompiliert KaRiX-Designs, lädt sie herunter, prüft sie und
+bedient das Modul aus Skripten, mit denselben Regeln und Texten wie KaRiX.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>
@@ -244,19 +258,29 @@ values stored in the design document are used, else the defaults (the
 module&apos;s factory address, UDP 4660, TCP 24, 1 second).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jeder Befehl akzeptiert --help und --json. Modulbefehle nehmen die Optionen
+-h ADDRESS, -u UDP-PORT, -t TCP-PORT und -o SECONDS für die Verbindung; fehlen
+sie, gelten die im Design-Dokument gespeicherten Werte, sonst die Vorgaben (die
+Werksadresse des Moduls, UDP 4660, TCP 24, 1 Sekunde).
+
+</translation>
     </message>
     <message>
         <source>karix-cli --version prints the version of this program and its commit.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>karix-cli --version gibt die Version dieses Programms und seinen Commit aus.
+
+</translation>
     </message>
     <message>
         <source>
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Optionen:
+</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -268,18 +292,26 @@ Options:
   5    the module refused: write-protected, or its firmware lacks the feature
   130  interrupted by Ctrl-C (a running download is cancelled cleanly)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Codes:
+  0    Erfolg: Design fehlerfrei, Register stimmen überein, Vorgang ausgeführt
+  1    Fehlschlag: Designfehler, Abweichung, Ausdrucksfehler, nicht geschrieben
+  2    falsche Argumente oder ein fehlendes, unlesbares oder ungültiges Dokument
+  3    die DRC fand nur Warnungen (Herunterladen braucht dann --force)
+  4    das Modul antwortete nicht, oder eine Übertragung schlug fehl
+  5    das Modul lehnte ab: schreibgeschützt, oder die Firmware kann das nicht
+  130  durch Ctrl-C unterbrochen (ein laufendes Herunterladen bricht sauber ab)
+</translation>
     </message>
 </context>
 <context>
     <name>CompileCommand</name>
     <message>
         <source>compute the register image of a design</source>
-        <translation type="unfinished"></translation>
+        <translation>das Registerabbild eines Designs berechnen</translation>
     </message>
     <message>
         <source>DESIGN [-o FILE] [--hex]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [-o FILE] [--hex]</translation>
     </message>
     <message>
         <source>Writes the 8292 bytes the module receives on a download, in address order:
@@ -289,66 +321,72 @@ evaluator&apos;s message with the block&apos;s name and exits with 1. With --jso
 no -o the image is given as a hexadecimal string in the field &quot;image&quot;.
 -o replaces a regular file only when the image is complete; a device or FIFO
 is written through, never replaced. The design itself is refused as FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die 8292 Bytes, die das Modul beim Herunterladen erhält, nach Adresse
+geordnet: 0x0004..0x0067, dann 0x2000..0x3FFF. Ohne -o gehen sie auf die
+Standardausgabe (auf ein Terminal nur mit --hex). Ein Fehler in einem
+Logikausdruck gibt die Meldung des Auswerters mit dem Blocknamen aus und endet
+mit 1. Mit --json ohne -o steht das Abbild hexadezimal im Feld „image“. -o
+ersetzt eine reguläre Datei nur bei vollständigem Abbild; in ein Gerät oder eine
+FIFO wird hineingeschrieben, nie ersetzt. Das Design wird als FILE abgelehnt.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>write the image to FILE (&quot;-&quot;: standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Abbild in FILE schreiben („-“: Standardausgabe)</translation>
     </message>
     <message>
         <source>a text dump with register addresses instead of raw bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text-Dump mit Registeradressen statt roher Bytes</translation>
     </message>
     <message>
         <source>Refusing to write raw bytes to a terminal: give -o FILE or --hex.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohe Bytes werden nicht auf ein Terminal geschrieben: -o FILE oder --hex angeben.</translation>
     </message>
     <message>
         <source>Refusing to overwrite the design %1 with its image: give another -o FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design %1 wird nicht mit seinem Abbild überschrieben: ein anderes -o FILE angeben.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 bytes written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes nach %2 geschrieben</translation>
     </message>
 </context>
 <context>
     <name>ConnectionOptions</name>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDRESS</translation>
     </message>
     <message>
         <source>module address (IPv4 or IPv6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduladresse (IPv4 oder IPv6)</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>UDP port of the register protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP-Port des Registerprotokolls</translation>
     </message>
     <message>
         <source>TCP port of the counter stream</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port des Zählerdatenstroms</translation>
     </message>
     <message>
         <source>SECONDS</source>
-        <translation type="unfinished"></translation>
+        <translation>SECONDS</translation>
     </message>
     <message>
         <source>time-out per request, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit je Anfrage, %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -378,30 +416,30 @@ is written through, never replaced. The design itself is refused as FILE.</sourc
     <name>CounterWatcher</name>
     <message>
         <source>Connection timed out</source>
-        <translation type="unfinished">Zeitüberschreitung der Verbindung</translation>
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>Waiting for data ...</source>
-        <translation type="unfinished">Warte auf Daten ...</translation>
+        <translation>Warte auf Daten ...</translation>
     </message>
     <message>
         <source>Connection closed by server</source>
-        <translation type="unfinished">Verbindung vom Server geschlossen</translation>
+        <translation>Verbindung vom Server geschlossen</translation>
     </message>
     <message>
         <source>Connection closed</source>
-        <translation type="unfinished">Verbindung geschlossen</translation>
+        <translation>Verbindung geschlossen</translation>
     </message>
 </context>
 <context>
     <name>CountersCommand</name>
     <message>
         <source>start/stop measure counters and print their values as they arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Messzähler starten/stoppen und ihre Werte beim Eintreffen ausgeben</translation>
     </message>
     <message>
         <source>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DESIGN] [--start N,..] [--stop N,..] [--duration SECONDS] [--log DIR] [-h ADDRESS] [-u PORT] [-t PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>With a DESIGN the counters get its names and units (values in nsec, usec,
@@ -413,118 +451,127 @@ named and formatted as the counter window does. While output is slow only the
 latest value of each counter is shown. When more than half of the last %1
 records are bad the command ends with &quot;The counter stream is not
 understood&quot; (exit 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem DESIGN erhalten die Zähler dessen Namen und Einheiten (Werte in nsec,
+usec, msec oder sec); ohne eines werden die rohen Zählwerte zu 5 ns gezeigt.
+--start und --stop schalten zuerst die Zähler 0..3 im Modul; allein angegeben
+beenden sie den Befehl. Sonst wird der Datenstrom --duration Sekunden lang
+gezeigt oder bis Ctrl-C (Exit-Code 130). --log DIR hängt jeden Wert an eine
+CSV-Datei je Zähler an, benannt und formatiert wie im Zählerfenster. Bei
+langsamer Ausgabe wird nur der letzte Wert jedes Zählers gezeigt. Sind mehr als
+die Hälfte der letzten %1 Datensätze fehlerhaft, endet der Befehl mit „Der
+Zählerdatenstrom ist unverständlich“ (Exit-Code 4).</translation>
     </message>
     <message>
         <source>N,..</source>
-        <translation type="unfinished"></translation>
+        <translation>N,..</translation>
     </message>
     <message>
         <source>start these counters (0..3)</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zähler starten (0..3)</translation>
     </message>
     <message>
         <source>stop these counters (0..3)</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zähler stoppen (0..3)</translation>
     </message>
     <message>
         <source>SECONDS</source>
-        <translation type="unfinished"></translation>
+        <translation>SECONDS</translation>
     </message>
     <message>
         <source>show the stream this long, then end</source>
-        <translation type="unfinished"></translation>
+        <translation>den Datenstrom so lange zeigen, dann enden</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR</translation>
     </message>
     <message>
         <source>log the values to CSV files in DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte in CSV-Dateien in DIR protokollieren</translation>
     </message>
     <message>
         <source>Invalid counter list for --%1 (0 to 3 expected): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zählerliste für --%1 (0 bis 3 erwartet): %2</translation>
     </message>
     <message>
         <source>Invalid duration (whole seconds expected): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Dauer (ganze Sekunden erwartet): %1</translation>
     </message>
     <message>
         <source>--log needs a directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--log braucht ein Verzeichnis.</translation>
     </message>
     <message>
         <source>MsrCnt%1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1 gestoppt.</translation>
     </message>
     <message>
         <source>MsrCnt%1 started.</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1 gestartet.</translation>
     </message>
     <message>
         <source>
 The MsrCnt data cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die MsrCnt-Daten können nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: %3</translation>
     </message>
 </context>
 <context>
     <name>DesignCheckDock</name>
     <message>
         <source>1 error</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Fehler</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fehler</translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Warnung</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Warnungen</translation>
     </message>
     <message>
         <source>Design Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Designkontrolle</translation>
     </message>
     <message>
         <source>Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Block</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>Download refused: the design has %1. Correct them and download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen abgelehnt: Das Design hat %1. Bitte korrigieren und erneut herunterladen.</translation>
     </message>
     <message>
         <source>Design Check — %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Designkontrolle — %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DesignCommand</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -539,11 +586,11 @@ The MsrCnt data cannot be saved.</source>
     </message>
     <message>
         <source>No design document given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Design-Dokument angegeben.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -669,14 +716,7 @@ The MsrCnt data cannot be saved.</source>
     </message>
     <message>
         <source>After each download, read the module back and compare it with the design</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>DialogCanvasPrompts</name>
-    <message>
-        <source>KaRiX</source>
-        <translation type="vanished">KaRiX</translation>
+        <translation>Nach jedem Herunterladen das Modul zurücklesen und mit dem Design vergleichen</translation>
     </message>
 </context>
 <context>
@@ -718,12 +758,6 @@ Do you want to save your changes?</source>
     <message>
         <source>%1: No such file or directory.</source>
         <translation>%1: Datei oder Verzeichnis nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1:
-%2.</source>
-        <translation type="vanished">Datei %1 kann nicht gelesen werden:
-%2.</translation>
     </message>
     <message>
         <source>%1</source>
@@ -785,7 +819,7 @@ Sie bleiben in %2 erhalten.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnen</translation>
     </message>
 </context>
 <context>
@@ -1043,10 +1077,6 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
 <context>
     <name>EditInputDialog</name>
     <message>
-        <source>Edit</source>
-        <translation type="vanished">Bearbeiten</translation>
-    </message>
-    <message>
         <source>&amp;Port:</source>
         <translation>&amp;Anschluss:</translation>
     </message>
@@ -1244,11 +1274,11 @@ zwischen 0 und 40,48 µs eingeben (Schritt: 5 ns)</translation>
     <name>ExportCommand</name>
     <message>
         <source>draw the sheets of a design as PDF, SVG or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>die Blätter eines Designs als PDF, SVG oder PNG zeichnen</translation>
     </message>
     <message>
         <source>DESIGN --format pdf|svg|png [--sheet N] -o OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN --format pdf|svg|png [--sheet N] -o OUT</translation>
     </message>
     <message>
         <source>Draws the sheets as the program shows them. PDF: one page per sheet, each
@@ -1256,49 +1286,53 @@ under a title line with the file name, the sheet name and the date. PNG and
 SVG: one file per sheet, named OUT with &quot;-N&quot; before the suffix (N counted
 from 1), or OUT itself when one sheet is drawn. --sheet N draws sheet N only.
 Without --format the suffix of OUT chooses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet die Blätter so, wie das Programm sie zeigt. PDF: eine Seite je Blatt,
+jeweils unter einer Titelzeile mit Dateiname, Blattname und Datum. PNG und SVG:
+eine Datei je Blatt, benannt wie OUT mit „-N“ vor der Endung (N ab 1 gezählt),
+oder OUT selbst bei nur einem Blatt. --sheet N zeichnet nur Blatt N.
+Ohne --format entscheidet die Endung von OUT.</translation>
     </message>
     <message>
         <source>FORMAT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMAT</translation>
     </message>
     <message>
         <source>pdf, svg or png</source>
-        <translation type="unfinished"></translation>
+        <translation>pdf, svg oder png</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>only sheet N, counted from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Blatt N, ab 1 gezählt</translation>
     </message>
     <message>
         <source>OUT</source>
-        <translation type="unfinished">OUT</translation>
+        <translation>OUT</translation>
     </message>
     <message>
         <source>the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Datei</translation>
     </message>
     <message>
         <source>Give the file to write with -o OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende Datei mit -o OUT angeben.</translation>
     </message>
     <message>
         <source>The format must be pdf, svg or png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format muss pdf, svg oder png sein.</translation>
     </message>
     <message>
         <source>The design has sheets 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat die Blätter 1 bis %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n sheet(s) written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Blatt nach %1 geschrieben</numerusform>
+            <numerusform>%n Blätter nach %1 geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -1306,23 +1340,23 @@ Without --format the suffix of OUT chooses.</source>
     <name>ExportCommands</name>
     <message>
         <source>Export Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Blätter exportieren</translation>
     </message>
     <message>
         <source>PDF, one page per sheet (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF, eine Seite je Blatt (*.pdf);;SVG-Zeichnung (*.svg);;PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>KaRiX</source>
-        <translation type="unfinished">KaRiX</translation>
+        <translation>KaRiX</translation>
     </message>
     <message>
         <source>%1: export writes .pdf, .svg or .png files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Export schreibt .pdf-, .svg- oder .png-Dateien.</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>
@@ -1627,284 +1661,280 @@ Messzähler</translation>
     </message>
     <message>
         <source>Start a new, empty design</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues, leeres Design beginnen</translation>
     </message>
     <message>
         <source>Open a design file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Design-Datei öffnen</translation>
     </message>
     <message>
         <source>Save the design to its file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design in seiner Datei speichern</translation>
     </message>
     <message>
         <source>Save the design to a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design in einer neuen Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Export Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;exportieren...</translation>
     </message>
     <message>
         <source>Save the current sheet as a PNG, SVG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Blatt als PNG-, SVG- oder PDF-Datei speichern</translation>
     </message>
     <message>
         <source>Export A&amp;ll Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Blätter exportieren...</translation>
     </message>
     <message>
         <source>Save every sheet: one PDF page or one picture file per sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Blätter speichern: eine PDF-Seite oder eine Bilddatei je Blatt</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the sheets, with a preview first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter drucken, zuerst mit einer Vorschau</translation>
     </message>
     <message>
         <source>Show or change the module&apos;s write protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Schreibschutz des Moduls anzeigen oder ändern</translation>
     </message>
     <message>
         <source>Check the design and write it into the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design kontrollieren und in das Modul schreiben</translation>
     </message>
     <message>
         <source>Show the module&apos;s four measure counters live</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vier Messzähler des Moduls live anzeigen</translation>
     </message>
     <message>
         <source>Close the window and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen und das Programm beenden</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung rückgängig machen</translation>
     </message>
     <message>
         <source>Redo the change last undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen</translation>
     </message>
     <message>
         <source>Remove the selected blocks and put them on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke entfernen und in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>Put the selected blocks on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Add the blocks on the clipboard to this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blöcke aus der Zwischenablage in dieses Blatt einfügen</translation>
     </message>
     <message>
         <source>Delete the selected blocks or wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Blöcke oder die ausgewählte Leitung löschen</translation>
     </message>
     <message>
         <source>Select every block of this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Blöcke dieses Blatts auswählen</translation>
     </message>
     <message>
         <source>Add an empty sheet after the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein leeres Blatt nach dem letzten anfügen</translation>
     </message>
     <message>
         <source>Give this sheet another name (or double-click its tab)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesem Blatt einen anderen Namen geben (oder auf seinen Reiter doppelklicken)</translation>
     </message>
     <message>
         <source>&amp;Go to Sheet ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehe zu Blatt ...</translation>
     </message>
     <message>
         <source>Choose a sheet from a list, narrowed by typing part of its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Blatt aus einer Liste wählen, eingegrenzt durch Eintippen eines Namensteils</translation>
     </message>
     <message>
         <source>Ne&amp;xt Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächs&amp;tes Blatt</translation>
     </message>
     <message>
         <source>Show the sheet to the right (after the last, the first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt rechts davon anzeigen (nach dem letzten das erste)</translation>
     </message>
     <message>
         <source>Pre&amp;vious Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voriges Blatt</translation>
     </message>
     <message>
         <source>Show the sheet to the left (before the first, the last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt links davon anzeigen (vor dem ersten das letzte)</translation>
     </message>
     <message>
         <source>Check the design for unconnected and unused ports; double-click a finding to see its block</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design auf unverbundene und ungenutzte Anschlüsse kontrollieren; Doppelklick auf einen Befund zeigt seinen Block</translation>
     </message>
     <message>
         <source>Read the module&apos;s registers and compare them with the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Register des Moduls lesen und mit dem Design vergleichen</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Show the sheets larger (also Ctrl+mouse wheel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter größer anzeigen (auch Ctrl+Mausrad)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>Show the sheets smaller (also Ctrl+mouse wheel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter kleiner anzeigen (auch Ctrl+Mausrad)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Show the sheets at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blätter mit 100 % anzeigen</translation>
     </message>
     <message>
         <source>&amp;Fit sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;einpassen</translation>
     </message>
     <message>
         <source>Zoom so that the whole sheet fits the window</source>
-        <translation type="unfinished"></translation>
+        <translation>So zoomen, dass das ganze Blatt in das Fenster passt</translation>
     </message>
     <message>
         <source>Set the module&apos;s address, ports and time-out for this design</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse, Ports und Zeitlimit des Moduls für dieses Design einstellen</translation>
     </message>
     <message>
         <source>Change the network settings stored in the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Modul gespeicherten Netzwerkeinstellungen ändern</translation>
     </message>
     <message>
         <source>Store the module&apos;s current configuration in one of its ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Konfiguration des Moduls in einer seiner ROM-Seiten speichern</translation>
     </message>
     <message>
         <source>Load a configuration from one of the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konfiguration aus einer der ROM-Seiten des Moduls laden</translation>
     </message>
     <message>
         <source>Choose the ROM page the module loads when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ROM-Seite wählen, die das Modul beim Start lädt</translation>
     </message>
     <message>
         <source>Erase the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ROM-Seiten des Moduls löschen</translation>
     </message>
     <message>
         <source>&amp;Simulate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulieren…</translation>
     </message>
     <message>
         <source>Simulate the compiled design with chosen input signals and show the waveforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Das kompilierte Design mit gewählten Eingangssignalen simulieren und die Signalverläufe anzeigen</translation>
     </message>
     <message>
         <source>Open the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch öffnen</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and read the module&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmversion anzeigen und die Firmware-Version des Moduls lesen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
 </context>
 <context>
     <name>MenuWidget</name>
     <message>
         <source>One of the module&apos;s ten inputs. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer der zehn Eingänge des Moduls. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>A logic expression over inputs and feedback paths. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Logikausdruck über Eingänge und Rückkopplungen. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>Outputs of the pre-logic that the functions can take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge der PreLogic, die die Funktionen übernehmen können.</translation>
     </message>
     <message>
         <source>A timer: one-shot, delayed one-shot, debounce, delay or oscillator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitgeber: Monoflop, verzögertes Monoflop, Entprellung, Verzögerung oder Oszillator.</translation>
     </message>
     <message>
         <source>A delay line in 5 ns steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verzögerungsleitung in 5-ns-Schritten.</translation>
     </message>
     <message>
         <source>A pass-through: the signal goes on unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Durchgang: Das Signal läuft unverändert weiter.</translation>
     </message>
     <message>
         <source>A logic expression over the functions&apos; outputs. Drag it onto a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Logikausdruck über die Ausgänge der Funktionen. Auf ein Blatt ziehen.</translation>
     </message>
     <message>
         <source>Inputs of the post-logic; every function takes one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingänge der PostLogic; jede Funktion belegt einen.</translation>
     </message>
     <message>
         <source>A measure counter: counts times or events, shown live.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Messzähler: zählt Zeiten oder Ereignisse, live angezeigt.</translation>
     </message>
     <message>
         <source>A NIM output of the module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein NIM-Ausgang des Moduls.</translation>
     </message>
     <message>
         <source>A feedback path: a post-logic result back into the pre-logic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Rückkopplung: ein Ergebnis der PostLogic zurück in die PreLogic.</translation>
     </message>
     <message>
         <source>Feedback paths that the pre-logic can still read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückkopplungen, die die PreLogic noch lesen kann.</translation>
     </message>
     <message>
         <source>A label: carries a signal to another sheet or column by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Marke: führt ein Signal über seinen Namen auf ein anderes Blatt oder in eine andere Spalte.</translation>
     </message>
     <message>
         <source>(%1/%2): %1 of the module&apos;s %2 are free; a greyed item has none left.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1/%2): %1 der %2 dieser Art im Modul sind frei; ein grauer Eintrag hat keine mehr.</translation>
     </message>
 </context>
 <context>
     <name>ModuleCommand</name>
     <message>
         <source> (give -h ADDRESS)</source>
-        <translation type="unfinished"></translation>
+        <translation> (-h ADDRESS angeben)</translation>
     </message>
 </context>
 <context>
     <name>ModuleSession</name>
     <message>
-        <source>The Register is write-protected.</source>
-        <translation type="vanished">Die Register sind schreibgeschützt.</translation>
-    </message>
-    <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -2029,45 +2059,6 @@ Messzähler</translation>
     </message>
 </context>
 <context>
-    <name>NIMActionCopy</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Kopieren</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionCut</name>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation type="vanished">&amp;Ausschneiden</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionDelete</name>
-    <message>
-        <source>&amp;Delete</source>
-        <translation type="vanished">&amp;Löschen</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionEdit</name>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="vanished">&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>select port</source>
-        <translation type="vanished">Port wählen</translation>
-    </message>
-</context>
-<context>
-    <name>NIMActionRename</name>
-    <message>
-        <source>&amp;Rename</source>
-        <translation type="vanished">&amp;Umbenennen</translation>
-    </message>
-</context>
-<context>
     <name>NameMessages</name>
     <message>
         <source>A name can consist only of the following characters:
@@ -2088,64 +2079,67 @@ Messzähler</translation>
     <name>NetSetupCommand</name>
     <message>
         <source>read or write the network settings in the module&apos;s EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkeinstellungen im EEPROM des Moduls lesen oder schreiben</translation>
     </message>
     <message>
         <source>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[--new-address ADDRESS [--new-tcp-port PORT] [--new-udp-port PORT]] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Without --new-address the settings block is read and printed. With it, the
 new IPv4 address and ports (default 24 and 4660) are written, then read back.
 Writing needs the module&apos;s set-up DIP switch ON; switch it OFF and restart the
 module afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --new-address wird der Einstellungsblock gelesen und ausgegeben. Mit ihr
+werden die neue IPv4-Adresse und die Ports (Standard 24 und 4660) geschrieben
+und zurückgelesen. Zum Schreiben muss der Setup-DIP-Schalter des Moduls auf ON
+stehen; danach auf OFF stellen und das Modul neu starten.</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDRESS</translation>
     </message>
     <message>
         <source>new IPv4 address of the module</source>
-        <translation type="unfinished"></translation>
+        <translation>neue IPv4-Adresse des Moduls</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>new TCP port of the counter stream (default 24)</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer TCP-Port des Zählerdatenstroms (Standard 24)</translation>
     </message>
     <message>
         <source>new UDP port of the register protocol (default 4660)</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer UDP-Port des Registerprotokolls (Std. 4660)</translation>
     </message>
     <message>
         <source> is invalid address.</source>
-        <translation type="unfinished"> ist keine gültige Adresse.</translation>
+        <translation> ist keine gültige Adresse.</translation>
     </message>
     <message>
         <source> is invalid port.</source>
-        <translation type="unfinished"> ist kein gültiger Port.</translation>
+        <translation> ist kein gültiger Port.</translation>
     </message>
     <message>
         <source>New ports are written together with --new-address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ports werden zusammen mit --new-address geschrieben.</translation>
     </message>
     <message>
         <source>Succeeded in Updating the Kovix module.
 </source>
-        <translation type="unfinished">Das Kovix-Modul wurde erfolgreich aktualisiert.
+        <translation>Das Kovix-Modul wurde erfolgreich aktualisiert.
 </translation>
     </message>
     <message>
         <source>Please set DIP switch to OFF, and reboot the KaRiX.</source>
-        <translation type="unfinished">Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
+        <translation>Bitte den DIP-Schalter auf OFF stellen und KaRiX neu starten.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -2565,48 +2559,49 @@ TCP-Sendewiederholungstimer : %1 ms</translation>
     <name>ProtectCommand</name>
     <message>
         <source>show or set the write protection (current and boot setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz anzeigen oder setzen (aktuell und beim Start)</translation>
     </message>
     <message>
         <source>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[--current on|off] [--boot on|off] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Without --current or --boot the two settings are shown. The boot setting is
 stored in the module&apos;s EEPROM and applies from the next power-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne --current oder --boot werden beide Einstellungen angezeigt. Die
+Boot-Einstellung steht im Modul-EEPROM und gilt ab dem nächsten Einschalten.</translation>
     </message>
     <message>
         <source>on|off</source>
-        <translation type="unfinished"></translation>
+        <translation>on|off</translation>
     </message>
     <message>
         <source>write-protect the registers now, or lift it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register jetzt schreibschützen oder freigeben</translation>
     </message>
     <message>
         <source>write-protect the registers from power-up, or not</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register ab dem Einschalten schützen oder nicht</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>--%1 takes on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet on oder off.</translation>
     </message>
     <message>
         <source>Write Protect (Current setting): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (aktuelle Einstellung): %1</translation>
     </message>
     <message>
         <source>Write Protect (Boot setting): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibschutz (Boot-Einstellung): %1</translation>
     </message>
 </context>
 <context>
@@ -2842,11 +2837,11 @@ erste Abweichung bei </translation>
     <name>RomCommand</name>
     <message>
         <source>list, save, restore and boot the module&apos;s ROM pages</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Seiten des Moduls auflisten, speichern, laden, booten</translation>
     </message>
     <message>
         <source>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</source>
-        <translation type="unfinished"></translation>
+        <translation>list | save PAGE [--comment TEXT] [--boot] [--design DESIGN [--force]] | restore PAGE | boot PAGE | init --yes</translation>
     </message>
     <message>
         <source>list     the sixteen pages (0..15) with their comments, and the boot page
@@ -2858,107 +2853,115 @@ restore  load PAGE into the module&apos;s registers
 boot     make PAGE the page loaded at power-up
 init     clear every page and comment and the registers (needs --yes)
 Connection settings come from -h/-u/-o, else the --design document.</source>
-        <translation type="unfinished"></translation>
+        <translation>list     die sechzehn Seiten (0..15) mit ihren Kommentaren und die Boot-Seite
+save     die Register des Moduls mit Kommentar in PAGE speichern (höchstens
+         112 Bytes; Standard: der Dateiname des Designs); --boot macht PAGE
+         auch zur Boot-Seite. Mit --design wird das Modul zuerst mit dem Design
+         verglichen; bei einem Unterschied wird nur mit --force gespeichert.
+restore  PAGE in die Register des Moduls laden
+boot     PAGE zur Seite machen, die beim Einschalten geladen wird
+init     alle Seiten, Kommentare und die Register löschen (braucht --yes)
+Verbindungsdaten kommen aus -h/-u/-o, sonst aus dem --design-Dokument.</translation>
     </message>
     <message>
         <source>TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>TEXT</translation>
     </message>
     <message>
         <source>comment of the saved page</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar der gespeicherten Seite</translation>
     </message>
     <message>
         <source>save: also make the page the boot page</source>
-        <translation type="unfinished"></translation>
+        <translation>save: die Seite auch zur Boot-Seite machen</translation>
     </message>
     <message>
         <source>DESIGN</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN</translation>
     </message>
     <message>
         <source>save: the design the module should hold</source>
-        <translation type="unfinished"></translation>
+        <translation>save: das Design, das das Modul enthalten soll</translation>
     </message>
     <message>
         <source>save even when the module differs from --design</source>
-        <translation type="unfinished"></translation>
+        <translation>auch speichern, wenn das Modul von --design abweicht</translation>
     </message>
     <message>
         <source>init: confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>init: bestätigen</translation>
     </message>
     <message>
         <source>Missing action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion fehlt.</translation>
     </message>
     <message>
         <source>Unknown action: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Aktion: %1</translation>
     </message>
     <message>
         <source>Invalid ROM page (0 to 15 expected): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige ROM-Seite (0 bis 15 erwartet): %1</translation>
     </message>
     <message>
         <source>Please give it a user comment.</source>
-        <translation type="unfinished">Bitte einen Benutzerkommentar eingeben.</translation>
+        <translation>Bitte einen Benutzerkommentar eingeben.</translation>
     </message>
     <message>
         <source>The length of the user comment should be at most %1 bytes.</source>
-        <translation type="unfinished">Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
+        <translation>Der Benutzerkommentar darf höchstens %1 Bytes lang sein.</translation>
     </message>
     <message>
         <source>Are you sure you want to initialize ROM area?</source>
-        <translation type="unfinished">Den ROM-Bereich wirklich initialisieren?</translation>
+        <translation>Den ROM-Bereich wirklich initialisieren?</translation>
     </message>
     <message>
         <source> (give --yes to confirm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zum Bestätigen --yes angeben)</translation>
     </message>
     <message>
         <source>The displayed data have not been yet downloaded.</source>
-        <translation type="unfinished">Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
+        <translation>Die angezeigten Daten wurden noch nicht heruntergeladen.</translation>
     </message>
     <message>
         <source> (the module differs from %1; --force saves anyway)</source>
-        <translation type="unfinished"></translation>
+        <translation> (das Modul weicht von %1 ab; --force speichert trotzdem)</translation>
     </message>
     <message>
         <source>Boot From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot von Seite %1</translation>
     </message>
     <message>
         <source> (boot) </source>
-        <translation type="unfinished"> (Boot) </translation>
+        <translation> (Boot) </translation>
     </message>
     <message>
         <source>Save to ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Im ROM speichern</translation>
     </message>
     <message>
         <source>Saved to ROM page %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In ROM-Seite %1 gespeichert: %2</translation>
     </message>
     <message>
         <source>Restore from ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem ROM wiederherstellen</translation>
     </message>
     <message>
         <source>Restored ROM page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Seite %1 wiederhergestellt.</translation>
     </message>
     <message>
         <source>Page %1 is already the boot page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 ist bereits die Boot-Seite.</translation>
     </message>
     <message>
         <source>Initialize ROM area</source>
-        <translation type="unfinished">ROM-Bereich initialisieren</translation>
+        <translation>ROM-Bereich initialisieren</translation>
     </message>
     <message>
         <source>ROM area initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Bereich initialisiert.</translation>
     </message>
 </context>
 <context>
@@ -3032,26 +3035,26 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     <name>SheetExporter</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>%1 — %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 — %3</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>There is no sheet %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Blatt %1.</translation>
     </message>
 </context>
 <context>
     <name>SheetPicker</name>
     <message>
         <source>Type part of a sheet name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Blattnamens eingeben</translation>
     </message>
 </context>
 <context>
@@ -3078,7 +3081,7 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     </message>
     <message>
         <source>Remove this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Blatt entfernen</translation>
     </message>
 </context>
 <context>
@@ -3104,23 +3107,23 @@ Connection settings come from -h/-u/-o, else the --design document.</source>
     <name>SimulateCommand</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>simulate the trigger tick by tick from its compiled image</source>
-        <translation type="unfinished"></translation>
+        <translation>den Trigger Takt für Takt aus seinem kompilierten Abbild simulieren</translation>
     </message>
     <message>
         <source>DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] [--level GENERATOR] [--vcd FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN|IMAGE --duration TIME [--stimulus FILE] [--pulse GENERATOR] [--rate GENERATOR] [--level GENERATOR] [--vcd FILE]</translation>
     </message>
     <message>
         <source>Runs the register image the module would receive (a design is compiled first;
@@ -3137,272 +3140,285 @@ blank lines and # comments are allowed. Generators, each repeatable:
   --level IN=0|1                    a constant level
 A bad stimulus exits with 2 and names the line. A design with errors is
 simulated with a warning. The model and its assumptions: docs/timing-model.md.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schickt das Registerabbild, das das Modul erhielte (ein Design wird zuerst
+kompiliert, ein „compile --hex“-Dump oder das rohe 8292-Byte-Abbild unverändert
+verwendet), in 5-ns-Takten von 0 bis TIME durch das Zeitmodell und gibt je
+NIM-Ausgang die Pulse samt Rate und je Messzähler seine Messungen aus. Zeiten
+haben eine Einheit: ps, ns, us, ms oder s. Eingänge heißen nach dem Anschluss
+(NIM-IN-S0 .. S7, NIM-IN-M, BNC-IN) oder nach ihrem Portnamen im Design.
+Die Stimulus-Datei FILE enthält zeitlich geordnet je Zeile eine Änderung
+„TIME INPUT LEVEL“; Leerzeilen, #-Kommentare erlaubt. Generatoren, wiederholbar:
+  --pulse IN=PERIOD,WIDTH[,PHASE]   periodische Pulse
+  --rate IN=RATE[,WIDTH]            Zufallspulse (Poisson), RATE etwa 10kHz,
+                                    WIDTH sonst 20ns; --seed N wiederholt sie
+  --level IN=0|1                    ein konstanter Pegel
+Ein fehlerhafter Stimulus endet mit 2 und nennt die Zeile; ein Design mit
+Fehlern wird mit Warnung simuliert. Modell und Annahmen: docs/timing-model.md.</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TIME</translation>
     </message>
     <message>
         <source>module time to simulate, such as 10us</source>
-        <translation type="unfinished"></translation>
+        <translation>zu simulierende Modulzeit, etwa 10us</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>input changes, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsänderungen, eine je Zeile</translation>
     </message>
     <message>
         <source>GENERATOR</source>
-        <translation type="unfinished"></translation>
+        <translation>GENERATOR</translation>
     </message>
     <message>
         <source>periodic pulses: IN=PERIOD,WIDTH[,PHASE]</source>
-        <translation type="unfinished"></translation>
+        <translation>periodische Pulse: IN=PERIOD,WIDTH[,PHASE]</translation>
     </message>
     <message>
         <source>random pulses: IN=RATE[,WIDTH]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallspulse: IN=RATE[,WIDTH]</translation>
     </message>
     <message>
         <source>a constant level: IN=0 or IN=1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein konstanter Pegel: IN=0 oder IN=1</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>seed of the random pulses (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert der Zufallspulse (Standard 1)</translation>
     </message>
     <message>
         <source>write every trace as a value change dump</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Signalverläufe als Value Change Dump schreiben</translation>
     </message>
     <message>
         <source>Give the module time to simulate with --duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu simulierende Modulzeit mit --duration angeben.</translation>
     </message>
     <message>
         <source>The duration must be longer than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>--duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration: %1</translation>
     </message>
     <message>
         <source>Warning: %1 has design errors (karix-cli check lists them); simulating it as it compiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1 hat Designfehler (karix-cli check listet sie auf); simuliert wird, was sich kompilieren lässt.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden: %2</translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is too large for a register image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Registerabbild.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>--seed: &quot;%1&quot; is not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed: „%1“ ist keine ganze Zahl.</translation>
     </message>
     <message>
         <source>--%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1: %2</translation>
     </message>
     <message>
         <source>Simulating</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Interrupted; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Simulated %1 ns (%2 ticks of 5 ns).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ns simuliert (%2 Takte zu 5 ns).</translation>
     </message>
     <message>
         <source>%1: %2 pulses, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Pulse, %3</translation>
     </message>
     <message>
         <source>%1: %2 measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Messungen</translation>
     </message>
     <message>
         <source>, last %1 at %2 ns</source>
-        <translation type="unfinished"></translation>
+        <translation>, letzte %1 bei %2 ns</translation>
     </message>
     <message>
         <source>, running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, laufend %1</translation>
     </message>
     <message>
         <source>, none running</source>
-        <translation type="unfinished"></translation>
+        <translation>, keine laufend</translation>
     </message>
 </context>
 <context>
     <name>SimulateWindow</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Run on change</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Änderung starten</translation>
     </message>
     <message>
         <source>Keep the previous run as overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorigen Lauf als Überlagerung behalten</translation>
     </message>
     <message>
         <source>Simulate</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert:</translation>
     </message>
     <message>
         <source>Module time to simulate, such as 10us (ps, ns, us, ms or s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu simulierende Modulzeit, etwa 10us (ps, ns, us, ms oder s)</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>Previous Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Flanke</translation>
     </message>
     <message>
         <source>Next Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Flanke</translation>
     </message>
     <message>
         <source>Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach oben</translation>
     </message>
     <message>
         <source>Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile nach unten</translation>
     </message>
     <message>
         <source>Hide Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile ausblenden</translation>
     </message>
     <message>
         <source>Show All Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen einblenden</translation>
     </message>
     <message>
         <source>Export VCD…</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD exportieren…</translation>
     </message>
     <message>
         <source>Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren…</translation>
     </message>
     <message numerus="yes">
         <source>The design has %n error(s); it is simulated as it compiles.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Design hat %n Fehler; simuliert wird, was sich kompilieren lässt.</numerusform>
+            <numerusform>Das Design hat %n Fehler; simuliert wird, was sich kompilieren lässt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The duration must be longer than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer: %1</translation>
     </message>
     <message>
         <source>%1: %2 pulses, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Pulse, %3</translation>
     </message>
     <message>
         <source>MsrCnt%1: %2 measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>MsrCnt%1: %2 Messungen</translation>
     </message>
     <message>
         <source>, last %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, letzte %1 bei %2</translation>
     </message>
     <message>
         <source>, running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, laufend %1</translation>
     </message>
     <message>
         <source>, none running</source>
-        <translation type="unfinished"></translation>
+        <translation>, keine laufend</translation>
     </message>
     <message>
         <source>Export VCD</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD exportieren</translation>
     </message>
     <message>
         <source>Value change dumps (*.vcd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value Change Dumps (*.vcd)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>Pictures (*.png *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.svg)</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>SimulationTarget</name>
     <message>
         <source>A register image has %1 bytes, this file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Registerabbild hat %1 Bytes, diese Datei %2.</translation>
     </message>
 </context>
 <context>
@@ -3418,38 +3434,41 @@ simulated with a warning. The model and its assumptions: docs/timing-model.md.</
     <name>StimulusEditor</name>
     <message>
         <source>File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei…</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>constant</source>
-        <translation type="unfinished"></translation>
+        <translation>konstant</translation>
     </message>
     <message>
         <source>periodic</source>
-        <translation type="unfinished"></translation>
+        <translation>periodisch</translation>
     </message>
     <message>
         <source>random rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallsrate</translation>
     </message>
     <message>
         <source>stimulus file</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus-Datei</translation>
     </message>
     <message>
         <source>constant: 0 or 1
 periodic: PERIOD,WIDTH[,PHASE], such as 1us,100ns,0ns
 random rate: RATE[,WIDTH], RATE in Hz, kHz or MHz, such as 1MHz,20ns
 stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
-        <translation type="unfinished"></translation>
+        <translation>konstant: 0 oder 1
+periodisch: PERIOD,WIDTH[,PHASE], etwa 1us,100ns,0ns
+Zufallsrate: RATE[,WIDTH], RATE in Hz, kHz oder MHz, etwa 1MHz,20ns
+Stimulus-Datei: eine Datei mit Zeilen „TIME INPUT LEVEL“</translation>
     </message>
     <message>
         <source>Stimulus File</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus-Datei</translation>
     </message>
 </context>
 <context>
@@ -3479,11 +3498,11 @@ stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
     <name>StimulusSetup</name>
     <message>
         <source>Cannot read the stimulus file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stimulus-Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -3524,62 +3543,65 @@ stimulus file: a file of &quot;TIME INPUT LEVEL&quot; lines</source>
     <name>TransferCommand</name>
     <message>
         <source>write a design&apos;s registers to the module</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register eines Designs in das Modul schreiben</translation>
     </message>
     <message>
         <source>compare the module&apos;s registers with a design</source>
-        <translation type="unfinished"></translation>
+        <translation>die Register des Moduls mit einem Design vergleichen</translation>
     </message>
     <message>
         <source>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [--force] [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>DESIGN [-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>Reads the registers back and prints the verdict; on a difference it names
 the first mismatch and exits with 1. A write-protected module is refused (5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Register zurück und meldet das Ergebnis; bei Abweichungen nennt es die
+erste und endet mit 1. Ein schreibgeschütztes Modul wird abgelehnt (5).</translation>
     </message>
     <message>
         <source>Runs the design rule check first: errors refuse the download (1), warnings
 refuse it unless --force is given (3). A write-protected module is refused (5).
 Ctrl-C cancels between two requests and exits with 130.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt zuerst die Designregelkontrolle aus: Fehler verhindern das Herunterladen
+(1), Warnungen ebenso, außer mit --force (3). Ein schreibgeschütztes Modul wird
+abgelehnt (5). Ctrl-C bricht zwischen zwei Anfragen ab und endet mit 130.</translation>
     </message>
     <message>
         <source>download even when the design rule check reports warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>auch herunterladen, wenn die DRC Warnungen meldet</translation>
     </message>
     <message>
         <source>The design has errors: nothing was downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat Fehler: Es wurde nichts heruntergeladen.</translation>
     </message>
     <message>
         <source>The design has warnings: nothing was downloaded (--force downloads anyway).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Design hat Warnungen: Es wurde nichts heruntergeladen (--force lädt trotzdem herunter).</translation>
     </message>
     <message>
         <source>Download - TOLA Access</source>
-        <translation type="unfinished">Herunterladen - TOLA-Zugriff</translation>
+        <translation>Herunterladen - TOLA-Zugriff</translation>
     </message>
     <message>
         <source>Download cancelled after %1 of %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen nach %1 von %2 Bytes abgebrochen.</translation>
     </message>
     <message>
         <source>Download complete: %1 bytes written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen abgeschlossen: %1 Bytes auf %2 geschrieben.</translation>
     </message>
     <message>
         <source>The output may become unstable during verify.</source>
-        <translation type="unfinished">Der Ausgang kann während der Prüfung instabil werden.</translation>
+        <translation>Der Ausgang kann während der Prüfung instabil werden.</translation>
     </message>
     <message>
         <source>Interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -3597,15 +3619,15 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     <name>VersionCommand</name>
     <message>
         <source>read the module&apos;s firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Firmware-Version des Moduls lesen</translation>
     </message>
     <message>
         <source>[-h ADDRESS] [-u PORT] [-o SECONDS]</source>
-        <translation type="unfinished"></translation>
+        <translation>[-h ADDRESS] [-u PORT] [-o SECONDS]</translation>
     </message>
     <message>
         <source>FPGA Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA-Version: %1</translation>
     </message>
 </context>
 <context>
@@ -3621,10 +3643,6 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Software Version 2.0.19</source>
-        <translation type="vanished">Softwareversion 2.0.19</translation>
     </message>
     <message>
         <source>Design tool for the programmable NIM trigger-logic module.</source>
@@ -3648,53 +3666,53 @@ Ctrl-C cancels between two requests and exits with 130.</source>
     </message>
     <message>
         <source>Software Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion %1</translation>
     </message>
 </context>
 <context>
     <name>WaveformRows</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>WaveformView</name>
     <message>
         <source>A %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A %1</translation>
     </message>
     <message>
         <source>B %1</source>
-        <translation type="unfinished"></translation>
+        <translation>B %1</translation>
     </message>
     <message>
         <source>Δt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δt %1</translation>
     </message>
     <message>
         <source>%1 ns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ns</translation>
     </message>
     <message>
         <source>%1 µs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 µs</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Waveforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverläufe</translation>
     </message>
 </context>
 <context>
