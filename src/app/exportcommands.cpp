@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/exportcommands.h"
 
-#include "app/mainwindow.h"
+#include "app/documentcontroller.h"
+#include "app/sheettabs.h"
 #include "dialogs/prompter.h"
 #include "io/designdocument.h"
 #include "model/sheetset.h"
@@ -12,21 +13,29 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-ExportCommands::ExportCommands(MainWindow &window) : QObject(&window), m_window(window)
+ExportCommands::ExportCommands(QWidget &window, DesignDocument &document,
+                               const DocumentController &documents, const SheetTabs &tabs,
+                               Prompter &prompter)
+    : QObject(&window),
+      m_window(window),
+      m_document(document),
+      m_documents(documents),
+      m_tabs(tabs),
+      m_prompter(&prompter)
 {
 }
 
 QList<int> ExportCommands::allSheets() const
 {
     QList<int> sheets;
-    for (int sheet = 0; sheet < m_window.document().sheets().count(); ++sheet)
+    for (int sheet = 0; sheet < m_document.sheets().count(); ++sheet)
         sheets << sheet;
     return sheets;
 }
 
 void ExportCommands::exportSheet()
 {
-    exportSheets({m_window.currentSheet()});
+    exportSheets({m_tabs.current()});
 }
 
 void ExportCommands::exportAllSheets()
@@ -36,7 +45,7 @@ void ExportCommands::exportAllSheets()
 
 void ExportCommands::exportSheets(const QList<int> &sheets)
 {
-    const QString document = m_window.currentFileName();
+    const QString document = m_documents.currentFileName();
     const QString start = document.isEmpty()
                               ? QString()
                               : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName()
@@ -55,7 +64,7 @@ void ExportCommands::exportSheets(const QList<int> &sheets)
         return;
     }
     const SheetExporter::Result result =
-        SheetExporter(m_window.document(), document).write(*format, sheets, path);
+        SheetExporter(m_document, document).write(*format, sheets, path);
     if (!result.error.isEmpty())
         m_prompter->warning(&m_window, tr("KaRiX"), result.error);
 }
@@ -63,10 +72,10 @@ void ExportCommands::exportSheets(const QList<int> &sheets)
 void ExportCommands::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(m_window.currentFileName()).fileName());
+    printer.setDocName(QFileInfo(m_documents.currentFileName()).fileName());
     QPrintPreviewDialog preview(&printer, &m_window);
     preview.setWindowTitle(tr("Print Preview"));
-    const SheetExporter exporter(m_window.document(), m_window.currentFileName());
+    const SheetExporter exporter(m_document, m_documents.currentFileName());
     const QList<int> sheets = allSheets();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&exporter, &sheets](QPrinter *device) { exporter.paintPages(*device, sheets); });

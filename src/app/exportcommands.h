@@ -4,8 +4,10 @@
 #include <QObject>
 
 class DesignDocument;
-class MainWindow;
+class DocumentController;
 class Prompter;
+class QWidget;
+class SheetTabs;
 
 // File > Export Sheet, Export All Sheets and Print: asks where, then hands
 // the sheets to the SheetExporter, which paints them as the canvas does.
@@ -13,9 +15,11 @@ class ExportCommands : public QObject
 {
     Q_OBJECT
 public:
-    // window: gives the document, its file name and the current sheet; the
-    // parent of the boxes. Not owned.
-    explicit ExportCommands(MainWindow &window);
+    // window: the parent of this object and of the boxes. The document is
+    // exported under the controller's file name; Export Sheet takes the tabs'
+    // current sheet. None is owned; all outlive this object.
+    ExportCommands(QWidget &window, DesignDocument &document, const DocumentController &documents,
+                   const SheetTabs &tabs, Prompter &prompter);
 
     // Not owned; never null once set.
     void setPrompter(Prompter *prompter) { m_prompter = prompter; }
@@ -29,6 +33,9 @@ private:
     void exportSheets(const QList<int> &sheets);
     QList<int> allSheets() const;
 
-    MainWindow &m_window;
-    Prompter *m_prompter = nullptr;
+    QWidget &m_window;
+    DesignDocument &m_document;
+    const DocumentController &m_documents;
+    const SheetTabs &m_tabs;
+    Prompter *m_prompter;
 };

@@ -72,7 +72,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     m_designCheck = new DesignCheckDock(*m_document, *m_tabs, m_controller->history(), this);
     addDockWidget(Qt::BottomDockWidgetArea, m_designCheck);
     m_designCheck->hide();
-    m_export = new ExportCommands(*this);
+    m_export = new ExportCommands(*this, *m_document, *m_controller, *m_tabs, *m_dialogPrompter);
     m_device->followTarget(m_controller->history());
     m_simulate = new SimulateWindow(*m_document, this);
     setPrompter(nullptr);

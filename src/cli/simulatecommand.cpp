@@ -155,18 +155,9 @@ bool SimulateCommand::addInputs(const CliArguments &args, const SimulationTarget
 {
     const InputNames &names = target.inputNames();
     if (args.isSet(QStringLiteral("stimulus"))) {
-        const QString path = args.value(QStringLiteral("stimulus"));
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            error = tr("Cannot read %1: %2").arg(path, file.errorString());
-            return false;
-        }
         std::vector<InputChange> changes;
-        QString problem;
-        if (!StimulusFile::parse(QString::fromUtf8(file.readAll()), names, changes, problem)) {
-            error = tr("%1: %2").arg(path, problem);
+        if (!StimulusFile::load(args.value(QStringLiteral("stimulus")), names, changes, error))
             return false;
-        }
         mixer.addSource(std::make_unique<ChangeListSource>(std::move(changes)));
     }
     bool seedOk = true;

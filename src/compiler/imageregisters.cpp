@@ -43,16 +43,19 @@ quint32 ImageRegisters::value(const QByteArray &image, const Field &field)
     return result;
 }
 
+void ImageRegisters::put(BatchWriter &writer, const Field &field, quint32 value)
+{
+    if (field.width == 1)
+        writer.putByte(int(value), field.address);
+    else if (field.width == 2)
+        writer.putShort(int(value), field.address);
+    else
+        writer.putInt(int(value), field.address);
+}
+
 void ImageRegisters::write(const QByteArray &image, BatchWriter &writer)
 {
-    for (const Field &field : fields()) {
-        const int value = int(ImageRegisters::value(image, field));
-        if (field.width == 1)
-            writer.putByte(value, field.address);
-        else if (field.width == 2)
-            writer.putShort(value, field.address);
-        else
-            writer.putInt(value, field.address);
-    }
+    for (const Field &field : fields())
+        put(writer, field, ImageRegisters::value(image, field));
     writer.flush();
 }

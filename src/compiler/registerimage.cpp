@@ -2,6 +2,7 @@
 #include "compiler/registerimage.h"
 
 #include "compiler/batchwriter.h"
+#include "compiler/imageregisters.h"
 #include "model/blockitem.h"
 #include "model/counterparameters.h"
 #include "model/delayparameters.h"
@@ -366,45 +367,41 @@ quint8 RegisterImage::measureCounterMode(int k) const
     return counter ? quint8(MeasureCounterParameters::fromProperty(counter->property()).mode()) : 0;
 }
 
-QList<RegisterImage::Register> RegisterImage::parameterRegisters() const
+quint32 RegisterImage::parameterValue(quint32 address) const
 {
-    QList<Register> registers;
-    registers << Register{0x0004, 1, m_dlyFeedbackMask} << Register{0x0005, 1, m_cntFeedbackMask}
-              << Register{0x0006, 2, m_unitModeMask};
-    for (int k = 0; k < 8; ++k)
-        registers << Register{quint32(0x0008 + k), 1, counterMode(k)};
-    for (int k = 0; k < 8; ++k)
-        registers << Register{quint32(0x0010 + 2 * k), 2, delayValue(k)};
-    for (int k = 0; k < 8; ++k) {
-        registers << Register{quint32(0x0020 + 8 * k), 4, mainCount(k)}
-                  << Register{quint32(0x0024 + 8 * k), 4, subCount(k)};
+    if (address < 0x0008) {
+        const quint32 masks[] = {m_dlyFeedbackMask, m_cntFeedbackMask, m_unitModeMask};
+        return address >= 0x0004 && address <= 0x0006 ? masks[address - 0x0004] : 0;
     }
-    for (int k = 0; k < 4; ++k)
-        registers << Register{quint32(0x0060 + k), 1, measureCounterMode(k)};
-    return registers;
+    if (address < 0x0010)
+        return counterMode(int(address - 0x0008));
+    if (address < 0x0020)
+        return delayValue(int(address - 0x0010) / 2);
+    if (address < 0x0060) {
+        const int k = int(address - 0x0020) / 8;
+        return (address - 0x0020) % 8 ? subCount(k) : mainCount(k);
+    }
+    return address < ReservedBase ? measureCounterMode(int(address - 0x0060)) : 0;
+}
+
+quint32 RegisterImage::registerValue(quint32 address) const
+{
+    if (address < PreLogicBase)
+        return parameterValue(address);
+    if (address < OutputTableBase)
+        return preLogicWord(int(address - PreLogicBase));
+    if (address < FeedbackTableBase)
+        return outputByte(int(address - OutputTableBase));
+    if (address < CounterTableBase)
+        return feedbackByte(int(address - FeedbackTableBase));
+    return counterByte(int(address - CounterTableBase));
 }
 
 bool RegisterImage::writeImage(const DesignModel &model, BatchWriter &writer)
 {
     assignUnits(model);
-    for (const Register &reg : parameterRegisters()) {
-        if (reg.width == 1)
-            writer.putByte(int(reg.value), reg.address);
-        else if (reg.width == 2)
-            writer.putShort(int(reg.value), reg.address);
-        else
-            writer.putInt(int(reg.value), reg.address);
-    }
-    for (quint32 address = ReservedBase; address < ParameterBase + ParameterSize; ++address)
-        writer.putByte(0, address);
-    for (int p = 0; p < PreLogicEntries; ++p)
-        writer.putShort(preLogicWord(2 * p), PreLogicBase + 2 * p);
-    for (int a = 0; a < TableEntries; ++a)
-        writer.putByte(outputByte(a), OutputTableBase + a);
-    for (int a = 0; a < TableEntries; ++a)
-        writer.putByte(feedbackByte(a), FeedbackTableBase + a);
-    for (int a = 0; a < TableEntries; ++a)
-        writer.putByte(counterByte(a), CounterTableBase + a);
+    for (const ImageRegisters::Field &field : ImageRegisters::fields())
+        ImageRegisters::put(writer, field, registerValue(field.address));
     writer.flush();
     return true;
 }

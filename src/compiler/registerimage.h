@@ -30,13 +30,6 @@ public:
     // entry. Both give identical images.
     enum class Evaluation { TruthTables, PerEntry };
 
-    struct Register
-    {
-        quint32 address;
-        int width; // bytes: 1, 2 or 4, most significant byte first
-        quint32 value;
-    };
-
     static constexpr int UnitCount = 11;
     static constexpr std::array<int, 8> delayUnitOrder{3, 4, 5, 6, 7, 0, 1, 2};
     static constexpr std::array<int, 6> passUnitOrder{0, 1, 2, 8, 9, 10};
@@ -55,7 +48,8 @@ public:
     explicit RegisterImage(Evaluation evaluation = Evaluation::TruthTables);
 
     void assignUnits(const DesignModel &model);
-    // Writes every register in ascending address order, then flushes. The
+    // Writes every register of ImageRegisters::fields() in ascending address
+    // order, then flushes. The
     // writer's own errors pass through.
     bool writeImage(const DesignModel &model, BatchWriter &writer);
 
@@ -67,9 +61,11 @@ public:
     quint8 cntFeedbackMask() const { return m_cntFeedbackMask; }
     quint8 dlyFeedbackMask() const { return m_dlyFeedbackMask; }
 
-    // 0x0004..0x0063 in write order: masks, counter modes, delays, main and
-    // sub counts, measure-counter modes.
-    QList<Register> parameterRegisters() const;
+    // The value of the image register at `address`, as wide as
+    // ImageRegisters::fields() says: 0x0004..0x0063 masks, counter modes,
+    // delays, main and sub counts, measure-counter modes; the reserved bytes
+    // 0x0064..0x0067 read 0; from 0x2000 the table entries.
+    quint32 registerValue(quint32 address) const;
 
     // k = 0..7: counter function on unit 3 + k; 0 when there is none.
     quint8 counterMode(int k) const;
@@ -126,6 +122,7 @@ private:
     };
     enum TableIndex { PreLogicTable, OutputTable, FeedbackTable, CounterTable, TableCount };
 
+    quint32 parameterValue(quint32 address) const;
     void placeFunctions(const QList<QList<BlockItem *>> &lists, int firstUnit, int step);
     void placePassThroughs();
     void computeMasks();

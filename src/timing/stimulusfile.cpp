@@ -4,6 +4,7 @@
 #include "timing/inputnames.h"
 #include "timing/simtime.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 QString StimulusFile::parseLine(const QString &line, const InputNames &names, qint64 &picos,
@@ -47,6 +48,26 @@ bool StimulusFile::parse(const QString &text, const InputNames &names,
         }
         previous = picos;
         changes.push_back(change);
+    }
+    return true;
+}
+
+bool StimulusFile::load(const QString &path, const InputNames &names,
+                        std::vector<InputChange> &changes, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        error = tr("Cannot read the stimulus file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.size() > MaxFileSize) {
+        error = tr("%1 is too large for a stimulus file.").arg(path);
+        return false;
+    }
+    QString problem;
+    if (!parse(QString::fromUtf8(file.readAll()), names, changes, problem)) {
+        error = tr("%1: %2").arg(path, problem);
+        return false;
     }
     return true;
 }

@@ -22,6 +22,14 @@ public:
     static bool parse(const QString &text, const InputNames &names,
                       std::vector<InputChange> &changes, QString &error);
 
+    // Reads and parses the stimulus file at `path`. False with a message
+    // naming the file when it cannot be read, is larger than MaxFileSize or
+    // does not parse.
+    static bool load(const QString &path, const InputNames &names,
+                     std::vector<InputChange> &changes, QString &error);
+
+    static constexpr qint64 MaxFileSize = 64 << 20;
+
 private:
     static QString parseLine(const QString &line, const InputNames &names, qint64 &picos,
                              InputChange &change);

@@ -6,15 +6,7 @@
 #include "timing/inputmixer.h"
 #include "timing/stimulusfile.h"
 
-#include <QFile>
-
 #include <algorithm>
-
-namespace {
-
-constexpr qint64 MaxStimulusFileSize = 64 << 20;
-
-} // namespace
 
 void StimulusSetup::setSource(int input, Kind kind, const QString &value)
 {
@@ -56,18 +48,9 @@ bool StimulusSetup::build(const InputNames &names, quint64 seed, InputMixer &mix
 bool StimulusSetup::addFile(int input, const InputNames &names, InputMixer &mixer,
                             QString &error) const
 {
-    const QString &path = m_sources[input].value;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() > MaxStimulusFileSize) {
-        error = tr("Cannot read the stimulus file %1: %2").arg(path, file.errorString());
-        return false;
-    }
     std::vector<InputChange> changes;
-    QString problem;
-    if (!StimulusFile::parse(QString::fromUtf8(file.readAll()), names, changes, problem)) {
-        error = tr("%1: %2").arg(path, problem);
+    if (!StimulusFile::load(m_sources[input].value, names, changes, error))
         return false;
-    }
     changes.erase(std::remove_if(changes.begin(), changes.end(),
                                  [input](const InputChange &change) { return change.input != input; }),
                   changes.end());

@@ -3,7 +3,6 @@
 
 #include "timing/inputnames.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -17,8 +16,6 @@ class InputMixer;
 // command-line run with the same seed see the same pulses.
 class StimulusSetup
 {
-    Q_DECLARE_TR_FUNCTIONS(StimulusSetup)
-
 public:
     enum class Kind { Off, Constant, Periodic, Random, File };
     struct Source

@@ -4,6 +4,7 @@
 
 #include "common/testrunner.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 // Stimulus texts: what a good one yields, and that every bad line is named
@@ -16,6 +17,7 @@ private slots:
     void goodText();
     void badLines_data();
     void badLines();
+    void files();
 };
 
 void TestStimulusFile::goodText()
@@ -55,6 +57,34 @@ void TestStimulusFile::badLines()
     QString error;
     QVERIFY(!StimulusFile::parse(text, InputNames(), changes, error));
     QVERIFY2(error.startsWith(message), qPrintable(error));
+}
+
+// A file is read, refused when missing or too large (without reading it), and
+// a bad line is reported under the file's path.
+void TestStimulusFile::files()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.txt"));
+    const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+    const QString large = dir.filePath(QStringLiteral("large.txt"));
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("5ns BNC-IN 1\n") > 0);
+    file.close();
+    QVERIFY(QFile::copy(good, large) && QFile::resize(large, StimulusFile::MaxFileSize + 1));
+    file.setFileName(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("5ns BNC-IN 2\n") > 0);
+    file.close();
+
+    std::vector<InputChange> changes;
+    QString error;
+    QVERIFY2(StimulusFile::load(good, InputNames(), changes, error), qPrintable(error));
+    QCOMPARE(changes.size(), size_t(1));
+    for (const QString &path : {dir.filePath(QStringLiteral("missing.txt")), large, bad}) {
+        error.clear();
+        QVERIFY(!StimulusFile::load(path, InputNames(), changes, error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+    }
+    QVERIFY2(error.contains(QStringLiteral("line 1: the level")), qPrintable(error));
 }
 
 KARIX_TEST(TestStimulusFile)
