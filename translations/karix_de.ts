@@ -3493,12 +3493,13 @@ Stimulus-Datei: eine Datei mit Zeilen „TIME INPUT LEVEL“</translation>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>StimulusSetup</name>
     <message>
         <source>Cannot read the stimulus file %1: %2</source>
         <translation>Die Stimulus-Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a stimulus file.</source>
+        <translation>%1 ist zu groß für eine Stimulus-Datei.</translation>
     </message>
     <message>
         <source>%1: %2</source>
