@@ -6,7 +6,7 @@
 #   scripts/install-deps.sh --package   also what scripts/package.sh needs
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libgl-dev zlib1g-dev xvfb xauth xdotool imagemagick openbox)
+          qt6-l10n-tools qt6-translations-l10n libgl-dev zlib1g-dev xvfb xauth xdotool imagemagick openbox)
 # The installation test validates the installed tree with these; the package
 # script needs dpkg-dev and file for the computed dependencies.
 packages+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base

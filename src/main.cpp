@@ -70,6 +70,8 @@ int main(int argc, char *argv[])
     app.setDesktopFileName(QStringLiteral("karix"));
     QTranslator translator;
     TranslationLoader::install(app, translator, QStringLiteral(KARIX_TRANSLATIONS_FROM_BIN));
+    QTranslator qtTexts;
+    TranslationLoader::installQtTexts(app, qtTexts);
 
     auto *window = new MainWindow(commandLine.fileName,
                                   commandLine.optionsGiven ? &commandLine.settings : nullptr);

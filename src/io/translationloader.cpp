@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -16,4 +17,11 @@ bool TranslationLoader::install(QCoreApplication &app, QTranslator &translator,
             return app.installTranslator(&translator);
     }
     return false;
+}
+
+bool TranslationLoader::installQtTexts(QCoreApplication &app, QTranslator &translator)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    return translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)
+           && app.installTranslator(&translator);
 }

@@ -15,6 +15,9 @@ class TranslationLoader
 public:
     // fromProgram: the installed translations folder relative to the
     // program's folder. translator must outlive app's use of it.
+    // Qt's own texts (standard buttons, file dialogs) in the user's
+    // language, from Qt's translations folder; false where none is installed.
+    static bool installQtTexts(QCoreApplication &app, QTranslator &translator);
     static bool install(QCoreApplication &app, QTranslator &translator,
                         const QString &fromProgram);
 };
