@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/exportcommands.h"
 
+#include "app/documentcontroller.h"
 #include "app/mainwindow.h"
+#include "app/sheettabs.h"
 #include "dialogs/prompter.h"
 #include "io/designdocument.h"
 #include "model/sheetset.h"
@@ -26,7 +28,7 @@ QList<int> ExportCommands::allSheets() const
 
 void ExportCommands::exportSheet()
 {
-    exportSheets({m_window.currentSheet()});
+    exportSheets({m_window.sheetTabs().current()});
 }
 
 void ExportCommands::exportAllSheets()
@@ -36,7 +38,7 @@ void ExportCommands::exportAllSheets()
 
 void ExportCommands::exportSheets(const QList<int> &sheets)
 {
-    const QString document = m_window.currentFileName();
+    const QString document = m_window.documentController().currentFileName();
     const QString start = document.isEmpty()
                               ? QString()
                               : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName()
@@ -63,10 +65,10 @@ void ExportCommands::exportSheets(const QList<int> &sheets)
 void ExportCommands::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(m_window.currentFileName()).fileName());
+    printer.setDocName(QFileInfo(m_window.documentController().currentFileName()).fileName());
     QPrintPreviewDialog preview(&printer, &m_window);
     preview.setWindowTitle(tr("Print Preview"));
-    const SheetExporter exporter(m_window.document(), m_window.currentFileName());
+    const SheetExporter exporter(m_window.document(), m_window.documentController().currentFileName());
     const QList<int> sheets = allSheets();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&exporter, &sheets](QPrinter *device) { exporter.paintPages(*device, sheets); });
