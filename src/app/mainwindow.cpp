@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/blockdialogopener.h"
+#include "app/crossprobe.h"
 #include "app/designcheckdock.h"
 #include "app/devicecommands.h"
 #include "app/documentcontroller.h"
@@ -11,15 +12,13 @@
 #include "app/sheettabs.h"
 #include "app/undostack.h"
 #include "app/viewcommands.h"
+#include "app/windowgeometry.h"
 #include "dialogs/dialogprompter.h"
 #include "dialogs/userguide.h"
 #include "editor/labelwidget.h"
 #include "editor/menuwidget.h"
-#include "editor/canvasselection.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
-#include "model/blockitem.h"
-#include "model/designmodel.h"
 #include "waveform/simulatewindow.h"
 
 #include <QAction>
@@ -29,19 +28,11 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScrollArea>
-#include <QSettings>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTimer>
-
-#include <algorithm>
 
 namespace {
-
-const char kGeometryGroup[] = "mainwindow";
-const char kGeometryKey[] = "geometry";
 
 QScrollArea *baseScrollArea(QWidget *content)
 {
@@ -64,7 +55,10 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     setObjectName(QStringLiteral("MainWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/karix.ico")));
     buildCentralArea();
-    restoreGeometryFromSettings();
+    // At the first start: room for a whole sheet at 100 % beside the
+    // palette, above the label bar, under the menus and tool bar.
+    WindowGeometry::restore(*this, ProgramWidget::sheetSize()
+                                       + QSize(m_paletteArea->width() + 60, m_labelArea->minimumHeight() + 150));
     m_view = new ViewCommands(*m_tabs, this);
     m_controller = new DocumentController(*m_document, *m_tabs, *m_ui, this);
     m_device = new DeviceCommands(*this, *m_document, *m_controller, *m_dialogPrompter);
@@ -75,6 +69,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     m_export = new ExportCommands(*this, *m_document, *m_controller, *m_tabs, *m_dialogPrompter);
     m_device->followTarget(m_controller->history());
     m_simulate = new SimulateWindow(*m_document, this);
+    new CrossProbe(*m_document, *m_tabs, m_controller->history(), *m_simulate, this);
     setPrompter(nullptr);
     connectActions();
     if (options)
@@ -87,10 +82,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
 
 MainWindow::~MainWindow()
 {
-    QSettings settings;
-    settings.beginGroup(QLatin1String(kGeometryGroup));
-    settings.setValue(QLatin1String(kGeometryKey), geometry());
-    settings.endGroup();
+    WindowGeometry::save(*this);
     // The canvases, the palette, the label bar and the objects acting on the
     // document refer to it: they go first.
     delete takeCentralWidget();
@@ -98,37 +90,6 @@ MainWindow::~MainWindow()
     delete m_edits;
     delete m_controller;
     delete m_tabs;
-}
-
-void MainWindow::restoreGeometryFromSettings()
-{
-    QSettings settings;
-    settings.beginGroup(QLatin1String(kGeometryGroup));
-    const QVariant value = settings.value(QLatin1String(kGeometryKey));
-    settings.endGroup();
-    if (!value.isValid()) {
-        openAtFirstStartSize();
-        return;
-    }
-    const QRect stored = value.toRect();
-    // The stored rectangle is the client area; the frame sits 9 px left of
-    // and 36 px above it on the decoration this was made for.
-    move(stored.x() - 9, stored.y() - 36);
-    resize(stored.size());
-}
-
-void MainWindow::openAtFirstStartSize()
-{
-    // Room for a whole sheet at 100 % beside the palette, above the label
-    // bar, under the menus and tool bar; as much of it as the screen has.
-    const QSize chrome(m_paletteArea->width() + 60, m_labelArea->minimumHeight() + 150);
-    QSize size = ProgramWidget::sheetSize() + chrome;
-    QRect available(0, 0, 950, 690);
-    if (const QScreen *shown = screen())
-        available = shown->availableGeometry();
-    size = size.boundedTo(available.size() - QSize(20, 60));
-    resize(size);
-    move(available.topLeft() + QPoint(10, 10));
 }
 
 void MainWindow::buildCentralArea()
@@ -208,7 +169,6 @@ void MainWindow::connectActions()
     });
     connect(a.actionUserGuide, &QAction::triggered, this, [this] { UserGuide::show(this); });
     connect(a.actionSimulate, &QAction::triggered, m_simulate, &SimulateWindow::showWindow);
-    connectSimulation();
 
     ViewCommands *view = m_view;
     connect(a.actionZoomIn, &QAction::triggered, view, &ViewCommands::zoomIn);
@@ -230,34 +190,6 @@ void MainWindow::connectActions()
     connect(m_tabs, &SheetTabs::sheetDeletionConfirmed, doc, &DocumentController::deleteSheet);
 }
 
-void MainWindow::connectSimulation()
-{
-    connect(&m_controller->history(), &UndoStack::changed, m_simulate, &SimulateWindow::designChanged);
-    connect(m_simulate, &SimulateWindow::blockChosen, this, &MainWindow::selectBlockOnSheet);
-    // The canvas reports a selection before it settles on its current block.
-    connect(m_tabs, &SheetTabs::itemSelect, m_simulate, [this] {
-        QTimer::singleShot(0, m_simulate, [this] {
-            if (ProgramWidget *canvas = currentCanvas())
-                m_simulate->highlightBlock(canvas->selection().currentBlock());
-        });
-    });
-}
-
-void MainWindow::selectBlockOnSheet(const BlockItem *block)
-{
-    // The row may name a block of an earlier state of the document: only a
-    // block the model still holds is selected.
-    const QList<BlockItem *> blocks = m_document->model().allBlocks();
-    const auto found = std::find(blocks.begin(), blocks.end(), block);
-    if (found == blocks.end())
-        return;
-    m_tabs->selectSheet((*found)->sheet());
-    if (ProgramWidget *canvas = currentCanvas()) {
-        canvas->selection().clear();
-        canvas->selection().setCurrentBlock(*found);
-    }
-}
-
 void MainWindow::setPrompter(Prompter *prompter)
 {
     Prompter *used = prompter ? prompter : m_dialogPrompter.get();
@@ -272,21 +204,6 @@ void MainWindow::setPrompter(Prompter *prompter)
 DesignDocument &MainWindow::document() const
 {
     return *m_document;
-}
-
-const ConnectionSettings &MainWindow::connectionSettings() const
-{
-    return m_document->settings();
-}
-
-QString MainWindow::currentFileName() const
-{
-    return m_controller->currentFileName();
-}
-
-int MainWindow::currentSheet() const
-{
-    return m_tabs->current();
 }
 
 ProgramWidget *MainWindow::canvas(int index) const

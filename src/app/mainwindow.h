@@ -2,12 +2,12 @@
 #pragma once
 
 #include "app/keystate.h"
-#include "model/connectionsettings.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class BlockDialogOpener;
+struct ConnectionSettings;
 class DesignCheckDock;
 class DeviceCommands;
 class ExportCommands;
@@ -25,7 +25,6 @@ class QTabWidget;
 class ViewCommands;
 class SheetTabs;
 class SimulateWindow;
-class BlockItem;
 class UndoStack;
 
 // The program's only top-level window: the menus, the tool bar, the sheet
@@ -34,7 +33,7 @@ class UndoStack;
 // life cycle and history (DocumentController), the sheets (SheetTabs), the
 // Edit menu (EditCommands) and the block dialogs the canvases open
 // (BlockDialogOpener), the zoom (ViewCommands), the module (DeviceCommands) and the Simulate
-// window. Each action is wired
+// window with its cross-probing (CrossProbe). Each action is wired
 // straight to the object that carries it out.
 class MainWindow : public QMainWindow
 {
@@ -50,9 +49,6 @@ public:
     void setPrompter(Prompter *prompter);
 
     DesignDocument &document() const;
-    const ConnectionSettings &connectionSettings() const;
-    QString currentFileName() const;
-    int currentSheet() const;
     ProgramWidget *canvas(int index) const;
     ProgramWidget *currentCanvas() const;
     QTabWidget *tabWidget() const;
@@ -66,7 +62,6 @@ public:
     DeviceCommands &deviceCommands() const { return *m_device; }
     SimulateWindow &simulateWindow() const { return *m_simulate; }
     DesignCheckDock &designCheck() const { return *m_designCheck; }
-    ViewCommands &viewCommands() const { return *m_view; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,15 +70,9 @@ protected:
 private:
     void buildCentralArea();
     void connectActions();
-    void restoreGeometryFromSettings();
-    void openAtFirstStartSize();
     // Filters the key events of the focus widget: remembers held keys and
     // hands the canvas keys to the current canvas exactly once per press.
     bool trackKey(QKeyEvent *event);
-    // Cross-probing between the Simulate window and the canvases: a row's
-    // block is selected on its sheet, the current block's row is marked.
-    void connectSimulation();
-    void selectBlockOnSheet(const BlockItem *block);
 
     std::unique_ptr<MainActions> m_ui;
     std::unique_ptr<DesignDocument> m_document;

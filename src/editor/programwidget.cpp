@@ -3,12 +3,10 @@
 
 #include "editor/blockeditoropener.h"
 #include "editor/blockediting.h"
-#include "render/blocktext.h"
-#include "editor/blockmenu.h"
+#include "editor/canvashover.h"
+#include "editor/canvasmenu.h"
 #include "editor/canvasoverlay.h"
-#include "editor/canvasprompts.h"
 #include "editor/canvashittest.h"
-#include "editor/dragpayload.h"
 #include "editor/wiretargets.h"
 #include "io/clipboardfragment.h"
 #include "model/blockitem.h"
@@ -17,19 +15,12 @@
 #include "model/parameteredits.h"
 #include "model/sheet.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QHelpEvent>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <optional>
 
@@ -52,11 +43,12 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
       m_selection(*sheet, [this](BlockItem *, bool) { update(); }),
       m_mover(*sheet, *edits, m_selection),
       m_gestures(*sheet, *edits, m_selection, m_mover),
-      m_overlay(new CanvasOverlay(this, m_view, m_gestures))
+      m_overlay(new CanvasOverlay(this, m_view, m_gestures)),
+      m_hover(new CanvasHover(*this, *m_overlay)),
+      m_drops(*this, *edits),
+      m_keys(*this, m_mover)
 {
     setMinimumSize(kMinimumSize);
-    // Moves without a button show what a press would do.
-    setMouseTracking(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
     // Left and Right come by the focus; the window forwards the other keys.
     setFocusPolicy(Qt::ClickFocus);
@@ -68,7 +60,8 @@ ProgramWidget::ProgramWidget(Sheet *sheet, DesignModel *design, DesignEdits *edi
     // A change anywhere may rename a label referenced here.
     connect(design, &DesignModel::blockChanged, this, qOverload<>(&QWidget::update));
     connect(&m_selection, &CanvasSelection::itemSelect, this, &ProgramWidget::itemSelect);
-    connect(this, &QWidget::customContextMenuRequested, this, &ProgramWidget::showMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { CanvasMenu::popup(*this, point, m_paste); });
 }
 
 ProgramWidget::~ProgramWidget() = default;
@@ -246,29 +239,6 @@ void ProgramWidget::paintSelectedWire(QPainter &painter)
     painter.drawLine(m_selection.selectedWire());
 }
 
-bool ProgramWidget::event(QEvent *event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return DragWidget::event(event);
-    auto *help = static_cast<QHelpEvent *>(event);
-    const QString text = toolTipAt(m_view.toSheet(help->pos()));
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help->globalPos(), text, this);
-    return true;
-}
-
-QString ProgramWidget::toolTipAt(const QPoint &point)
-{
-    if (const BlockItem *block = blockAt(point))
-        return BlockText::toolTip(*block, m_design);
-    const std::optional<WireMap::Wire> wire = m_wireMap.wireAt(point);
-    if (wire && wire->source)
-        return BlockText::wireToolTip(*wire->source, *wire->destination, m_design);
-    return QString();
-}
-
 // ---- gestures ----
 
 void ProgramWidget::mousePressEvent(QMouseEvent *event)
@@ -316,28 +286,9 @@ void ProgramWidget::mouseMoveEvent(QMouseEvent *event)
         update();
         m_overlay->update();
     } else {
-        hover(point);
+        m_hover->hover(point);
     }
     event->accept();
-}
-
-void ProgramWidget::hover(const QPoint &point)
-{
-    BlockItem *block = blockAt(point);
-    const bool onGrip = block && CanvasHitTest::pressGesture(*block, point) == CanvasGesture::DrawingWire;
-    m_overlay->setGrip(onGrip ? block : nullptr);
-    if (onGrip)
-        setCursor(Qt::CrossCursor);
-    else if (block)
-        setCursor(Qt::SizeAllCursor);
-    else
-        unsetCursor();
-}
-
-void ProgramWidget::leaveEvent(QEvent *event)
-{
-    m_overlay->setGrip(nullptr);
-    DragWidget::leaveEvent(event);
 }
 
 void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
@@ -345,10 +296,10 @@ void ProgramWidget::mouseReleaseEvent(QMouseEvent *event)
     const QPoint point = m_view.toSheet(event->position());
     const GestureController::Outcome outcome = m_gestures.release(point);
     if (!outcome.warning.isEmpty())
-        warnAfterDrop(outcome.warning);
+        m_drops.warnLater(outcome.warning);
     if (outcome.changed)
         commit();
-    hover(point);
+    m_hover->hover(point);
     update();
     m_overlay->update();
     reportSelection();
@@ -372,61 +323,26 @@ void ProgramWidget::wheelEvent(QWheelEvent *event)
 
 void ProgramWidget::dropEvent(QDropEvent *event)
 {
-    // Only the palette and the label bar drag onto the canvas.
-    const std::optional<DragPayload> payload = DragPayload::fromMimeData(event->mimeData());
-    if (!payload || !CanvasHitTest::isNewBlockKey(payload->key)) {
+    const QString key = CanvasDrops::newBlockKey(event->mimeData());
+    if (key.isEmpty()) {
         event->ignore();
         return;
     }
-    dropNewBlock(payload->key);
-    event->acceptProposedAction();
-}
-
-void ProgramWidget::dropNewBlock(const QString &key)
-{
-    const DesignEdits::NewBlock placed = m_edits->placeNew(key, sheetIndex());
-    if (placed.refusal == DesignEdits::Refusal::NoResource) {
-        const QString kind = BlockKinds::traits(BlockKinds::ofTerm(key)).term;
-        warnAfterDrop(tr("There is no more %1 resource.").arg(kind));
-    } else if (placed.refusal == DesignEdits::Refusal::ColumnFull) {
-        warnAfterDrop(tr("There is no free row left in this column."));
+    if (BlockItem *placed = m_drops.place(key, sheetIndex())) {
+        m_selection.setCurrentBlock(placed);
+        emit itemSelect(true);
+        commit();
     }
-    if (!placed.block)
-        return;
-    m_selection.setCurrentBlock(placed.block);
-    emit itemSelect(true);
-    commit();
-}
-
-void ProgramWidget::warnAfterDrop(const QString &text)
-{
-    // A modal box inside the drop handler would run while the platform
-    // still finishes the drag: it waits for the event loop.
-    QTimer::singleShot(0, this, [this, text] {
-        if (m_prompts)
-            m_prompts->warning(this, text);
-    });
+    event->acceptProposedAction();
 }
 
 bool ProgramWidget::handleKey(int key)
 {
-    switch (key) {
-    case Qt::Key_Delete:
-        deleteSelection();
-        break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (m_mover.moveByRows(key == Qt::Key_Up ? -1 : 1))
-            commit();
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (m_mover.changeLabelSide(key == Qt::Key_Left))
-            commit();
-        break;
-    default:
+    const CanvasKeys::Outcome outcome = m_keys.press(key);
+    if (outcome == CanvasKeys::Outcome::Ignored)
         return false;
-    }
+    if (outcome == CanvasKeys::Outcome::Changed)
+        commit();
     update();
     m_overlay->update();
     reportSelection();
@@ -449,8 +365,6 @@ void ProgramWidget::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-// ---- canvas menu ----
-
 BlockItem *ProgramWidget::blockAt(const QPoint &point) const
 {
     return CanvasHitTest::inHeaderStrip(point) ? nullptr : CanvasHitTest::blockAt(*m_sheet, point);
@@ -458,28 +372,7 @@ BlockItem *ProgramWidget::blockAt(const QPoint &point) const
 
 QMenu *ProgramWidget::createMenu(const QPoint &point)
 {
-    if (BlockItem *block = blockAt(point))
-        return BlockMenu::create(*this, block);
-    auto *menu = new QMenu(this);
-    const QLine selected = m_selection.selectedWire();
-    const bool onSelectedWire = m_selection.isWireSelected() && WireMap::hitRect(selected).contains(point);
-    if (onSelectedWire || selectWireAt(point)) {
-        QAction *remove = menu->addAction(QIcon(QStringLiteral(":/images/delbutton.png")), tr("Delete"));
-        connect(remove, &QAction::triggered, this, &ProgramWidget::deleteLine);
-        return menu;
-    }
-    QAction *paste = menu->addAction(QIcon(QStringLiteral(":/KaRiX_icon/KaRiX_paste.png")), tr("Paste"));
-    paste->setEnabled(m_paste && m_paste->isEnabled());
-    if (m_paste)
-        connect(paste, &QAction::triggered, m_paste, &QAction::trigger);
-    return menu;
-}
-
-void ProgramWidget::showMenu(const QPoint &point)
-{
-    QMenu *menu = createMenu(m_view.toSheet(point));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(mapToGlobal(point));
+    return CanvasMenu::create(*this, point, m_paste);
 }
 
 void ProgramWidget::deleteLine()

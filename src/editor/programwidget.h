@@ -3,6 +3,8 @@
 
 #include "editor/blockhost.h"
 #include "editor/blockmover.h"
+#include "editor/canvasdrops.h"
+#include "editor/canvaskeys.h"
 #include "editor/canvasselection.h"
 #include "editor/canvasview.h"
 #include "editor/dragwidget.h"
@@ -15,6 +17,7 @@
 
 class BlockEditorOpener;
 class BlockItem;
+class CanvasHover;
 class CanvasOverlay;
 class CanvasPrompts;
 class QAction;
@@ -34,10 +37,11 @@ struct ConnectionSettings;
 //
 // Editing: a press on empty canvas starts a rubber band, a press on a block
 // moves it or, near its output, draws a wire, until the release; palette
-// and label-bar drops create blocks; keys delete and move; a right click
-// opens the menu of what it hits. Every completed change emits modified()
-// once. The pointer shows what a press would do: a cross over an output grip
-// (which lights up), a move cursor over a block body.
+// and label-bar drops create blocks (CanvasDrops); keys delete and move
+// (CanvasKeys); a
+// right click opens the menu of what it hits (CanvasMenu). Every completed
+// change emits modified() once. The pointer shows what a press would do and
+// the tooltip of what it is over (CanvasHover).
 //
 // Zoom: blocks, wires and hit tests are reckoned in sheet coordinates; the
 // view maps them to the widget's pixels for painting and maps every mouse
@@ -74,6 +78,8 @@ public:
     CanvasGesture gesture() const { return m_gestures.gesture(); }
     // While a wire is drawn: the blocks that would take it.
     const QList<BlockItem *> &wireTargets() const { return m_gestures.wireTargets(); }
+    // The block under a sheet point, none in the header strip.
+    BlockItem *blockAt(const QPoint &point) const;
 
     Sheet *sheet() const { return m_sheet; }
     int sheetIndex() const;
@@ -122,8 +128,6 @@ public:
     const SheetPainter &sheetPainter() const { return m_painter; }
 
 public slots:
-    // point: in the widget's pixels, as the context-menu request gives it.
-    void showMenu(const QPoint &point);
     void deleteLine();
 
 signals:
@@ -135,33 +139,23 @@ signals:
     void modified();
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The block under a press, none in the header strip.
-    BlockItem *blockAt(const QPoint &point) const;
     void pressOnEmptyCanvas(const QPoint &press, Qt::MouseButton button);
     void pressOnBlock(BlockItem *block, const QPoint &press, Qt::MouseButton button);
-    // Without a button: the cursor and the grip show what a press would do.
-    void hover(const QPoint &point);
-    void dropNewBlock(const QString &key);
-    void warnAfterDrop(const QString &text);
     void reportSelection();
     void commit();
     void forgetBlock(BlockItem *block);
     void paintSelectedWire(QPainter &painter);
-    // The block's or wire's tooltip at a point; empty over empty canvas.
-    QString toolTipAt(const QPoint &point);
 
     Sheet *m_sheet;
     DesignModel *m_design;
@@ -175,6 +169,9 @@ private:
     BlockMover m_mover;
     GestureController m_gestures;
     CanvasOverlay *m_overlay;
+    CanvasHover *m_hover;
+    CanvasDrops m_drops;
+    CanvasKeys m_keys;
     BlockEditorOpener *m_opener = nullptr;
     CanvasPrompts *m_prompts = nullptr;
     QAction *m_paste = nullptr;

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(row->text(2), QStringLiteral("error: %1 is unconfigured.").arg(logic->name()));
 
         emit list->itemDoubleClicked(row, 0);
-        QCOMPARE(window.currentSheet(), 1);
+        QCOMPARE(window.sheetTabs().current(), 1);
         QCOMPARE(window.canvas(1)->selection().blocks(), QList<BlockItem *>{logic});
         QVERIFY(action(window, "actionCopy")->isEnabled());
 

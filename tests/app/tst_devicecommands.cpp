@@ -316,8 +316,8 @@ private slots:
         QVERIFY(m_prompter.shown.contains(QStringLiteral(
             "|Succeeded in Updating the Kovix module.\nPlease set DIP switch to OFF, and reboot the KaRiX.")));
         QCOMPARE(m_sim->registers().peek(networkAddress, 4), QByteArray::fromHex("7f000002"));
-        QCOMPARE(m_window->connectionSettings().address, QStringLiteral("127.0.0.2"));
-        QCOMPARE(m_window->connectionSettings().tcpPort, quint16(2424));
+        QCOMPARE(m_window->document().settings().address, QStringLiteral("127.0.0.2"));
+        QCOMPARE(m_window->document().settings().tcpPort, quint16(2424));
         QVERIFY(m_window->isWindowModified());
     }
 

@@ -98,7 +98,7 @@ private:
 
     static void edit(MainWindow &window)
     {
-        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), window.currentSheet(), -1));
+        QVERIFY(addBlock(window, QStringLiteral("CntFnc"), window.sheetTabs().current(), -1));
         window.documentController().recordEditStep();
     }
 
@@ -143,11 +143,11 @@ private slots:
         QCOMPARE(written(*w), opened);
         QVERIFY(!w->isWindowModified());
         // The sheet the user was on stays current.
-        QCOMPARE(w->currentSheet(), 1);
+        QCOMPARE(w->sheetTabs().current(), 1);
         QCOMPARE(w->tabWidget()->currentIndex(), 1);
         action(*w, "actionRedo")->trigger();
         action(*w, "actionRedo")->trigger();
-        QCOMPARE(w->connectionSettings().udpPort, quint16(5000));
+        QCOMPARE(w->document().settings().udpPort, quint16(5000));
     }
 
     void saveEditUndoClearsTheMark()
@@ -174,10 +174,10 @@ private slots:
         auto w = window(&options);
         w->documentController().open(path);
         QVERIFY(w->isWindowModified());
-        QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.2"));
+        QCOMPARE(w->document().settings().address, QStringLiteral("127.0.0.2"));
         action(*w, "actionUndo")->trigger();
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->connectionSettings().address, QStringLiteral("127.0.0.1"));
+        QCOMPARE(w->document().settings().address, QStringLiteral("127.0.0.1"));
     }
 
     void deletingASheetIsUndoable()
@@ -308,7 +308,7 @@ private slots:
         if (!offered)
             return;
         QCOMPARE(written(*next), edited);
-        QCOMPARE(next->currentFileName(), path);
+        QCOMPARE(next->documentController().currentFileName(), path);
         QVERIFY(next->isWindowModified());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -365,7 +365,7 @@ private slots:
         next->documentController().restoreUnsavedChanges();
         QCOMPARE(m_prompter.shown, QStringList({"KaRiX|Restore unsaved changes to " + path + "?"}));
         QCOMPARE(next->document().model().functionBlocks().size(), 1);
-        QCOMPARE(next->currentFileName(), path);
+        QCOMPARE(next->documentController().currentFileName(), path);
     }
 
     void restoringTheDocumentOpenedAtStartAsksNothingElse()
@@ -444,7 +444,7 @@ private slots:
         QVERIFY2(m_prompter.shown.last().startsWith("file save|Cannot write file " + path),
                  qPrintable(m_prompter.shown.last()));
         QCOMPARE(written(*w), edited);
-        QCOMPARE(w->currentFileName(), path);
+        QCOMPARE(w->documentController().currentFileName(), path);
         QVERIFY(w->isWindowModified());
         QVERIFY(QFileInfo::exists(w->documentController().recoveryPath()));
     }
@@ -504,7 +504,7 @@ private slots:
                  qPrintable(m_prompter.shown.last()));
         QCOMPARE(written(*w), before);
         QVERIFY(!w->isWindowModified());
-        QCOMPARE(w->currentFileName(), path);
+        QCOMPARE(w->documentController().currentFileName(), path);
     }
 
     // Two programs on one document: both keep their changes.
@@ -580,7 +580,7 @@ void TestDocumentController::randomEdit(MainWindow &w, QRandomGenerator &random)
     static const QStringList terms = {"Input", "PreLogic", "PostLogic", "CntFnc", "DlyFnc",
                                       "NonFnc", "FeedBack", "NIM-OUT", "MsrCnt", "Label"};
     DesignEdits &edits = w.document().edits();
-    const int sheet = w.currentSheet();
+    const int sheet = w.sheetTabs().current();
     const QList<BlockItem *> blocks = w.document().sheets().sheet(sheet)->blocks();
     const auto anyBlock = [&] { return blocks.at(random.bounded(blocks.size())); };
     const int choice = random.bounded(100);

@@ -122,7 +122,7 @@ private slots:
             QVERIFY2(action(window, name)->isEnabled(), name);
         QTabBar *bar = window.tabWidget()->tabBar();
         QVERIFY(!bar->tabButton(1, QTabBar::LeftSide) && !bar->tabButton(1, QTabBar::RightSide));
-        QVERIFY(window.connectionSettings().autoConnect);
+        QVERIFY(window.document().settings().autoConnect);
         QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
         QVERIFY(!window.windowIcon().isNull());
         QWidget *page = window.tabWidget()->widget(0);
@@ -147,7 +147,7 @@ private slots:
         clickPlusTab(window);
         clickPlusTab(window);
         QCOMPARE(captions(window), QStringList({"Sheet1", "Sheet2", "Sheet3", "+"}));
-        QCOMPARE(window.currentSheet(), 2);
+        QCOMPARE(window.sheetTabs().current(), 2);
         QVERIFY(window.isWindowModified());
         QTabBar *bar = window.tabWidget()->tabBar();
         QVERIFY(!bar->tabButton(3, QTabBar::LeftSide) && !bar->tabButton(3, QTabBar::RightSide));
@@ -156,7 +156,7 @@ private slots:
         window.document().sheets().sheet(1)->setCaption(QStringLiteral("Middle"));
         clickPlusTab(window);
         QCOMPARE(captions(window), QStringList({"Sheet1", "Middle", "Sheet3", "Sheet2", "+"}));
-        QCOMPARE(window.currentSheet(), 3);
+        QCOMPARE(window.sheetTabs().current(), 3);
         QCOMPARE(window.tabWidget()->currentIndex(), 3);
     }
 
@@ -171,7 +171,7 @@ private slots:
         const int steps = window.history().count();
         clickPlusTab(window);
         QCOMPARE(window.document().sheets().count(), SheetSet::maxCount);
-        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.sheetTabs().current(), 0);
         QCOMPARE(window.history().count(), steps);
         QCOMPARE(prompter.shown, QStringList{QStringLiteral("KaRiX|A design has at most 256 sheets.")});
         DesignDocument reopened;
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(window.keyState().tab);
         clickPlusTab(window);
         QCOMPARE(window.sheetTabs().count(), 2);
-        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.sheetTabs().current(), 0);
         QCOMPARE(window.tabWidget()->currentIndex(), 0);
 
         sendKey(window, QEvent::KeyRelease, Qt::Key_Tab);
@@ -405,8 +405,8 @@ private slots:
         QVERIFY(bar->tabButton(0, QTabBar::RightSide) || bar->tabButton(0, QTabBar::LeftSide));
         QVERIFY(!bar->tabButton(2, QTabBar::LeftSide) && !bar->tabButton(2, QTabBar::RightSide));
         QCOMPARE(window.windowTitle(), path + QStringLiteral("[*] - KaRiX"));
-        QCOMPARE(window.currentFileName(), path);
-        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.documentController().currentFileName(), path);
+        QCOMPARE(window.sheetTabs().current(), 0);
         QCOMPARE(window.document().sheets().sheet(0)->blocks().size(), 2);
         QCOMPARE(window.document().sheets().sheet(1)->blocks().size(), 1);
         QCOMPARE(window.canvas(0)->wireMap().wires().size(), 1);
@@ -437,7 +437,7 @@ private slots:
         window.setPrompter(&prompter);
         window.documentController().open(path);
         QCOMPARE(window.isWindowModified(), modified);
-        QCOMPARE(window.connectionSettings().udpPort, udpPort);
+        QCOMPARE(window.document().settings().udpPort, udpPort);
     }
 
     void saveAsExtendsNameAndReopens_data()
@@ -464,7 +464,7 @@ private slots:
         window.documentController().saveAs();
         const QString path = m_dir.filePath(written);
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(window.currentFileName(), path);
+        QCOMPARE(window.documentController().currentFileName(), path);
         QVERIFY(!window.isWindowModified());
 
         MainWindow reopened(QString(), nullptr);
@@ -501,7 +501,7 @@ private slots:
         QFile file(existing);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll() == "old", !replaced);
-        QCOMPARE(window.currentFileName(), replaced ? existing : QString());
+        QCOMPARE(window.documentController().currentFileName(), replaced ? existing : QString());
     }
 
     void unwritableFileIsReported()
@@ -519,8 +519,8 @@ private slots:
     {
         MainWindow window(QString(), nullptr);
         window.documentController().newDiagram();
-        QVERIFY(!window.connectionSettings().autoConnect);
-        QCOMPARE(window.connectionSettings().address, ConnectionSettings::factoryAddress());
+        QVERIFY(!window.document().settings().autoConnect);
+        QCOMPARE(window.document().settings().address, ConnectionSettings::factoryAddress());
     }
 
     void menusAndToolBarInOrder()
@@ -627,11 +627,11 @@ private slots:
         ScriptedPrompter prompter;
         window.setPrompter(&prompter);
         window.documentController().open(good);
-        QCOMPARE(window.currentFileName(), good);
+        QCOMPARE(window.documentController().currentFileName(), good);
         window.documentController().open(bad);
         QCOMPARE(prompter.shown.size(), 1);
         QVERIFY2(prompter.shown.first().startsWith(message), qPrintable(prompter.shown.first()));
-        QVERIFY(window.currentFileName().isEmpty());
+        QVERIFY(window.documentController().currentFileName().isEmpty());
         QCOMPARE(window.windowTitle(), QStringLiteral("NewFile[*] - KaRiX"));
         QVERIFY(window.document().model().allBlocks().isEmpty());
         // Save asks for a name rather than writing the empty design over good.krx.
@@ -654,7 +654,7 @@ private slots:
         QCOMPARE(prompter.shown.size(), 1);
         QVERIFY2(prompter.shown.first().contains(QLatin1String("not a regular file")),
                  qPrintable(prompter.shown.first()));
-        QVERIFY(window.currentFileName().isEmpty());
+        QVERIFY(window.documentController().currentFileName().isEmpty());
     }
 
     void recentFilesKeepTheSevenNewestOnce()
@@ -728,7 +728,7 @@ private slots:
         }
         QCOMPARE(iconsPerSheet, entriesPerSheet);
         QCOMPARE(wiresPerSheet, netsPerSheet);
-        QCOMPARE(window.currentSheet(), 0);
+        QCOMPARE(window.sheetTabs().current(), 0);
         QVERIFY(!window.isWindowModified());
     }
 };

@@ -71,7 +71,7 @@ private slots:
         for (int i = 0; i < downs; ++i)
             QTest::keyClick(picker->filter(), Qt::Key_Down);
         QTest::keyClick(picker->filter(), Qt::Key_Return);
-        QCOMPARE(window.currentSheet(), reached);
+        QCOMPARE(window.sheetTabs().current(), reached);
     }
 
     void keysStepAndRename()
@@ -79,7 +79,7 @@ private slots:
         MainWindow &window = *m_window;
         const auto key = [&window](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
             QTest::keyClick(window.currentCanvas(), k, m);
-            return window.currentSheet();
+            return window.sheetTabs().current();
         };
         // Round from the first sheet to the last and back, never onto "+".
         QCOMPARE(key(Qt::Key_PageUp), 3);
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(window.tabWidget()->tabText(1), QStringLiteral("Renamed"));
         prompter.textAnswer = QStringLiteral("Second");
         QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(2).center());
-        QCOMPARE(window.currentSheet(), 2);
+        QCOMPARE(window.sheetTabs().current(), 2);
         QCOMPARE(prompter.shown.last(), QStringLiteral("Tab Rename|Please enter a new name.|Gamma"));
         QCOMPARE(window.tabWidget()->tabText(2), QStringLiteral("Second"));
     }

@@ -17,6 +17,8 @@
 #include "model/sheetset.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -24,6 +26,7 @@
 #include <QSignalSpy>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -857,6 +860,36 @@ private slots:
         QVERIFY(doc.model().allBlocks().isEmpty());
         QVERIFY(!doc.labels().find(QStringLiteral("Label0")));
         QCOMPARE(steps.count(), 1);
+    }
+
+    void tooltipsNameWhatIsUnderThePointerAndLeavingUnlightsTheGrip()
+    {
+        Fixture f;
+        f.canvas.setZoom(1.5);
+        f.canvas.resize(f.canvas.minimumSize());
+        BlockItem *logic = f.add(QStringLiteral("PreLogic"), 0, QStringLiteral("PreLgc0"));
+        BlockItem *function = f.add(QStringLiteral("NonFnc"), 0);
+        f.doc.edits().connect(logic, function, 0);
+        const QLine wire = f.canvas.wireMap().wires().first().line;
+        const auto tipAt = [&](const QPoint &sheetPoint) {
+            const QPoint at = f.canvas.view().toWidget(sheetPoint);
+            QHelpEvent help(QEvent::ToolTip, at, f.canvas.mapToGlobal(at));
+            QApplication::sendEvent(&f.canvas, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QVERIFY(tipAt(grip(logic)).contains(QStringLiteral("(PreLogic)")));
+        QVERIFY(tipAt(grip(function)).contains(QStringLiteral("(NonFnc)")));
+        QVERIFY(tipAt(wire.center()).startsWith(QStringLiteral("PreLgc0 → ")));
+        // Empty canvas hides the tip (after the tip's own short delay).
+        tipAt(QPoint(700, 900));
+        QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+
+        CanvasDriver driver(f.canvas);
+        driver.hover(f.canvas.view().toWidget(outputGrip(logic)));
+        QCOMPARE(f.canvas.litGrip(), logic);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&f.canvas, &leave);
+        QVERIFY(!f.canvas.litGrip());
     }
 
     void canvasMenuDeletesWireElsePastes()
