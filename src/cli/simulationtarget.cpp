@@ -2,7 +2,7 @@
 #include "simulationtarget.h"
 
 #include "compiler/imagecapture.h"
-#include "compiler/signalblocks.h"
+#include "timing/signalblocks.h"
 #include "timing/heximagereader.h"
 #include "timing/timingimage.h"
 

@@ -3,7 +3,7 @@
 
 #include "compiler/designrulecheck.h"
 #include "compiler/imagecapture.h"
-#include "compiler/signalblocks.h"
+#include "timing/signalblocks.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
 #include "timing/inputmixer.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveformrows.h"
 
-#include "compiler/signalblocks.h"
+#include "timing/signalblocks.h"
 #include "model/blockitem.h"
 #include "timing/tracesignals.h"
 

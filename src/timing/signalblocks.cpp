@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "signalblocks.h"
+#include "timing/signalblocks.h"
 
 #include "compiler/registerimage.h"
 #include "model/blockitem.h"
