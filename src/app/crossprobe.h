@@ -3,8 +3,6 @@
 
 #include <QObject>
 
-class BlockItem;
-class DesignDocument;
 class SheetTabs;
 class SimulateWindow;
 class UndoStack;
@@ -17,17 +15,12 @@ class CrossProbe : public QObject
     Q_OBJECT
 public:
     // All outlive this object, which the window owns.
-    CrossProbe(DesignDocument &document, SheetTabs &tabs, const UndoStack &history,
-               SimulateWindow &simulate, QObject *parent);
-
-    // Shows the block's sheet with the block current; a block the document
-    // no longer holds is left alone.
-    void selectBlockOnSheet(const BlockItem *block);
+    CrossProbe(SheetTabs &tabs, const UndoStack &history, SimulateWindow &simulate,
+               QObject *parent);
 
 private:
     void markCurrentBlock();
 
-    DesignDocument &m_document;
     SheetTabs &m_tabs;
     SimulateWindow &m_simulate;
 };

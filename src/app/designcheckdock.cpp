@@ -4,7 +4,6 @@
 #include "app/sheettabs.h"
 #include "app/undostack.h"
 #include "compiler/designrulecheck.h"
-#include "editor/programwidget.h"
 #include "io/designdocument.h"
 #include "model/blockitem.h"
 #include "model/sheet.h"
@@ -12,7 +11,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollArea>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -92,7 +90,7 @@ void DesignCheckDock::refresh()
     const QList<DesignRuleCheck::Finding> findings =
         DesignRuleCheck::findings(m_document.model());
     m_list->clear();
-    m_places.clear();
+    m_blocks.clear();
     m_errors = 0;
     for (const DesignRuleCheck::Finding &finding : findings) {
         addRow(finding.error, finding.line, finding.block);
@@ -117,36 +115,12 @@ void DesignCheckDock::addRow(bool error, const QString &line, const BlockItem *b
     item->setText(BlockColumn, block->displayName());
     item->setText(LineColumn, line);
     item->setToolTip(LineColumn, line);
-    m_places.append({block->sheet(), block});
-}
-
-BlockItem *DesignCheckDock::blockOf(QTreeWidgetItem *item) const
-{
-    const int row = m_list->indexOfTopLevelItem(item);
-    if (row < 0 || row >= m_places.size())
-        return nullptr;
-    const Place &place = m_places.at(row);
-    const Sheet *sheet = m_document.sheets().sheet(place.sheet);
-    const QList<BlockItem *> blocks = sheet ? sheet->blocks() : QList<BlockItem *>();
-    const int found = blocks.indexOf(place.block);
-    return found < 0 ? nullptr : blocks.at(found);
+    m_blocks.append(block);
 }
 
 void DesignCheckDock::goToBlock(QTreeWidgetItem *item)
 {
-    BlockItem *block = blockOf(item);
-    if (!block)
-        return;
-    m_tabs.selectSheet(block->sheet());
-    ProgramWidget *canvas = m_tabs.canvas(block->sheet());
-    canvas->selection().setCurrentBlock(block);
-    canvas->selection().set({block});
-    const QPoint onCanvas = canvas->mapFromGlobal(canvas->globalPositionOf(block));
-    for (QWidget *up = canvas->parentWidget(); up; up = up->parentWidget()) {
-        if (auto *area = qobject_cast<QScrollArea *>(up); area && area->widget()) {
-            const QPoint inArea = canvas->mapTo(area->widget(), onCanvas);
-            area->ensureVisible(inArea.x(), inArea.y(), 80, 80);
-            break;
-        }
-    }
+    const int row = m_list->indexOfTopLevelItem(item);
+    if (row >= 0 && row < m_blocks.size())
+        m_tabs.showBlock(m_blocks.at(row));
 }

@@ -39,21 +39,14 @@ public:
 private:
     void refresh();
     void addRow(bool error, const QString &line, const BlockItem *block);
-    // The block of a row, if it is still on the sheet it was found on.
-    BlockItem *blockOf(QTreeWidgetItem *item) const;
     void goToBlock(QTreeWidgetItem *item);
 
     DesignDocument &m_document;
     SheetTabs &m_tabs;
     QLabel *m_header;
     QTreeWidget *m_list;
-    // Each row's sheet and block. The block is only compared with the
-    // sheet's blocks, never followed: an undo replaces every block.
-    struct Place
-    {
-        int sheet;
-        const BlockItem *block;
-    };
-    QList<Place> m_places;
+    // Each row's block, for SheetTabs::showBlock (which never follows a
+    // block the model no longer holds).
+    QList<const BlockItem *> m_blocks;
     int m_errors = 0;
 };

@@ -69,7 +69,7 @@ MainWindow::MainWindow(const QString &fileName, const ConnectionSettings *option
     m_export = new ExportCommands(*this, *m_document, *m_controller, *m_tabs, *m_dialogPrompter);
     m_device->followTarget(m_controller->history());
     m_simulate = new SimulateWindow(*m_document, this);
-    new CrossProbe(*m_document, *m_tabs, m_controller->history(), *m_simulate, this);
+    new CrossProbe(*m_tabs, m_controller->history(), *m_simulate, this);
     setPrompter(nullptr);
     connectActions();
     if (options)

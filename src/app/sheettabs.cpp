@@ -8,6 +8,8 @@
 #include "editor/customscroll.h"
 #include "editor/programwidget.h"
 #include "io/designdocument.h"
+#include "model/blockitem.h"
+#include "model/designmodel.h"
 #include "model/designedits.h"
 #include "model/sheet.h"
 #include "model/sheetset.h"
@@ -16,10 +18,13 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <algorithm>
 
 SheetTabs::SheetTabs(DesignDocument &document, const KeyState &keys, MainActions &actions,
                      QWidget *window)
@@ -354,4 +359,27 @@ void SheetTabs::tabDelete(int index)
         m_window->mapToGlobal(QPoint(100, 100)));
     if (answer == QMessageBox::Yes)
         emit sheetDeletionConfirmed(index);
+}
+
+bool SheetTabs::showBlock(const BlockItem *block)
+{
+    const QList<BlockItem *> blocks = m_document.model().allBlocks();
+    const auto found = std::find(blocks.cbegin(), blocks.cend(), block);
+    if (found == blocks.cend())
+        return false;
+    BlockItem *live = *found;
+    selectSheet(live->sheet());
+    ProgramWidget *shown = canvas(live->sheet());
+    if (!shown)
+        return false;
+    shown->selection().setCurrentBlock(live);
+    shown->selection().set({live});
+    const QPoint at = shown->mapFromGlobal(shown->globalPositionOf(live));
+    for (QWidget *up = shown->parentWidget(); up; up = up->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(up)) {
+            area->ensureVisible(at.x(), at.y(), 80, 80);
+            break;
+        }
+    }
+    return true;
 }

@@ -11,6 +11,7 @@
 class BlockEditorOpener;
 class DesignDocument;
 class MainActions;
+class BlockItem;
 class ProgramWidget;
 class Prompter;
 class QPoint;
@@ -68,6 +69,12 @@ public:
     void refreshCurrent();
     // Makes an existing sheet current; other indexes are ignored.
     void selectSheet(int index);
+    // Makes the block's sheet current, selects the block there and scrolls
+    // it into view. The block may be one of an earlier state of the
+    // document (an undo replaces every block): it is only compared with
+    // the model's blocks, never followed, and false is returned when the
+    // model no longer holds it.
+    bool showBlock(const BlockItem *block);
 
 public slots:
     void tabNew(bool bModified);
